@@ -1,0 +1,233 @@
+// Card order tables and sorting.
+//
+// [SECTION] order tables and comparisons
+// [SECTION] value sorts
+// [SECTION] Skat sort
+// [SECTION] random draws and shuffling
+// [SECTION] stack slots
+#include "core/card_order.h"
+
+#include <cmath>
+#include <string>
+
+#include "games/skat/skat_state.h"
+#include "platform/alert.h"
+#include "platform/random.h"
+
+// [SECTION] order tables and comparisons
+
+TCardValueTable cardValues;
+TCardValueTable cardValues0;
+LArray<double, 1, 15> skatSortWeights = {{1, 2, 3, 9, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0}};
+
+namespace {
+
+bool inTable(const TCard& c) { return c.f >= 1 && c.f <= 4 && c.t >= 1 && c.t <= 14; }
+
+// Both comparisons read the tables only for cards inside them; anything else is the
+// routine's range alert and "does not beat".
+bool beats(const TCardValueTable& table, const TCard& a, const TCard& b, const char* routine) {
+  if (!inTable(a) || !inTable(b)) {
+    showAlert(std::string("ATTENTION! gtool.") + routine + ": range error while comparing card values");
+    return false;
+  }
+  return table[a.f][a.t] > table[b.f][b.t];
+}
+
+}  // namespace
+
+int32_t prlwert(const TCard& c) {
+  if (!inTable(c)) {
+    showAlert("ACHTUNG! gtool.prlwert: Bereichsfehler beim Lesen des Prioritätswerts von f,t: " +
+              std::to_string(c.f) + "," + std::to_string(c.t));
+    return 0;
+  }
+  return cardValues[c.f][c.t];
+}
+
+bool mehrwertn(const TCard& a, const TCard& b) { return beats(cardValues, a, b, "mehrwertn"); }
+bool mehrwertn0(const TCard& a, const TCard& b) { return beats(cardValues0, a, b, "mehrwertn0"); }
+bool mehrwert(const TCardSlot& a, const TCardSlot& b) {
+  return beats(cardValues, a.card, b.card, "mehrwert");
+}
+
+// [SECTION] value sorts
+
+namespace {
+
+// n sweeps over the neighbour pairs of start..start+n-1; a pair is exchanged when
+// "the second beats the first" differs from the ascending flag. Pairs outside 1..capacity
+// are skipped, so a call near the end of a short stack sorts what there is.
+template <class Beats, class Swap>
+void bubbleByValue(int count, int capacity, int start, int n, bool ascending, Beats second, Swap swap) {
+  if (n == 0) {
+    start = 1;
+    n = count;
+  }
+  for (int sweep = 0; sweep < n; sweep++)
+    for (int i = start; i <= start + n - 2; i++) {
+      if (i < 1 || i + 1 > capacity) continue;
+      if (second(i) != ascending) swap(i);
+    }
+}
+
+template <class List, class Cmp>
+void sortListByValue(List& h, int capacity, int start, int n, bool ascending, Cmp cmp) {
+  bubbleByValue(handUsed(h), capacity, start, n, ascending,
+                [&](int i) { return cmp(h.k[i + 1], h.k[i]); },
+                [&](int i) { swapCards(h.k[i], h.k[i + 1]); });
+}
+
+// The slot sorts move rank, suit and tag; the slot number and everything else stay.
+template <class Cmp>
+void sortSlots(TSpieler& s, int start, int n, bool ascending, Cmp cmp) {
+  bubbleByValue(s.count, slotCapacity, start, n, ascending,
+                [&](int i) { return cmp(s.slots[i + 1].card, s.slots[i].card); },
+                [&](int i) {
+                  TCardSlot& a = s.slots[i];
+                  TCardSlot& b = s.slots[i + 1];
+                  std::swap(a.card.t, b.card.t);
+                  std::swap(a.card.f, b.card.f);
+                  std::swap(a.tag, b.tag);
+                });
+}
+
+}  // namespace
+
+void sortHandByValue(THand& h, int start, int n, bool ascending) {
+  sortListByValue(h, handCapacity, start, n, ascending, mehrwertn);
+}
+void sortHandByValueN0(THand& h, int start, int n, bool ascending) {
+  sortListByValue(h, handCapacity, start, n, ascending, mehrwertn0);
+}
+void sortCards64ByValue(THand64& h, int start, int n, bool ascending) {
+  sortListByValue(h, hand64Capacity, start, n, ascending, mehrwertn);
+}
+void sortSlotsByValue(TSpieler& s, int start, int n, bool ascending) {
+  sortSlots(s, start, n, ascending, mehrwertn);
+}
+void sortSlotsByValueN0(TSpieler& s, int start, int n, bool ascending) {
+  sortSlots(s, start, n, ascending, mehrwertn0);
+}
+
+// [SECTION] Skat sort
+
+void setSkatSortWeights(int32_t type) {
+  for (int r = 1; r <= 15; r++) skatSortWeights[r] = r <= 8 ? r : 0.0;
+  if (type == skatTypeNull)
+    skatSortWeights[rankTen] = 3.5;
+  else
+    skatSortWeights[rankJack] = 9.0;
+}
+
+namespace {
+
+double sortWeight(const TCard& c) { return c.t >= 1 && c.t <= 15 ? skatSortWeights[c.t] : 0.0; }
+
+// One bubble pass of (count - 1) sweeps over the pairs (1, 2) .. (count - 1, count).
+template <class Exchange>
+void skatPass(THand& h, Exchange exchange) {
+  int n = handUsed(h);
+  for (int sweep = 1; sweep < n; sweep++)
+    for (int i = 1; i < n; i++)
+      if (exchange(h.k[i], h.k[i + 1])) swapCards(h.k[i], h.k[i + 1]);
+}
+
+void weightPass(THand& h) {
+  skatPass(h, [](const TCard& a, const TCard& b) { return sortWeight(a) < sortWeight(b); });
+}
+
+}  // namespace
+
+void sortHand(THand& h, int32_t type) {
+  weightPass(h);
+  if (type != skatTypeNull) {
+    // Jacks stay in front; the other cards group by suit, each suit by weight.
+    skatPass(h, [](const TCard& a, const TCard& b) {
+      return a.f > b.f && !(a.t == rankJack && b.t != rankJack);
+    });
+  } else {
+    setSkatSortWeights(skatTypeNull);
+    weightPass(h);
+    skatPass(h, [](const TCard& a, const TCard& b) { return a.f > b.f; });
+    setSkatSortWeights(skatTypeGrand);
+  }
+  if (type >= 1 && type <= 4) {
+    // The trump suit follows directly after the jacks.
+    skatPass(h, [type](const TCard& a, const TCard& b) {
+      return b.f == type && a.f != type && a.t != rankJack;
+    });
+  }
+}
+
+// [SECTION] random draws and shuffling
+
+TCard drawRandomCard(THand& h) {
+  int n = handUsed(h);
+  if (n == 0) return noCard();
+  // The last position is drawn with weight 0.9 against 1 for the others; a draw of 0
+  // would round to position 0, so the position is kept within 1..n.
+  double u = randomReal();
+  int p = static_cast<int>(std::nearbyint(u * (n - 0.1) + 0.5));
+  if (p < 1) p = 1;
+  if (p > n) p = n;
+  return deleteCardAt(h, p);
+}
+
+void shuffleHand(THand& h) {
+  THand copy = h;
+  int n = handUsed(h);
+  h.anz = 0;
+  for (int i = 0; i < n; i++) handaddk(h, drawRandomCard(copy));
+}
+
+void shuffleStack(TSpieler& s) {
+  int n = stackUsed(s);
+  s.hand.anz = static_cast<int16_t>(n);
+  for (int i = 1; i <= n; i++) {
+    s.hand.k[i] = s.slots[i].card;
+    s.hand.k[i].hi = static_cast<int16_t>(i);
+  }
+  shuffleHand(s.hand);
+  for (int i = 1; i <= n; i++) s.slots[i].card = s.hand.k[i];
+  s.count = n;
+}
+
+// [SECTION] stack slots
+
+int sortedInsertPos(const TSpieler& s, const TCard& c) {
+  int n = stackUsed(s);
+  for (int i = 1; i <= n; i++)
+    if (mehrwertn(c, s.slots[i].card)) return i;
+  return n + 1;
+}
+
+void addCardToSpieler(TSpieler& s, const TCardSlot& src, bool atFront) {
+  if (s.count < 0 || s.count >= slotCapacity) {
+    showAlert("ACHTUNG! addCardToSpieler: Fehler bei Bereichsüberprüfung");
+    return;
+  }
+  auto put = [](TCardSlot& dst, const TCardSlot& from) {
+    dst.card.t = from.card.t;
+    dst.card.f = from.card.f;
+    dst.tag = from.tag;
+  };
+  TCardSlot card = src;  // the source may be a slot of this stack
+  if (atFront)
+    for (int i = s.count; i >= 1; i--) put(s.slots[i + 1], s.slots[i]);
+  s.count++;
+  put(s.slots[atFront ? 1 : s.count], card);
+}
+
+int findCardInSpieler(const TCardSlot& slot, const TSpieler& s) {
+  int n = stackUsed(s);
+  int i = 0;
+  while (i < n) {
+    i++;
+    const TCardSlot& x = s.slots[i];
+    if (x.card.t == slot.card.t && x.card.f == slot.card.f && x.tag == slot.tag) return i;
+  }
+  return i;
+}
+
+void getLastPlayedCard(TCardSlot& out) { out = sp[14].slots[1]; }

@@ -1,0 +1,4 @@
+// Owner of the game state object.
+#include "core/cg.h"
+
+TCG cg;

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds both builds and runs every test: all tests in build/, the headless ones
+# (every test without the label gl) in build-asan/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh --asan
+jobs=$(nproc)
+
+echo "== tests (build/)"
+ctest --test-dir build --output-on-failure -j "$jobs"
+echo "== headless tests with sanitizers (build-asan/)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE gl

@@ -1,0 +1,4 @@
+// Owner of the settings record.
+#include "shell/env_param.h"
+
+TEnvParam envParam;

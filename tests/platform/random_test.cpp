@@ -1,0 +1,37 @@
+// The process-wide random generator.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/random.h"
+
+TEST(Random, SameSeedSameDraws) {
+  auto draw = [] {
+    std::vector<double> v;
+    for (int i = 0; i < 20; i++) v.push_back(i % 2 ? randomReal() : randomBelow(1000));
+    return v;
+  };
+  randomSeed(42);
+  auto a = draw();
+  randomSeed(42);
+  EXPECT_EQ(draw(), a);
+  randomSeed(43);
+  EXPECT_NE(draw(), a);
+}
+
+TEST(Random, DrawsStayInRangeAndCoverIt) {
+  randomSeed(7);
+  std::vector<int> hits(6, 0);
+  for (int i = 0; i < 6000; i++) {
+    double u = randomReal();
+    ASSERT_GE(u, 0.0);
+    ASSERT_LT(u, 1.0);
+    int k = randomBelow(6);
+    ASSERT_GE(k, 0);
+    ASSERT_LT(k, 6);
+    hits[k]++;
+  }
+  for (int h : hits) EXPECT_GT(h, 800);  // about 1000 each
+  EXPECT_EQ(randomBelow(0), 0);
+  EXPECT_EQ(randomBelow(-3), 0);
+}
