@@ -1,11 +1,46 @@
-// Owner of Skat's program-wide records.
+// Owner of Skat's program-wide records: the Skat area in use, its records and the module
+// card lists.
 #include "games/skat/skat_state.h"
 
 const LArray<int32_t, 1, 15> skatCardPoints = {{0, 0, 0, 2, 3, 4, 10, 11, 0, 0, 0, 0, 0, 0, 0}};
 
 namespace {
-TSkatBidRecord noGameBid{0, 0, 0, 0, 0, 0};
+
+constexpr TSkatArea initialArea() {
+  TSkatArea a{};
+  a.options = skatDefaultOptions;
+  return a;
 }
 
-TSkatBidRecord* skatBid = &noGameBid;
+// The Skat area until the game state holds one; lives for the whole run.
+constinit TSkatArea programArea = initialArea();
+
+int32_t seatToAct = 0;
+
+}  // namespace
+
+TSkatArea* skatArea = &programArea;
+TSkatGameRecord* skatGame = &programArea.game;
+TSkatBidRecord* skatBid = &programArea.bid;
+
+void skatAttachArea(TSkatArea& area) {
+  skatArea = &area;
+  skatGame = &area.game;
+  skatBid = &area.bid;
+}
+
+int32_t& skatSeatToAct() { return seatToAct; }
+
+THand trickBySeat;
 THand trickCards;
+THand lastTrick;
+THand playedCards;
+THand declarerTricks;
+THand defenderTricks;
+LArray<THand, 1, 3> wonCards;
+THand pressedSkat;
+LArray<THand, 1, 3> dealtHands;
+THand dealtSkat;
+
+ShortString<255> pendingSpecialGames;
+uint8_t nullTrickTaken = 0;
