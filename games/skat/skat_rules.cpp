@@ -1,0 +1,231 @@
+// Skat's rules: tables, card comparisons, trick winner, points, Spitzen, level, seats.
+//
+// [SECTION] tables
+// [SECTION] card comparisons
+// [SECTION] points, Spitzen and level
+// [SECTION] game-type tests
+// [SECTION] seats
+#include "games/skat/skat_rules.h"
+
+#include "core/card_order.h"
+#include "games/skat/skat_services.h"
+#include "games/skat/skat_state.h"
+#include "platform/alert.h"
+
+// [SECTION] tables
+
+namespace {
+
+constexpr LArray<int32_t, 1, 20> baseValues = {
+    {12, 11, 10, 9, 0, 0, 0, 0, 0, 23, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
+
+// Rank order values by rank 1..8 (7, 8, 9, Jack, Queen, King, 10, Ace).
+constexpr LArray<int32_t, 1, 8> trumpGameOrder = {{1, 2, 3, 4, 5, 6, 7, 8}};
+// Null and the games without a trump: Ace 1, King 2, Queen 3, Jack 4, 10 5, 9 6, 8 7, 7 8.
+constexpr LArray<int32_t, 1, 8> nullOrder = {{8, 7, 6, 4, 3, 2, 5, 1}};
+// Ramsch: Ace 1, 10 2, King 3, Queen 4, Jack 5, 9 6, 8 7, 7 8.
+constexpr LArray<int32_t, 1, 8> ramschOrder = {{8, 7, 6, 5, 4, 3, 2, 1}};
+
+constexpr const char* kontraKeys[] = {"f_skat_kontra", "f_skat_re", "f_skat_sup", "f_skat_hirsch"};
+constexpr const char* levelKeys[] = {"f_skat_normal",         "f_skat_schneider",
+                                     "f_skat_schneiderangesagt", "f_skat_schwarz",
+                                     "f_skat_schwarzangesagt", "f_skat_offen"};
+
+// Added to the multiplier by the game level 0..5; Schwarz adds one more in a Hand game.
+constexpr int32_t levelSteps[] = {0, 1, 2, 2, 4, 5};
+
+// The trump cards counted for Spitzen after the four Jacks: Ace, 10, King, Queen, 9, 8, 7.
+constexpr int8_t trumpRun[] = {rankAce, rankTen, rankKing, rankQueen, rank9, rank8, rank7};
+
+}  // namespace
+
+LArray<int32_t, 1, 20> skatBaseValue = baseValues;
+LArray<int32_t, 1, 8> skatRankOrder = trumpGameOrder;
+LArray<std::string, 1, 4> kontraNames;
+LArray<std::string, 0, 5> skatLevelNames;
+
+void skatInitTables() {
+  skatBaseValue = baseValues;
+  skatRankOrder = trumpGameOrder;
+  for (int i = 1; i <= 4; i++) kontraNames[i] = skatLookupText(kontraKeys[i - 1]);
+  for (int i = 0; i <= 5; i++) skatLevelNames[i] = skatLookupText(levelKeys[i]);
+}
+
+void skatSetRankOrder(int32_t type) {
+  bool trumpGame = (type >= skatTypeClubs && type <= skatTypeDiamonds) || type == skatTypeGrand;
+  skatRankOrder = trumpGame ? trumpGameOrder : type == skatTypeRamsch ? ramschOrder : nullOrder;
+  setSkatSortWeights(type);
+}
+
+void skatInitSortKeys() {
+  for (int s = 1; s <= 4; s++)
+    for (int r = 1; r <= 8; r++) cardValues[s][r] = 500 - 100 * s + r;
+  for (int s = 1; s <= 4; s++) cardValues[s][rankJack] = 1005 - s;
+}
+
+// [SECTION] card comparisons
+
+namespace {
+
+bool isJack(const TCard& c) { return c.t == rankJack; }
+
+// The order value of a card's rank; 0 for a rank outside the table (already reported).
+int32_t order(const TCard& c) { return c.t >= 1 && c.t <= 8 ? skatRankOrder[c.t] : 0; }
+
+// The trick value of a plain card: its rank number, the 10 between 9 and Jack in Null.
+double trickValue(const TCard& c) {
+  if (skatBid->gameType == skatTypeNull && c.t == rankTen) return 3.5;
+  return c.t;
+}
+
+// skatCardBeats and skatCardBeats2 differ only in how two Jacks compare in Ramsch.
+bool beatsByOrder(const TCard& x, const TCard& y, bool ramschJacksReversed) {
+  if (isTrump(x)) {
+    if (!isTrump(y)) return true;
+    if (x.t == y.t) return ramschJacksReversed ? x.f > y.f : x.f < y.f;
+    if (isJack(y)) return false;
+    return order(x) > order(y) || isJack(x);
+  }
+  if (isTrump(y) || x.f != y.f) return false;
+  return order(x) > order(y);
+}
+
+}  // namespace
+
+void skatCheckCardCode(const TCard& c, const char* caller) {
+  if (c.t >= 1 && c.t <= 8 && c.f >= 1 && c.f <= 4) return;
+  skatShowError(std::string("ConstructError, Caller: ") + caller + "\n\r" + "Values t: " +
+                std::to_string(c.t) + " f: " + std::to_string(c.f));
+}
+
+bool skatCardBeats(const TCard& x, const TCard& y) {
+  skatCheckCardCode(y, "winsu.uk1");
+  skatCheckCardCode(x, "winsu.uk2");
+  return beatsByOrder(x, y, skatBid->gameType == skatTypeRamsch);
+}
+
+bool skatCardBeats2(const TCard& x, const TCard& y) {
+  skatCheckCardCode(y, "winsu2.uk1");
+  skatCheckCardCode(x, "winsu2.uk2");
+  return beatsByOrder(x, y, false);
+}
+
+bool skatCardBeatsInTrick(const TCard& x, const TCard& y) {
+  if (isTrump(x)) {
+    if (!isTrump(y)) return true;
+    if (x.t == y.t) return x.f < y.f;
+    if (isJack(y)) return false;
+    return x.t > y.t || isJack(x);
+  }
+  if (isTrump(y) || x.f != y.f) return false;
+  return trickValue(x) > trickValue(y);
+}
+
+int32_t skatTrickWinner(const THand& trick, int32_t leader) {
+  if (leader < 1 || leader > 3) {
+    showAlert("ACHTUNG! skatTrickWinner: Bereichsfehler, Ausspieler " + std::to_string(leader));
+    leader = 1;
+  }
+  int32_t best = leader;
+  int32_t seat = leader;
+  for (int i = 0; i < 2; i++) {
+    seat = skatNextPlayer(seat);
+    if (skatCardBeatsInTrick(trick.k[seat], trick.k[best])) best = seat;
+  }
+  return best;
+}
+
+TCard skatStrongestCard(const THand& hand) {
+  if (handUsed(hand) == 0) return noCard();
+  TCard best = hand.k[1];
+  for (int i = 1; i <= handUsed(hand); i++)
+    if (skatCardBeats(hand.k[i], best)) best = hand.k[i];
+  return best;
+}
+
+// [SECTION] points, Spitzen and level
+
+int32_t skatPoints(const THand& hand) {
+  int32_t sum = 0;
+  for (int i = 1; i <= handUsed(hand); i++) {
+    int r = hand.k[i].t;
+    if (r >= 1 && r <= 15) sum += skatCardPoints[r];
+  }
+  return sum;
+}
+
+int32_t skatPartyPoints(int32_t seat) {
+  if (seat < 1 || seat > 3) return 0;
+  int32_t points = skatPoints(wonCards[seat]);
+  if (!skatArea->options.skatToLoser && seat == skatSeatToAct()) points += skatPoints(pressedSkat);
+  return points;
+}
+
+THand concatHands(const THand& a, const THand& b) {
+  THand out = a;
+  appendHand(out, b);
+  return out;
+}
+
+void skatMergeTrickHands(int32_t seat, const THand& hand, const THand& more, THand& out) {
+  out = concatHands(hand, more);
+  bool declarerKnowsSkat = seat == skatGame->declarer && !skatGame->handGame;
+  if (!skatGame->rumGame && !declarerKnowsSkat) out = concatHands(out, pressedSkat);
+}
+
+int32_t skatCountSpitzen(const THand& hand, int32_t type, int32_t& mit) {
+  bool with = hasCard(hand, makeCard(rankJack, suitClubs));
+  mit = with ? 1 : 0;
+  int32_t n = 0;
+  for (int s = suitClubs; s <= suitDiamonds && hasCard(hand, makeCard(rankJack, s)) == with; s++) n++;
+  if (type < skatTypeClubs || type > skatTypeDiamonds || n < 4) return n;
+  for (int8_t r : trumpRun) {
+    if (hasCard(hand, makeCard(r, type)) != with) break;
+    n++;
+  }
+  return n;
+}
+
+int32_t skatCountSpitzen(const THand& hand, int32_t type) {
+  int32_t mit = 0;
+  return skatCountSpitzen(hand, type, mit);
+}
+
+int32_t skatGameMultiplier(const THand& hand) {
+  const TSkatGameRecord& g = *skatGame;
+  int32_t m = skatCountSpitzen(hand, g.gameType) + (g.handGame ? 2 : 1);
+  if (g.level <= skatLevelOffen) m += levelSteps[g.level];
+  if (g.level == skatLevelSchwarz && g.handGame) m += 1;
+  return m;
+}
+
+// [SECTION] game-type tests
+
+bool skatIsNullOrRamsch() {
+  return skatBid->gameType == skatTypeNull || skatBid->gameType == skatTypeRamsch;
+}
+
+bool skatIsNegativeGameType() {
+  int32_t t = skatBid->gameType;
+  bool trumpGame = (t >= skatTypeClubs && t <= skatTypeDiamonds) || t == skatTypeGrand;
+  return !skatGame->ramschGame && trumpGame;
+}
+
+// [SECTION] seats
+
+int32_t skatNextPlayer(int32_t seat) {
+  if (seat == -1) seat = skatSeatToAct();
+  return seat % 3 + 1;
+}
+
+int32_t skatPrevPlayer(int32_t seat) {
+  if (seat == -1) seat = skatSeatToAct();
+  return (seat + 1) % 3 + 1;
+}
+
+void skatStepToNextPlayer() { skatSeatToAct() = skatNextPlayer(-1); }
+void skatStepToPrevPlayer() { skatSeatToAct() = skatPrevPlayer(-1); }
+
+int32_t skatDealer() { return skatArea->skatDealerSeat; }
+int32_t skatForehand() { return skatNextPlayer(skatDealer()); }
+int32_t skatMiddlehand() { return skatNextPlayer(skatForehand()); }
