@@ -1,0 +1,38 @@
+// Test fixture of the engine model: a fresh engine (no dialogs, empty string container, default
+// options) for every test, and a private program folder for the files a test writes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "engine/engine_form.h"
+#include "engine/fonts.h"
+#include "platform/paths.h"
+
+class EngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetEngineModel();
+    initFontTables();
+    currentFont = 0;
+    previousFolder_ = programFolder();
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name)
+      if (c == '/') c = '_';
+    folder_ = std::filesystem::temp_directory_path() / ("skat-engine-" + std::to_string(::getpid()) + "-" + name);
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_ / "data" / "settings");
+    setProgramFolder(folder_.string());
+  }
+  void TearDown() override {
+    setProgramFolder(previousFolder_);
+    std::filesystem::remove_all(folder_);
+  }
+  std::filesystem::path folder_;
+
+ private:
+  std::string previousFolder_;
+};
