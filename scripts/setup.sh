@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   build-essential cmake g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
+  xvfb xauth mesa-utils
 )
 
 missing=()
