@@ -1,22 +1,84 @@
-// The card-game state object TCG and its one instance cg: the state of the running game.
-// Only the fields the card lists and helpers read exist so far.
+// The card-game state object TCG and its one instance cg: the state of the running game,
+// read and written directly by every subsystem. No virtual operations; the services live in
+// the core's files named beside each declaration.
+//
+// [SECTION] head (saved with a game)
+// [SECTION] seats, names and voices (not saved)
+// [SECTION] game state, highscores, workers
+// [SECTION] services
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "core/game_id.h"
+#include "core/game_result.h"
+#include "core/game_state.h"
+#include "core/highscores.h"
+#include "core/seat_record.h"
 #include "platform/records.h"
 
-// One seat's player: name, gender and voice.
-struct TPlayerRecord {
-  ShortString<255> name;
-  uint8_t female;  // non-zero for a woman's name
-  uint8_t voice;   // 1..6: 1..3 female voices, 4..6 male
-};
+class TMPThread;  // the music worker
+
+constexpr int seatRecordCount = 20;       // one record per card-table stack
+constexpr int cgReservedSize = 3568;      // reserved block of the head
+constexpr int cgReservedInputState = 3564;  // inputState's byte inside it
 
 class TCG {
  public:
-  TGameId gameId = gidNone;  // the current game; written by the game start, shell, network glue
+  // [SECTION] head (saved with a game)
+  TGameId gameId = gidNone;  // the current game; 10, 11, 14 only while no game runs; written
+                             // by the game start, shell, network glue
+  LArray<TSeatRecord, 0, seatRecordCount> seatRecords{};  // by stack number; record 0 unused
+  LArray<uint8_t, 0, cgReservedSize - 1> headReserved{};  // kept as read; holds inputState
+  int32_t seatCount = 0;        // seats of the running game; mirrored into playerCount
+  int32_t frameCount = 0;       // frames handled by the shell's frame handler
+  int32_t pointerCode = 0;      // pointer as (x div 2) + (y div 2) * 64; written by the shell
+  int32_t lastPointerCode = 0;  // the code the shell last reacted to; 0 forces a new reaction
+
+  // [SECTION] seats, names and voices (not saved)
+  uint8_t lobbyGame = 0;     // 1 while the network game was arranged through the lobby
+  int32_t netTimeLimit = 0;  // 2..7: turn clock of 5, 10, 15, 20, 30, 60 s; below 2 none
+  LArray<int32_t, 1, 8> seatVoice{};             // voice 1..6 per seat; others read as 4
+  LArray<ShortString<100>, 1, 6> seatNames{};    // display name per seat (the seatName field;
+                                                 // the name is taken by TCG::seatName)
+
+  // [SECTION] game state, highscores, workers
+  TGameState gs{};
+  THighscores highscores{};          // the image of "hs.dat"
+  TMPThread* musicWorker = nullptr;  // created with cg, told to end at close
+
+  // [SECTION] services
+
+  // Highscores (core/highscores_file.cpp). Loading replaces a missing, short, long or
+  // damaged file by the default tables (with a notice for a file that was there); saving
+  // writes a temporary file and renames it. File errors raise EInOutError.
+  void loadHighscores();
+  void saveHighscores();
+  void resetHighscores(bool currentOnly);
+  // The congratulation text of the current game's entry; empty when none was made.
+  std::string enterHighscore();
+  // The insertion every game's EnterHighscore callback runs: enters the value under the
+  // name, saves and returns the congratulation text ("" when the value ranks nowhere).
+  std::string enterHighscoreValue(int game, int table, int32_t value, std::string_view name,
+                                  bool lowerIsBetter);
+
+  // End of a game (core/round_end.cpp): records the result in the game list, updates the
+  // totals and standings and asks the game whether its list is over.
+  void endRound(const TGameResult& result);
+
+  // Display texts (core/standings.cpp).
+  std::string seatName(int seat) const;
+  std::string seatNameFit(int seat, bool shorten, int wideMode = 0, bool narrow = false,
+                          std::string_view override = {}) const;
+  std::string pointsText(int32_t value, bool showZero, bool plusSign = false) const;
+  std::string matchEndText() const;
+  // The match-end box of a finished list.
+  void showMatchEnd() const;
 };
 
 extern TCG cg;
+
+// The ordinal text of a place: "f_1st", "f_2nd", "f_3rd", else the number + "f_xth".
+std::string placeText(int place);

@@ -1,0 +1,70 @@
+// Small engine services: scene angles, fades, state queries, traces and the trace log.
+#include "engine/engine_services.h"
+
+#include <cstdio>
+
+#include "engine/engine_form.h"
+#include "engine/engine_options.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "platform/tick.h"
+
+namespace {
+constexpr const char* kProtocolFile = "\\proto3.txt";
+constexpr float kFadeDone = 0.99999f;
+
+void checkSceneIndex(int32_t index) {
+  if (!LArray<float, 1, 11>::inRange(index)) throw ERangeError("scene parameter " + std::to_string(index) + " out of range 1..11");
+}
+
+// Writes to the trace log opened in `mode`; failures are swallowed.
+void writeProtocol(const char* mode, std::string_view text) {
+  std::FILE* f = std::fopen(programPath(kProtocolFile).c_str(), mode);
+  if (!f) return;
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
+}
+}  // namespace
+
+void setSceneParam(int32_t index, int32_t value) {
+  checkSceneIndex(index);
+  vtl.sceneParams[index] = float(value);
+}
+
+float getSceneParam(int32_t index) {
+  checkSceneIndex(index);
+  return vtl.sceneParams[index];
+}
+
+void updateFadeTimers() {
+  const uint32_t now = getTickCount();
+  for (TVTLFadeSlot& s : appopt.fadeSlots) {
+    if (s.state <= 0) continue;
+    float f = float(double(tickDiff(now, s.start)) / double(s.duration));  // duration 0: infinity
+    if (!(f < 1.0f)) f = 1.0f;
+    if (!(f < kFadeDone)) {
+      s.state = 0;
+      continue;
+    }
+    s.value = s.state == 1 ? f : 1.0f - f;
+  }
+}
+
+bool softShadowsAvailable() { return appopt.shadows && appopt.softShadows && !vtl.noAuxBuffers; }
+
+bool setFpsSuffix(std::string_view text) {
+  vtl.fpsSuffix = std::string(text);
+  return true;
+}
+
+void setKeyDialog(int32_t dialog) { vtl.keyDialog = dialog; }
+
+bool isTerminating() { return vtl.engineState == esTerminating; }
+
+void traceStep(std::string_view) {}
+
+void trace(std::string_view) {}
+
+void logProtocol(std::string_view text) { writeProtocol("ab", std::string(text) + "\r\n"); }
+
+void resetProtocolLog() { writeProtocol("wb", ""); }

@@ -1,0 +1,38 @@
+// Small services of the engine: the scene angles, the fade slots of the frame loop, a few state
+// queries and setters, the progress traces and the trace log "proto3.txt".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Scene angle index 1..11 := value (degrees); an index outside 1..11 is a range error.
+void setSceneParam(int32_t index, int32_t value);
+float getSceneParam(int32_t index);
+
+// Advances the 11 fade slots of appopt; the frame step calls it once per frame.
+void updateFadeTimers();
+
+// True when "Schatteneffekt" and "Weiche Schatten" are on and the frame buffer has auxiliary
+// buffers.
+bool softShadowsAvailable();
+
+// The text shown behind the frame rate; always true.
+bool setFpsSuffix(std::string_view text);
+
+// The dialog that receives typed characters.
+void setKeyDialog(int32_t dialog);
+
+// The engine state is terminating.
+bool isTerminating();
+
+// Progress traces: the texts are passed and nothing is kept.
+void traceStep(std::string_view text);
+void trace(std::string_view text);
+
+// Appends the text and CR LF to "proto3.txt" in the program folder, creating the file when it
+// is missing. Never raises: a trace must not stop the program.
+void logProtocol(std::string_view text);
+
+// Recreates "proto3.txt" empty, as every start does. Never raises.
+void resetProtocolLog();

@@ -1,0 +1,6 @@
+// Owner of the main window's program-wide values.
+#include "shell/shell_globals.h"
+
+int32_t playerCount = 0;
+
+bool isNetGame() { return false; }

@@ -1,0 +1,11 @@
+// Program-wide values of the main window that the core, the card table and the games read.
+#pragma once
+
+#include <cstdint>
+
+// Number of seats of the running game; copied from cg.seatCount at every new game.
+extern int32_t playerCount;
+
+// True while this machine hosts or has joined a network game. No network transport exists
+// yet, so never.
+bool isNetGame();
