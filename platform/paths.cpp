@@ -1,6 +1,7 @@
 // Program folder and path joining.
 #include "platform/paths.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -37,4 +38,11 @@ std::string programPath(std::string_view systemPath) {
   if (rel.empty()) return base;
   if (rel.front() != '/') rel.insert(rel.begin(), '/');
   return base == "/" ? rel : base + rel;
+}
+
+std::string programFileName() {
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && exe.has_filename()) return exe.filename().string();
+  return program_invocation_short_name;
 }

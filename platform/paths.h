@@ -14,3 +14,6 @@ std::string toLocalPath(std::string_view systemPath);
 
 // programFolder() joined with a system path such as "\data\local\messages.txt".
 std::string programPath(std::string_view systemPath);
+
+// The running program's file name without its folder ("skat"), for titles and reports.
+std::string programFileName();
