@@ -28,8 +28,9 @@ struct TCoreMessageRoutes {
   std::function<float(std::string_view text)> textWidth;
 };
 
-// Installs routes and returns the previous ones. An empty route falls back to the headless
-// default: no texts (""), boxes answered with OK without being shown, one unit per character.
+// Installs routes and returns the previous ones. An empty route falls back to the engine's
+// lookupText and textWidth (without the aspect correction); boxes are answered with OK
+// without being shown until the engine's message box exists.
 TCoreMessageRoutes setCoreMessageRoutes(TCoreMessageRoutes routes);
 
 std::string coreLookupText(std::string_view key, std::string_view p1 = {}, std::string_view p2 = {},

@@ -1,6 +1,7 @@
 // Display texts of seats, points and places, and the match-end text.
 #include <gtest/gtest.h>
 
+#include "engine/texts.h"
 #include "tests/core/core_state_fixture.h"
 
 namespace {
@@ -148,6 +149,24 @@ TEST_F(StandingsTest, ShowMatchEndUsesTheResultBox) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, "{f_dialog_spielergebnis}");
   EXPECT_EQ(boxes[0].text, cg.matchEndText());
+}
+
+}  // namespace
+
+namespace {
+
+// Without routes of its own the core reads the engine's text table.
+TEST(CoreMessages, TextsComeFromTheEngineTable) {
+  resetTextTables();
+  textTables.fragmentTable[0].key = "f_xth";
+  textTables.fragmentTable[0].text = ".";
+  textTables.fragmentTable[1].key = "f_dialog_spielpunkte";
+  textTables.fragmentTable[1].text = " mit % Punkten";
+  EXPECT_EQ(placeText(4), "4.");
+  EXPECT_EQ(coreLookupText("f_dialog_spielpunkte", "+7"), " mit +7 Punkten");
+  EXPECT_EQ(coreLookupText("f_unbekannt"), "");
+  EXPECT_EQ(coreShowMessageById(1), mbAnswerOk) << "no box yet: answered with OK";
+  resetTextTables();
 }
 
 }  // namespace
