@@ -12,9 +12,8 @@
 #include "engine/engine_options.h"
 #include "engine/range_check.h"
 #include "engine/string_container.h"
+#include "engine/text_fit.h"
 #include "engine/text_width.h"
-
-TVTLFitTextFn fitTitleTextHook = nullptr;
 
 // [SECTION] table and access
 
@@ -261,7 +260,7 @@ int32_t createStandardDialog(uint8_t type, std::string_view title) {
     TVTLElement& label = elementOf(d, 1);
     label.y = 0;
     label.savedWidth = 225;
-    if (fitTitleTextHook) fitTitleTextHook(d, 1, 1, 2.2f, 1.7f);
+    fitElementText(d, 1, 1, 2.2f, 1.7f);
   }
   return d;
 }

@@ -62,11 +62,3 @@ void closeDialog(int32_t d);
 void hideDialog(int32_t d);
 // open := (flag = 1); nothing else (panels outside the stack, such as the help line).
 void setDialogOpen(int32_t d, uint8_t flag);
-
-// [SECTION] services of other engine modules called from here
-
-// Caption fitting of the text module (dialog, element, mode, start scale, minimum scale);
-// the standard dialog of type 3 fits its title with it. Empty until that module is linked in;
-// while empty the title keeps its scale.
-using TVTLFitTextFn = void (*)(int32_t dialog, int32_t element, int32_t mode, float startScale, float minScale);
-extern TVTLFitTextFn fitTitleTextHook;

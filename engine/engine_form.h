@@ -55,6 +55,21 @@ struct TVTLApplication {
   bool noAuxBuffers = false;     // the frame buffer has no auxiliary buffers
   int16_t symbolButtonPicture = 0;  // skin picture of symbol buttons; set when the textures load
 
+  // [SECTION] message box and notice dialog (message_box.h); numbers are 0 until built
+  int32_t boxDialog = 0;          // the modal box; made by the constructor
+  int32_t boxTextElement = 0;     // its text label
+  int32_t boxOkButton = 0;        // "!Center"; the three buttons are made at the first paint
+  int32_t boxYesButton = 0;       // "!Left"
+  int32_t boxNoButton = 0;        // "!Right"
+  int32_t boxOkAnswer = 0;        // the code each button answers; set by showMessage (1, 6, 7)
+  int32_t boxYesAnswer = 0;
+  int32_t boxNoAnswer = 0;
+  int32_t boxAnswer = 0;          // the last box button pressed; cleared by every new box
+  int32_t noticeDialog = 0;       // the non-modal notice dialog; made by the constructor
+  int32_t noticeTextElement = 0;
+  int32_t noticeOkButton = 0;
+  bool originalsSaved = false;    // the dialogs' 4:3 originals are saved (relayoutDialogs)
+
   // Dialogs the dialog-state reader leaves alone at start-up (the main window's lobby and
   // start-screen dialogs); set by the main window before it loads the states.
   std::vector<int32_t> stateExclusions;
