@@ -85,7 +85,8 @@ struct DisplayMode {
 // The display's modes in the order the system lists them, one entry per refresh rate (so
 // equal entries can follow each other); the caller filters.
 std::vector<DisplayMode> winDisplayModes();
-// The desktop's own mode (size and colour depth). A 24-bit X screen counts as 32 bits.
+// The display's current mode (size and colour depth): the desktop's own, or the switched
+// mode while full screen. A 24-bit X screen counts as 32 bits.
 DisplayMode winDesktopMode();
 // Shows the window full screen in the given mode. The change lasts only while the window
 // is full screen: the desktop's settings are never stored, and winRestoreDisplay, winClose

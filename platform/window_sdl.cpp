@@ -321,7 +321,7 @@ class SdlWindowDriver final : public WindowDriver {
 
   DisplayMode desktopMode() override {
     SDL_DisplayMode m;
-    if (!videoUp() || SDL_GetDesktopDisplayMode(displayOf(window), &m) != 0) return {0, 0, 0};
+    if (!videoUp() || SDL_GetCurrentDisplayMode(displayOf(window), &m) != 0) return {0, 0, 0};
     return toMode(m);
   }
 
