@@ -13,6 +13,8 @@ struct TVTLAspect {
   bool aspect1024x600 = false;  // set together with aspectFree
   int32_t windowWidth = 640;    // the window's size in pixels
   int32_t windowHeight = 480;
+  int32_t windowLeft = 0;       // the window's place on the desktop, pixels
+  int32_t windowTop = 0;
   int32_t screenWidth = 1280;   // the desktop's size in pixels
   int32_t screenHeight = 1024;
 };

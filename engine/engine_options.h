@@ -126,3 +126,42 @@ void resetEngineOptions();
 // Colour text of four decimal pairs (red, green, blue, alpha; "99" is 1.0) to a colour. A text
 // shorter than 8 characters is padded with "0"; a pair that is not a number is EConvertError.
 TVTLColour parseColour(std::string_view text);
+
+// [SECTION] reading and applying the options
+
+// Reads every setting from the two engine dialogs and keeps the apply button of the graphics
+// dialog up to date; with `apply` the display and sound values become the applied ones. Any
+// failure while reading (a colour or number that is not one, an element out of range) switches
+// to the fall-back settings; a failure on the fall-back path reaches the caller.
+void readOptions(bool apply);
+
+// Keeps the effect options consistent with the colour depth: above 31 bits the shadow and
+// reflection boxes are enabled and the options follow them, otherwise all three are off and
+// their boxes disabled.
+void checkGraphicsOptions(int32_t colourBits);
+
+// [SECTION] the option files
+
+// The place of an engine option file ("vtlopt.dco", "vtlgraph.dco"): "\data\vitrel\" when
+// "\data\vitrel\vtlopt.dco" exists there, otherwise the program folder.
+std::string engineOptionFile(std::string_view name);
+
+// Writes vtlopt.dco and vtlgraph.dco (the graphics dialog is skipped while presetMode is 1).
+void saveEngineDialogs();
+
+// Reads both files into the two dialogs, pageFilter 0.
+void loadEngineDialogs();
+
+// loadEngineDialogs, then the window's size and place from the "Infos" labels fitted to the
+// screen (aspectState), then readOptions with apply.
+void applyWindowOptions();
+
+// Page "Grafik" or "Sound" of the graphics/sound dialog, opened on top; the display check boxes
+// and mode selectors show only on the graphics page.
+void showGraphicsOptions();
+void showSoundOptions();
+
+// The GL layer's capability query (noAuxBuffers, and glVersion when asked); readOptions calls
+// it while the engine runs. Empty until the GL layer sets it.
+using TVTLReadGLCapsFn = void (*)(bool withVersion);
+extern TVTLReadGLCapsFn readGLCapabilitiesHook;
