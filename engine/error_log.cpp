@@ -18,6 +18,7 @@
 #include <mutex>
 #include <typeinfo>
 
+#include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
 
@@ -30,6 +31,7 @@ bool loggingEnabled = false;  // reports go to the file; set by setErrorLogFile
 std::string pendingStack;     // captured at the last failure, consumed by the next report
 std::mutex pendingMutex;      // the hooks may run on a worker thread while the main thread reports
 std::terminate_handler previousTerminate = nullptr;
+TRunErrorHook previousRunErrorHook = nullptr;
 
 const char* const crlf = "\r\n";
 
@@ -124,11 +126,10 @@ std::string pendingStackText() {
   return pendingStack;
 }
 
-__attribute__((noinline)) void onErrorProcHook(int32_t errorCode, const void* address) {
-  (void)errorCode;
-  (void)address;
+__attribute__((noinline)) void onErrorProcHook() {
   setPending({});
   captureStackNow();
+  if (previousRunErrorHook) previousRunErrorHook();
 }
 
 void onExceptionHook() {
@@ -141,6 +142,8 @@ void onExceptionHook() {
 void initErrorLog() {
   std::terminate_handler old = std::set_terminate(onExceptionHook);
   if (old != onExceptionHook) previousTerminate = old;
+  if (runErrorHook != onErrorProcHook) previousRunErrorHook = runErrorHook;
+  runErrorHook = onErrorProcHook;
 }
 
 // [SECTION] reports

@@ -36,13 +36,14 @@ void captureStackIfNone();
 // Replaces the pending text with a fresh capture from the caller's position.
 void captureStackNow();
 
-// The hook for run-time errors (called where one is raised) and the hook in front of the
-// unhandled-exception handler (std::terminate). Both capture the stack; the terminate hook
-// then goes on into the handler that was installed before it.
-void onErrorProcHook(int32_t errorCode, const void* address);
+// The hook for run-time errors (runErrorHook of platform/errors.h: every ERangeError,
+// EInOutError and EConvertError made calls it) and the hook in front of the
+// unhandled-exception handler (std::terminate). Both capture the stack afresh, then go on
+// into the handler that was installed before them.
+void onErrorProcHook();
 [[noreturn]] void onExceptionHook();
 
-// At program start: remembers the previous terminate handler and installs the hook.
+// At program start: remembers the previous handlers and installs the two hooks.
 void initErrorLog();
 
 // [SECTION] call stacks

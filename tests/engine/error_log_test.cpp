@@ -68,6 +68,28 @@ TEST_F(ErrorLog, APendingStackGoesIntoTheNextReportOnly) {
   EXPECT_EQ(log().substr(first.size()).find("call stack"), std::string::npos);
 }
 
+// A range error caught and handled, then a fatal error of another kind: the report carries
+// the stack of the range error, captured where it was raised.
+TEST_F(ErrorLog, TheStackOfAnEarlierCaughtErrorGoesIntoTheNextReport) {
+  TRunErrorHook savedHook = runErrorHook;
+  std::terminate_handler savedTerminate = std::get_terminate();
+  initErrorLog();
+  try {
+    throw ERangeError("Range check error");
+  } catch (const ERangeError&) {
+  }
+  std::string captured = pendingStackText();
+  runErrorHook = savedHook;
+  std::set_terminate(savedTerminate);
+  ASSERT_NE(captured.find("call stack - 0 : "), std::string::npos) << captured;
+
+  captureStackIfNone();  // as the fatal path does: keeps the earlier capture
+  std::string screen;
+  logErrorReport(std::logic_error("fatal"), screen);
+  std::string text = log();
+  EXPECT_NE(text.find("Type: logic_error\r\nMessage: fatal\r\n" + captured), std::string::npos) << text;
+}
+
 TEST_F(ErrorLog, AnEarlierCaptureIsKeptByCaptureStackIfNone) {
   captureStackNow();
   std::string earlier = pendingStackText();
