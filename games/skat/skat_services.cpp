@@ -1,19 +1,16 @@
-// Stand-ins for the engine services Skat's rules use.
+// The engine services Skat's rules use: text lookup, the error dialog, the error log.
 #include "games/skat/skat_services.h"
 
-#include <cstdio>
-
+#include "engine/error_log.h"
+#include "engine/texts.h"
 #include "platform/alert.h"
-#include "platform/paths.h"
+#include "platform/errors.h"
 
-std::string skatLookupText(std::string_view key) { return std::string(key); }
+std::string skatLookupText(std::string_view key) { return lookupText(key); }
 
 void skatShowError(const std::string& text) { showAlert(text); }
 
 void skatLogError(const std::string& text) {
-  std::FILE* f = std::fopen(programPath("\\errors.txt").c_str(), "ab");
-  if (!f) return;
-  std::string line = text + "\r\n";
-  std::fwrite(line.data(), 1, line.size(), f);
-  std::fclose(f);
+  std::string screenText;
+  logErrorReport(EInOutError(text), screenText);
 }

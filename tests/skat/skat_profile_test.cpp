@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "engine/error_log.h"
 #include "games/skat/skat_profile.h"
 #include "platform/paths.h"
 
@@ -31,10 +32,12 @@ class SkatProfileTest : public ::testing::Test {
     folder = pattern;
     fs::create_directories(folder + "/data/oldsk");
     setProgramFolder(folder);
+    setErrorLogFile(folder + "/errors.txt");
     seatProfile = {};
   }
   void TearDown() override {
     setProgramFolder(savedFolder);
+    resetErrorLog();
     fs::remove_all(folder);
     seatProfile = {};
   }

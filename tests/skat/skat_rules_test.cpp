@@ -2,6 +2,9 @@
 // multiplier, the strongest card, points, the game-type tests and the seat arithmetic.
 #include <gtest/gtest.h>
 
+#include "engine/texts.h"
+#include "platform/paths.h"
+
 #include <string>
 #include <vector>
 
@@ -396,13 +399,24 @@ TEST_F(SkatRulesTest, RankOrdersAndSortKeys) {
 }
 
 TEST_F(SkatRulesTest, InitTablesRestoresTheBaseValuesAndTexts) {
+  // The shipped text tables give the names.
+  std::string savedFolder = programFolder();
+  setProgramFolder(SKAT_SOURCE_DIR);
+  setLanguage("deutsch", 1);
+  loadFragments();
+  setProgramFolder(savedFolder);
   skatBaseValue[skatTypeGrand] = 20;
   skatInitTables();
+  resetTextTables();
   const int32_t expected[] = {12, 11, 10, 9};
   for (int t = 1; t <= 4; t++) EXPECT_EQ(skatBaseValue[t], expected[t - 1]);
   EXPECT_EQ(skatBaseValue[skatTypeNull], 23);
   EXPECT_EQ(skatBaseValue[skatTypeGrand], 24);
   EXPECT_EQ(skatBaseValue[skatTypeRamsch], 0);
+  EXPECT_EQ(kontraNames[1], "Kontra");
+  EXPECT_EQ(kontraNames[4], "Hirsch");
+  EXPECT_EQ(skatLevelNames[0], "Normal");
+  EXPECT_EQ(skatLevelNames[4], "Schwarz angesagt");
   for (int i = 1; i <= 4; i++) EXPECT_FALSE(kontraNames[i].empty());
   for (int i = 0; i <= 5; i++) EXPECT_FALSE(skatLevelNames[i].empty());
 }
