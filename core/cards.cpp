@@ -87,6 +87,19 @@ bool inSuitOrTrumps(const TCard& c, int suit) {
   return suit == suitTrumps ? trump : (c.f == suit && !trump);
 }
 
+// Deletes every card the predicate picks, walking from position 1 and re-examining a
+// position after deleting at it, so the cards that stay keep their order.
+template <class List, class Pred>
+void deleteWhere(List& h, Pred pick) {
+  int i = 1;
+  while (i <= handUsed(h)) {
+    if (pick(h.k[i]))
+      deleteAt(h, i, "deleteWhere");
+    else
+      i++;
+  }
+}
+
 }  // namespace
 
 bool isValidCard(const TCard& c) { return c.f >= 1 && c.f <= 4 && c.t >= 1 && c.t <= 15; }
@@ -161,23 +174,11 @@ void removeFirstCard25(THand25& h, TShortCard c) {
 }
 
 void removeCard(THand& h, const TCard& c) {
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (cardsEqual(h.k[i], c))
-      deleteCardAt(h, i);
-    else
-      i++;
-  }
+  deleteWhere(h, [&](const TCard& x) { return cardsEqual(x, c); });
 }
 
 void removeRank(THand& h, int rank) {
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (h.k[i].t == rank)
-      deleteCardAt(h, i);
-    else
-      i++;
-  }
+  deleteWhere(h, [&](const TCard& x) { return x.t == rank; });
 }
 
 void removeAllOfHand(THand& h, const THand& other) {
@@ -301,34 +302,16 @@ int skatHandPoints(const THand& h) {
 
 void keepSuit(THand& h, int suit) {
   if (cg.gameId == gidSchnapsen) return;
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (!inSuitOrTrumps(h.k[i], suit))
-      deleteCardAt(h, i);
-    else
-      i++;
-  }
+  deleteWhere(h, [&](const TCard& x) { return !inSuitOrTrumps(x, suit); });
 }
 
 void keepSuit64(THand64& h, int suit) {
   if (cg.gameId == gidSchnapsen) return;
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (!inSuitOrTrumps(h.k[i], suit))
-      deleteCardAt64(h, i);
-    else
-      i++;
-  }
+  deleteWhere(h, [&](const TCard& x) { return !inSuitOrTrumps(x, suit); });
 }
 
 void removeSuit(THand& h, int suit) {
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (inSuitOrTrumps(h.k[i], suit))
-      deleteCardAt(h, i);
-    else
-      i++;
-  }
+  deleteWhere(h, [&](const TCard& x) { return inSuitOrTrumps(x, suit); });
 }
 
 void filterSuitCopy(const THand& h, int suit, THand& out) {
