@@ -1,0 +1,153 @@
+// The card a Skat computer seat leads: the trump-game lead by rules of priority 10, 20 and
+// 30, and the Null and Ramsch lead.
+//
+// [SECTION] trump-game lead
+// [SECTION] Null and Ramsch lead
+#include "games/skat/skat_ai_cards.h"
+#include "games/skat/skat_ai_play.h"
+#include "games/skat/skat_ai_state.h"
+#include "games/skat/skat_rules.h"
+#include "games/skat/skat_state.h"
+#include "platform/random.h"
+
+// [SECTION] trump-game lead
+
+namespace {
+
+bool holdsTrump(const THand& h) { return handUsed(skatCardsOfClass(h, suitTrumps)) > 0; }
+
+// a takes the trick from the strongest card of an opponent's list; an empty list is beaten.
+bool takesFrom(const TCard& a, const TCard& x) { return isNoCard(x) || skatCardBeatsInTrick(a, x); }
+
+// a stays above the opponent's strongest card, or the opponent is out of the suit and of trumps.
+bool coveredAgainst(const TCard& a, const THand& list, const TCard& top, const THand& oppHand) {
+  if (handUsed(list) > 0) return skatCardBeats2(a, top);
+  return !holdsTrump(oppHand);
+}
+
+TCard strongestChecked(const THand& h, const char* label) {
+  TCard c = skatStrongestCard(h);
+  if (!isNoCard(c)) skatCheckCardCode(c, label);
+  return c;
+}
+
+struct LeadPick {
+  TCard choice = noCard();
+  int prio = 0;
+};
+
+void rateCandidate(LeadPick& pick, int t, const THand& f, const THand& x1, const THand& x2) {
+  THand a = skatCardsOfClass(f, t);
+  THand b = skatCardsOfClass(x1, t);
+  THand c = skatCardsOfClass(x2, t);
+  if (handUsed(a) == 0) return;
+  TCard ta = strongestChecked(a, "vorhand.ak1");
+  TCard tb = strongestChecked(b, "vorhand.ak2");
+  TCard tc = strongestChecked(c, "vorhand.ak3");
+  bool aTrump = isTrump(ta);
+  if (handUsed(b) == 0 && handUsed(c) == 0 && !aTrump && pick.prio < 20) pick = {ta, 20};
+  bool longest = handUsed(a) >= handUsed(b) && handUsed(a) >= handUsed(c);
+  bool othersHold = handUsed(b) > 0 || handUsed(c) > 0 || handUsed(f) == handUsed(a);
+  if (aTrump && longest && takesFrom(ta, tb) && takesFrom(ta, tc) && othersHold) pick = {ta, 20};
+  bool covered = coveredAgainst(ta, b, tb, x1) && coveredAgainst(ta, c, tc, x2) &&
+                 (ta.t != rankJack || (!isNoCard(tb) && isTrump(tb)) || (!isNoCard(tc) && isTrump(tc)));
+  if (covered && pick.prio < 10) pick = {ta, 10};
+  if (covered && pick.prio < 30 && !holdsTrump(x1) && !holdsTrump(x2)) pick = {ta, 30};
+}
+
+// The declarer leads the lowest of a run of Jacks (and trumps below them) it holds or that
+// were played already.
+TCard lowestOfRun(const TCard& jack, const THand& f) {
+  TCard cur = jack;
+  while (true) {
+    TCard n = skatNextLowerCard(cur);
+    if (cardsEqual(n, cur) || (!hasCard(f, n) && !hasCard(playedCards, n))) break;
+    cur = n;
+  }
+  return hasCard(f, cur) ? cur : jack;
+}
+
+// Under an Ace of a suit both others still hold twice, a low card of the suit may go first.
+TCard underTheAce(const TCard& ace, const THand& f, const THand& x1, const THand& x2) {
+  if (handUsed(skatCardsOfClass(x1, ace.f)) <= 1 || handUsed(skatCardsOfClass(x2, ace.f)) <= 1) return ace;
+  TCard low = skatLowestRankCard(skatCardsOfClass(f, ace.f));
+  return !isNoCard(low) && low.t <= rank9 ? low : ace;
+}
+
+}  // namespace
+
+TCard skatAILeadCard(const TSkatAIChoice& ch) {
+  const THand& f = skatAISeatHand(ch.seat);
+  bool useModel = skatAIProfileChance(ch.seat);
+  const THand& x1 = useModel ? ch.m1 : skatAISeatHand(ch.o1);
+  const THand& x2 = useModel ? ch.m2 : skatAISeatHand(ch.o2);
+  LeadPick pick;
+  for (int i = 1; i <= 5; i++) {
+    int t = i <= 4 ? i : suitTrumps;
+    bool held = i <= 4 ? countSuit(f, i) > 0 : holdsTrump(f);
+    if (held) rateCandidate(pick, t, f, x1, x2);
+  }
+  TCard choice = pick.choice;
+  if (isNoCard(choice)) {
+    choice = skatLowestRankCard(f);
+    TCard weakest = skatWeakestCard(f);
+    bool jack = !isNoCard(choice) && choice.t == rankJack && isTrump(choice);
+    if (jack && weakest.t != rankTen && weakest.t != rankAce) choice = weakest;
+  }
+  if (ch.seat == ch.declarer && choice.t == rankJack && isTrump(choice)) choice = lowestOfRun(choice, f);
+  if (choice.t == rankAce && randomReal() < 0.5 && !isTrump(choice)) choice = underTheAce(choice, f, x1, x2);
+  return choice;
+}
+
+// [SECTION] Null and Ramsch lead
+// "Beats" and "strongest" as the helpers mean them: in Null the lower card beats.
+
+namespace {
+
+TCard declarerNullLead(const THand& f, const THand& a, const THand& b) {
+  THand s{};
+  for (int i = 1; i <= handUsed(f); i++) {
+    const TCard& c = f.k[i];
+    for (const THand* other : {&a, &b}) {
+      THand cards = skatCardsOfClass(*other, c.f);
+      if (handUsed(cards) > 0 && skatCardBeats(c, skatStrongestCard(cards))) handaddk(s, c);
+    }
+  }
+  if (handUsed(s) == 0) return noCard();
+  TCard choice = s.k[handUsed(s)];
+  for (int i = 1; i <= handUsed(s); i++) {
+    const TCard& p = s.k[i];
+    TCard x = skatNextHigherCard(p), y = skatNextLowerCard(p);
+    bool low = p.t <= rank9;
+    if ((hasCard(f, x) && x.t != p.t) || (hasCard(f, y) && y.t != p.t && low)) choice = p;
+  }
+  for (int i = 1; i <= handUsed(s); i++) {
+    const TCard& p = s.k[i];
+    TCard x = skatNextHigherCard(p), y = skatNextLowerCard(p);
+    int n = handUsed(skatCardsOfClass(f, p.f));
+    bool shortSuit = n == 1 || (n == 2 && (hasCard(f, x) || hasCard(f, y)));
+    if (shortSuit && p.t <= rank8) choice = p;
+  }
+  return choice;
+}
+
+TCard defenderNullLead(const THand& f, int32_t declarer, int32_t partner) {
+  TCard choice = noCard();
+  for (int i = 1; i <= handUsed(f); i++) {
+    const TCard& c = f.k[i];
+    THand p = skatCardsOfClass(skatAISeatHand(partner), c.f);
+    THand d = skatCardsOfClass(skatAISeatHand(declarer), c.f);
+    TCard m = c;
+    if (handUsed(p) > 0 && skatCardBeats(c, skatStrongestCard(p))) m = skatStrongestCard(p);
+    if (handUsed(d) > 0 && !skatCardBeats(skatStrongestCard(d), m)) choice = c;
+  }
+  return choice;
+}
+
+}  // namespace
+
+TCard skatAINullLeadCard(const THand& f, const THand& a, const THand& b, int32_t declarer,
+                         int32_t partner, int32_t seat) {
+  if (seat == declarer) return declarerNullLead(f, a, b);
+  return defenderNullLead(f, declarer, partner);
+}

@@ -1,0 +1,300 @@
+// The Skat computer player's card play: the model of the other hands, the choice by the
+// seat's place in the trick, the legality check, and what the card tells the others (voids
+// shown and signalled).
+//
+// [SECTION] seats and hands
+// [SECTION] the model of the other hands
+// [SECTION] choice by place
+// [SECTION] voids shown and signalled
+// [SECTION] the entry
+#include <string>
+
+#include "core/card_order.h"
+#include "engine/engine_services.h"
+#include "games/skat/skat_ai.h"
+#include "games/skat/skat_ai_cards.h"
+#include "games/skat/skat_ai_play.h"
+#include "games/skat/skat_ai_state.h"
+#include "games/skat/skat_profile.h"
+#include "games/skat/skat_rating.h"
+#include "games/skat/skat_rules.h"
+#include "games/skat/skat_state.h"
+#include "games/skat/stack_sync.h"
+#include "platform/random.h"
+#include "table/stacks.h"
+
+// [SECTION] seats and hands
+
+namespace {
+
+const THand emptyHand{};
+
+bool validSeat(int32_t s) { return s >= 1 && s <= 3; }
+
+}  // namespace
+
+const THand& skatAISeatHand(int32_t seat) { return validSeat(seat) ? sp[seat].hand : emptyHand; }
+
+// [SECTION] the model of the other hands
+
+namespace {
+
+bool seatVoid(int32_t seat, int suit, int32_t observer, bool withSignals) {
+  const THand& h = skatAISeatHand(seat);
+  return skatSuitShownVoid(h, suit) || (withSignals && skatSuitSignalledVoid(h, suit, observer));
+}
+
+THand unseenCards(const TSkatAIChoice& ch) {
+  THand pool{};
+  skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), pool);
+  return pool;
+}
+
+// Cards of a void suit go to the other model (to none when both are void).
+void applyVoids(TSkatAIChoice& ch, bool withSignals) {
+  static constexpr int suits[] = {1, 2, 3, 4, suitTrumps};
+  for (int s : suits) {
+    bool void1 = seatVoid(ch.o1, s, ch.seat, withSignals);
+    bool void2 = seatVoid(ch.o2, s, ch.seat, withSignals);
+    if (!void1 && !void2) continue;
+    THand cards = skatCardsOfClass(ch.pool, s);
+    if (void1 && !void2) appendHand(ch.m2, cards);
+    if (void2 && !void1) appendHand(ch.m1, cards);
+    removeSuit(ch.pool, s);
+  }
+}
+
+// The declarer's share of the unseen trumps, by how many there are and how high the bid went.
+int32_t declarerTrumpShare(int32_t m) {
+  if (m <= 0) return 0;
+  bool lowBid = skatGame->bidReached <= 24;
+  if (m <= 3) return lowBid || m > 1 ? 1 : 0;
+  if (m == 4) return lowBid ? 2 : 1;
+  return skatRound(lowBid ? m / 2.5 : m / 3.0);
+}
+
+void assignDeclarerTrumps(TSkatAIChoice& ch) {
+  if (skatIsNullOrRamsch() || ch.seat == ch.declarer) return;
+  THand trumps = skatCardsOfClass(ch.pool, suitTrumps);
+  int32_t k = declarerTrumpShare(handUsed(trumps));
+  if (handUsed(ch.pool) <= k) k = handUsed(ch.pool) - 1;
+  THand& model = ch.o1 == ch.declarer ? ch.m1 : ch.m2;
+  for (int i = 0; i < k && handUsed(trumps) > 0; i++) {
+    TCard c = drawRandomCard(trumps);
+    handaddk(model, c);
+    removeFirstCard(ch.pool, c);
+  }
+}
+
+// Pairs of each suit neither other seat has shown void in go one to each model; the rest to
+// the model with fewer cards.
+void dealRest(TSkatAIChoice& ch) {
+  shuffleHand(ch.pool);
+  for (int s = suitClubs; s <= suitDiamonds; s++) {
+    if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
+    while (true) {
+      THand plain = skatCardsOfClass(ch.pool, s);
+      if (handUsed(plain) < 2) break;
+      handaddk(ch.m1, plain.k[1]);
+      handaddk(ch.m2, plain.k[2]);
+      removeFirstCard(ch.pool, plain.k[1]);
+      removeFirstCard(ch.pool, plain.k[2]);
+    }
+  }
+  ch.poolDealtOut = handUsed(ch.pool) == 0;
+  for (int i = 1; i <= handUsed(ch.pool); i++) {
+    bool toFirst = handUsed(ch.m1) < handUsed(ch.m2) ||
+                   (handUsed(ch.m1) == handUsed(ch.m2) && randomReal() < 0.5);
+    handaddk(toFirst ? ch.m1 : ch.m2, ch.pool.k[i]);
+  }
+}
+
+void applyOuvert(TSkatAIChoice& ch) {
+  if (skatGame->level != skatLevelOffen || ch.seat == ch.declarer) return;
+  if (skatGame->rumGame) {
+    ch.m1 = skatAISeatHand(ch.o1);
+    ch.m2 = skatAISeatHand(ch.o2);
+    return;
+  }
+  THand& declModel = ch.o1 == ch.declarer ? ch.m1 : ch.m2;
+  THand& partnerModel = ch.o1 == ch.declarer ? ch.m2 : ch.m1;
+  declModel = skatAISeatHand(ch.declarer);
+  partnerModel = concatHands(skatAISeatHand(ch.partner), pressedSkat);
+}
+
+void buildModel(TSkatAIChoice& ch) {
+  ch.pool = unseenCards(ch);
+  clearHandFull(ch.m1);
+  clearHandFull(ch.m2);
+  int32_t wafe = seatProfile[ch.seat].fields.wafe;
+  bool skipKnowledge = wafe != 0 && wafe >= 100 * randomReal();
+  if (!skipKnowledge) {
+    applyVoids(ch, true);
+    if (handUsed(ch.pool) == 0 && (handUsed(ch.m1) == 0 || handUsed(ch.m2) == 0)) {
+      ch.pool = unseenCards(ch);
+      clearHandFull(ch.m1);
+      clearHandFull(ch.m2);
+      applyVoids(ch, false);
+    }
+    assignDeclarerTrumps(ch);
+  }
+  dealRest(ch);
+  applyOuvert(ch);
+}
+
+// [SECTION] choice by place
+
+// The best of the Null and Ramsch lead's fallback: the strongest card of a suit the declarer
+// has not shown (or, in pass 1, signalled) void in, the suit of highest order value winning.
+TCard nullLeadFallback(const TSkatAIChoice& ch) {
+  const THand& declHand = skatAISeatHand(ch.declarer);
+  for (int pass = 1; pass <= 2; pass++) {
+    TCard pick = noCard();
+    for (int s = suitClubs; s <= suitDiamonds; s++) {
+      THand own = skatCardsOfClass(ch.follow, s);
+      if (handUsed(own) == 0) continue;
+      if (skatSuitShownVoid(declHand, s) || (pass == 1 && skatSuitSignalledVoid(declHand, s, ch.seat))) continue;
+      TCard c = skatStrongestCard(own);
+      if (isNoCard(pick) || skatRankOrder[c.t] > skatRankOrder[pick.t]) pick = c;
+    }
+    if (!isNoCard(pick)) return pick;
+  }
+  return noCard();
+}
+
+TCard chooseLead(TSkatAIChoice& ch) {
+  if (ch.poolDealtOut && (handUsed(ch.m1) == 0 || handUsed(ch.m2) == 0)) logProtocol("UBEKANZ1/2=0");
+  if (!skatIsNullOrRamsch()) return skatAILeadCard(ch);
+  bool useModel = skatAIProfileChance(ch.seat);
+  const THand& a = useModel ? ch.m1 : skatAISeatHand(ch.o1);
+  const THand& b = useModel ? ch.m2 : skatAISeatHand(ch.o2);
+  TCard c = skatAINullLeadCard(ch.follow, a, b, ch.declarer, ch.partner, ch.seat);
+  if (isNoCard(c) && ch.seat != ch.declarer) c = nullLeadFallback(ch);
+  if (isNoCard(c)) c = skatStrongestCard(ch.follow);
+  return c;
+}
+
+// The second seat guesses o1's answer to the led card.
+void predictThirdCard(TSkatAIChoice& ch) {
+  THand x = skatAIProfileChance(ch.seat) ? skatAIFollowCards(ch.o1, ch.m1) : skatAISeatFollowCards(ch.o1);
+  if (handUsed(x) == 0) x = skatCardsOfClass(skatAISeatHand(ch.o1), suitTrumps);
+  ch.lowX = skatLowestRankCard(x);
+  TCard pred = handUsed(x) > 0 ? x.k[1] : noCard();
+  THand w = skatWinningCards(x, ch.led);
+  THand l = skatLosingCards(x, ch.led);
+  ch.best = ch.led;
+  if (handUsed(w) > 0) {
+    pred = skatStrongestCard(w);
+    if (ch.o1 == ch.partner) {
+      if (skatCardWorth(ch.led) >= 10) pred = skatWeakestCard(w);
+      else pred = handUsed(l) > 0 ? skatWeakestCard(l) : skatWeakestCard(w);
+    }
+    if (skatCardBeatsInTrick(pred, ch.led)) ch.best = pred;
+  }
+  ch.second = pred;
+}
+
+}  // namespace
+
+// [SECTION] voids shown and signalled
+
+namespace {
+
+// The winner of the trick as it stands with the chosen card as the third.
+int32_t thirdCardWinner(const TSkatAIChoice& ch, const TCard& chosen) {
+  int32_t winner = ch.o1;
+  TCard best = ch.led;
+  if (skatCardBeatsInTrick(ch.second, best)) {
+    winner = ch.o2;
+    best = ch.second;
+  }
+  if (skatCardBeatsInTrick(chosen, best)) winner = ch.seat;
+  return winner;
+}
+
+// The chosen card is the most valuable of its suit that observer x cannot see: x may take the
+// seat as holding no more of the led suit.
+void signalVoid(const TSkatAIChoice& ch, const TCard& chosen, int ledSuit) {
+  int cs = skatSuitClass(chosen);
+  for (int32_t x : {ch.o2, ch.o1}) {
+    int32_t third = 6 - ch.seat - x;
+    THand unseen{};
+    skatMergeTrickHands(x, skatAISeatHand(ch.seat), skatAISeatHand(third), unseen);
+    THand suit = skatCardsOfClass(unseen, cs);
+    TCard t1 = skatBid->gameType == skatTypeNull ? skatStrongestCard(suit) : skatHighestPointCard(suit);
+    TCard t2 = skatStrongestCard(suit);
+    bool match = cardsEqual(chosen, t1) && (cs != suitTrumps || cardsEqual(chosen, t2));
+    if (match) skatSetSuitSignalledVoid(sp[ch.seat].hand, ledSuit, x, true);
+  }
+}
+
+void recordVoids(const TSkatAIChoice& ch, const TCard& chosen) {
+  int ledSuit = skatSuitClass(ch.led);
+  int cs = skatSuitClass(chosen);
+  THand& own = sp[ch.seat].hand;
+  if (cs != ledSuit) {
+    skatSetSuitShownVoid(own, ledSuit, true);
+  } else {
+    for (int x = 1; x <= 3; x++) skatSetSuitSignalledVoid(own, ledSuit, x, false);
+  }
+  bool signal = false;
+  if (ch.cardsToPlay == 0) {
+    int32_t winner = thirdCardWinner(ch, chosen);
+    signal = winner != ch.seat && winner != ch.partner;
+  } else {
+    signal = skatCardBeats(ch.led, chosen) && ch.o2 != ch.partner;
+  }
+  if (signal) signalVoid(ch, chosen, ledSuit);
+}
+
+// A card the rules may not play (not in the hand, or not following suit) is replaced by a
+// legal one, and the trace log tells which.
+TCard ensureLegal(int32_t seat, const TCard& chosen) {
+  const THand& hand = skatAISeatHand(seat);
+  if (handUsed(hand) == 0) return chosen;
+  THand legal = skatAIFollowCards(seat, hand);
+  if (skatHolds(legal, chosen)) return chosen;
+  TCard fallback = skatWeakestCard(legal);
+  if (isNoCard(fallback)) fallback = legal.k[1];
+  logProtocol("FALSCHE KARTE GESPIELT! Spieler " + std::to_string(seat) + ": Rang " +
+              std::to_string(chosen.t) + " Farbe " + std::to_string(chosen.f) + " ersetzt durch Rang " +
+              std::to_string(fallback.t) + " Farbe " + std::to_string(fallback.f));
+  return fallback;
+}
+
+}  // namespace
+
+// [SECTION] the entry
+
+TCard skatAIChooseCard(TSpieler& stack, int32_t cardsToPlay, uint8_t record) {
+  TSkatAIChoice ch;
+  ch.seat = handOwner(stack);
+  if (!validSeat(ch.seat)) ch.seat = validSeat(stack.stackNo) ? stack.stackNo : 1;
+  ch.o1 = skatNextPlayer(ch.seat);
+  ch.o2 = skatNextPlayer(ch.o1);
+  ch.declarer = skatBid->declarer;
+  ch.cardsToPlay = cardsToPlay;
+  ch.follow = skatAISeatFollowCards(ch.seat);
+  ch.strengthPlay = seatProfile[ch.seat].fields.krafe > 100 * randomReal();
+  if (ch.o1 != ch.declarer) ch.partner = ch.o1;
+  if (ch.o2 != ch.declarer) ch.partner = ch.o2;
+  if (ch.seat == ch.declarer) ch.partner = 0;
+  buildModel(ch);
+  bool following = cardsToPlay < 2 && handUsed(trickCards) > 0;
+  if (!following) {
+    ch.choice = chooseLead(ch);
+  } else if (cardsToPlay == 1) {
+    ch.led = trickCards.k[1];
+    predictThirdCard(ch);
+    if (ch.strengthPlay) ch.choice = skatStrongestCard(ch.follow);
+    else skatAIFollowCard(ch);
+  } else {
+    ch.led = trickCards.k[1];
+    ch.second = handUsed(trickCards) >= 2 ? trickCards.k[2] : noCard();
+    ch.best = !isNoCard(ch.second) && skatCardBeatsInTrick(ch.second, ch.led) ? ch.second : ch.led;
+    skatAIFollowCard(ch);
+  }
+  TCard chosen = ensureLegal(ch.seat, ch.choice);
+  if (record && following) recordVoids(ch, chosen);
+  return chosen;
+}
