@@ -3,3 +3,4 @@
 
 LArray<TSpieler, 1, stackCount> sp;
 LArray<TSpieler, 1, stackCount> spLayout;
+int32_t pileCount = 6;

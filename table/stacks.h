@@ -76,5 +76,9 @@ inline int stackUsed(const TSpieler& s) {
 
 constexpr int stackCount = 20;
 
+// sp[n] are the stacks; operations that take a stack number address spLayout[n] as -n.
 extern LArray<TSpieler, 1, stackCount> sp;
 extern LArray<TSpieler, 1, stackCount> spLayout;
+
+// The number of piles after pile 10 (6: piles 11..16); set by the table layout.
+extern int32_t pileCount;

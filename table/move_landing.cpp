@@ -1,0 +1,224 @@
+// The landing of a moving card: the card is written into its target by the queued kind,
+// the queued move completes, and Blackjack's card counting and the card-AI object hear of
+// it.
+//
+// [SECTION] by kind
+// [SECTION] landCard
+#include <cstdint>
+
+#include "core/cg.h"
+#include "core/game_callbacks.h"
+#include "shell/shell_globals.h"
+#include "table/animation_internal.h"
+#include "table/move_internal.h"
+#include "table/move_queue.h"
+#include "table/stack_ops.h"
+#include "table/table_game_hooks.h"
+#include "table/table_globals.h"
+#include "table/table_questions.h"
+
+namespace {
+
+// The facts of the move the landing needs after completeQueuedMove cleared the slot's move.
+struct TLanding {
+  int32_t src, srcIndex, dst, dstIndex;
+  int32_t moveMark, option;
+  uint8_t kind;
+  TCard card;  // R0's card unless replaced
+  int32_t meldNo, meldPos;  // R0's place in the meld table
+};
+
+bool isMeldVariantGame() { return gameIs(gidCanasta) || (gameIs(gidRomme) && rommeIsGinVariant()); }
+
+TSpieler& srcStackOf(const TLanding& l) { return stackOf(l.src); }
+TSpieler& dstStackOf(const TLanding& l) { return sp[absStack(l.dst)]; }
+
+void setRankSuit(TCard& to, const TCard& from) {
+  to.t = from.t;
+  to.f = from.f;
+}
+
+// [SECTION] by kind
+
+void landFace(const TLanding& l) { setRankSuit(dstStackOf(l).slots[l.dstIndex].card, l.card); }
+
+void landMauMauPile(const TLanding& l) {
+  TSpieler& dst = dstStackOf(l);
+  TSpieler& src = srcStackOf(l);
+  dst.count++;
+  setRankSuit(dst.slots[l.dstIndex].card, l.card);
+  src.count--;
+  src.slots[l.srcIndex].card.t = 0;
+  // An empty trick pile takes the last card of the discard pile back.
+  if (sp[12].count == 0 && sp[13].count == 1) movecard(13, 1, 12, 1, 1, 3, moveRefillMau, 0, 0, 0);
+}
+
+bool anotherPlayMoving() {
+  for (int32_t q = 1; q <= pendingMoveCount; q++) {
+    const TPendingMove& m = pendingMoves[q];
+    if (m.kind == movePlay && stackOf(m.srcStack).slots[m.srcIndex].moving) return true;
+  }
+  return false;
+}
+
+void landPlayed(const TLanding& l) {
+  TSpieler& dst = dstStackOf(l);
+  TSpieler& src = srcStackOf(l);
+  TCardSlot& target = dst.slots[l.dstIndex];
+  dst.count++;
+  bool placed = false;
+  if (cg.gs.meldTableInUse && meldTablePlacing() && absStack(l.dst) == 12 && !anotherPlayMoving()) {
+    meldTablePlaceSelection();
+    placed = true;
+  }
+  if (placed || meldTablePlacing()) {
+    if (l.srcIndex >= 1 && l.srcIndex <= handCapacity) target.card = src.hand.k[l.srcIndex];
+  } else {
+    TCard card = l.card;
+    if (gameIs(gidJass)) gameStoredPlayCard(card);
+    target.card = card;
+    if (!(gameIs(gidJass) && l.srcIndex <= src.count)) src.slots[l.srcIndex].card.t = 0;
+  }
+  bool seatSource = l.src >= 1 && l.src <= 6;
+  if (isMeldVariantGame() && seatSource && absStack(l.dst) == 12) {
+    if (spLayout[l.src].count == 0 && pendingMoveCount == 0) src.count = 0;
+  } else if (l.src == 11 || gameIs(gidWar)) {
+    src.count--;
+  } else if (l.option != -1) {
+    src.count = spLayout[absStack(l.src)].count;
+  }
+  meldMarkedCardLeaves(target.card, l.srcIndex);
+}
+
+void landIntoLayout(const TLanding& l) {
+  int32_t n = -l.dst;
+  TCardSlot& into = sp[n].slots[l.dstIndex];
+  const TCardSlot& lay = spLayout[n].slots[l.dstIndex];
+  setPlacement(into, placementOf(lay));
+  into.card = lay.card;
+  if (gameIs(gidRomme) && !rommeIsGinVariant() && cg.gs.step != 1 && cg.gs.step != 2)
+    meldMarkedCardFollows(l.srcIndex, l.dstIndex);
+  if (l.option == -1) sp[absStack(l.src)].count = spLayout[absStack(l.src)].count;
+  if (gameIs(gidMauMau) && l.dst == -1)
+    showHandCardHighlight(l.dstIndex, isLegalFollow(sp[1].slots[l.dstIndex].card, sp[14].slots[1].card));
+}
+
+void landRelayout(const TLanding& l) {
+  if (l.dst < 0) {
+    landIntoLayout(l);
+    return;
+  }
+  TCardSlot& src = srcStackOf(l).slots[l.srcIndex];
+  setPlacement(src, placementOf(dstStackOf(l).slots[l.dstIndex]));
+}
+
+// In-place effects end in the layout copy's place of the card.
+void landInPlace(const TLanding& l) {
+  TCardSlot& src = srcStackOf(l).slots[l.srcIndex];
+  const TCardPose& lay = spLayout[absStack(l.src)].slots[l.srcIndex].pose;
+  if (l.kind == moveArc) {
+    src.pose.rotX = lay.rotX;
+    src.pose.rotY = lay.rotY;
+    src.pose.rotZ = lay.rotZ;
+    return;
+  }
+  src.pose = lay;
+  if (l.kind == moveFan) src.pose.z -= 120;
+}
+
+void landPile(const TLanding& l) {
+  TSpieler& dst = dstStackOf(l);
+  dst.slots[l.dstIndex].card = l.card;
+  srcStackOf(l).count--;
+  dst.count++;
+}
+
+bool isWonPileSource(int32_t s) {
+  return (s >= 7 && s <= 11) || (s >= 15 && s <= playerCount + 14);
+}
+
+void landDealt(TLanding l) {
+  int32_t n = absStack(l.dst);  // a dealt card always targets a layout copy
+  const TCardSlot& lay = spLayout[n].slots[l.dstIndex];
+  if (l.card.t == 0) l.card = lay.card;
+  TCardSlot& into = sp[n].slots[l.dstIndex];
+  into.card = l.card;
+  setPlacement(into, placementOf(lay));
+  TSpieler& src = srcStackOf(l);
+  TCardSlot& from = src.slots[l.srcIndex];
+  if (l.moveMark >= 4) {
+    from.card.t = 0;
+    if (isMeldVariantGame() && l.dst < 0) sp[n].count = spLayout[n].count;
+    return;
+  }
+  TCard exchange{};
+  if (cg.gs.meldTableInUse && l.src == 12 && meldTableJokerReturning(l.srcIndex, exchange))
+    from.card = exchange;
+  else
+    from.card.t = 0;
+  src.count--;
+  if (isWonPileSource(l.src)) sp[n].count++;
+  else sp[n].count = spLayout[n].count;
+  if (l.dst == -1) showHandCardHighlight(l.dstIndex, true);
+  if (l.src == 12 && cg.gs.meldTableInUse && isMeldVariantGame()) {
+    meldTableRemoveFromMeld(l.meldNo, l.meldPos);
+  }
+  if (l.src == 12 && cg.gs.meldTableInUse && (gameIs(gidCanasta) || gameIs(gidRomme)))
+    meldTableWriteSlotLocations();
+}
+
+void landByKind(const TLanding& l) {
+  if (l.kind == moveDeal || (gameIs(gidOldMaid) && l.dst < 0)) {
+    landDealt(l);
+    return;
+  }
+  switch (l.kind) {
+    case moveFace: landFace(l); return;
+    case moveToStockMau: case moveRefillMau: landMauMauPile(l); return;
+    case movePlay: case moveDraw: landPlayed(l); return;
+    case moveRelayout: landRelayout(l); return;
+    case moveHop: case moveLift: case moveFan: case moveArc: landInPlace(l); return;
+    case moveCollect: case movePileToPile: case moveCount: landPile(l); return;
+    default: return;  // 17 and the others leave the stacks as they are
+  }
+}
+
+// Blackjack's computer players count the cards they see land.
+void observeForBlackjack(const TLanding& l) {
+  if (!gameIs(gidBlackjack)) return;
+  int32_t src = absStack(l.src), dst = absStack(l.dst);
+  bool stock = src == 11 || dst == 11;
+  bool kind3to19 = l.kind == moveDeal || (l.kind >= 16 && l.kind <= 19);
+  bool observed = (kind3to19 && stock) || (l.kind >= 17 && l.kind <= 19);
+  if (!observed) return;
+  int32_t what = -1;
+  if (cg.gs.phase == 1) what = 0;
+  else if (stock) what = 1;
+  else if (l.kind == 16) what = 2;
+  else if (l.kind == 18 || l.kind == 19) what = 3;
+  else if (l.kind == 17) what = 4;
+  gameObserveCard(src, l.srcIndex, dst, l.dstIndex, l.card, gameCardFaceUp(dst, l.dstIndex), what);
+}
+
+}  // namespace
+
+// [SECTION] landCard
+
+void landCard(TCardSlot& slot, const TMoveFrame& f) {
+  slot.t = 1;
+  slot.moving = 0;
+  TLanding l{slot.srcStack, slot.srcIndex, slot.dstStack, slot.dstIndex,
+             slot.moveMark, slot.option, f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos};
+  // A card closing a gap within an open pile goes into the layout copy's slot, which holds
+  // it; into the pile itself it would keep its old slot and be lost above the count.
+  bool openPile = l.src == 12 || l.src == 13 || l.src == 16;
+  if (l.kind == moveRelayout && openPile && l.dst == l.src) l.dst = -l.src;
+  completeQueuedMove(slot.queueIndex);
+  // Every branch writes inside the arrays; a damaged record lands nowhere.
+  if (validStackNo(l.src) && validStackNo(l.dst) && validSlotNo(l.srcIndex) && validSlotNo(l.dstIndex))
+    landByKind(l);
+  observeForBlackjack(l);
+  if (absStack(l.src) != absStack(l.dst)) notifyCardAIMoved(absStack(l.src), absStack(l.dst), l.card);
+  hoveredCard = 0;
+  prevHoveredCard = 0;
+}

@@ -1,0 +1,77 @@
+// The card table's questions to the games and its notifications, with the neutral answers
+// of the games not built yet.
+#include "table/table_game_hooks.h"
+
+#include "core/cg.h"
+
+// [SECTION] layout
+
+bool gameCardFaceUp(int32_t, int32_t) { return true; }
+int32_t gameSeatOffset(int32_t) { return 0; }
+void gamePlaceSeat(TSpieler&, bool, float) {}
+void gameTableLayout() {}
+void gameTrickLayout() {}
+int32_t blackjackDealerSeat() { return 0; }
+int32_t blackjackShoeDecks() { return 2; }
+bool blackjackIs17und4() { return false; }
+int32_t canastaPackCount() { return 2; }
+void tutorialDealCards() {}
+
+// [SECTION] moves and landing
+
+float gameSpeedFactor() { return 1.0f; }
+int32_t gameTrickPosition() { return 0; }
+bool gameStoredPlayCard(TCard&) { return false; }
+void gameNoteLaidSlot(int32_t) {}
+bool gamePassesAcross() { return false; }
+bool gameMarriageBusy() { return false; }
+void gameAnnounceMarriage(int32_t) {}
+void gameObserveCard(int32_t, int32_t, int32_t, int32_t, const TCard&, bool, int32_t) {}
+void gameAnimateChips() {}
+bool gameFastPlay() { return false; }
+
+// [SECTION] rules
+
+bool gameIsSeatHandOpen(int32_t) { return false; }
+bool gameIsLegalCard(const TCard&) { return true; }
+bool gameIsLegalFollow(const TCard&, const TCard&) { return true; }
+bool gameAllCardsSelectable() { return true; }
+
+int32_t gameCardRole(int32_t) { return 0; }
+int32_t gameWishedSuit() { return 0; }
+bool gameMayLayOffOnOthers() { return false; }
+bool gameDeadwoodLimit() { return false; }
+bool gameIsValidMeld(const THand&) { return false; }
+bool canastaIsWildCard(const TCard& card) { return card.t == rank2 || card.t == rankJoker; }
+
+// [SECTION] the meld table
+
+void meldTableCardTarget(int32_t, int32_t, int32_t, int32_t, TCardSlot&) {}
+TCard meldTableCard(int32_t, int32_t) { return noCard(); }
+TCardPose meldTableCardPose(int32_t, int32_t, int32_t) { return TCardPose{}; }
+int32_t meldTableRowOffset() { return cg.gameId == gidCanasta ? 4 : 0; }
+bool meldTablePlacing() { return false; }
+float meldTablePlacingSpeed() { return 0.0f; }
+void meldTableAdvancePlacement(float) {}
+void meldTablePlaceSelection() {}
+int32_t meldTableAddMeld(int32_t, int32_t) { return 0; }
+void meldTableFormLayOff(const THand&, int32_t, int32_t, THand& out) { out.anz = 0; }
+void meldTableGetMeld(int32_t, THand& out) { out.anz = 0; }
+bool meldTablePrepareLayOff(const THand&, const THand&, const THand&, int32_t, int32_t,
+                            int32_t, int32_t&, TCard&) {
+  return false;
+}
+bool meldTableJokerReturning(int32_t, TCard&) { return false; }
+void meldTableRemoveFromMeld(int32_t, int32_t) {}
+void meldTableWriteSlotLocations() {}
+void meldMarkedCardLeaves(const TCard&, int32_t) {}
+void meldMarkedCardFollows(int32_t, int32_t) {}
+
+// [SECTION] notifications
+
+void notifyCardAIMoved(int32_t, int32_t, const TCard&) {
+  // CARD-AI CALL SITE: the current game's card-AI object (Tglapp.getCardAIByType
+  // (cg.gameId)) gets karte_bewegt (fromStack, toStack, card) here once the registry exists.
+}
+
+void showHandCardHighlight(int32_t, bool) {}

@@ -1,0 +1,11 @@
+// Owner of the card table's input and drawing state.
+#include "table/table_globals.h"
+
+uint8_t inputState = 0;
+int32_t hoveredCard = 0;
+int32_t pickedPile = 0;
+int32_t pickedPileIndex = 0;
+int32_t prevPickedPile = 0;
+int32_t prevPickedPileIndex = 0;
+int32_t prevHoveredCard = 0;
+int32_t drawPass = 0;
