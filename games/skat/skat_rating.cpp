@@ -326,12 +326,12 @@ int32_t rateStrength(const TSkatSeatRating& r, const TSkatProfileFields& profile
   return s;
 }
 
-int32_t bidLimitFor(const TSkatSeatRating& r) {
-  int32_t limit = r.strength < skatStrengthBid18 ? 0 : r.strength < skatStrengthBidFull ? 19 : r.maxGameValue;
-  return std::min<int32_t>(limit, r.maxGameValue);
-}
-
 }  // namespace
+
+int32_t skatRatingBidLimit(int32_t strength, int32_t maxGameValue) {
+  int32_t limit = strength < skatStrengthBid18 ? 0 : strength < skatStrengthBidFull ? 19 : maxGameValue;
+  return std::min(limit, maxGameValue);
+}
 
 TSkatSeatRating skatRateHand(const THand& hand, const THand& skat, const THand& other1,
                              const THand& other2, const TSkatProfileFields& profile) {
@@ -348,7 +348,7 @@ TSkatSeatRating skatRateHand(const THand& hand, const THand& skat, const THand& 
   rateAnnouncements(r, hand, full, other1, other2);
   rateFactor(r, hand, full);
   r.strength = static_cast<int16_t>(rateStrength(r, profile));
-  r.bidLimit = static_cast<int16_t>(bidLimitFor(r));
+  r.bidLimit = static_cast<int16_t>(skatRatingBidLimit(r.strength, r.maxGameValue));
   if (r.strength <= skatStrengthSchneider) r.announceSchneider = 0;
   r.nullRiskCount = 10;
   if (r.strength < skatStrengthNoNull) rateNull(r, hand, full, other1, other2, skat);

@@ -28,6 +28,10 @@ void skatAIEvaluateHand(TSpieler& stack);
 TSkatSeatRating skatRateHand(const THand& hand, const THand& skat, const THand& other1,
                              const THand& other2, const TSkatProfileFields& profile);
 
+// The bid limit of a strength: nothing below 103, 18 (given as 19) below 118, else the game's
+// value; never above the game's value.
+int32_t skatRatingBidLimit(int32_t strength, int32_t maxGameValue);
+
 // The value of a suit game t (1..4) for the ten cards against the two other hands; makes t
 // the current game.
 int32_t skatRateSuitGame(const THand& hand, int32_t t, const THand& other1, const THand& other2);
