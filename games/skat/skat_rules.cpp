@@ -31,7 +31,9 @@ constexpr const char* levelKeys[] = {"f_skat_normal",         "f_skat_schneider"
                                      "f_skat_schneiderangesagt", "f_skat_schwarz",
                                      "f_skat_schwarzangesagt", "f_skat_offen"};
 
-// Added to the multiplier by the game level 0..5; Schwarz adds one more in a Hand game.
+// Added to the multiplier by the game level 0..5: Schneider, Schneider announced (Schneider
+// and its announcement), Schwarz (Schneider and Schwarz), Schwarz announced (the four),
+// ouvert (the four and ouvert). A Hand game gains nothing more from them.
 constexpr int32_t levelSteps[] = {0, 1, 2, 2, 4, 5};
 
 // The trump cards counted for Spitzen after the four Jacks: Ace, 10, King, Queen, 9, 8, 7.
@@ -195,7 +197,6 @@ int32_t skatGameMultiplier(const THand& hand) {
   const TSkatGameRecord& g = *skatGame;
   int32_t m = skatCountSpitzen(hand, g.gameType) + (g.handGame ? 2 : 1);
   if (g.level <= skatLevelOffen) m += levelSteps[g.level];
-  if (g.level == skatLevelSchwarz && g.handGame) m += 1;
   return m;
 }
 

@@ -2,6 +2,8 @@
 // card lists.
 #include "games/skat/skat_state.h"
 
+#include "core/cg.h"
+
 const LArray<int32_t, 1, 15> skatCardPoints = {{0, 0, 0, 2, 3, 4, 10, 11, 0, 0, 0, 0, 0, 0, 0}};
 
 namespace {
@@ -15,8 +17,6 @@ constexpr TSkatArea initialArea() {
 // The Skat area until the game state holds one; lives for the whole run.
 constinit TSkatArea programArea = initialArea();
 
-int32_t seatToAct = 0;
-
 }  // namespace
 
 TSkatArea* skatArea = &programArea;
@@ -29,7 +29,7 @@ void skatAttachArea(TSkatArea& area) {
   skatBid = &area.bid;
 }
 
-int32_t& skatSeatToAct() { return seatToAct; }
+int32_t& skatSeatToAct() { return cg.gs.akspieler; }
 
 THand trickBySeat;
 THand trickCards;

@@ -119,7 +119,7 @@ extern TSkatBidRecord* skatBid;
 // or once the game state holds the area).
 void skatAttachArea(TSkatArea& area);
 
-// The seat to act (the game state's akspieler). Kept here until the game state exists.
+// The seat to act: the game state's akspieler.
 int32_t& skatSeatToAct();
 
 // Points of the cards by rank 1..15 (7, 8, 9: 0; jack 2; queen 3; king 4; ten 10; ace 11).
@@ -141,3 +141,4 @@ extern THand dealtSkat;       // the Skat as dealt (written by the hand rating)
 
 extern ShortString<255> pendingSpecialGames;  // one letter per coming special game, "B" or "R"
 extern uint8_t nullTrickTaken;  // a trick ended the game early (broken announcement, Null, Jungfrau, Spitze)
+

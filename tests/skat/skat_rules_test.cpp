@@ -221,7 +221,7 @@ TEST_F(SkatRulesTest, GameMultiplierFromSpitzenHandAndLevel) {
   } cases[] = {
       {0, skatLevelNormal, 3},    {1, skatLevelNormal, 4},
       {0, skatLevelSchneider, 4}, {1, skatLevelSchneiderAnnounced, 6},
-      {0, skatLevelSchwarz, 5},   {1, skatLevelSchwarz, 7},
+      {0, skatLevelSchwarz, 5},   {1, skatLevelSchwarz, 6},  // Hand Schwarz: Schneider and Schwarz only
       {1, skatLevelSchwarzAnnounced, 8}, {1, skatLevelOffen, 9},
   };
   THand mit2 = handOf("cJ sJ dA d10 dK hA h10 hK sA s10 c7 c8");
