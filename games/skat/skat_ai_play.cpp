@@ -247,9 +247,11 @@ void recordVoids(const TSkatAIChoice& ch, const TCard& chosen) {
   if (signal) signalVoid(ch, chosen, ledSuit);
 }
 
+}  // namespace
+
 // A card the rules may not play (not in the hand, or not following suit) is replaced by a
 // legal one, and the trace log tells which.
-TCard ensureLegal(int32_t seat, const TCard& chosen) {
+TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen) {
   const THand& hand = skatAISeatHand(seat);
   if (handUsed(hand) == 0) return chosen;
   THand legal = skatAIFollowCards(seat, hand);
@@ -261,8 +263,6 @@ TCard ensureLegal(int32_t seat, const TCard& chosen) {
               std::to_string(fallback.t) + " Farbe " + std::to_string(fallback.f));
   return fallback;
 }
-
-}  // namespace
 
 // [SECTION] the entry
 
@@ -294,7 +294,7 @@ TCard skatAIChooseCard(TSpieler& stack, int32_t cardsToPlay, uint8_t record) {
     ch.best = !isNoCard(ch.second) && skatCardBeatsInTrick(ch.second, ch.led) ? ch.second : ch.led;
     skatAIFollowCard(ch);
   }
-  TCard chosen = ensureLegal(ch.seat, ch.choice);
+  TCard chosen = skatAIEnsureLegal(ch.seat, ch.choice);
   if (record && following) recordVoids(ch, chosen);
   return chosen;
 }

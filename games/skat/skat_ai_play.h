@@ -38,5 +38,9 @@ void skatAIFollowCard(TSkatAIChoice& ch);
 TCard skatAIThrowCard(const TSkatAIChoice& ch, const THand& list);
 TCard skatAIRaiseCard(const TSkatAIChoice& ch, const THand& list, bool partnerWins);
 
+// The chosen card when the seat may play it (it holds it and it follows suit); otherwise a
+// legal card, and the trace log says which replaced which.
+TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen);
+
 // The seat's real hand copy.
 const THand& skatAISeatHand(int32_t seat);

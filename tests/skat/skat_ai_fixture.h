@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "core/cg.h"
@@ -13,6 +17,7 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
 #include "games/skat/stack_sync.h"
+#include "platform/paths.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 
@@ -31,8 +36,12 @@ class SkatAIFixture : public ::testing::Test {
   void setTable(int slot, const std::string& rules);
   // Every seat's profile: the seven numbers (strength 2).
   void setProfiles(const TSkatProfileFields& p);
+  // The trace log "proto3.txt" of the fixture's own program folder.
+  std::string protocolText() const;
 
   TSkatArea savedArea{};
+  std::string savedFolder;
+  std::string folder;
 };
 
 // A profile that adds nothing: no scaling, no noise, no chances.
@@ -41,6 +50,11 @@ constexpr TSkatProfileFields neutralProfile{0, 0, 0, 0, 0, 0, 0};
 // [SECTION] the fixture's steps
 
 inline void SkatAIFixture::SetUp() {
+  savedFolder = programFolder();
+  char pattern[] = "/tmp/skat_ai_XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  folder = pattern;
+  setProgramFolder(folder);
   savedArea = *skatArea;
   *skatArea = TSkatArea{};
   skatArea->options = skatDefaultOptions;
@@ -60,6 +74,8 @@ inline void SkatAIFixture::SetUp() {
 }
 
 inline void SkatAIFixture::TearDown() {
+  setProgramFolder(savedFolder);
+  std::filesystem::remove_all(folder);
   *skatArea = savedArea;
   skatResetRuleTables();
   cg.gameId = gidNone;
@@ -104,4 +120,9 @@ inline void SkatAIFixture::setTable(int slot, const std::string& rules) {
 
 inline void SkatAIFixture::setProfiles(const TSkatProfileFields& p) {
   for (int s = 1; s <= 6; s++) seatProfile[s] = TSkatSeatProfileStore{2, p};
+}
+
+inline std::string SkatAIFixture::protocolText() const {
+  std::ifstream in(folder + "/proto3.txt", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
