@@ -105,7 +105,9 @@ TNote dealOrDraw(int32_t src, int32_t srcIndex, int32_t dst, int32_t dstIndex, i
   }
   if (src >= 1 && src <= 10 && in(dst, {12, 13, 16})) {
     if (count < 2) {
-      playCardToTrick(src, srcIndex, dst == 13 ? 13 : 12, 0);
+      // A hidden hand may play from another slot; the note names the one played.
+      int32_t played = playCardToTrick(src, srcIndex, dst == 13 ? 13 : 12, 0);
+      if (played > 0) srcIndex = played;
     } else {
       for (int32_t i = 0; i < count; i++)
         movecard(src, srcIndex + i, dst, sp[dst].count + i + 1, 1, 2, movePlay, 0.0f, 0, 0.0f);

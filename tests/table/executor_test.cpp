@@ -1,4 +1,5 @@
 // The move executor: routes of each move type, the note for the core, refused lay-offs.
+#include "core/card_order.h"
 #include "table/move_executor.h"
 #include "table/table_layout.h"
 #include "tests/support/alerts.h"
@@ -156,6 +157,41 @@ TEST_F(ExecutorTest, ANoteNeverNamesAMoveThatIsNotQueued) {
   EXPECT_EQ(alerts.count(), 1u);
   EXPECT_EQ(pendingMoveCount, 2);
   expectNote(13, 3);
+}
+
+TEST_F(ExecutorTest, TypeOnePlaysOntoTheTrick) {
+  start(gidDoppelkopf, 4);
+  fill(2, "c7 c8 c9");
+  amove(2, 3, 12, 0, 1, 1);
+  EXPECT_EQ(queueText(), "2.3>12.1/2 2.1>-2.1/1 2.2>-2.2/1");
+  expectNote(2, 3);
+  EXPECT_GT(runUntilIdle(), 0);
+  EXPECT_EQ(stackText(12), "c9");
+  EXPECT_EQ(stackText(2), "c7 c8");
+}
+
+TEST_F(ExecutorTest, TypeTwoPutsOneCardAtItsSortedPlaceInTheMiddle) {
+  start(gidSchwimmen, 3);
+  for (int f = 1; f <= 4; f++)
+    for (int r = 1; r <= 14; r++) cardValues[f][r] = r;
+  fill(12, "hA hK h9");
+  fill(1, "c7 hQ");
+  amove(1, 2, 12, 0, 1, 2);
+  // The nine moves up one place, the queen goes where it was.
+  EXPECT_EQ(queueText(), "12.3>12.4/1 1.2>12.3/2 1.1>-1.1/1");
+  expectNote(1, 2);
+  EXPECT_GT(runUntilIdle(), 0);
+  EXPECT_EQ(stackText(12), "hA hK hQ h9");
+  EXPECT_EQ(stackText(1), "c7");
+}
+
+TEST_F(ExecutorTest, TypeTwoRelaysABlockWithinItsStack) {
+  start(gidSchwimmen, 3);
+  fill(12, "c7 c8 c9");
+  amove(12, 3, 12, 3, 3, 2);
+  EXPECT_EQ(queueText(), "12.3>12.3/1 12.2>12.2/1 12.1>12.1/1");
+  // The rule names slot 3 + 3 - 1, where no card moves; the last move of the pile stands in.
+  expectNote(12, 1);
 }
 
 }  // namespace
