@@ -1,11 +1,11 @@
-// Start code of the program. Until the window exists it says what it is and ends.
-#include <cstdio>
+// The program's entry: the real window on SDL2, then the start code.
+#include <string>
+#include <vector>
 
-#include "core/instance.h"
+#include "platform/window.h"
+#include "shell/program_main.h"
 
-int main() {
-  // Another copy runs and has been asked to come to the front: this one ends at once.
-  if (activateOtherInstance()) return 0;
-  std::printf("Skat: Kartenspielsammlung (noch ohne Fenster).\n");
-  return 0;
+int main(int argc, char** argv) {
+  winSetBackend(WindowBackend::sdl);
+  return programMain(std::vector<std::string>(argv + 1, argv + argc));
 }

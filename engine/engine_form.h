@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,22 @@ struct TVTLHelpSlot {
   TVTLAnimation anim;  // the bubble's show/hide animation
   int32_t element;     // registered element as dialog * 1000 + element; 0 none
   uint8_t wanted;      // written by the compositor
+};
+
+// A callback slot of the form that takes (dialog, element).
+using TVTLElementCallback = std::function<void(int32_t dialog, int32_t element)>;
+// The main window's receiver of the engine's event channel (TEngineEvent): the engine marks
+// its calls with the shift state {left, right, middle button}; x < 0 is an event code with
+// its argument y, x > 0 a dialog number with the activated element y.
+using TEngineEventHandler = std::function<void(uint8_t shift, int32_t x, int32_t y)>;
+
+// Developer toggles of the frame step (switched by the developer keys, cleared by the first
+// paint). fastMode lives with the text tables and noLighting with the options.
+struct TVTLDevToggles {
+  bool showFps = false;        // the overlay shows the frame rate
+  bool wireframePass = false;  // render pass 2 draws lines
+  bool skipSolidPass = false;  // render pass 1 is left out
+  bool noThrottle = false;     // an inactive window is not throttled
 };
 
 struct TVTLApplication {
@@ -69,6 +86,48 @@ struct TVTLApplication {
   int32_t noticeTextElement = 0;
   int32_t noticeOkButton = 0;
   bool originalsSaved = false;    // the dialogs' 4:3 originals are saved (relayoutDialogs)
+
+  // [SECTION] the form: construction, first paint and frame loop (engine_lifecycle.h, frame_loop.h)
+  std::string appFolder;            // the current directory at construction
+  std::vector<std::string> params;  // command-line parameters 1..n at params[0..n-1]; set by the start code
+  std::string applicationTitle;     // caption of the platform's messages; set by the start code
+  bool developerMode = false;       // developer keys and toggles allowed
+  bool uiOverlayOn = true;          // the dialogs are drawn over the scene
+  bool keepRunningInBackground = false;  // an inactive window is never throttled
+  bool interfaceVisible = false;    // set by the main window at creation
+  int32_t textureFilter = 0x2601;   // GL_LINEAR until the engine textures load
+  bool formClosing = false;         // the form's close went through: the message loop ends
+  bool windowBordered = true;       // the window's border as construction chose it
+  bool skipPresentOnce = false;     // set by other code: the next step leaves out overlay and swap
+  int32_t firstRunCheck = -1;       // slow-hardware check: 1 armed, a tick while counting, -1 off
+  int32_t firstRunFrames = 0;       // frames counted by that check
+  std::string runMarker;            // "first" or "second", read at the first paint
+  bool suppressTextureEvent = false;  // loading the engine textures sends no -4 while set
+  int32_t loadingPercent = 0;       // 0..100, last value of showLoadingProgress
+  std::string loadingText;          // last value of setLoadingText; only stored
+  TVTLDevToggles dev;               // developer toggles of the frame step
+  bool keyHandled = false;          // set by the main window during -8 for a key it kept
+
+  // [SECTION] pointer: written by the frame step's poll, read by the input and the table
+  int32_t pointerX = 0;             // pointer in window pixels (4:3-equivalent x in 5:4)
+  int32_t pointerY = 0;
+  int32_t lastPointerX = 0;         // the last processed position; the next poll compares with it
+  int32_t lastPointerY = 0;
+
+  // [SECTION] display and GL context (screen_modes.h)
+  bool inFullScreen = false;        // the display is switched for full screen
+  int32_t desktopDepth = 0;         // bits per pixel of the display when the context was made
+  bool desktopDepthTooLow = false;  // 8 bits or less: no context
+  bool desktopDepthRaised = false;  // never set: the desktop's settings are not changed
+
+  // [SECTION] callback slots and the event channel (engine_events.h)
+  TVTLElementCallback onElementClick;  // every activation, before the channel event
+  TVTLElementCallback onListChange;    // after every drag step of an element
+  TVTLElementCallback onElementPress;  // press with the focus shown, or one that gives typing focus
+  TVTLElementCallback onHoverEnter;    // Tglapp.mouseover
+  TVTLElementCallback onHoverLeave;    // Tglapp.mouseout
+  std::function<bool()> onCloseQuery;  // Tglapp.ccapp; empty grants every close
+  TEngineEventHandler mainWindowEvent;  // Tglapp.FormMouseWheelDown
 
   // Dialogs the dialog-state reader leaves alone at start-up (the main window's lobby and
   // start-screen dialogs); set by the main window before it loads the states.

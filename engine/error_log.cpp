@@ -207,6 +207,14 @@ void logErrorReport(const std::exception& e, std::string& screenText) {
   }
 }
 
+void logErrorLine(const std::string& text) {
+  try {
+    appendToLog(localDateTime() + " " + text);
+  } catch (...) {
+    // A note on a failure the program gets over must not become one.
+  }
+}
+
 void resetErrorLog() {
   logPath.clear();
   loggingEnabled = false;

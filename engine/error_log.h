@@ -27,6 +27,10 @@ void setErrorLogFile(const std::string& path);
 // gives no report and an empty text. Never raises.
 void logErrorReport(const std::exception& e, std::string& screenText);
 
+// Appends one line (a date and time, then the text) for a failure the program gets over,
+// without a report or a call stack. Never raises.
+void logErrorLine(const std::string& text);
+
 // The pending call-stack text: replaced at every run-time error or unhandled exception,
 // cleared by the next report. Empty when none waits.
 std::string pendingStackText();

@@ -3,6 +3,7 @@
 
 #include "engine/aspect.h"
 #include "engine/dialogs.h"
+#include "engine/engine_events.h"
 #include "engine/engine_form.h"
 #include "engine/range_check.h"
 
@@ -89,6 +90,7 @@ void relayoutDialogs(bool save, int32_t dialog, bool centred) {
     else
       layOutWide(d, dialogOf(d), centred, r);
   }
+  if (dialog == -1) sendEngineEvent(evRelayout, 0);  // the main window moves what it placed itself
 }
 
 void relayoutAllDialogs() { relayoutDialogs(false, -1, false); }

@@ -1,0 +1,39 @@
+// The program's main window Tglapp: the engine's form, its creation handler, the receiver of
+// the engine's event channel with the start-up and close events, and the close query. The
+// screens and the objects of the other subsystems join here as they are built.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class Tglapp {
+ public:
+  // Tglapp.FormCreate: runs after the engine's constructor.
+  static void FormCreate();
+  // Tglapp.FormMouseWheelDown: the engine's event channel; only calls that carry the
+  // engine's mark (shift state 56) are events.
+  static void FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y);
+  // Tglapp.ccapp: the close query; true grants the close and sets exitGranted.
+  static bool ccapp();
+  // Tglapp.wirklichbeenden: the quit question of a network game; true means quit.
+  static bool wirklichbeenden();
+
+ private:
+  static void startup();    // -1
+  static void closeDown();  // -5
+};
+
+// The main window: the engine's constructor, then the creation handler, with the event
+// channel connected before anything can send.
+void createMainWindow();
+
+// The product's registry sub-key.
+extern std::string productKey;
+// The user's name from the registry; filled only during the first-start hardware test.
+extern std::string playerName;
+// GetTickCount when the main window was created.
+extern uint32_t startTick;
+// The last typed keys (at most 33).
+extern std::string keyBuffer;
+// GetTickCount of the last element click (the double-click rule).
+extern uint32_t lastClickTick;

@@ -1,0 +1,153 @@
+// The real program under Xvfb, run from a copy of its program folder so that nothing of the
+// build is written: it starts, its first frame is the loading screen (read back through the
+// engine's first-frame hook), a close request (SIGTERM, which the window layer turns into the
+// window's close) is answered, and the close runs to its end.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/loading_screen.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+// A binary PPM as the hook writes it.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<unsigned char> rgb;
+  TVTLPlainColour at(int x, int y) const {
+    const size_t i = (size_t(y) * size_t(width) + size_t(x)) * 3;
+    return {rgb[i], rgb[i + 1], rgb[i + 2]};
+  }
+};
+
+bool readPpm(const fs::path& path, Picture& p) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6" || p.width <= 0 || p.height <= 0)
+    return false;
+  in.get();
+  p.rgb.resize(size_t(p.width) * size_t(p.height) * 3);
+  return bool(in.read(reinterpret_cast<char*>(p.rgb.data()), std::streamsize(p.rgb.size())));
+}
+
+std::string text(TVTLPlainColour c) {
+  return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+bool near(TVTLPlainColour a, TVTLPlainColour b) {
+  return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
+}
+
+// Layout units of the 800 x 600 space to pixels of a 4:3 window (808 x 606 units visible).
+int px(double layoutX, int width) { return int(layoutX / 808.0 * width); }
+int py(double layoutY, int height) { return int((layoutY + 3.0) / 606.0 * height); }
+
+template <typename Done>
+bool waitFor(Done done, int seconds) {
+  for (int i = 0; i < seconds * 20; i++) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return done();
+}
+
+std::string readAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+size_t occurrences(const std::string& s, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) n++;
+  return n;
+}
+
+class ProgramRun {
+ public:
+  ProgramRun() {
+    std::string pattern = (fs::temp_directory_path() / "skat-program-XXXXXX").string();
+    root = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    fs::copy(SKAT_APP_DIR, root / "app", fs::copy_options::recursive);
+    dump = root / "first.ppm";
+  }
+  ~ProgramRun() {
+    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, nullptr, 0);
+    }
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+  void start() {
+    pid = ::fork();
+    if (pid != 0) return;
+    if (::chdir((root / "app").c_str()) != 0) _exit(126);
+    ::setenv("SKAT_FRAME_DUMP", dump.c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", root.c_str(), 1);  // a lock of its own: no other copy counts
+    ::execl("./skat", "skat", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  // The exit status, or -1 when the program did not end in time.
+  int waitForExit(int seconds) {
+    int status = 0;
+    const bool ended = waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, seconds);
+    if (!ended) return -1;
+    pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+
+  fs::path root, dump;
+  pid_t pid = -1;
+};
+}  // namespace
+
+TEST(ProgramGL, StartsShowsTheLoadingScreenFirstAndClosesOnRequest) {
+  ProgramRun run;
+  run.start();
+  ASSERT_GT(run.pid, 0);
+  Picture first;
+  ASSERT_TRUE(waitFor([&] { return readPpm(run.dump, first); }, 30)) << "no first frame was presented";
+  EXPECT_EQ(first.width, 640);
+  EXPECT_EQ(first.height, 480);
+
+  struct Probe {
+    const char* what;
+    double x, y;  // layout units
+    TVTLPlainColour colour;
+  } const probes[] = {
+      {"background, top left", 2, 2, kLoadingBackColour},
+      {"background, bottom right", 805, 598, kLoadingBackColour},
+      {"title picture", 400, 275, kLoadingTitleColour},
+      {"bar at 20 %", 240, 565, kLoadingBarColour},
+      {"bar frame", 500, 565, kLoadingFrameColour},
+  };
+  for (const Probe& p : probes) {
+    const TVTLPlainColour got = first.at(px(p.x, first.width), py(p.y, first.height));
+    EXPECT_TRUE(near(got, p.colour)) << p.what << ": expected " << text(p.colour) << ", got " << text(got);
+  }
+
+  ASSERT_EQ(::kill(run.pid, SIGTERM), 0);
+  EXPECT_EQ(run.waitForExit(30), 0) << "the close request was not answered with an orderly end";
+  const fs::path app = run.root / "app";
+  EXPECT_TRUE(fs::exists(app / "data/settings/hs.dat")) << "the close event saves the highscores";
+  EXPECT_TRUE(fs::exists(app / "proto3.txt"));
+  const std::string log = readAll(app / "errors.txt");
+  EXPECT_EQ(occurrences(log, "ERROR IN"), 0u) << "no failure was reported:\n" << log;
+  EXPECT_EQ(occurrences(log, "Loading picture not loaded, drawn plain: "), 4u)
+      << "one line for each picture of the loading screen:\n"
+      << log;
+}
