@@ -7,6 +7,7 @@
 // [SECTION] frame step
 // [SECTION] close and fatal errors
 // [SECTION] hardware test
+// [SECTION] window shape
 // [SECTION] display modes
 // [SECTION] loading screen
 #include <gtest/gtest.h>
@@ -30,8 +31,11 @@
 #include "engine/gl_context.h"
 #include "engine/hardware_test_run.h"
 #include "engine/loading_screen.h"
+#include "engine/relayout.h"
 #include "engine/screen_modes.h"
 #include "engine/texts.h"
+#include "engine/window_form.h"
+#include "engine/range_check.h"
 #include "engine/window_layout.h"
 #include "platform/errors.h"
 #include "platform/tick.h"
@@ -434,6 +438,39 @@ TEST_F(EngineFormTest, TheSlowHardwareWarningComesOnceAfterTwoSecondsOfFewFrames
     frameStep(false);
   }
   EXPECT_EQ(winNullMessageBoxes().size(), 1u) << "at most once";
+}
+
+// [SECTION] window shape
+
+TEST_F(EngineFormTest, OnlyARelayoutOfAllDialogsFromSavedOriginalsTellsTheMainWindow) {
+  engineCreate();
+  relayoutAllDialogs();
+  EXPECT_TRUE(events.empty()) << "without originals nothing moves and nothing is sent";
+  relayoutDialogs(true, -1, false);
+  relayoutDialogs(false, vtl.boxDialog, false);
+  const std::vector<Sent> expected = {{-22, 0}};
+  EXPECT_EQ(events, expected) << "got " << describe(events);
+}
+
+TEST_F(EngineFormTest, TheResizeHookLimitsClassifiesAndFitsARunningWindow) {
+  engineCreate();
+  vtl.engineState = esRunning;
+  winSetSize(300, 200);
+  formResize();
+  EXPECT_EQ(winRect().width, 400) << "at least 400 x 300, then fitted to 4:3";
+  EXPECT_EQ(winRect().height, 300);
+  winSetSize(1000, 560);  // near 16:9
+  formResize();
+  EXPECT_TRUE(aspectState.aspect169);
+  EXPECT_EQ(winRect().height, roundEven((560 + 1000 / 1.7777778) / 2));
+  EXPECT_EQ(windowLayout.viewHeight, winRect().height);
+  EXPECT_EQ(vtl.engineState, esRunning);
+  vtl.engineState = esRecreating;
+  winSetSize(1000, 700);
+  formResize();
+  EXPECT_EQ(winRect().width, 1000) << "a window being re-created is classified, not fitted";
+  EXPECT_EQ(winRect().height, 700);
+  EXPECT_TRUE(aspectState.aspect43);
 }
 
 // [SECTION] display modes
