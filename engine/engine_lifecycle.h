@@ -8,8 +8,8 @@
 
 // TVTLApplication.Create up to the main window's creation handler, which the caller runs
 // next: protocol log, error log, defaults, message dialogs, display modes, the window
-// (opened bordered at 640 x 480). EOpenGLError-free: no context exists until the first
-// paint. A window the window system refuses is EInOutError.
+// (opened bordered at 640 x 480). No GL context exists until the first paint. A window the
+// window system refuses is EInOutError.
 void engineCreate();
 // TVTLApplication.Destroy: the close event (-5) first, then the engine's option files, the
 // dialogs and strings, the display modes (restoring a switched desktop), the GL context, the
