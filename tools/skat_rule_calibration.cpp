@@ -4,8 +4,10 @@
 // built on Jacks, trumps, Aces and Tens puts a passable and a sound game. Then the real rating
 // is run with the fitted tables on fresh deals and its bidding compared with the rule.
 //
-// Usage: skat_rule_calibration [--deals N] [--seed S] [--out DIR]
-// With --out the three files are written into DIR (the repository's data/oldsk).
+// Usage: skat_rule_calibration [--deals N] [--seed S] [--search-deals N] [--rounds N]
+//                              [--out DIR] [--source FILE]
+// With --out the three files are written into DIR (the repository's data/oldsk); with
+// --source the program's built-in copy of the same rules (games/skat/skat_rule_builtin.cpp).
 //
 // [SECTION] deals and the rule of thumb
 // [SECTION] the linear model of the rating
@@ -70,7 +72,7 @@ int suitCount(const THand& full, int t) {
 }
 
 // For Grand: twice the Jacks, the Aces and the guarded Tens; one less without the club Jack.
-// 10 is a sound Grand.
+// 8 is a sound Grand (two Jacks with three Aces, three Jacks with two).
 int grandCount(const THand& full) {
   int q = 2 * jacks(full);
   for (int s = 1; s <= 4; s++) {
@@ -83,7 +85,7 @@ int grandCount(const THand& full) {
 
 constexpr int suitPlayable = 7;
 constexpr int suitSound = 8;
-constexpr int grandSound = 10;
+constexpr int grandSound = 8;
 
 // The strength the rule asks for: 103 at a count of 7, 118 at 8, 15 per step.
 double suitTarget(int q) { return 103 + 15.0 * (q - suitPlayable); }
@@ -250,7 +252,7 @@ std::string cardRules(const Weights& w) {
 }
 
 std::string suitGameRules(const Weights& w) {
-  static const char* ranks[] = {"Trumpf-As", "Trumpf-Zehn", "Trumpf-K\xF6nig", "Trumpf-Dame",
+  static const char* ranks[] = {"Trumpf-As", "Trumpf-Zehn", "Trumpf-König", "Trumpf-Dame",
                                 "Trumpf-Neun", "Trumpf-Acht", "Trumpf-Sieben"};
   static const char* jackNames[] = {"Kreuz-Bube", "Pik-Bube", "Herz-Bube", "Karo-Bube"};
   std::string out;
@@ -274,7 +276,7 @@ void install(int slot, const std::string& rules) {
 
 struct Check {
   std::array<std::array<int, 3>, 3> confusion{};  // [rule class][rating class]
-  int hands = 0, grand = 0, null = 0;
+  int hands = 0, grand = 0, null = 0, ruleGrand = 0;
   double sumAbs = 0;
 };
 
@@ -295,6 +297,7 @@ Check checkRating(int deals, std::mt19937& rng) {
       c.confusion[rc][ratingClass(r)]++;
       c.hands++;
       if (r.bestGame == skatTypeGrand && r.strength >= skatStrengthBid18) c.grand++;
+      if (grandCount(full) >= grandSound) c.ruleGrand++;
       if (r.nullKind > 0 || (r.bestGame == skatTypeNull)) c.null++;
       int best = 0;
       for (int t = 1; t <= 4; t++) best = std::max(best, suitCount(full, t));
@@ -307,7 +310,7 @@ Check checkRating(int deals, std::mt19937& rng) {
 
 std::string checkText(const Check& c) {
   static const char* names[] = {"passen", "18", "Spielwert"};
-  std::string out = "Regel \\ Bewertung: passen, 18, Spielwert\n";
+  std::string out = "Faustregel (Zeilen) gegen Bewertung (Spalten): passen, 18, Spielwert\n";
   int agree = 0;
   for (int i = 0; i < 3; i++) {
     char line[160];
@@ -316,11 +319,12 @@ std::string checkText(const Check& c) {
     out += line;
     agree += c.confusion[i][i];
   }
-  char tail[200];
+  char tail[260];
   std::snprintf(tail, sizeof tail,
-                "  gleiche Einstufung: %.1f%% der Blaetter; mittlere Abweichung der Spielstaerke: %.1f;\n"
-                "  Grand gewaehlt: %.1f%%, Null moeglich: %.1f%%\n",
-                100.0 * agree / c.hands, c.sumAbs / c.hands, 100.0 * c.grand / c.hands, 100.0 * c.null / c.hands);
+                "  gleiche Einstufung: %.1f%% der Blätter; mittlere Abweichung der Spielstärke: %.1f;\n"
+                "  Grand gewählt: %.1f%% (nach der Regel %.1f%%), Null möglich: %.1f%%\n",
+                100.0 * agree / c.hands, c.sumAbs / c.hands, 100.0 * c.grand / c.hands,
+                100.0 * c.ruleGrand / c.hands, 100.0 * c.null / c.hands);
   return out + tail;
 }
 
@@ -331,7 +335,7 @@ std::string checkText(const Check& c) {
 // The linear model leaves out the rating's rounding and its steps (the trump duel, the
 // lengths of the other hands): the rounded fit is improved by single steps on each weight,
 // kept when the real rating agrees better with the rule, within orders that keep the tables
-// readable (higher cards never weigh less than lower ones).
+// readable (no card weighs less than nothing, higher cards never less than lower ones).
 
 namespace {
 
@@ -369,7 +373,7 @@ bool nonIncreasing(const Vec& v, int from, int n) {
 
 bool feasible(const Vec& v) {
   for (int x : v)
-    if (x < -128 || x > 127) return false;
+    if (x < 0 || x > 127) return false;
   int trumpAce = v[6] + v[17], trumpTen = v[7] + v[18];
   return nonIncreasing(v, 0, 4) && v[3] >= 0 && v[4] >= 0 && v[4] >= v[5] && nonIncreasing(v, 8, 5) &&
          trumpAce >= trumpTen && trumpTen >= v[8] && nonIncreasing(v, 13, 4) && v[16] >= trumpAce &&
@@ -378,6 +382,7 @@ bool feasible(const Vec& v) {
 
 // Keeps the orders of feasible() by lowering a weight to the one above it where needed.
 Vec projected(Vec v) {
+  for (int& x : v) x = std::clamp(x, 0, 127);
   for (int i = 1; i < 4; i++) v[i] = std::min(v[i], v[i - 1]);
   v[3] = std::max(v[3], 0);
   for (int i = 0; i < 4; i++) v[i] = std::max(v[i], v[3]);
@@ -399,24 +404,33 @@ void installWeights(const Weights& w) {
   install(skatSlotSuitGame, suitGameRules(w));
 }
 
+// How well the real rating follows the rule: the share of hands in the same bid class, the
+// share of bidding hands whose choice of Grand or a suit game agrees with the rule, less a
+// little for the mean distance of the strength from the rule's.
 double score(const Vec& v, const std::vector<Deal>& deals) {
   installWeights(fromVec(v));
-  Check c{};
+  int hands = 0, agree = 0, bidding = 0, sameGame = 0;
+  double sumAbs = 0;
   TSkatProfileFields neutral{0, 0, 0, 0, 0, 0, 0};
   for (const Deal& deal : deals)
     for (int s = 0; s < 3; s++) {
       const THand& hand = deal.hands[s];
       TSkatSeatRating r = skatRateHand(hand, deal.skat, deal.hands[(s + 1) % 3], deal.hands[(s + 2) % 3], neutral);
       THand full = concatHands(hand, deal.skat);
-      c.confusion[ruleClass(full)][ratingClass(r)]++;
-      c.hands++;
+      int rc = ruleClass(full);
+      hands++;
+      agree += rc == ratingClass(r);
+      bool ruleGrand = grandCount(full) >= grandSound;
+      if (rc > 0 && r.bestGame != skatTypeNull) {
+        bidding++;
+        sameGame += ruleGrand == (r.bestGame == skatTypeGrand);
+      }
       int best = 0;
       for (int t = 1; t <= 4; t++) best = std::max(best, suitCount(full, t));
-      double target = grandCount(full) >= grandSound ? grandStrengthTarget(grandCount(full)) : suitTarget(best);
-      c.sumAbs += std::fabs(r.strength - target);
+      double target = ruleGrand ? grandStrengthTarget(grandCount(full)) : suitTarget(best);
+      sumAbs += std::fabs(r.strength - target);
     }
-  int agree = c.confusion[0][0] + c.confusion[1][1] + c.confusion[2][2];
-  return 100.0 * agree / c.hands - 0.05 * c.sumAbs / c.hands;
+  return 100.0 * agree / hands + 50.0 * sameGame / std::max(bidding, 1) - 0.05 * sumAbs / hands;
 }
 
 Vec search(Vec v, const std::vector<Deal>& deals, int rounds) {
@@ -450,16 +464,18 @@ namespace {
 
 std::string header(const char* what, int deals, unsigned seed, const std::string& check) {
   return std::string(what) +
-         "\nDie Zahlen sind berechnet, nicht geschaetzt: das Werkzeug tools/skat_rule_calibration.cpp\n"
-         "gibt " + std::to_string(deals) + " Zufallsblaetter (Startwert " + std::to_string(seed) +
-         ") und passt die Gewichte aller drei Tafeln\n"
-         "zugleich (kleinste Quadrate) so an, dass die Spielstaerke der Blattbewertung die Marken\n"
-         "103 (18 reizen) und 118 (bis zum Spielwert reizen) und der Grandwert die Marke 14 dort\n"
-         "erreicht, wo eine einfache Faustregel ein Spiel spielbar und sicher nennt: Truempfe mit\n"
-         "Buben, dazu Asse und von ihrem As gedeckte Zehnen der anderen Farben (7 spielbar, 8\n"
-         "sicher; ohne zwei der obersten Truempfe einer weniger); Grand: zweimal die Buben, dazu\n"
-         "Asse und gedeckte Zehnen (10 sicher, ohne Kreuz-Buben einer weniger).\n"
-         "Pruefung mit der echten Bewertung auf neuen Blaettern, Anteile aller Blaetter:\n" +
+         "\nDie Zahlen sind berechnet, nicht geschätzt: das Werkzeug tools/skat_rule_calibration.cpp\n"
+         "gibt " + std::to_string(deals) + " Zufallsblätter (Startwert " + std::to_string(seed) +
+         ") und passt die Gewichte aller drei Tafeln zugleich an,\n"
+         "erst mit kleinsten Quadraten, dann Schritt für Schritt mit der echten Blattbewertung,\n"
+         "so dass deren Spielstärke die Marken 103 (18 reizen) und 118 (bis zum Spielwert reizen)\n"
+         "und der Grandwert die Marke 14 dort erreicht, wo eine einfache Faustregel ein Spiel\n"
+         "spielbar und sicher nennt. Farbspiel: die Trümpfe mit den Buben, dazu die Asse und die\n"
+         "von ihrem As gedeckten Zehnen der anderen Farben (7 spielbar, 8 sicher; ohne zwei der\n"
+         "obersten Trümpfe einer weniger). Grand: zweimal die Buben, dazu Asse und gedeckte Zehnen\n"
+         "(8 sicher; ohne Kreuz-Buben einer weniger). Keine Karte wiegt weniger als nichts, eine\n"
+         "höhere nie weniger als eine niedrigere.\n"
+         "Prüfung mit der echten Bewertung auf neuen Blättern, Anteile aller Blätter:\n" +
          check + "Eine Regel: #1(Rang,Farbe)Wert#  Rang 1=7 .. 4=Bube .. 7=Zehn 8=As;\n"
                  "Farbe 1 Kreuz, 2 Pik, 3 Herz, 4 Karo, 0 jede, 5 die Trumpffarbe.\n|data|\n";
 }
@@ -473,6 +489,32 @@ void writeFile(const std::string& dir, const std::string& name, const std::strin
   }
 }
 
+// The built-in tables: the same rules, compiled into the program for a missing file.
+std::string builtInSource(const Weights& w) {
+  auto literal = [](const std::string& rules) {
+    std::string compact;
+    for (size_t p = rules.find('#'); p != std::string::npos;) {
+      size_t end = rules.find('#', p + 1);
+      compact += rules.substr(p, end - p + 1);
+      p = rules.find('#', end + 1);
+    }
+    return "\"eingebaut |data|" + compact + "\"";
+  };
+  return "// The rule tables built into the program: the same rules as the shipped files in\n"
+         "// \"\\data\\oldsk\\\", used when a file is missing or malformed. Written by\n"
+         "// tools/skat_rule_calibration together with the files.\n"
+         "#include \"games/skat/skat_rule_tables.h\"\n\nnamespace {\n\n"
+         "constexpr std::string_view builtInJacks =\n    " + literal(jackRules(w)) + ";\n"
+         "constexpr std::string_view builtInCards =\n    " + literal(cardRules(w)) + ";\n"
+         "constexpr std::string_view builtInSuitGame =\n    " + literal(suitGameRules(w)) + ";\n\n"
+         "}  // namespace\n\n"
+         "std::string_view skatBuiltInRuleText(std::string_view name) {\n"
+         "  if (name == \"buben.txt\") return builtInJacks;\n"
+         "  if (name == \"karten.txt\") return builtInCards;\n"
+         "  if (name == \"kartenf.txt\") return builtInSuitGame;\n"
+         "  return \"eingebaut |data|\";\n}\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -481,11 +523,13 @@ int main(int argc, char** argv) {
   int searchRounds = 12;
   unsigned seed = 20240601;
   std::string outDir;
+  std::string sourceFile;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
     if (a == "--deals") deals = std::atoi(argv[i + 1]);
     else if (a == "--seed") seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
     else if (a == "--out") outDir = argv[i + 1];
+    else if (a == "--source") sourceFile = argv[i + 1];
     else if (a == "--search-deals") searchDealCount = std::atoi(argv[i + 1]);
     else if (a == "--rounds") searchRounds = std::atoi(argv[i + 1]);
   }
@@ -524,6 +568,14 @@ int main(int argc, char** argv) {
     writeFile(outDir, "buben.txt", header("buben.txt: Werte der Buben (Blatt mit Skat; die Bewertung halbiert die Summe).", deals, seed, check) + jackRules(w));
     writeFile(outDir, "karten.txt", header("karten.txt: Werte einzelner Karten in jedem Spiel (Blatt mit Skat).", deals, seed, check) + cardRules(w));
     writeFile(outDir, "kartenf.txt", header("kartenf.txt: Werte der Karten im Farbspiel, Farbe 5 ist die Trumpffarbe (zehn Karten).", deals, seed, check) + suitGameRules(w));
+  }
+  if (!sourceFile.empty()) {
+    std::ofstream out(sourceFile, std::ios::binary);
+    out << builtInSource(w);
+    if (!out) {
+      std::fprintf(stderr, "cannot write %s\n", sourceFile.c_str());
+      return 1;
+    }
   }
   return 0;
 }

@@ -35,7 +35,7 @@ int32_t pointsOf(const THand& h) { return skatPoints(h); }
 
 bool partnerHoldsBest(const TSkatAIChoice& ch) {
   if (ch.partner == 0 || isNoCard(ch.best)) return false;
-  if (skatAIProfileChance(ch.seat)) {
+  if (skatAIUsesModel(ch.seat)) {
     THand p1 = ch.m1, p2 = ch.m2;
     if (!isNoCard(trickBySeat.k[ch.o2])) handaddk(p2, trickBySeat.k[ch.o2]);
     if (ch.cardsToPlay == 0 && !isNoCard(trickBySeat.k[ch.o1])) handaddk(p1, trickBySeat.k[ch.o1]);

@@ -78,7 +78,7 @@ TCard underTheAce(const TCard& ace, const THand& f, const THand& x1, const THand
 
 TCard skatAILeadCard(const TSkatAIChoice& ch) {
   const THand& f = skatAISeatHand(ch.seat);
-  bool useModel = skatAIProfileChance(ch.seat);
+  bool useModel = skatAIUsesModel(ch.seat);
   const THand& x1 = useModel ? ch.m1 : skatAISeatHand(ch.o1);
   const THand& x2 = useModel ? ch.m2 : skatAISeatHand(ch.o2);
   LeadPick pick;

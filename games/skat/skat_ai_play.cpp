@@ -165,7 +165,7 @@ TCard nullLeadFallback(const TSkatAIChoice& ch) {
 TCard chooseLead(TSkatAIChoice& ch) {
   if (ch.poolDealtOut && (handUsed(ch.m1) == 0 || handUsed(ch.m2) == 0)) logProtocol("UBEKANZ1/2=0");
   if (!skatIsNullOrRamsch()) return skatAILeadCard(ch);
-  bool useModel = skatAIProfileChance(ch.seat);
+  bool useModel = skatAIUsesModel(ch.seat);
   const THand& a = useModel ? ch.m1 : skatAISeatHand(ch.o1);
   const THand& b = useModel ? ch.m2 : skatAISeatHand(ch.o2);
   TCard c = skatAINullLeadCard(ch.follow, a, b, ch.declarer, ch.partner, ch.seat);
@@ -176,7 +176,7 @@ TCard chooseLead(TSkatAIChoice& ch) {
 
 // The second seat guesses o1's answer to the led card.
 void predictThirdCard(TSkatAIChoice& ch) {
-  THand x = skatAIProfileChance(ch.seat) ? skatAIFollowCards(ch.o1, ch.m1) : skatAISeatFollowCards(ch.o1);
+  THand x = skatAIUsesModel(ch.seat) ? skatAIFollowCards(ch.o1, ch.m1) : skatAISeatFollowCards(ch.o1);
   if (handUsed(x) == 0) x = skatCardsOfClass(skatAISeatHand(ch.o1), suitTrumps);
   ch.lowX = skatLowestRankCard(x);
   TCard pred = handUsed(x) > 0 ? x.k[1] : noCard();

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/cards.h"
+#include "games/skat/skat_ai_cards.h"
 
 // One card choice of skatAIChooseCard, built anew for every card.
 struct TSkatAIChoice {
@@ -41,6 +42,11 @@ TCard skatAIRaiseCard(const TSkatAIChoice& ch, const THand& list, bool partnerWi
 // The chosen card when the seat may play it (it holds it and it follows suit); otherwise a
 // legal card, and the trace log says which replaced which.
 TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen);
+
+// The rules judge the other hands by the model this time, not by the real hands. The
+// profile's wahrs is the chance to see the real hands (skatAIProfileChance), so a "Profi"
+// (30) looks at them more often than an "Anfänger" (0), as the profiles mean it.
+inline bool skatAIUsesModel(int32_t seat) { return !skatAIProfileChance(seat); }
 
 // The seat's real hand copy.
 const THand& skatAISeatHand(int32_t seat);

@@ -44,8 +44,9 @@ class SkatAIFixture : public ::testing::Test {
   std::string folder;
 };
 
-// A profile that adds nothing: no scaling, no noise, no chances.
-constexpr TSkatProfileFields neutralProfile{0, 0, 0, 0, 0, 0, 0};
+// A profile that adds nothing to the rating (no scaling, no noise) and lets the card play
+// look at the real hands every time.
+constexpr TSkatProfileFields neutralProfile{0, 0, 100, 0, 0, 0, 0};
 
 // [SECTION] the fixture's steps
 
