@@ -15,6 +15,7 @@
 #include "core/decision_block.h"
 #include "core/game_id.h"
 #include "core/seat_profile.h"
+#include "games/skat/skat_state.h"
 #include "platform/records.h"
 
 // [SECTION] records of the block
@@ -51,6 +52,23 @@ struct TMeldTableImage {
   LArray<uint8_t, 1, 2> flags;
   LArray<int32_t, 1, 8> selection;  // selection and lay-off state
   LArray<THand, 1, 4> lists;
+};
+
+// Skat's module-level card lists, flag and text, copied in before a game is saved and back
+// after it is loaded (core/saved_game.cpp). The lists are those the Skat module keeps.
+struct TSkatSavedLists {
+  THand trickBySeat;
+  THand trickCards;
+  THand lastTrick;
+  THand playedCards;
+  THand declarerTricks;
+  THand defenderTricks;
+  LArray<THand, 1, 3> wonCards;
+  THand pressedSkat;
+  LArray<THand, 1, 3> dealtHands;
+  THand dealtSkat;
+  uint8_t nullTrickTaken;
+  ShortString<255> pendingSpecialGames;
 };
 
 constexpr int gameListRows = 201;  // rows 0..200, addressed by game number mod 201
@@ -101,7 +119,9 @@ struct TGameState {
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here and its fields to the image
-  // (gameStateImageIo) at the same place.
+  // (gameStateImageIo) at the same place. Built so far: Skat.
+  TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
+  TSkatSavedLists skatLists;    // Skat's module state as saved with the game
 
   // [SECTION] members after the areas
   TMeldTableImage meldTableImage;  // copy of k12, saved and loaded with the game

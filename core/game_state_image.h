@@ -24,6 +24,7 @@ void gameStateImageIo(TRecordIo& io, TGameState& gs);
 std::vector<uint8_t> cgHeadImage(const TCG& c);
 std::vector<uint8_t> gameStateImage(const TGameState& gs);
 // Read an image into the record; false when the bytes ran out (the record then holds what
-// was read, zeros beyond). The caller checks the size first to keep a record untouched.
+// was read, zeros beyond) or held a text longer than its field or a card count beyond its
+// list. The caller reads into a record of its own to keep the live one untouched.
 bool cgHeadFromImage(ByteReader& r, TCG& c);
 bool gameStateFromImage(ByteReader& r, TGameState& gs);

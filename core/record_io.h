@@ -21,6 +21,10 @@ class TRecordIo {
   size_t pos() const { return (w_ ? w_->size() : r_->pos()) - origin_; }
   // A reader ran past the end of its bytes.
   bool failed() const { return r_ && r_->failed(); }
+  // A reader met a value no record may hold (a text longer than its field, a card count
+  // beyond its list's capacity); the bytes are then no image of these records.
+  bool damaged() const { return damaged_; }
+  void markDamaged() { damaged_ = true; }
 
   void u8(uint8_t& v) {
     if (w_) w_->u8(v); else v = r_->u8();
@@ -49,10 +53,12 @@ class TRecordIo {
   }
   template <int N>
   void str(ShortString<N>& s) {
-    if (w_)
+    if (w_) {
       w_->shortString(s.view(), N);
-    else
+    } else {
       r_->shortString(s.s, s.len, N);
+      if (s.len > N) damaged_ = true;
+    }
   }
   // Padding up to a multiple of n: zeros when writing, skipped when reading.
   void align(size_t n) {
@@ -67,6 +73,7 @@ class TRecordIo {
   ByteWriter* w_ = nullptr;
   ByteReader* r_ = nullptr;
   size_t origin_;
+  bool damaged_ = false;
 };
 
 // Each element of an array through f(io, element).
@@ -87,6 +94,7 @@ inline void cardIo(TRecordIo& io, TCard& c) {
 inline void handIo(TRecordIo& io, THand& h) {
   arrayIo(io, h.k, cardIo);
   io.i16(h.anz);
+  if (!io.writing() && (h.anz < 0 || h.anz > handCapacity)) io.markDamaged();
   io.u8(h.extras.owner);
   io.bytes(h.extras.data, sizeof h.extras.data);
   io.bytes(h.extras.markers, sizeof h.extras.markers);
@@ -96,6 +104,7 @@ inline void handIo(TRecordIo& io, THand& h) {
 inline void hand64Io(TRecordIo& io, THand64& h) {
   arrayIo(io, h.k, cardIo);
   io.i16(h.anz);
+  if (!io.writing() && (h.anz < 0 || h.anz > hand64Capacity)) io.markDamaged();
   io.u8(h.owner);
   io.align(2);
 }
