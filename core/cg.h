@@ -19,6 +19,7 @@
 #include "core/seat_record.h"
 #include "platform/records.h"
 
+
 class TMPThread;  // the music worker
 
 constexpr int seatRecordCount = 20;       // one record per card-table stack
@@ -51,6 +52,41 @@ class TCG {
 
   // [SECTION] services
 
+  // Game driver (core/game_driver.cpp). gameTick runs once per frame while a game is on the
+  // table; submitAction is the one door through which every decision enters a game;
+  // cardDone takes a finished card move (only the stack and the slot are read).
+  void gameTick();
+  void submitAction(int kind, int32_t a, int32_t b, const THand* cards = nullptr,
+                    int32_t reserved = 0, bool noForward = false, bool keepTurnClock = false);
+  void cardDone(int32_t stack, int32_t second, int32_t slot, int32_t fourth);
+
+  // Starting and resuming (core/game_start.cpp). continueList 0 starts a new list.
+  void startGame(TGameId id, int32_t continueList);
+  void prepareNewGame();
+  void prepareResume();
+  void loadGameHelpAndPanel(bool loadHelp);
+  void setupDeck52();
+
+  // Decisions (core/decision_panel.cpp, core/decision_kinds.cpp).
+  void openDecisionDialog(int32_t kind);
+  void buildDecisionDialog(int32_t kind);
+  void showDecisionDialog(bool noShow, bool layoutOnly);
+  void updateDialogButtons();
+
+  // Saved games in "\save\" (core/saved_game.cpp). saveGame answers true when a file
+  // operation failed (the old save then stays whole); loadGame answers false and changes
+  // nothing when the files cannot be read or the image is damaged.
+  bool saveGame(const std::string& base, const std::string& displayName, bool quiet);
+  bool loadGame(const std::string& base);
+  void resumeGame();
+
+  // The game-list dialog (core/game_list_dialog.cpp).
+  void showStandings();
+  void addGinBonusRows();
+  std::string winnerSentence(const TGameResult& result) const;
+  // screenMode := mode and the menu button's help text for modes 0..2.
+  void setMenuButtonCaption(uint8_t mode);
+
   // Highscores (core/highscores_file.cpp). Loading replaces a missing, short, long or
   // damaged file by the default tables (with a notice for a file that was there); saving
   // writes a temporary file and renames it. File errors raise EInOutError.
@@ -79,6 +115,10 @@ class TCG {
 };
 
 extern TCG cg;
+
+// Tick of the last TCG::showDecisionDialog; the computer waits twice the bubble time after
+// it before it acts for seat 1.
+extern uint32_t decisionShownTick;
 
 // The ordinal text of a place: "f_1st", "f_2nd", "f_3rd", else the number + "f_xth".
 std::string placeText(int place);

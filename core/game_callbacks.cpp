@@ -1,13 +1,105 @@
 // Dispatch of the core's per-game calls by game id. A game that is built adds its case to
 // each switch below, as in
 //   case gidSkat: return skatIsListOver(result);
-// Games not built yet fall to the default and answer neutrally.
+// Games not built yet fall to the default and answer neutrally. A registered table comes
+// first.
+//
+// [SECTION] registered tables
+// [SECTION] the games' calls
+// [SECTION] end of a game
 #include "core/game_callbacks.h"
 
+#include "core/auto_decide.h"
 #include "core/cg.h"
+#include "platform/records.h"
+
+// [SECTION] registered tables
+
+namespace {
+LArray<const TGameCallbacks*, 0, gidNone> registered{};
+
+// The table for the current game, or nullptr.
+const TGameCallbacks* current() { return registeredGameCallbacks(cg.gameId); }
+}  // namespace
+
+void registerGameCallbacks(TGameId id, const TGameCallbacks* table) {
+  if (id <= gidNone) registered[id] = table;
+}
+
+const TGameCallbacks* registeredGameCallbacks(TGameId id) { return id <= gidNone ? registered[id] : nullptr; }
+
+// [SECTION] the games' calls
+
+bool gameNewGame(TGameId id, bool newList) {
+  const TGameCallbacks* t = registeredGameCallbacks(id);
+  if (t && t->newGame) {
+    t->newGame(newList);
+    return true;
+  }
+  switch (id) {
+    default:
+      return false;
+  }
+}
+
+bool gameStepCall(TGameState& gs) {
+  const TGameCallbacks* t = current();
+  if (t && t->gameStep) {
+    t->gameStep(gs);
+    return true;
+  }
+  switch (cg.gameId) {
+    default:
+      return false;
+  }
+}
+
+bool gameAIMove() {
+  const TGameCallbacks* t = current();
+  if (t && t->aiMove) {
+    t->aiMove();
+    return true;
+  }
+  switch (cg.gameId) {
+    case gidOldMaid:
+    case gidGoFish:
+    case gidWar:
+      autoDecide(false);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void gameAIObserve(int kind, int32_t a, int32_t b) {
+  const TGameCallbacks* t = current();
+  if (t && t->aiObserve) {
+    t->aiObserve(kind, a, b);
+    return;
+  }
+  switch (cg.gameId) {
+    default:  // Schwimmen, Rommé, Canasta, Doppelkopf, Schafkopf observe once they are built
+      return;
+  }
+}
+
+void gameResume(int heartsPhase) {
+  const TGameCallbacks* t = current();
+  if (t && t->resume) {
+    if (heartsPhase == 0) t->resume();
+    return;
+  }
+  switch (cg.gameId) {
+    default:  // Old Maid has none; the others resume once they are built
+      return;
+  }
+}
+
+// [SECTION] end of a game
 
 std::string gameResultText(const TGameResult& result) {
-  (void)result;
+  const TGameCallbacks* t = current();
+  if (t && t->resultText) return t->resultText(result);
   switch (cg.gameId) {
     default:
       return {};
@@ -15,7 +107,8 @@ std::string gameResultText(const TGameResult& result) {
 }
 
 bool gameIsListOver(const TGameResult& result) {
-  (void)result;
+  const TGameCallbacks* t = current();
+  if (t && t->isListOver) return t->isListOver(result);
   switch (cg.gameId) {
     default:
       return false;
@@ -23,7 +116,8 @@ bool gameIsListOver(const TGameResult& result) {
 }
 
 std::string gameListText(const TGameResult& result) {
-  (void)result;
+  const TGameCallbacks* t = current();
+  if (t && t->listText) return t->listText(result);
   switch (cg.gameId) {
     default:
       return {};
@@ -31,6 +125,8 @@ std::string gameListText(const TGameResult& result) {
 }
 
 std::string gameEnterHighscore() {
+  const TGameCallbacks* t = current();
+  if (t && t->enterHighscore) return t->enterHighscore();
   switch (cg.gameId) {
     default:
       return {};

@@ -1,16 +1,33 @@
 // The end of a game: TCG::endRound records the result in the game list, updates the list
-// totals and the standings and asks the game whether its list is over.
+// totals and the standings, asks the game whether its list is over, fills the game-list
+// dialog and shows the result; the user's press of the dialog's continue button goes on.
 //
 // [SECTION] recording
 // [SECTION] standings
+// [SECTION] the game-list dialog
+// [SECTION] the end step
 // [SECTION] endRound
+#include "core/round_end.h"
+
 #include <algorithm>
 #include <limits>
 
 #include "core/cg.h"
+#include "core/core_messages.h"
+#include "core/engine_switches.h"
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
+#include "core/game_list_dialog.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "games/casino/chips.h"
+#include "net/net_transport.h"
+#include "shell/game_dialogs.h"
+#include "shell/game_list_screen.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_state.h"
+#include "sound/sound_events.h"
+#include "sound/sound_services.h"
 
 namespace {
 
@@ -21,6 +38,8 @@ int32_t saturate(int64_t v) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
 }
+
+bool isChipGame(TGameId g) { return g == gidPoker || g == gidBlackjack; }
 
 // [SECTION] recording
 
@@ -33,6 +52,17 @@ void recordRow(TCG& c, const TGameResult& result) {
     c.gs.listTotals[i] = saturate(int64_t(c.gs.listTotals[i]) + gameListValue(n, i));
   }
   setGameListCell(result.text, n, 0);
+}
+
+// The applause of a game won by the user (not in Old Maid and Blackjack; in Skat only a won
+// game of type 0 or 14).
+void applaud(const TCG& c, const TGameResult& result) {
+  if (result.mainSeat != 1 || c.gameId == gidOldMaid || c.gameId == gidBlackjack) return;
+  if (c.gameId == gidSkat) {
+    const TSkatGameRecord& g = c.gs.skat.game;
+    if (!g.won || (g.gameType != 0 && g.gameType != 14)) return;
+  }
+  soundContainer.playEvent(17, 0, 0);
 }
 
 // [SECTION] standings
@@ -61,12 +91,22 @@ bool standingsAreTotals(TGameId game) {
   return game == gidHearts || game == gidWar || game == gidGoFish;
 }
 
+// Poker and Blackjack: from each seat's final place; a seat that survives longer, and a
+// winner that wins sooner, scores higher.
+void chipGameStandings(TCG& c, int seats) {
+  if (c.gameId == gidPoker) pokerPlaceBrokeSeats(1, 0);
+  else blackjackPlaceBrokeSeats(1, 0);
+  // The count of seats still able to pay is stored by the chip games once they exist.
+  for (int i = 1; i <= seats; i++)
+    c.gs.matchScore[i] = chipGameStanding(chipGames.seats[i].place, lowestSeatSkill(), c.gs.gamesPlayed);
+}
+
 void updateStandings(TCG& c) {
   int seats = seatsInList();
   switch (c.gameId) {
     case gidPoker:
     case gidBlackjack:
-      // From each seat's final place (chipGameStanding), once the chip games' areas exist.
+      chipGameStandings(c, seats);
       break;
     case gidMauMau:
       if (maumauWinnerCollects())
@@ -80,30 +120,124 @@ void updateStandings(TCG& c) {
   }
 }
 
-// Shows what the game's end needs shown: the game-list dialog with the new row, the result
-// box, and in a network game the message panel and the step to the next game. The dialogs
-// do not exist yet; until then the end of a game shows nothing and the list waits here.
-void showRoundEnd(const TGameResult& result, const std::string& resultText,
-                  const std::string& summary) {
-  (void)result;
-  (void)resultText;
-  (void)summary;
+// [SECTION] the game-list dialog
+
+void fillGameListAtEnd(const TCG& c, const TGameResult& result, const std::string& summary) {
+  bool over = c.gs.listOver != 0;
+  if (isChipGame(c.gameId) && !engineFastMode()) {
+    fillRankingTable(&result);
+    setGameListContinueCaption(over);
+    return;
+  }
+  if (c.gameId == gidSchnapsen) {
+    layoutResultDialog();  // Schnapsen's score sheet fills the lists once it exists
+  } else if (c.gameId == gidJass) {
+    if (dlgGameList != 0) setElementText(dlgGameList, elGameListCaption, summary, 0);
+    layoutResultDialog();  // Jass's score sheet fills the lists once it exists
+  } else {
+    if (!engineFastMode()) {
+      layoutResultDialog();
+      fillStandardTables(true);
+    }
+    scrollGameListToEnd();
+  }
+  setGameListContinueCaption(over);
+  if (c.gameId != gidSchnapsen && c.gameId != gidJass) setGameListSummary(summary);
+}
+
+// [SECTION] the end step
+
+bool endStepRuns(const TCG& c) {
+  bool goesOn = !c.gs.listOver;
+  if (goesOn && engineFastMode()) return false;
+  if (engineNoThrottle()) return false;
+  return !(isChipGame(c.gameId) && engineFastMode());
+}
+
+// A result replayed after loading: the next game of the list starts at once.
+void continueAfterReplay(TCG& c) {
+  // The poker counter's round is counted here once poker exists.
+  if (dlgGameList != 0) hideDialog(dlgGameList);
+  c.setMenuButtonCaption(1);
+  c.startGame(c.gameId, 1);
+}
+
+void netResultEnd(TCG& c, const std::string& resultText) {
+  netTransport.ownSyncValue = 3;
+  netTransport.sendSync(false);
+  if (netTransport.ownSeatOut) return;  // the message panel's continue is pressed for the user
+  if (dlgMessage != 0) {
+    setElementText(dlgMessage, 3, coreLookupText("f_weiter2"), 0);
+    (void)resultText;  // laid into the message panel through the engine's text dialog
+  }
+  if (isSeatLostInGame(1) || netTransport.gameEnded) netTransport.ownSeatOut = true;
+  if (hasHumanNetSeat()) {
+    c.showStandings();
+    if (!c.gs.listOver) {
+      screenMode = 1;
+      c.startGame(c.gameId, 1);
+    } else {
+      screenMode = 1;
+    }
+  }
+}
+
+void showResultBox(const TCG& c, const std::string& resultText) {
+  if (c.gameId == gidBlackjack) return;
+  int layout = c.gameId == gidRomme || c.gameId == gidCanasta ? -77 : -78;
+  coreShowMessage(resultText, coreLookupText("f_dialog_spielergebnis"), c.gameId == gidPoker ? 1 : 0,
+                  "!" + coreLookupText("f_dialog_weiter"), layout, false);
+  engineSkipPresentOnce();
+}
+
+void finishedGameEnd(TCG& c, const std::string& resultText) {
+  closeTablePanelsAtEnd();
+  bool goesOn = !c.gs.listOver;
+  if (goesOn && isNetGame() && !netTransport.clockRunning) netTransport.startTurnClock(0);
+  if (isNetActive()) netResultEnd(c, resultText);
+  else showResultBox(c, resultText);
+  if (isNetActive()) netTransport.sendSync(false);
+  if (goesOn && isNetActive() && c.gs.phase != 0) {
+    netTransport.clockRunning = false;
+    netTransport.startTurnClock(0);
+    c.showStandings();
+  }
+  if (!isNetGame() && screenMode != 0 && dlgGameList != 0) {
+    openDialog(dlgGameList);
+    if (c.gs.tutorialMode) gameListContinuePressed();  // the tutorial goes on without waiting
+  }
 }
 
 }  // namespace
+
+void closeTablePanelsAtEnd() {
+  for (int32_t d : {dlgHelpPanel, dlgTutorialPanel})
+    if (d != 0) setDialogOpen(d, 0);
+  if (dlgMenuBar != 0) setElementVisible(dlgMenuBar, elMenuButton, 0);
+  TGameId g = cg.gameId;
+  if (g != gidSkat && g != gidDoppelkopf && g != gidSchafkopf && g != gidJass) hideTurnMarkers();
+}
 
 // [SECTION] endRound
 
 void TCG::endRound(const TGameResult& given) {
   TGameResult result = given;  // the caller keeps its record
+  applaud(*this, result);
   gs.phase = 5;
   if (result.kind == resultFinished) {
     recordRow(*this, result);
     updateStandings(*this);
   }
-  std::string resultText = gameResultText(result);
+  std::string resultText;
+  if (!engineFastMode()) {
+    prepareGameListDialog();
+    resultText = gameResultText(result);
+  }
   gs.listOver = gameIsListOver(result) ? 1 : 0;
   std::string summary = gameListText(result);
   if (standingsAreTotals(gameId)) gs.matchScore = gs.listTotals;
-  showRoundEnd(result, resultText, summary);
+  fillGameListAtEnd(*this, result, summary);
+  if (!endStepRuns(*this)) return;
+  if (result.kind == resultReplayed) continueAfterReplay(*this);
+  else finishedGameEnd(*this, resultText);
 }

@@ -19,3 +19,13 @@ struct TSeatRecord {
 };
 
 constexpr int seatRecordImageSize = 676;
+
+struct TSpieler;
+
+// The stack's count cards (rank, suit and slot number of each slot's card), its count and
+// its number into the record. The seat kind stays.
+void seatRecordToTCG(TSeatRecord& record, const TSpieler& stack);
+// The record's cards into the stack's first slots (only the card of each slot; display and
+// animation state stay), and the stack's count and number. A count outside 0..166 copies
+// nothing and answers false.
+bool seatRecordFromTCG(const TSeatRecord& record, TSpieler& stack);

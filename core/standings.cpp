@@ -10,6 +10,7 @@
 #include "core/cg.h"
 #include "core/core_messages.h"
 #include "core/game_callbacks.h"
+#include "core/round_end.h"
 #include "shell/shell_globals.h"
 
 // [SECTION] places and points
@@ -148,8 +149,7 @@ std::string TCG::matchEndText() const {
 }
 
 void TCG::showMatchEnd() const {
-  // Closing the help panel, hiding the menu button and the speech bubbles come with the
-  // dialogs.
+  closeTablePanelsAtEnd();
   coreShowMessage(matchEndText(), coreLookupText("f_dialog_spielergebnis"), 0,
                   "!" + coreLookupText("f_dialog_weiter"), -78, false);
 }

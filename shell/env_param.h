@@ -5,7 +5,19 @@
 
 struct TEnvParam {
   int32_t cardStyle = 1;  // card face style: 1 French, 2 German (3 English); 0 is stored as 1
+  int32_t roomNo = 0;       // room (backdrop) 1..5
+  int32_t cardBack = 0;     // card back design 1..5
+  int32_t cardSize = 0;     // 1 "Mini", 2 "Klein", 3 "Normal"
+  float chipScale = 0;      // scale of the chip stacks
+  int32_t gameSpeed = 0;    // animation speed choice 1..6
+  int32_t displayTime = 0;  // display-time choice 1..6; sets aiDelay and bubbleTime
+  int32_t dealMode = 0;     // 1 all cards at once, 2 one by one; copied into gs.dealStyle
+  int32_t playDirection = 0;  // 2 counter-clockwise (turns pass to the previous seat)
+  int32_t commentLevel = 0;   // always 3
+  int32_t voiceMode = 0;      // 1 off, 2 comments only, 3 on
+  int32_t aiDelay = 0;        // ms a computer seat waits after the last game step (derived)
   int32_t animSpeed = 0;      // speed factor of card moves (derived)
+  int32_t bubbleTime = 0;     // ms a timed speech bubble stays (derived)
   int32_t shadeMode = 0;      // unplayable cards: 1 "Nicht", 2 "Dunkel", 3 "Transparent",
                               // 4 "Dunkel&Transp."; loadenv sets 1 (4 in Skat)
   int32_t perspective = 0;    // view of the table: 1 "Von oben", 2 "Seitlich", else normal

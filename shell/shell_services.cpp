@@ -1,0 +1,31 @@
+// The shell's routines the core calls, as far as the core needs them now.
+#include "shell/shell_services.h"
+
+namespace {
+std::string helpName;
+}
+
+void setksize() {
+  // The card scale by card size and game comes with the display settings; until then the
+  // table keeps the scale the game start set.
+}
+
+void loadenv(bool full) {
+  (void)full;  // the table design and card pictures come with the display settings
+}
+
+void checkupdownmoves(int flag) {
+  (void)flag;  // the lifting of hand cards comes with the card table's picking
+}
+
+bool tutTick() { return true; }
+
+void tutSeatNames() {}
+
+void tutApplyGamePresets() {}
+
+void showSituationHelp() {}
+
+void loadIngameHelp(const std::string& name) { helpName = name; }
+
+const std::string& ingameHelpName() { return helpName; }

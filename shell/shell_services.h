@@ -1,0 +1,25 @@
+// The main window's routines that the card-game core calls (Tglapp.setksize, Tglapp.loadenv,
+// the tutorial's hooks, the in-game help). Until the shell's screens are built they do the
+// part the core relies on and nothing more; each says what is still to come.
+#pragma once
+
+#include <string>
+
+// Tglapp.setksize: the card scale from the card-size choice.
+void setksize();
+// Tglapp.loadenv: takes the display settings into envParam and reloads the table design.
+void loadenv(bool full);
+// Tglapp.checkupdownmoves: lifts the hand card under the pointer, lowers the others.
+void checkupdownmoves(int flag);
+// tutTick: the tutorial's per-tick driver; true when the game step may run this tick.
+bool tutTick();
+// tutSeatNames: in tutorial mode the tutorial's fixed names and voices of the seats.
+void tutSeatNames();
+// tutApplyGamePresets: in tutorial mode the tutorial game's fixed options.
+void tutApplyGamePresets();
+// showSituationHelp: the in-game help of the current situation.
+void showSituationHelp();
+// THelpContainer.loadFile on the in-game help container: "\data\help\" + name + ".txt".
+void loadIngameHelp(const std::string& name);
+// The name of the in-game help file last loaded ("" none); the help panel shows it.
+const std::string& ingameHelpName();

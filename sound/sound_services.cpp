@@ -1,0 +1,13 @@
+// The sound services the core calls, silent until sound output is built.
+#include "sound/sound_services.h"
+
+#include "engine/elements.h"
+#include "shell/game_dialogs.h"
+#include "shell/shell_globals.h"
+
+uint8_t processVoiceQueue(int32_t) { return 0; }
+
+void hideTurnMarkers() {
+  if (dlgIPanel == 0) return;
+  for (int s = 1; s <= playerCount && s <= tableSeatSlots; s++) setElementVisible(dlgIPanel, elTurnMarker[s], 0);
+}

@@ -1,0 +1,234 @@
+// The game driver's parts: the end of a card move, speech bubbles, the stacks after a
+// computer move, the conditions of the game step; the automatic decision.
+#include <gtest/gtest.h>
+
+#include "core/auto_decide.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "platform/random.h"
+#include "tests/core/driver_fixture.h"
+#include "tests/support/cards.h"
+
+namespace {
+
+class DriverPartsTest : public DriverTest {
+ protected:
+  void SetUp() override {
+    DriverTest::SetUp();
+    steps = 0;
+    moves = 0;
+    table.gameStep = [](TGameState&) { steps++; };
+    table.aiMove = [] {
+      moves++;
+      sp[2].count = 0;  // the player rearranges the stacks while it thinks
+      cg.submitAction(2, 0, 7);
+    };
+    registerGameCallbacks(gidWar, &table);
+    cg.gameId = gidWar;
+    playerCount = 2;
+    screenMode = 1;
+  }
+
+  static void giveSeat(int seat, const char* cards) {
+    THand h = handOf(cards);
+    sp[seat].count = h.anz;
+    for (int i = 1; i <= h.anz; i++) sp[seat].slots[i].card = h.k[i], sp[seat].slots[i].card.hi = int16_t(i);
+  }
+  static std::string seatText(int seat) {
+    std::string t;
+    for (int i = 1; i <= sp[seat].count; i++) t += (i > 1 ? " " : "") + cardText(sp[seat].slots[i].card);
+    return t;
+  }
+
+  TGameCallbacks table;
+  static inline int steps = 0;
+  static inline int moves = 0;
+};
+
+TEST_F(DriverPartsTest, CardDoneClosesTheGapOfThePendingMove) {
+  giveSeat(1, "c7 s8 h9 dJ");
+  sp[1].slots[2].card = noCard();
+  sp[1].slots[4].card = noCard();
+  cg.gs.pendingMove = 3;
+  cg.gs.pendingStack = 1;
+  cg.gs.pendingSlot = 2;
+  cg.cardDone(1, 12, 3, 1);
+  EXPECT_EQ(cg.gs.pendingMove, 3) << "another move's end leaves the wait";
+  EXPECT_EQ(sp[1].count, 4);
+  cg.cardDone(1, 12, 2, 1);
+  EXPECT_EQ(cg.gs.pendingMove, 0);
+  EXPECT_EQ(cg.gs.pendingStack, 0);
+  EXPECT_EQ(cg.gs.pendingSlot, 0);
+  EXPECT_EQ(seatText(1), "c7 h9") << "every empty slot is closed";
+}
+
+TEST_F(DriverPartsTest, NoStepWhileAnythingIsPending) {
+  struct Case { const char* what; std::function<void()> block; };
+  const Case cases[] = {
+      {"awaited action", [] { cg.gs.awaitingAction = 2; }},
+      {"card move", [] { cg.gs.pendingMove = 3; }},
+      {"bubble", [] { cg.gs.bubbleState[4] = 3, cg.gs.bubbles[4] = {getTickCount(), 100000, 0, 0}; }},
+      {"game over", [] { screenMode = 2; }},
+  };
+  for (const Case& c : cases) {
+    cg.gs = TGameState{};
+    screenMode = 1;
+    steps = 0;
+    c.block();
+    cg.gameTick();
+    EXPECT_EQ(steps, 0) << c.what;
+  }
+  cg.gs = TGameState{};
+  screenMode = 1;
+  cg.gameTick();
+  EXPECT_EQ(steps, 1) << "nothing pending";
+  for (TGameId id : {gidSechsundsechzig, gidSiebzehnUndVier, gidGinRummy, gidNone}) {
+    cg.gameId = id;
+    cg.gameTick();
+  }
+  EXPECT_EQ(steps, 1) << "variant ids and none tick nothing";
+}
+
+TEST_F(DriverPartsTest, BubblesEndAfterTheirTimeAndHideTheirElement) {
+  uint32_t now = getTickCount();
+  setElementShown(dlgIPanel, elSpeechBubble[2], 1);
+  cg.gs.bubbleState[2] = 3;
+  cg.gs.bubbles[2] = {now, 500, int16_t(dlgIPanel), int16_t(elSpeechBubble[2])};
+  cg.gs.bubbleState[0] = 3;
+  cg.gs.bubbles[0] = {now, 2000, 0, 0};
+  cg.gameTick();
+  EXPECT_EQ(cg.gs.anyBubble, 3);
+  EXPECT_EQ(steps, 0);
+  advanceFakeTick(501);
+  cg.gameTick();
+  EXPECT_EQ(cg.gs.bubbleState[2], 0);
+  EXPECT_FALSE(elementOf(dlgIPanel, elSpeechBubble[2]).visible);
+  EXPECT_EQ(cg.gs.anyBubble, 3) << "seat 0's bubble is still up";
+  advanceFakeTick(1500);
+  cg.gameTick();
+  EXPECT_EQ(cg.gs.anyBubble, 0);
+  EXPECT_EQ(steps, 1);
+}
+
+TEST_F(DriverPartsTest, AComputerMoveLeavesTheStacksAsTheyWereExceptInSkat) {
+  giveSeat(2, "c7 s8");
+  cg.seatRecords[2].kind = seatKindComputer;
+  cg.gs.akspieler = 2;
+  cg.gs.awaitingAction = 2;
+  cg.gs.lastStepTick = getTickCount() - aiDelay;
+  cg.gameTick();  // the elapsed time is taken
+  cg.gameTick();  // the seat moves
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(cg.gs.getBlender.res_ii, 7);
+  EXPECT_EQ(seatText(2), "c7 s8") << "the stacks come back from the seat records";
+
+  registerGameCallbacks(gidSkat, &table);
+  cg.gameId = gidSkat;
+  cg.gs.awaitingAction = 2;
+  cg.gs.lastStepTick = getTickCount() - aiDelay;
+  cg.gameTick();
+  cg.gameTick();
+  EXPECT_EQ(moves, 2);
+  EXPECT_EQ(sp[2].count, 0) << "Skat keeps what its player did";
+}
+
+TEST_F(DriverPartsTest, TheComputerWaitsLongerWhenItActsForTheUser) {
+  cg.seatRecords[1].kind = seatKindComputer;  // the developer's autoPlay
+  cg.gs.akspieler = 1;
+  cg.gs.awaitingAction = 2;
+  cg.showDecisionDialog(false, false);
+  cg.gs.awaitingAction = 2;
+  cg.gs.lastStepTick = getTickCount() - aiDelay;
+  cg.gameTick();
+  cg.gameTick();
+  EXPECT_EQ(moves, 0) << "twice the bubble time after the panel was shown";
+  advanceFakeTick(2 * bubbleTime + 1);
+  cg.gameTick();
+  EXPECT_EQ(moves, 1);
+}
+
+// [SECTION] autoDecide
+
+TEST_F(DriverPartsTest, AutoDecideWithTheTurnClockExpired) {
+  struct Case { TGameId game; int32_t kind; int32_t want; };
+  const Case cases[] = {
+      {gidSkat, 48, 43},  // a bid: the last option, pass
+      {gidSkat, 55, 14},  // the game choice: option 1
+      {gidOldMaid, 123, 123},  // Old Maid answers its options without a coin toss
+  };
+  for (const Case& c : cases) {
+    cg.gameId = c.game;
+    cg.gs.akspieler = 1;
+    cg.buildDecisionDialog(c.kind);
+    cg.gs.awaitingAction = 2;
+    autoDecide(true);
+    EXPECT_EQ(cg.gs.awaitingAction, 0) << "kind " << c.kind;
+    EXPECT_EQ(cg.gs.getBlender.res_ii, c.want) << "kind " << c.kind;
+  }
+}
+
+TEST_F(DriverPartsTest, AutoDecidePlaysTheFirstLegalCardWhenExpired) {
+  cg.gameId = gidSkat;
+  cg.gs.akspieler = 1;
+  giveSeat(1, "c7 s8 h9");
+  cg.buildDecisionDialog(58);
+  cg.gs.awaitingAction = 2;
+  autoDecide(true);
+  EXPECT_EQ(cg.gs.getBlender.kind, 0);
+  EXPECT_EQ(cg.gs.getBlender.res_ii, 1);
+}
+
+TEST_F(DriverPartsTest, AutoDecideInOldMaidDrawsFromAnotherSeat) {
+  cg.gameId = gidOldMaid;
+  playerCount = 4;
+  cg.gs.akspieler = 2;
+  giveSeat(1, "c7");
+  giveSeat(2, "s8");
+  giveSeat(4, "h9 hK");
+  gameAreas.oldMaidFirstCount = [] { return int32_t(1); };
+  for (int round = 0; round < 20; round++) {
+    randomSeed(uint64_t(round));
+    cg.buildDecisionDialog(122);
+    cg.gs.awaitingAction = 2;
+    autoDecide(false);
+    int32_t from = cg.gs.getBlender.res_i;
+    EXPECT_TRUE(from == 1 || from == 4) << "drew from seat " << from;
+  }
+}
+
+TEST_F(DriverPartsTest, AutoDecideFallsThroughToPilesAndElseDoesNothing) {
+  cg.gameId = gidRomme;
+  giveSeat(11, "c7 c8 c9");
+  randomSeed(3);
+  cg.gs.bl = TDecisionBlock{};
+  cg.gs.bl.pilesSelectable = 1;
+  cg.gs.bl.pileA = 11;
+  cg.gs.awaitingAction = 2;
+  autoDecide(false);
+  EXPECT_EQ(cg.gs.getBlender.kind, 3);
+  EXPECT_EQ(cg.gs.getBlender.res_i, 11);
+  EXPECT_GE(cg.gs.getBlender.res_ii, 1);
+  EXPECT_LE(cg.gs.getBlender.res_ii, 3);
+
+  cg.gs.bl = TDecisionBlock{};
+  cg.gs.awaitingAction = 2;
+  autoDecide(false);
+  EXPECT_EQ(cg.gs.awaitingAction, 2) << "nothing selectable, no options: nothing is submitted";
+}
+
+TEST_F(DriverPartsTest, AutoDecideRandomOptionIsSeeded) {
+  cg.gameId = gidSkat;
+  cg.buildDecisionDialog(55);
+  std::vector<int32_t> first, second;
+  for (auto* out : {&first, &second}) {
+    randomSeed(99);
+    for (int i = 0; i < 10; i++) {
+      cg.gs.awaitingAction = 2;
+      autoDecide(false);
+      out->push_back(cg.gs.getBlender.res_ii);
+    }
+  }
+  EXPECT_EQ(first, second) << "the same seed gives the same answers";
+}
+
+}  // namespace
