@@ -22,6 +22,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_form.h"
+#include "engine/engine_options.h"
 #include "engine/relayout.h"
 #include "engine/text_fit.h"
 #include "engine/text_width.h"
@@ -92,8 +93,8 @@ namespace {
 void clearWayToPanel() {
   bool needsUser = bl().cardsSelectable || bl().pilesSelectable || bl().showOptions;
   if (!isNetGame() || cg.gs.akspieler != 1 || dlgGameMenu == 0 || !dialogOf(dlgGameMenu).open || !needsUser) return;
-  for (int32_t d : {dlgGameMenu, dlgDisplay, vtl.boxDialog, dlgHelp, dlgGameList})
-    if (d != 0) closeDialog(d);
+  for (int32_t d : {dlgGameMenu, dlgDisplay, appopt.di_vtlgrafik, dlgHelp, dlgGameList})
+    if (d != 0 && vtl.diags.valid(d)) closeDialog(d);
 }
 
 }  // namespace

@@ -20,6 +20,10 @@
 #include "core/game_list_dialog.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "engine/engine_events.h"
+#include "engine/engine_services.h"
+#include "engine/message_box.h"
+#include "engine/modal_wait.h"
 #include "games/casino/chips.h"
 #include "net/net_transport.h"
 #include "shell/game_dialogs.h"
@@ -162,24 +166,26 @@ void continueAfterReplay(TCG& c) {
   c.startGame(c.gameId, 1);
 }
 
+// In a network game the result goes to the message panel; a skipped result presses the
+// panel's continue element for the user.
 void netResultEnd(TCG& c, const std::string& resultText) {
   netTransport.ownSyncValue = 3;
   netTransport.sendSync(false);
-  if (netTransport.ownSeatOut) return;  // the message panel's continue is pressed for the user
+  if (netTransport.ownSeatOut) {
+    if (dlgMessage != 0) sendEngineEvent(dlgMessage, 3);
+    return;
+  }
   if (dlgMessage != 0) {
     setElementText(dlgMessage, 3, coreLookupText("f_weiter2"), 0);
-    (void)resultText;  // laid into the message panel through the engine's text dialog
+    fillTextDialog(dlgMessage, 2, resultText, false);
+    if (dlgChatPanel != 0 && dialogOf(dlgChatPanel).open) setKeyDialog(dlgChatPanel);
   }
   if (isSeatLostInGame(1) || netTransport.gameEnded) netTransport.ownSeatOut = true;
-  if (hasHumanNetSeat()) {
-    c.showStandings();
-    if (!c.gs.listOver) {
-      screenMode = 1;
-      c.startGame(c.gameId, 1);
-    } else {
-      screenMode = 1;
-    }
-  }
+  if (!hasHumanNetSeat()) return;
+  c.showStandings();
+  if (!c.gs.listOver) runModal();  // nested frames while the message panel stays open
+  screenMode = 1;
+  if (!c.gs.listOver) c.startGame(c.gameId, 1);
 }
 
 void showResultBox(const TCG& c, const std::string& resultText) {

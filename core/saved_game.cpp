@@ -277,8 +277,7 @@ bool TCG::loadGame(const std::string& base) {
   TLoadedImage loaded;
   std::string damage = checkGameImage(image);
   if (!damage.empty() || !decodeImage(image, loaded)) {
-    coreShowMessage("Der Spielstand ist beschädigt und wurde nicht geladen (" + damage + ").",
-                    coreLookupText("f_dialog_spielergebnis"));
+    coreShowMessage("Der Spielstand ist beschädigt und wurde nicht geladen (" + damage + ").", "Spiel laden");
     return false;
   }
   try {

@@ -8,6 +8,7 @@
 #include "core/decision_panel.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "games/skat/stack_sync.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/alerts.h"
 #include "tests/support/cards.h"
@@ -48,6 +49,7 @@ void giveSeat(int seat, const char* cards) {
   THand h = handOf(cards);
   sp[seat].count = h.anz;
   for (int i = 1; i <= h.anz; i++) sp[seat].slots[i].card = h.k[i];
+  syncHandFromSlots(sp[seat]);
 }
 
 struct TKindCase {

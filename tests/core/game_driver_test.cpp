@@ -6,6 +6,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "platform/random.h"
+#include "games/skat/stack_sync.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
 
@@ -23,6 +24,7 @@ class DriverPartsTest : public DriverTest {
       sp[2].count = 0;  // the player rearranges the stacks while it thinks
       cg.submitAction(2, 0, 7);
     };
+    table.aiObserve = [](int, int32_t, int32_t) {};  // the tests' games observe nothing
     registerGameCallbacks(gidWar, &table);
     cg.gameId = gidWar;
     playerCount = 2;
@@ -33,6 +35,7 @@ class DriverPartsTest : public DriverTest {
     THand h = handOf(cards);
     sp[seat].count = h.anz;
     for (int i = 1; i <= h.anz; i++) sp[seat].slots[i].card = h.k[i], sp[seat].slots[i].card.hi = int16_t(i);
+    syncHandFromSlots(sp[seat]);
   }
   static std::string seatText(int seat) {
     std::string t;
