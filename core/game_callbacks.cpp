@@ -11,6 +11,9 @@
 
 #include "core/auto_decide.h"
 #include "core/cg.h"
+#include "games/skat/skat_ai.h"
+#include "games/skat/skat_callbacks.h"
+#include "games/skat/skat_game_step.h"
 #include "platform/records.h"
 
 // [SECTION] registered tables
@@ -37,6 +40,9 @@ bool gameNewGame(TGameId id, bool newList) {
     return true;
   }
   switch (id) {
+    case gidSkat:
+      skatNewGame(newList);
+      return true;
     default:
       return false;
   }
@@ -49,6 +55,9 @@ bool gameStepCall(TGameState& gs) {
     return true;
   }
   switch (cg.gameId) {
+    case gidSkat:
+      skatGameStep(gs);
+      return true;
     default:
       return false;
   }
@@ -61,6 +70,9 @@ bool gameAIMove() {
     return true;
   }
   switch (cg.gameId) {
+    case gidSkat:
+      skatAIMove();
+      return true;
     case gidOldMaid:
     case gidGoFish:
     case gidWar:
@@ -78,6 +90,9 @@ void gameAIObserve(int kind, int32_t a, int32_t b) {
     return;
   }
   switch (cg.gameId) {
+    case gidSkat:  // Skat refuses what the open decision does not take
+      skatCheckAction(kind, a, b);
+      return;
     default:  // Schwimmen, Rommé, Canasta, Doppelkopf, Schafkopf observe once they are built
       return;
   }
@@ -90,6 +105,9 @@ void gameResume(int heartsPhase) {
     return;
   }
   switch (cg.gameId) {
+    case gidSkat:
+      if (heartsPhase == 0) skatResume();
+      return;
     default:  // Old Maid has none; the others resume once they are built
       return;
   }
@@ -100,7 +118,11 @@ void gameResume(int heartsPhase) {
 std::string gameResultText(const TGameResult& result) {
   const TGameCallbacks* t = current();
   if (t && t->resultText) return t->resultText(result);
+  std::string text;
   switch (cg.gameId) {
+    case gidSkat:
+      skatResultText(result, text);
+      return text;
     default:
       return {};
   }
@@ -110,6 +132,8 @@ bool gameIsListOver(const TGameResult& result) {
   const TGameCallbacks* t = current();
   if (t && t->isListOver) return t->isListOver(result);
   switch (cg.gameId) {
+    case gidSkat:
+      return skatIsListOver();
     default:
       return false;
   }
@@ -118,7 +142,11 @@ bool gameIsListOver(const TGameResult& result) {
 std::string gameListText(const TGameResult& result) {
   const TGameCallbacks* t = current();
   if (t && t->listText) return t->listText(result);
+  std::string text;
   switch (cg.gameId) {
+    case gidSkat:
+      skatListText(text);
+      return text;
     default:
       return {};
   }
@@ -127,7 +155,11 @@ std::string gameListText(const TGameResult& result) {
 std::string gameEnterHighscore() {
   const TGameCallbacks* t = current();
   if (t && t->enterHighscore) return t->enterHighscore();
+  std::string text;
   switch (cg.gameId) {
+    case gidSkat:
+      skatEnterHighscore(text);
+      return text;
     default:
       return {};
   }

@@ -3,6 +3,7 @@
 #include "table/table_game_hooks.h"
 
 #include "core/cg.h"
+#include "games/skat/skat_callbacks.h"
 
 // [SECTION] layout
 
@@ -32,10 +33,10 @@ bool gameFastPlay() { return false; }
 
 // [SECTION] rules
 
-bool gameIsSeatHandOpen(int32_t) { return false; }
-bool gameIsLegalCard(const TCard&) { return true; }
-bool gameIsLegalFollow(const TCard&, const TCard&) { return true; }
-bool gameAllCardsSelectable() { return true; }
+bool gameIsSeatHandOpen(int32_t seat) { return cg.gameId == gidSkat ? skatIsSeatHandOpen(seat, false) : false; }
+bool gameIsLegalCard(const TCard& card) { return cg.gameId == gidSkat ? skatIsLegalCard(card) : true; }
+bool gameIsLegalFollow(const TCard&, const TCard&) { return cg.gameId == gidSkat ? skatIsLegalFollow() : true; }
+bool gameAllCardsSelectable() { return cg.gameId == gidSkat ? skatAllCardsSelectable() : true; }
 
 int32_t gameCardRole(int32_t) { return 0; }
 int32_t gameWishedSuit() { return 0; }

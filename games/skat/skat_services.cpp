@@ -1,4 +1,4 @@
-// The engine services Skat's rules use: text lookup, the error dialog, the error log.
+// The engine and sound services Skat uses: texts, the error dialog and logs, speech.
 #include "games/skat/skat_services.h"
 
 #include "engine/engine_services.h"

@@ -19,14 +19,18 @@
 #error "SKAT_SOURCE_DIR names the repository for these tests"
 #endif
 
+// A test may call SetUp again to start a case afresh; what TearDown puts back is taken once.
 class SkatFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedFolder = programFolder();
+    if (!savedArea) {
+      savedFolder = programFolder();
+      savedGame = cg.gameId;
+      savedArea = skatArea;
+    }
     setProgramFolder(SKAT_SOURCE_DIR);
     resetTextTables();
     loadFragments();
-    savedGame = cg.gameId;
     cg.gameId = gidSkat;
     playerCount = 3;
     cg.seatCount = 3;
@@ -40,7 +44,6 @@ class SkatFixture : public ::testing::Test {
     suitNameTable[1][10] = "Null";
     suitNameTable[1][11] = "Grand";
     suitNameTable[1][12] = "Ramsch";
-    savedArea = skatArea;
     area = TSkatArea{};
     area.options = skatDefaultOptions;
     skatAttachArea(area);

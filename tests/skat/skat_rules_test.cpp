@@ -155,6 +155,10 @@ const TrickCase trickCases[] = {
     {skatTypeGrand, "dA d10 d7", 3, 1},
     {skatTypeClubs, "hA h10 hK", 1, 1},
     {skatTypeClubs, "hA c7 hK", 1, 2},
+    {skatTypeSpades, "s7 sA hJ", 1, 3},   // the Herz Jack is a Pik trump
+    {skatTypeSpades, "cA sK c10", 3, 2},  // a trump on a led Kreuz
+    {skatTypeDiamonds, "d10 dA d7", 1, 2},
+    {skatTypeDiamonds, "hK h10 dJ", 2, 3},
     {skatTypeNull, "s9 s10 sJ", 1, 3},  // the Jack is above the 10 in Null
     {skatTypeNull, "s7 hA s8", 1, 3},
     {skatTypeNull, "sK dJ sA", 3, 3},   // seat 3 leads the Ace: nothing beats it
