@@ -7,6 +7,7 @@
 #include "shell/main_window.h"
 
 #include "core/cg.h"
+#include "core/seat_markers.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"
 #include "engine/engine_lifecycle.h"
@@ -76,7 +77,11 @@ void Tglapp::FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y) {
   switch (x) {
     case evStartup: startup(); break;
     case evClose: closeDown(); break;
-    // -2: the frame handler draws the table scene once the table exists; nothing to draw yet.
+    case evFrame:
+      // The frame handler: so far the seats' hover markers; the table scene is drawn here
+      // once the table's drawing exists.
+      if (cg.gameId != gidPoker) updateSeatMarkers();
+      break;
     default: break;
   }
 }
