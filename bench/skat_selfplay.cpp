@@ -1,0 +1,365 @@
+// Skat self-play bench: three computer seats play Skat lists headless through the core's tick,
+// the real game step and the table's moves, and the bench prints games per second, the list
+// scores, how often each bid and game type was played, the declarers' win rate, the slowest
+// single decision, and what went wrong (cards or answers refused, alerts, stalled games).
+// With --duel the same deals are played twice with the seats' strengths swapped, "Profi"
+// against "Anfänger".
+//
+// Usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules]
+// --all-rules plays with Rum, Spitze, Kontra up to Hirsch, Bock and Ramsch rounds with the
+// Schieben round, Jungfrau and Grand Hand, so every question of the game reaches the seats.
+//
+// [SECTION] the table without a screen
+// [SECTION] one run of N games
+// [SECTION] printing
+// [SECTION] main
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/cg.h"
+#include "core/game_callbacks.h"
+#include "engine/error_log.h"
+#include "engine/frame_rate.h"
+#include "games/skat/skat_ai.h"
+#include "games/skat/skat_callbacks.h"
+#include "games/skat/skat_profile.h"
+#include "games/skat/skat_rules.h"
+#include "games/skat/skat_state.h"
+#include "platform/alert.h"
+#include "platform/paths.h"
+#include "platform/random.h"
+#include "platform/tick.h"
+#include "shell/env_param.h"
+#include "shell/shell_globals.h"
+#include "shell/shell_state.h"
+#include "table/animation.h"
+#include "table/move_queue.h"
+#include "table/stacks.h"
+
+namespace fs = std::filesystem;
+
+// [SECTION] the table without a screen
+
+namespace {
+
+constexpr int frameLimitPerGame = 40000;  // far above a game's frames: a game that needs more stalls
+constexpr uint32_t msPerFrame = 50;
+
+std::string programDir;
+int alertCount = 0;
+
+// What the computer player spent on its answers, and the answers the game did not take.
+double slowestDecisionMs = 0;
+double decisionMsTotal = 0;
+long decisions = 0;
+long decisionsLeftOpen = 0;
+
+void timedAIMove() {
+  auto start = std::chrono::steady_clock::now();
+  skatAIMove();
+  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  slowestDecisionMs = std::max(slowestDecisionMs, ms);
+  decisionMsTotal += ms;
+  decisions++;
+  if (cg.gs.awaitingAction == 2) decisionsLeftOpen++;
+}
+
+TGameCallbacks benchCallbacks;
+
+// A program folder of its own: the shipped profiles and rule tables, the trace and error logs.
+void makeProgramFolder() {
+  char pattern[] = "/tmp/skat_selfplay_XXXXXX";
+  if (!mkdtemp(pattern)) {
+    std::perror("mkdtemp");
+    std::exit(1);
+  }
+  programDir = pattern;
+  fs::create_directories(programDir + "/data/oldsk");
+  for (const auto& e : fs::directory_iterator(std::string(SKAT_SOURCE_DIR) + "/data/oldsk"))
+    fs::copy_file(e.path(), programDir + "/data/oldsk/" + e.path().filename().string());
+  setProgramFolder(programDir);
+  setErrorLogFile(programDir + "/errors.txt");
+}
+
+bool allRules = false;
+
+// The rules of a list: the standard rules, or every optional rule at once.
+TSkatOptions listOptions() {
+  TSkatOptions o = skatDefaultOptions;
+  if (!allRules) return o;
+  o.internationalRules = 0;
+  o.rum = o.spitze = o.kontra = o.bockRamsch = 1;
+  o.kontraLevels = {{0, 0, 1}};
+  o.kontraAfterAnnouncement = 1;
+  o.bockRounds = o.ramschRounds = skatRoundsOneRound;
+  o.ramschIfNoBid = o.jacksMayBePushed = o.jungfrau = o.grandHand = 1;
+  return o;
+}
+
+void resetTableAndCore() {
+  static const TCG* blank = new TCG();
+  cg = *blank;
+  std::memset(static_cast<void*>(&sp), 0, sizeof sp);
+  std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
+  for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
+  pendingMoveCount = 0;
+  finishedMoves.count = 0;
+  envParam = TEnvParam{};
+  envParam.animSpeed = 10;
+  envParam.dealMode = 1;
+  vtlInfo.fps = 1;  // large steps per frame: the moves land in few frames
+  screenMode = 1;
+  cg.gs.skat = TSkatArea{};
+  cg.gs.skat.options = listOptions();
+  playerCount = 3;
+  cg.seatCount = 3;
+}
+
+// One frame as the main window runs it: finished moves to the core once nothing moves, the
+// game's tick, the table's animation; the clock moves on.
+void frame() {
+  while (finishedMoves.count > 0 && pendingMoveCount <= 0) {
+    const TFinishedMove m = finishedMoves.moves[finishedMoves.count];
+    finishedMoves.count--;
+    cg.cardDone(m.srcStack, m.dstStack, m.srcIndex, m.dstIndex);
+  }
+  cg.gameTick();
+  animationStep();
+  advanceFakeTick(msPerFrame);
+}
+
+int countInFile(const std::string& path, const std::string& what) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int n = 0;
+  for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) n++;
+  return n;
+}
+
+}  // namespace
+
+// [SECTION] one run of N games
+
+namespace {
+
+struct RunResult {
+  std::vector<std::array<int64_t, 4>> values;  // per game: the value booked for seats 1..3
+  std::array<int64_t, 4> totals{};
+  std::map<int32_t, int> bids;       // bid reached by the declarer
+  std::map<int32_t, int> types;      // game type at the end
+  int declarerGames = 0;
+  int declarerWins = 0;
+  int handGames = 0;
+  int stalled = 0;
+  double seconds = 0;
+};
+
+void setSeats(const std::array<int, 4>& strength) {
+  for (int s = 1; s <= 3; s++) {
+    cg.seatRecords[s].kind = seatKindComputer;
+    cg.gs.seatProfiles[s].strength = strength[s];
+    skatLoadSeatProfile(s, strength[s]);
+  }
+}
+
+// Game g is dealt from its own seed, so two runs see the same deals.
+RunResult playRun(int games, uint64_t seed, const std::array<int, 4>& strength) {
+  resetTableAndCore();
+  RunResult r;
+  auto start = std::chrono::steady_clock::now();
+  bool newList = true;
+  for (int g = 0; g < games; g++) {
+    randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g));
+    screenMode = 1;
+    if (newList) cg.gs.skat.options = listOptions();
+    cg.startGame(gidSkat, newList ? 0 : 1);
+    // The start seeds the generator from the clock after dealing: seed the play too, so a
+    // run repeats exactly.
+    randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g) + 0x9E3779B9ULL);
+    setSeats(strength);
+    std::array<int64_t, 4> before{0, cg.gs.listTotals[1], cg.gs.listTotals[2], cg.gs.listTotals[3]};
+    int f = 0;
+    while (cg.gs.phase != 5 && f < frameLimitPerGame) {
+      frame();
+      f++;
+    }
+    if (cg.gs.phase != 5) {
+      r.stalled++;
+      std::fprintf(stderr, "game %d stalled in phase %d step %d\n", g, int(cg.gs.phase), cg.gs.step);
+      newList = true;
+      resetTableAndCore();
+      r.values.push_back({0, 0, 0, 0});
+      continue;
+    }
+    std::array<int64_t, 4> v{};
+    for (int s = 1; s <= 3; s++) {
+      v[s] = cg.gs.listTotals[s] - before[s];
+      r.totals[s] += v[s];
+    }
+    r.values.push_back(v);
+    const TSkatGameRecord& game = cg.gs.skat.game;
+    int32_t type = game.gameType;
+    r.types[type]++;
+    bool declared = (type >= 1 && type <= 4) || type == skatTypeNull || type == skatTypeGrand ||
+                    (type == skatTypeNone && game.declarer >= 1 && game.bidReached > 0);
+    if (declared) {
+      r.declarerGames++;
+      r.declarerWins += game.won ? 1 : 0;
+      r.bids[game.bidReached]++;
+      r.handGames += game.handGame ? 1 : 0;
+    }
+    newList = cg.gs.listOver != 0;
+  }
+  r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return r;
+}
+
+}  // namespace
+
+// [SECTION] printing
+
+namespace {
+
+const char* typeName(int32_t t) {
+  switch (t) {
+    case 1: return "Kreuz";
+    case 2: return "Pik";
+    case 3: return "Herz";
+    case 4: return "Karo";
+    case skatTypeNull: return "Null";
+    case skatTypeGrand: return "Grand";
+    case skatTypeRamsch: return "Ramsch";
+    case skatTypeAllPassed: return "eingepasst";
+    case skatTypeNone: return "kein Spiel/ueberreizt";
+    default: return "?";
+  }
+}
+
+void printRun(const RunResult& r, int games) {
+  std::printf("games: %d in %.2f s, %.1f games/s\n", games, r.seconds, games / std::max(r.seconds, 1e-9));
+  std::printf("list scores: seat 1 %lld, seat 2 %lld, seat 3 %lld\n", static_cast<long long>(r.totals[1]),
+              static_cast<long long>(r.totals[2]), static_cast<long long>(r.totals[3]));
+  std::printf("game types:");
+  for (auto& [t, n] : r.types) std::printf(" %s %d (%.1f%%)", typeName(t), n, 100.0 * n / games);
+  std::printf("\nbids reached:");
+  for (auto& [b, n] : r.bids) std::printf(" %d:%d", b, n);
+  std::printf("\ndeclarer games: %d, won %d (%.1f%%), Hand %d\n", r.declarerGames, r.declarerWins,
+              r.declarerGames ? 100.0 * r.declarerWins / r.declarerGames : 0.0, r.handGames);
+  std::printf("stalled games: %d\n", r.stalled);
+}
+
+void printHealth() {
+  std::string trace = programDir + "/proto3.txt";
+  std::printf("decisions: %ld, mean %.3f ms, slowest %.3f ms\n", decisions,
+              decisions ? decisionMsTotal / decisions : 0.0, slowestDecisionMs);
+  std::printf("answers not taken: %ld\n", decisionsLeftOpen);
+  std::printf("illegal cards replaced: %d\n", countInFile(trace, "FALSCHE KARTE"));
+  std::printf("leads with an empty model: %d, presses by the fallback: %d\n", countInFile(trace, "UBEKANZ"),
+              countInFile(trace, "ersatzweise"));
+  std::printf("alerts: %d\n", alertCount);
+}
+
+// Seats by strength in one run: the sum of what they booked.
+int64_t scoreOf(const RunResult& r, const std::array<int, 4>& strength, int which, int game) {
+  int64_t sum = 0;
+  for (int s = 1; s <= 3; s++)
+    if (strength[s] == which) sum += r.values[game][s];
+  return sum;
+}
+
+void printDuel(const RunResult& a, const RunResult& b, const std::array<int, 4>& sa, const std::array<int, 4>& sb,
+               int games) {
+  double sum = 0, sumSq = 0;
+  int64_t profi = 0, beginner = 0;
+  for (int g = 0; g < games; g++) {
+    int64_t p = scoreOf(a, sa, 3, g) + scoreOf(b, sb, 3, g);
+    int64_t n = scoreOf(a, sa, 1, g) + scoreOf(b, sb, 1, g);
+    profi += p;
+    beginner += n;
+    sum += double(p - n);
+    sumSq += double(p - n) * double(p - n);
+  }
+  double mean = sum / games;
+  double sd = std::sqrt(std::max(0.0, sumSq / games - mean * mean));
+  double z = sd > 0 ? mean / (sd / std::sqrt(double(games))) : 0;
+  std::printf("duel over %d deals played twice, strengths swapped:\n", games);
+  std::printf("  Profi seats %lld, Anfaenger seats %lld, difference per deal %.1f (z = %.1f)\n",
+              static_cast<long long>(profi), static_cast<long long>(beginner), mean, z);
+  std::printf("  %s\n", profi > beginner && z >= 3 ? "Profi scores clearly more" : "no clear difference");
+}
+
+std::array<int, 4> parseStrengths(const char* text) {
+  std::array<int, 4> s{0, 3, 2, 1};
+  if (std::sscanf(text, "%d,%d,%d", &s[1], &s[2], &s[3]) != 3) {
+    std::fprintf(stderr, "--strengths wants three numbers 1..3, as 3,2,1\n");
+    std::exit(2);
+  }
+  for (int i = 1; i <= 3; i++) s[i] = std::clamp(s[i], 1, 3);
+  return s;
+}
+
+}  // namespace
+
+// [SECTION] main
+
+int main(int argc, char** argv) {
+  int games = -1;
+  uint64_t seed = 1;
+  bool duel = false;
+  std::array<int, 4> strengths{0, 3, 2, 1};
+  for (int i = 1; i < argc; i++) {
+    std::string a = argv[i];
+    if (a == "--games" && i + 1 < argc) games = std::atoi(argv[++i]);
+    else if (a == "--seed" && i + 1 < argc) seed = std::strtoull(argv[++i], nullptr, 10);
+    else if (a == "--duel") duel = true;
+    else if (a == "--strengths" && i + 1 < argc) strengths = parseStrengths(argv[++i]);
+    else if (a == "--all-rules") allRules = true;
+    else {
+      std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules]\n");
+      return 2;
+    }
+  }
+  if (games < 0) games = duel ? 2000 : 1000;
+  makeProgramFolder();
+  setAlertSink([](const std::string& text) {
+    alertCount++;
+    if (alertCount <= 5) std::fprintf(stderr, "alert: %s\n", text.c_str());
+  });
+  useFakeTick(1);
+  benchCallbacks = skatGameCallbacks;
+  benchCallbacks.aiMove = timedAIMove;
+  registerGameCallbacks(gidSkat, &benchCallbacks);
+  int failures = 0;
+  if (!duel) {
+    RunResult r = playRun(games, seed, strengths);
+    std::printf("seats' strengths: %d, %d, %d (1 Anfaenger, 2 Normal, 3 Profi)\n", strengths[1], strengths[2], strengths[3]);
+    printRun(r, games);
+    failures = r.stalled;
+  } else {
+    std::array<int, 4> sa{0, 3, 1, 1}, sb{0, 1, 3, 3};
+    RunResult a = playRun(games, seed, sa);
+    std::printf("run A, strengths 3, 1, 1:\n");
+    printRun(a, games);
+    RunResult b = playRun(games, seed, sb);
+    std::printf("run B, strengths 1, 3, 3:\n");
+    printRun(b, games);
+    printDuel(a, b, sa, sb, games);
+    failures = a.stalled + b.stalled;
+  }
+  printHealth();
+  registerGameCallbacks(gidSkat, nullptr);
+  failures += alertCount + countInFile(programDir + "/proto3.txt", "FALSCHE KARTE");
+  fs::remove_all(programDir);
+  return failures == 0 && decisionsLeftOpen == 0 ? 0 : 1;
+}
