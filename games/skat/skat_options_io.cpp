@@ -4,15 +4,19 @@
 #include <algorithm>
 
 #include "core/cg.h"
+#include "engine/elements.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_state.h"
+#include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 
 namespace {
 
-// The seat's strength 1..3 as the game start chose it; "Normal" when none was chosen.
+// The strength 1..3 chosen in Skat's options dialog ("Schwierigkeit"); without the dialog the
+// seat's strength in the game state; "Normal" when neither holds one.
 int32_t seatStrength(int32_t seat) {
-  int32_t s = cg.gs.seatProfiles[seat].strength;
+  int32_t d = dlgGameOptions[gidSkat];
+  int32_t s = d != 0 && elDifficultyList != 0 ? getTopIndex(d, elDifficultyList) : cg.gs.seatProfiles[seat].strength;
   return s >= 1 && s <= 3 ? s : 2;
 }
 

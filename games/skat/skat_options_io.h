@@ -11,8 +11,10 @@
 // The longest list a typed length may ask for.
 constexpr int32_t skatMaxListLength = 200;
 
-// In a local game: each seat's profile from its strength and ch.txt, and the option record
-// made consistent (list length within 0..200, the Grand base following "Grand zählt nur 20").
+// In a local game: each seat's profile from ch.txt for the strength chosen in the options
+// dialog (the seat's strength in the game state while there is no dialog), and the option
+// record made consistent (list length within 0..200, the Grand base following "Grand zählt
+// nur 20").
 void skatReadOptions();
 // Writes the record back to the options dialogs, then skatOptionsChanged.
 void skatWriteOptions();
