@@ -3,7 +3,9 @@
 #include "table/table_game_hooks.h"
 
 #include "core/cg.h"
+#include "games/casino/chips.h"
 #include "games/skat/skat_callbacks.h"
+#include "shell/card_ai_lookup.h"
 
 // [SECTION] layout
 
@@ -20,7 +22,9 @@ void tutorialDealCards() {}
 
 // [SECTION] moves and landing
 
-float gameSpeedFactor() { return 1.0f; }
+float gameSpeedFactor() {
+  return cg.gameId == gidPoker && humanEliminated() ? pokerSpeedFactor() : 1.0f;
+}
 int32_t gameTrickPosition() { return 0; }
 bool gameStoredPlayCard(TCard&) { return false; }
 void gameNoteLaidSlot(int32_t) {}
@@ -70,9 +74,8 @@ void meldMarkedCardFollows(int32_t, int32_t) {}
 
 // [SECTION] notifications
 
-void notifyCardAIMoved(int32_t, int32_t, const TCard&) {
-  // CARD-AI CALL SITE: the current game's card-AI object (Tglapp.getCardAIByType
-  // (cg.gameId)) gets karte_bewegt (fromStack, toStack, card) here once the registry exists.
+void notifyCardAIMoved(int32_t fromStack, int32_t toStack, const TCard& card) {
+  if (TAbstractCardAIImpl* ai = getCardAIByType(cg.gameId)) ai->karte_bewegt(fromStack, toStack, card);
 }
 
 void showHandCardHighlight(int32_t, bool) {}

@@ -1,5 +1,5 @@
 // What the card table asks of the games and hands to them, one call per question, chosen
-// by cg.gameId. The games that own these answers (Blackjack, War, Schnapsen, Jass, Hearts,
+// by cg.gameId. Most games that own these answers (Blackjack, War, Schnapsen, Jass, Hearts,
 // Schwimmen, Mau-Mau, Old Maid, Go Fish, poker, the meld table of Canasta and Rommé) are not
 // built yet: until each is, its calls give the neutral answer stated here and change
 // nothing. A game that is built puts its call into the body of the hook.
@@ -40,7 +40,7 @@ void tutorialDealCards();
 
 // [SECTION] moves and landing
 
-// Poker's factor on card speeds once the user is out; 1.
+// Poker's factor on card speeds once the user is out; 1 otherwise.
 float gameSpeedFactor();
 // Jass's and Hearts's position of the next trick card (the z order of trick cards); 0.
 int32_t gameTrickPosition();
