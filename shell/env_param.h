@@ -16,7 +16,8 @@ struct TEnvParam {
   int32_t commentLevel = 0;   // always 3
   int32_t voiceMode = 0;      // 1 off, 2 comments only, 3 on
   int32_t aiDelay = 0;        // ms a computer seat waits after the last game step (derived)
-  int32_t animSpeed = 0;      // speed factor of card moves (derived)
+  int32_t animSpeed = 10;     // speed factor of card moves (derived); "Normal" until the
+                              // settings are loaded, as 0 would stop every card
   int32_t bubbleTime = 0;     // ms a timed speech bubble stays (derived)
   int32_t shadeMode = 0;      // unplayable cards: 1 "Nicht", 2 "Dunkel", 3 "Transparent",
                               // 4 "Dunkel&Transp."; loadenv sets 1 (4 in Skat)
