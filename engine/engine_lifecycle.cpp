@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/display_modes.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"

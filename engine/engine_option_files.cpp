@@ -2,7 +2,7 @@
 // pages of the graphics/sound dialog.
 #include <filesystem>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_form.h"

@@ -11,7 +11,7 @@
 #include <stdexcept>
 
 #include "core/cg.h"
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/display_modes.h"
 #include "engine/elements.h"
 #include "engine/engine_events.h"

@@ -4,7 +4,7 @@
 // [SECTION] the test
 #include "engine/hardware_test_run.h"
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/elements.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"

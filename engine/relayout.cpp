@@ -1,7 +1,7 @@
 // Dialog relayout for the aspect class, from the saved 4:3 originals.
 #include "engine/relayout.h"
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"

@@ -1,7 +1,7 @@
 // Text width with aspect correction, the aspect factor, and the window's aspect state.
 #include "engine/text_width.h"
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/fonts.h"
 
 TVTLAspect aspectState;

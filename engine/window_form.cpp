@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/display_modes.h"
 #include "engine/elements.h"
 #include "engine/engine_events.h"

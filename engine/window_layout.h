@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 
 // [SECTION] state
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/cg.h"
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/engine_form.h"
 #include "engine/text_width.h"
 #include "shell/env_param.h"

@@ -27,7 +27,7 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_settlement.h"
-#include "games/skat/skat_special_rounds.h"
+#include "games/skat/skat_bock_ramsch.h"
 #include "games/skat/skat_step_internal.h"
 #include "games/skat/stack_sync.h"
 #include "platform/random.h"

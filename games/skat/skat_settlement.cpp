@@ -15,7 +15,7 @@
 #include "core/cg.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
-#include "games/skat/skat_special_rounds.h"
+#include "games/skat/skat_bock_ramsch.h"
 #include "games/skat/skat_state.h"
 #include "shell/env_param.h"
 

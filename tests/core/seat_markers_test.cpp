@@ -5,7 +5,7 @@
 
 #include "core/cg.h"
 #include "core/seat_markers.h"
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/engine_form.h"
 #include "games/casino/seat_cursor.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/display_modes.h"
 #include "engine/engine_events.h"

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_options.h"

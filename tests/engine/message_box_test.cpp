@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/fonts.h"

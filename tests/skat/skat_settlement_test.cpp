@@ -6,7 +6,7 @@
 
 #include "core/cg.h"
 #include "games/skat/skat_settlement.h"
-#include "games/skat/skat_special_rounds.h"
+#include "games/skat/skat_bock_ramsch.h"
 #include "tests/skat/skat_fixture.h"
 #include "tests/support/cards.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "games/skat/skat_settlement.h"
-#include "games/skat/skat_special_rounds.h"
+#include "games/skat/skat_bock_ramsch.h"
 #include "tests/skat/skat_fixture.h"
 #include "tests/support/cards.h"
 

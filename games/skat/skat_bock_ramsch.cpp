@@ -1,5 +1,5 @@
 // Bock and Ramsch rounds: triggers, the queue of special games and the marker of a game.
-#include "games/skat/skat_special_rounds.h"
+#include "games/skat/skat_bock_ramsch.h"
 
 #include <cstdlib>
 
