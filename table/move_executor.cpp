@@ -66,9 +66,11 @@ void setRankSuitOf(TCard& to, const TCard& from) {
 
 // [SECTION] type 0: dealing and drawing
 
-// A single card from a pile into a hand; the cards above it close the gap.
+// A single card from a pile into a hand; the cards above it close the gap. gethand closes
+// the gap of a stack below 11 itself: queuing those cards a second time would be refused.
 TNote takeOneFromPile(int32_t src, int32_t srcIndex, int32_t dst) {
   gethand(dst, 1, 0, 0.0f, src, srcIndex);
+  if (src < 11) return TNote{src, srcIndex};
   TSpieler& s = sp[src];
   for (int32_t k = srcIndex; k <= s.count - 1; k++) {
     if (!validSlotNo(k) || !validSlotNo(k + 1)) break;
@@ -157,8 +159,12 @@ TNote playSorted(int32_t src, int32_t srcIndex, int32_t dst) {
 TNote relayBlock(int32_t src, int32_t srcIndex, int32_t dst, int32_t dstIndex, int32_t count) {
   if (src < 1 || src > stackCount) return TNote{};
   sortSlotsByValue(sp[src], sp[src].count - 2, 3, false);
-  for (int32_t i = 0; i < count; i++)
+  for (int32_t i = 0; i < count; i++) {
+    // Within its own stack the card lands from the layout copy's slot: it gets the card now.
+    bool within = dst == src && validSlotNo(srcIndex - i) && validSlotNo(dstIndex - i);
+    if (within) spLayout[src].slots[dstIndex - i].card = sp[src].slots[srcIndex - i].card;
     movecard(src, srcIndex - i, dst, dstIndex - i, 0, 2, moveRelayout, 0.0f, 0, 0.0f);
+  }
   return TNote{src, srcIndex + count - 1};
 }
 

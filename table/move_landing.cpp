@@ -209,10 +209,10 @@ void landCard(TCardSlot& slot, const TMoveFrame& f) {
   slot.moving = 0;
   TLanding l{slot.srcStack, slot.srcIndex, slot.dstStack, slot.dstIndex,
              slot.moveMark, slot.option, f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos};
-  // A card closing a gap within an open pile goes into the layout copy's slot, which holds
-  // it; into the pile itself it would keep its old slot and be lost above the count.
-  bool openPile = l.src == 12 || l.src == 13 || l.src == 16;
-  if (l.kind == moveRelayout && openPile && l.dst == l.src) l.dst = -l.src;
+  // A card re-laid within a pile (any but the stock) goes into the layout copy's slot, which
+  // holds it; into the pile itself it would keep its old slot and be lost above the count.
+  bool pile = l.src >= 12 && l.src <= stackCount;
+  if (l.kind == moveRelayout && pile && l.dst == l.src) l.dst = -l.src;
   completeQueuedMove(slot.queueIndex);
   // Every branch writes inside the arrays; a damaged record lands nowhere.
   if (validStackNo(l.src) && validStackNo(l.dst) && validSlotNo(l.srcIndex) && validSlotNo(l.dstIndex))

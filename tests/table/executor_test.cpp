@@ -195,3 +195,42 @@ TEST_F(ExecutorTest, TypeTwoRelaysABlockWithinItsStack) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every route that re-lays cards within a pile, run until all cards landed: no card may be
+// lost above the pile's count or replaced by an empty slot, and no move may be refused.
+TEST_F(ExecutorTest, CardsReLaidWithinAPileAreAllKept) {
+  struct Case {
+    const char* name;
+    TGameId game;
+    int seats, pile;
+    int srcIndex, dst, dstIndex, count, type;
+    const char* pileAfter;
+    const char* seatAfter;  // seat dst after the move ("" when dst is the pile)
+  } cases[] = {
+      {"one card from a seat's pile", gidSchwimmen, 3, 15, 2, 1, 0, 1, 0, "d7 d9", "d8"},
+      {"one card from a won pile below 11", gidHearts, 4, 8, 2, 1, 0, 1, 0, "d7 d9", "d8"},
+      {"one card from pile 16", gidSchwimmen, 3, 16, 2, 2, 0, 1, 0, "d7 d9", "d8"},
+      // the block is first sorted highest first
+      {"a block re-laid within pile 12", gidSchwimmen, 3, 12, 3, 12, 3, 3, 2, "d9 d8 d7", ""},
+      {"a block re-laid within pile 16", gidSchwimmen, 3, 16, 3, 16, 3, 3, 2, "d9 d8 d7", ""},
+  };
+  for (int f = 1; f <= 4; f++)
+    for (int r = 1; r <= 14; r++) cardValues[f][r] = r;
+  for (const Case& c : cases) {
+    resetTable();
+    start(c.game, c.seats);
+    fill(c.pile, "d7 d8 d9");
+    AlertCollector alerts;
+    amove(c.pile, c.srcIndex, c.dst, c.dstIndex, c.count, c.type);
+    EXPECT_GT(runUntilIdle(), 0) << c.name;
+    EXPECT_EQ(stackText(c.pile), c.pileAfter) << c.name;
+    if (c.dst != c.pile) {
+      EXPECT_EQ(stackText(c.dst), c.seatAfter) << c.name;
+    }
+    EXPECT_EQ(alerts.count(), 0u) << c.name << ": " << (alerts.count() ? alerts.texts()[0] : "");
+  }
+}
+
+}  // namespace
