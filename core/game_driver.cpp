@@ -165,8 +165,10 @@ void updateStepClock(TCG& c, uint32_t now) {
 bool stepMayRun(const TCG& c) {
   const TGameState& gs = c.gs;
   if (screenMode == 2 || enginePaused() || gs.voicePlaying != 0 || !chipAnimation.isIdle()) return false;
-  if (gs.awaitingAction != 0 || gs.anyBubble != 0 || gs.pendingMove != 0) return false;
-  return !gs.tutorialMode || tutTick();  // the tutorial is asked only when all else holds
+  // The tutorial's driver runs while an action is awaited too: it answers for the seats in
+  // the tutorial, where the computer section stands still.
+  if (gs.tutorialMode && !tutTick()) return false;
+  return gs.awaitingAction == 0 && gs.anyBubble == 0 && gs.pendingMove == 0;
 }
 
 void runGameStep(TCG& c, uint32_t now) {

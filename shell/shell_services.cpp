@@ -3,6 +3,7 @@
 
 namespace {
 std::string helpName;
+std::function<bool()> tutTickStandIn;
 }
 
 void setksize() {
@@ -18,7 +19,9 @@ void checkupdownmoves(int flag) {
   (void)flag;  // the lifting of hand cards comes with the card table's picking
 }
 
-bool tutTick() { return true; }
+bool tutTick() { return tutTickStandIn ? tutTickStandIn() : true; }
+
+void setTutTickStandIn(std::function<bool()> standIn) { tutTickStandIn = std::move(standIn); }
 
 void tutSeatNames() {}
 

@@ -3,6 +3,7 @@
 // part the core relies on and nothing more; each says what is still to come.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Tglapp.setksize: the card scale from the card-size choice.
@@ -13,6 +14,8 @@ void loadenv(bool full);
 void checkupdownmoves(int flag);
 // tutTick: the tutorial's per-tick driver; true when the game step may run this tick.
 bool tutTick();
+// Until the tutorial exists a test may stand in for its driver; an empty one answers true.
+void setTutTickStandIn(std::function<bool()> standIn);
 // tutSeatNames: in tutorial mode the tutorial's fixed names and voices of the seats.
 void tutSeatNames();
 // tutApplyGamePresets: in tutorial mode the tutorial game's fixed options.

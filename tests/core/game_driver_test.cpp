@@ -6,6 +6,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "platform/random.h"
+#include "shell/shell_services.h"
 #include "games/skat/stack_sync.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
@@ -29,6 +30,10 @@ class DriverPartsTest : public DriverTest {
     cg.gameId = gidWar;
     playerCount = 2;
     screenMode = 1;
+  }
+  void TearDown() override {
+    setTutTickStandIn(nullptr);
+    DriverTest::TearDown();
   }
 
   static void giveSeat(int seat, const char* cards) {
@@ -90,6 +95,51 @@ TEST_F(DriverPartsTest, NoStepWhileAnythingIsPending) {
     cg.gameTick();
   }
   EXPECT_EQ(steps, 1) << "variant ids and none tick nothing";
+}
+
+// In the tutorial the computer section stands still; the tutorial's driver answers for the
+// seats, so it must be asked while an action is awaited.
+TEST_F(DriverPartsTest, TheTutorialIsAskedWhileAnActionIsAwaited) {
+  static int asked;
+  asked = 0;
+  setTutTickStandIn([] {
+    asked++;
+    if (cg.gs.awaitingAction == 2) cg.submitAction(2, 0, 5);
+    return true;
+  });
+  cg.seatRecords[2].kind = seatKindComputer;
+  cg.gs.tutorialMode = 1;
+  cg.gs.akspieler = 2;
+  cg.gs.awaitingAction = 2;
+  cg.gs.lastStepTick = getTickCount() - aiDelay;
+  cg.gameTick();
+  EXPECT_EQ(moves, 0) << "no computer move in the tutorial";
+  EXPECT_EQ(asked, 1) << "expected the tutorial to be asked once, got " << asked;
+  EXPECT_EQ(cg.gs.getBlender.res_ii, 5) << "the tutorial's answer was taken";
+  EXPECT_EQ(steps, 1) << "the step follows the answer in the same tick";
+
+  struct Case { const char* what; std::function<void()> block; int wantAsked; };
+  const Case cases[] = {
+      {"game over", [] { screenMode = 2; }, 0},
+      {"card move pending", [] { cg.gs.pendingMove = 3; }, 1},
+      {"bubble shown", [] { cg.gs.bubbleState[3] = 3, cg.gs.bubbles[3] = {getTickCount(), 100000, 0, 0}; }, 1},
+  };
+  for (const Case& c : cases) {
+    cg.gs = TGameState{};
+    cg.gs.tutorialMode = 1;
+    screenMode = 1;
+    asked = steps = 0;
+    c.block();
+    cg.gameTick();
+    EXPECT_EQ(asked, c.wantAsked) << c.what << ": expected " << c.wantAsked << " questions, got " << asked;
+    EXPECT_EQ(steps, 0) << c.what;
+  }
+  setTutTickStandIn([] { return false; });
+  cg.gs = TGameState{};
+  cg.gs.tutorialMode = 1;
+  screenMode = 1;
+  cg.gameTick();
+  EXPECT_EQ(steps, 0) << "the tutorial holds the step back";
 }
 
 TEST_F(DriverPartsTest, BubblesEndAfterTheirTimeAndHideTheirElement) {
