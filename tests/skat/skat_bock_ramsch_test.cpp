@@ -4,6 +4,7 @@
 
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_bock_ramsch.h"
+#include "games/skat/skat_services.h"
 #include "tests/skat/skat_fixture.h"
 #include "tests/support/cards.h"
 
@@ -103,6 +104,16 @@ TEST_F(SkatSpecialRoundsTest, EachTriggerFiresOnlyWithItsSwitchAndItsOutcome) {
     EXPECT_EQ(!text.empty(), c.fires) << c.what << ": " << text;
     EXPECT_EQ(pendingSpecialGames.str(), c.fires ? "BBB" : "") << c.what;
   }
+}
+
+TEST_F(SkatSpecialRoundsTest, LostGrandHandFiresOnlyTheLostTriggerWithBothSwitchesOn) {
+  options().bockGrandHandWon = 1;
+  options().bockGrandHandLost = 1;
+  grandHandLost();
+  std::string text = fire();
+  EXPECT_EQ(pendingSpecialGames.str(), "BBB") << text;
+  EXPECT_EQ(text.find(skatLookupText("f_skat_grandhandwin")), std::string::npos) << text;
+  EXPECT_NE(text.find(skatLookupText("f_skat_grandhandlose")), std::string::npos) << text;
 }
 
 TEST_F(SkatSpecialRoundsTest, NothingWithoutBockRamsch) {
