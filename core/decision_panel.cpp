@@ -249,10 +249,10 @@ void presentPanel(TCG& c, bool noShow, bool layoutOnly) {
 
 void TCG::showDecisionDialog(bool noShow, bool layoutOnly) {
   decisionShownTick = getTickCount();
-  if (dlgInGame == 0) return;
-  if (gameId != gidPoker) compactPanel();
+  // Without a panel (no screen) the seats still get their copy of the decision.
+  if (dlgInGame != 0 && gameId != gidPoker) compactPanel();
   if (seatSeesPanel(*this)) {
-    presentPanel(*this, noShow, layoutOnly);
+    if (dlgInGame != 0) presentPanel(*this, noShow, layoutOnly);
   } else if (!layoutOnly) {
     gs.savedBl = gs.bl;
     gs.savedBlSeat = gs.akspieler;

@@ -354,6 +354,15 @@ TEST_F(DecisionTest, AComputerSeatGetsACopyAndNoPanel) {
   EXPECT_EQ(cg.gs.savedBl.decisionKind, 44);
   EXPECT_EQ(cg.gs.getBlender.res_ii, 0);
   EXPECT_FALSE(dialogOf(dlgInGame).open) << "nothing is shown for another seat";
+
+  clearGameDialogNumbers();  // no screen at all, as in a headless run
+  cg.seatRecords[3].kind = seatKindComputer;
+  cg.gs.akspieler = 3;
+  cg.gs.getBlender.res_ii = 5;
+  cg.openDecisionDialog(45);
+  EXPECT_EQ(cg.gs.savedBlSeat, 3) << "the copy does not depend on the panel";
+  EXPECT_EQ(cg.gs.savedBl.decisionKind, cg.gs.bl.decisionKind);
+  EXPECT_EQ(cg.gs.getBlender.res_ii, 0);
 }
 
 TEST_F(DecisionTest, TheUserSeesTheRowOfTheOptionCount) {
