@@ -222,7 +222,11 @@ bool TCG::saveGame(const std::string& base, const std::string& displayName, bool
   // The meld table and Doppelkopf's and Schafkopf's module lists join here once they exist.
   if (gameId == gidSkat) skatStateToGameState();
   TSaveNames names = saveNames(base);
-  if (fs::exists(names.main) && !quiet && coreShowMessageById(7, displayName) != mbAnswerYes) return false;
+  // A name the file system refuses (too long, say) is a failed save, never a fatal error.
+  std::error_code ec;
+  bool exists = fs::exists(names.main, ec);
+  if (ec) return true;
+  if (exists && !quiet && coreShowMessageById(7, displayName) != mbAnswerYes) return false;
   bool failed = false;
   try {
     fs::create_directories(fs::path(names.main).parent_path());

@@ -132,6 +132,14 @@ TEST_F(SavedGameTest, AFailedSaveKeepsTheOldSaveWholeAndReportsTheFailure) {
   EXPECT_FALSE(fs::exists(base + ".ska.tmp")) << "no temporary file is left";
 }
 
+TEST_F(SavedGameTest, ANameTheFileSystemRefusesIsAFailedSave) {
+  std::string tooLong = programPath("\\save\\" + std::string(300, 'n'));
+  bool failed = false;
+  EXPECT_NO_THROW(failed = cg.saveGame(tooLong, "lang", false));
+  EXPECT_TRUE(failed) << "the failure is reported";
+  EXPECT_TRUE(boxes.empty()) << "no question and no saved notice";
+}
+
 struct TRefusingAI : TAbstractCardAIImpl {
   TRefusingAI() : TAbstractCardAIImpl("Test", gidHearts) {}
   void cleanup() override {}
