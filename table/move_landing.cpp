@@ -82,7 +82,8 @@ void landPlayed(const TLanding& l) {
   bool seatSource = l.src >= 1 && l.src <= 6;
   if (isMeldVariantGame() && seatSource && absStack(l.dst) == 12) {
     if (spLayout[l.src].count == 0 && pendingMoveCount == 0) src.count = 0;
-  } else if (l.src == 11 || gameIs(gidWar)) {
+  } else if (l.src >= 11 || gameIs(gidWar)) {
+    // A pile keeps no layout copy of its count (only a hand does): it loses the one card.
     src.count--;
   } else if (l.option != -1) {
     src.count = spLayout[absStack(l.src)].count;

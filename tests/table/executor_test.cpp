@@ -234,3 +234,32 @@ TEST_F(ExecutorTest, CardsReLaidWithinAPileAreAllKept) {
 }
 
 }  // namespace
+namespace {
+
+// Cards moved from one pile to another, run until they landed: the source pile keeps the
+// cards that stayed, the target holds the moved ones on top.
+TEST_F(ExecutorTest, CardsLeavingAPileLeaveTheRestInIt) {
+  struct Case {
+    const char* name;
+    int src, srcIndex, dst, dstIndex, count;
+    const char* srcAfter;
+    const char* dstAfter;
+  } cases[] = {
+      {"laid back from the discard pile onto the stock", 13, 3, 11, 2, 1, "c7 c8", "s7 c9"},
+      {"two laid back from pile 12 onto the stock", 12, 3, 11, 3, 2, "c7", "s7 c8 c9"},
+      {"pile to pile", 16, 3, 12, 2, 1, "c7 c8", "s7 c9"},
+      {"drawn from the stock onto pile 12", 11, 3, 12, 2, 2, "c7", "s7 c9 c8"},
+  };
+  for (const Case& c : cases) {
+    resetTable();
+    start(gidSchwimmen, 3);
+    fill(c.src, "c7 c8 c9");
+    fill(c.dst, "s7");
+    amove(c.src, c.srcIndex, c.dst, c.dstIndex, c.count, 0);
+    EXPECT_GT(runUntilIdle(), 0) << c.name;
+    EXPECT_EQ(stackText(c.src), c.srcAfter) << c.name;
+    EXPECT_EQ(stackText(c.dst), c.dstAfter) << c.name;
+  }
+}
+
+}  // namespace
