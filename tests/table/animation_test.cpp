@@ -2,6 +2,7 @@
 // shuffle and the wobble phase.
 #include <cmath>
 
+#include "table/animation_internal.h"
 #include "table/stack_ops.h"
 #include "table/table_layout.h"
 #include "tests/table/table_fixture.h"
@@ -169,6 +170,44 @@ TEST_F(AnimationTest, MovesIntoWonPilesRunAtFourFifthsOfTheSpeed) {
   ASSERT_TRUE(movecard(13, 3, 7, 1, 0, 2, moveCollect, 0, 0, 0));
   EXPECT_FLOAT_EQ(sp[13].slots[3].speed, 8);
   EXPECT_EQ(runUntilIdle(), 75);
+}
+
+}  // namespace
+
+namespace {
+
+// Hearts' passing and take-back curves: at the end of the move the card is exactly at its
+// target pose, whichever way it came.
+TEST_F(AnimationTest, HeartsPassingCurvesEndExactlyAtTheTarget) {
+  setGame(gidHearts, 4);
+  cg.gs.subState = 0;
+  struct Case {
+    const char* name;
+    int32_t src;
+  } cases[] = {{"passing from a seat", 2}, {"taking back from pile 7", 7}, {"taking back from pile 10", 10}};
+  const TCardPose start{10, 20, 30, 5, 6, 7};
+  const TCardPose target{-300, 450, 80, 170, 25, 300};
+  for (const Case& c : cases) {
+    TCardSlot slot{};
+    slot.moving = 1;
+    slot.animType = 2;
+    slot.motion = 0x2020;
+    slot.srcStack = c.src;
+    slot.srcIndex = 1;
+    slot.dstStack = -1;
+    slot.dstIndex = 1;
+    TMoveFrame f{};
+    f.r0.pose = start;
+    f.r1.pose = target;
+    f.s = 1;
+    f.kind = moveDeal;
+    computeMovePath(slot, f);
+    const TCardFlight& p = slot.flight;
+    const float got[] = {p.x, p.y, p.z, p.rotX, p.rotY, p.rotZ};
+    const float want[] = {target.x, target.y, target.z, target.rotX, target.rotY, target.rotZ};
+    for (int i = 0; i < 6; i++)
+      EXPECT_NEAR(got[i], want[i], 0.01) << c.name << ": value " << i << " expected " << want[i] << ", got " << got[i];
+  }
 }
 
 }  // namespace
