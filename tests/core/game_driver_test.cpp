@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/auto_decide.h"
+#include "core/decision_panel.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "platform/random.h"
@@ -267,6 +268,26 @@ TEST_F(DriverPartsTest, AutoDecideFallsThroughToPilesAndElseDoesNothing) {
   cg.gs.awaitingAction = 2;
   autoDecide(false);
   EXPECT_EQ(cg.gs.awaitingAction, 2) << "nothing selectable, no options: nothing is submitted";
+}
+
+TEST_F(DriverPartsTest, AutoDecideOptionsLostToTheCoinTossFallThroughToCards) {
+  cg.gs.akspieler = 1;
+  giveSeat(1, "c7 s8");
+  int answered = 0, played = 0;
+  for (uint64_t seed = 1; seed <= 40; seed++) {
+    randomSeed(seed);
+    cg.gs.bl = TDecisionBlock{};
+    cg.gs.bl.cardsSelectable = 1;
+    setDialogOptions({{"!a", 71}, {"!b", 72}});
+    cg.gs.awaitingAction = 2;
+    cg.gs.getBlender = TGetBlender{};
+    autoDecide(false);
+    ASSERT_EQ(cg.gs.awaitingAction, 0) << "seed " << seed << ": something is always submitted";
+    if (cg.gs.getBlender.kind == 2) answered++;
+    if (cg.gs.getBlender.kind == 0) played++;
+  }
+  EXPECT_GT(answered, 0) << "a won toss answers the options";
+  EXPECT_GT(played, 0) << "a lost toss plays a card instead";
 }
 
 TEST_F(DriverPartsTest, AutoDecideRandomOptionIsSeeded) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game_list.h"
+#include "sound/sound_events.h"
 #include "tests/core/core_state_fixture.h"
 #include "tests/support/alerts.h"
 
@@ -111,6 +112,34 @@ TEST_F(GameListTest, ReplayedResultRecordsNothing) {
   EXPECT_EQ(totalsText(cg.gs.matchScore, 3), totalsText(before->matchScore, 3));
   EXPECT_EQ(gameListRowText(2), "");
   EXPECT_EQ(cg.gs.phase, 0) << "the replay's end step starts the next game of the list";
+}
+
+TEST_F(GameListTest, ApplauseForTheUsersWin) {
+  struct Case { const char* what; TGameId game; int32_t mainSeat; uint8_t skatWon; int32_t skatType; int want; };
+  const Case cases[] = {
+      {"Hearts won by the user", gidHearts, 1, 0, 0, 1},
+      {"Hearts won by seat 2", gidHearts, 2, 0, 0, 0},
+      {"Old Maid", gidOldMaid, 1, 0, 0, 0},
+      {"Blackjack", gidBlackjack, 1, 0, 0, 0},
+      {"Skat won, game type 0", gidSkat, 1, 1, 0, 1},
+      {"Skat won, game type 14", gidSkat, 1, 1, 14, 1},
+      {"Skat won, game type 3", gidSkat, 1, 1, 3, 0},
+      {"Skat lost", gidSkat, 1, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    cg = blank();
+    cg.gameId = c.game;
+    playerCount = 3;
+    cg.gs.skat.game.won = c.skatWon;
+    cg.gs.skat.game.gameType = c.skatType;
+    int applause = 0;
+    TSoundEventListener before = setSoundEventListener([&](int32_t code, int32_t, int32_t) { applause += code == 17; });
+    TGameResult r = resultOf({1, 0, 0});
+    r.mainSeat = c.mainSeat;
+    cg.endRound(r);
+    setSoundEventListener(before);
+    EXPECT_EQ(applause, c.want) << c.what << ": expected " << c.want << " applause, got " << applause;
+  }
 }
 
 TEST_F(GameListTest, TotalsSaturateInsteadOfOverflowing) {
