@@ -152,6 +152,19 @@ TEST_F(GameFlowTest, PlaysAWholeListHeadless) {
   EXPECT_EQ(cg.highscores[testGameId][1][1].points, cg.gs.matchScore[1]);
 }
 
+TEST_F(GameFlowTest, InTheTutorialTheGameListDoesNotWait) {
+  startList();
+  cg.gs.tutorialMode = 1;
+  TGameResult r;
+  r.values[1] = 1;
+  r.text = "Lektion";
+  cg.endRound(r);
+  EXPECT_EQ(cg.gs.gamesPlayed, 1);
+  EXPECT_EQ(gameListRowText(1), "Lektion");
+  EXPECT_EQ(cg.gs.phase, 0) << "the continue button was pressed at once: the next game started";
+  EXPECT_FALSE(dialogOf(dlgGameList).open);
+}
+
 TEST_F(GameFlowTest, ComputerSeatWaitsForTheComputerDelay) {
   startList();
   // Up to the step that asks seat 2 for Kontra.
