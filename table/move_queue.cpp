@@ -71,12 +71,14 @@ bool moveCanLand(const TMoveArgs& a) {
                ":spi" + place(a.dstStack, a.dstIndex));
     return false;
   }
-  bool inArrays = validStackNo(a.srcStack) && validSlotNo(a.srcIndex) &&
-                  validStackNo(a.dstStack) && validSlotNo(a.dstIndex);
   // The animation walks a seat's slots (and its layout copy's) up to the seat's count.
-  bool walked = inArrays && stackAnimates(a.srcStack) &&
+  bool walked = validStackNo(a.srcStack) && validSlotNo(a.srcIndex) && stackAnimates(a.srcStack) &&
                 a.srcIndex <= stackUsed(sp[absStack(a.srcStack)]);
   if (!walked) {
+    tableError("Fehler: Bereichsüberschreitung bei glu.movecard:" + place(a.srcStack, a.srcIndex));
+    return false;
+  }
+  if (!validStackNo(a.dstStack) || !validSlotNo(a.dstIndex)) {
     tableError("Fehler: Bereichsüberschreitung bei glu.movecard:" + place(a.srcStack, a.srcIndex) +
                ":spi" + place(a.dstStack, a.dstIndex));
     return false;
@@ -190,9 +192,11 @@ bool moveCardNoted(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t
                    int32_t option) {
   bool queued = movecard(srcStack, srcIndex, dstStack, dstIndex, curved, animType, kind,
                          startDelay, option, 0.0f);
+  // The core waits until the noted move lands: a refused move must not take the note over.
+  if (!queued) return false;
   cg.gs.pendingStack = static_cast<int16_t>(srcStack);
   cg.gs.pendingSlot = static_cast<int16_t>(srcIndex);
-  return queued;
+  return true;
 }
 
 // [SECTION] completing a move

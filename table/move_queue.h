@@ -69,7 +69,8 @@ enum : uint8_t {
 bool movecard(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t dstIndex,
               uint8_t curved, uint8_t animType, uint8_t kind, float startDelay, int32_t option,
               float endHold);
-// movecard with endHold 0, then notes srcStack and srcIndex as the core's pending move.
+// movecard with endHold 0, then notes srcStack and srcIndex as the core's pending move
+// (a refused move leaves the note as it was).
 bool moveCardNoted(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t dstIndex,
                    uint8_t curved, uint8_t animType, uint8_t kind, float startDelay,
                    int32_t option);
