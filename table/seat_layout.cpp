@@ -5,7 +5,7 @@
 // [SECTION] game offsets
 #include <cmath>
 
-#include "engine/aspect.h"
+#include "engine/window_shape.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
 #include "table/move_internal.h"
