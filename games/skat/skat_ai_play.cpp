@@ -264,6 +264,22 @@ TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen) {
   return fallback;
 }
 
+void skatAIRecordVoids(int32_t seat, int32_t cardsToPlay, const TCard& led, const TCard& second,
+                       const TCard& chosen) {
+  TSkatAIChoice ch;
+  ch.seat = seat;
+  ch.o1 = skatNextPlayer(seat);
+  ch.o2 = skatNextPlayer(ch.o1);
+  ch.declarer = skatBid->declarer;
+  ch.cardsToPlay = cardsToPlay;
+  if (ch.o1 != ch.declarer) ch.partner = ch.o1;
+  if (ch.o2 != ch.declarer) ch.partner = ch.o2;
+  if (ch.seat == ch.declarer) ch.partner = 0;
+  ch.led = led;
+  ch.second = second;
+  recordVoids(ch, chosen);
+}
+
 // [SECTION] the entry
 
 TCard skatAIChooseCard(TSpieler& stack, int32_t cardsToPlay, uint8_t record) {

@@ -42,6 +42,10 @@ TCard skatAIRaiseCard(const TSkatAIChoice& ch, const THand& list, bool partnerWi
 // The chosen card when the seat may play it (it holds it and it follows suit); otherwise a
 // legal card, and the trace log says which replaced which.
 TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen);
+// What a computer seat's following card told its void tables, once more for a card already
+// played (after loading a saved game): the hands in sp must be those of that moment.
+void skatAIRecordVoids(int32_t seat, int32_t cardsToPlay, const TCard& led, const TCard& second,
+                       const TCard& chosen);
 
 // The rules judge the other hands by the model this time, not by the real hands. The
 // profile's wahrs is the chance to see the real hands (skatAIProfileChance), so a "Profi"

@@ -1,6 +1,7 @@
 // The Skat computer player's data kept with each seat's stack, in the per-list extras of its
 // hand copy: the hand rating made at the deal, and the void tables of the card play. Both
-// are stored field by field, little-endian, so a saved game carries them unchanged.
+// are stored field by field, little-endian. A saved game keeps only the stacks' cards, so
+// skatResume makes both anew (skat_ai_resume).
 //
 // [SECTION] hand rating
 // [SECTION] void tables

@@ -20,6 +20,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "games/skat/skat_ai.h"
+#include "games/skat/skat_ai_resume.h"
 #include "games/skat/skat_bid_values.h"
 #include "games/skat/skat_deck.h"
 #include "games/skat/skat_game_step.h"
@@ -133,6 +134,7 @@ void skatResume() {
   for (int32_t i = 1; i <= stackCount; i++) syncHandFromSlots(sp[i]);
   skatInitTables();
   skatInitSortKeys();
+  skatRestoreAIState();
   skatSetRankOrder(skatBid->gameType);
   skatShowGameTypeMark();
   skatUpdatePlayerLabels();
