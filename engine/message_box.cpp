@@ -300,7 +300,16 @@ int32_t showMessage(std::string_view text, std::string_view caption, int32_t but
   const bool outerWaiting = vtl.modalWait;
   boxWaits.push_back(&wait);
   vtl.modalWait = true;
-  const WaitEnd end = waitForBox();
+  WaitEnd end;
+  try {
+    end = waitForBox();
+  } catch (...) {
+    // A frame step that raised: the entry must not outlive this call, or a later press or a
+    // later box would reach the dead wait.
+    boxWaits.pop_back();
+    vtl.modalWait = outerWaiting;
+    throw;
+  }
   boxWaits.pop_back();
 
   // A box that waited below this one gets the dialog back and waits on, unless the wait was

@@ -211,6 +211,20 @@ TEST_F(MessageBox, ClearingTheWaitFromOutsideEndsEveryWaitingBox) {
   EXPECT_EQ(inner, kBoxAnswerNo);
 }
 
+TEST_F(MessageBox, AFrameStepThatRaisesLeavesNoWaitBehind) {
+  completeBox();
+  script({[] { throw std::runtime_error("frame step failed"); }});
+  EXPECT_THROW(showMessage("Erste?", "", kBoxYesNo), std::runtime_error);
+  EXPECT_FALSE(vtl.modalWait) << "no box waits any more";
+
+  // A later box must not hand the dialog back to the box whose wait was left by the failure.
+  closeDialog(vtl.boxDialog);
+  script({[&] { press(vtl.boxOkButton); }});
+  EXPECT_EQ(showMessage("Zweite", "", kBoxOk), kBoxAnswerOk);
+  EXPECT_EQ(box().open, 0) << "the box of the failed wait was shown again";
+  EXPECT_FALSE(vtl.modalWait);
+}
+
 TEST_F(MessageBox, ABoxInsideAModalWaitLeavesThatWaitRunning) {
   completeBox();
   vtl.modalWait = true;  // as runModal holds it
