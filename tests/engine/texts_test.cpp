@@ -1,6 +1,10 @@
 // Text tables: reading fragments.txt and messages.txt, text and message lookup, suit tokens.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <utility>
+#include <vector>
+
 #include "engine/error_log.h"
 #include "engine/texts.h"
 #include "tests/engine/temp_folder.h"
@@ -220,6 +224,47 @@ TEST_F(TextTables, ExactlyFullTablesLoadWithoutComplaint) {
   for (int i = 0; i < kFragmentCapacity; i++) fragments += "f_" + std::to_string(i) + "##t#\r\n";
   loadFragmentsFrom(fragments);
   EXPECT_EQ(textTables.fragmentCount, kFragmentCapacity);
+}
+
+// Truncated and random bytes: the loaders neither crash nor hang, keep to the capacities and
+// report a damaged file with one clear alert.
+TEST_F(TextTables, TruncatedAndRandomBytesGiveAClearReportOrATable) {
+  const std::string fragments = "f_a#1#eins#one\r\nf_b#2#zwei#two\r\n";
+  const std::string messages = "mb_yesno#5#Frage#Wirklich?#Question#Really?\r\nmb_ok#6#a#b#c#d";
+  std::vector<std::pair<std::string, std::string>> cases;  // fragments bytes, messages bytes
+  for (size_t k = 0; k <= fragments.size() || k <= messages.size(); k++)
+    cases.emplace_back(fragments.substr(0, k), messages.substr(0, k));
+  std::mt19937 rng(20261210);
+  const std::string alphabet("#\r\n0123456789-+ab_\xE4\xFC", 21);  // with the closing NUL byte
+  for (int n = 0; n < 300; n++) {
+    std::string f, m;
+    for (size_t len = rng() % 200; len > 0; len--) f += alphabet[rng() % alphabet.size()];
+    for (size_t len = rng() % 200; len > 0; len--) m += alphabet[rng() % alphabet.size()];
+    cases.emplace_back(f, m);
+  }
+  for (const auto& [f, m] : cases) {
+    AlertCollector alerts;
+    loadFragmentsFrom(f);
+    loadMessagesFrom(m);
+    ASSERT_LE(alerts.count(), 2u);
+    for (const std::string& a : alerts.texts())
+      EXPECT_EQ(a.rfind("ACHTUNG! load", 0), 0u) << "expected a load report, got " << a;
+    EXPECT_GE(textTables.fragmentCount, 0);
+    EXPECT_LE(textTables.fragmentCount, kFragmentCapacity);
+    EXPECT_LE(textTables.messageCount, kMessageCapacity);
+    for (int i = 0; i < textTables.fragmentCount; i++) {
+      EXPECT_LE(textTables.fragmentTable[i].key.len, 32);
+      EXPECT_LE(textTables.fragmentTable[i].text.len, 128);
+    }
+    resetTextTables();
+  }
+  // The whole files load without a report.
+  AlertCollector alerts;
+  loadFragmentsFrom(fragments);
+  loadMessagesFrom(messages);
+  EXPECT_EQ(alerts.count(), 0u);
+  EXPECT_EQ(textTables.fragmentCount, 2);
+  EXPECT_EQ(textTables.messageCount, 2);
 }
 
 TEST(SuitTokens, BecomeTheFontsSuitCharacters) {
