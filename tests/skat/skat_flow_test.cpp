@@ -218,6 +218,91 @@ TEST_F(SkatFlowTest, KontraAfterTheFirstTrick) {
   EXPECT_EQ(asked[size_t(k) - 3].seat, vorhand) << "Vorhand led the first trick";
 }
 
+// Kontra before the first card: who is asked what, as far as the chosen levels go. Mittelhand
+// (2) plays a Grand Hand; the defenders are 3 (the seat after the declarer) and 1.
+TEST_F(SkatFlowTest, KontraRoundBeforeTheFirstCard) {
+  struct Case {
+    const char* what;
+    int levelOption;                    // 1 "Mit Kontra", 2 "Mit Kontra und Re", 3 up to Hirsch
+    std::vector<std::pair<std::string, int>> answers;  // "kind@seat" -> answer; -1 otherwise
+    std::string expected;               // the questions between the announcement and the first card
+    int level;
+  } cases[] = {
+      {"both defenders decline", 1, {}, "44@3 44@1 ", 0},
+      {"Kontra without Re", 1, {{"44@3", 1}}, "44@3 ", 1},
+      {"the second defender's Kontra, Re declined", 2, {{"44@1", 1}}, "44@3 44@1 63@2 ", 1},
+      {"Re, no Sup with Kontra und Re", 2, {{"44@3", 1}, {"63@2", 2}}, "44@3 63@2 ", 2},
+      {"Sup declined by the first defender goes to the second", 3, {{"44@3", 1}, {"63@2", 2}, {"64@1", 3}},
+       "44@3 63@2 64@3 64@1 65@2 ", 3},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    asked.clear();
+    TSkatOptions& o = cg.gs.skat.options;
+    o.kontra = 1;
+    o.kontraLevels = {{0, 0, 0}};
+    o.kontraLevels[c.levelOption] = 1;
+    o.kontraAfterAnnouncement = 1;
+    startList();
+    ASSERT_TRUE(play([&](int kind, int seat) {
+      if (kind == 48) return seat == mittelhand ? 41 : 43;
+      if (kind == 49) return 43;
+      if (kind == 50) return 45;
+      if (kind == 55) return 11;
+      if ((kind >= 63 && kind <= 65) || kind == 44) {
+        std::string key = std::to_string(kind) + "@" + std::to_string(seat);
+        for (const auto& [k, v] : c.answers)
+          if (k == key) return v;
+        return -1;
+      }
+      return -1000;
+    })) << c.what << ": " << sequence();
+    int from = firstIndexOf(56), to = firstIndexOf(58);
+    ASSERT_TRUE(from >= 0 && to > from) << c.what << ": " << sequence();
+    std::string between;
+    for (int i = from + 1; i < to; i++)
+      between += std::to_string(asked[size_t(i)].kind) + "@" + std::to_string(asked[size_t(i)].seat) + " ";
+    EXPECT_EQ(between, c.expected) << c.what << ": expected " << c.expected << ", got " << between;
+    EXPECT_EQ(skatGame->kontraLevel, c.level) << c.what;
+    EXPECT_EQ(asked[size_t(to)].seat, vorhand) << c.what << ": Vorhand leads";
+  }
+}
+
+// Rum: the Skat is shown in the centre, then taken up; the declarer presses from an empty Skat.
+TEST_F(SkatFlowTest, RumShowsTheSkatThenTheDeclarerPresses) {
+  cg.gs.skat.options.rum = 1;
+  startList();
+  THand skatAsDealt;
+  bool seenInTheCentre = false;
+  ASSERT_TRUE(playGame(
+      [&] {
+        int kind = cg.gs.bl.decisionKind;
+        int seat = cg.gs.akspieler;
+        asked.push_back({kind, seat});
+        if (kind == 48) return cg.submitAction(2, 0, seat == mittelhand ? 41 : 43);
+        if (kind == 49) return cg.submitAction(2, 0, 43);
+        if (kind == 60) {
+          skatAsDealt = sp[11].hand;
+          return cg.submitAction(2, 0, 46);
+        }
+        if (kind == 55) return cg.submitAction(2, 0, 11);
+        defaultAnswer(kind, seat);
+      },
+      [&] {
+        if (cg.gs.phase == 7 && cg.gs.step == 5 && stackUsed(sp[12]) == 2) seenInTheCentre = true;
+      }))
+      << sequence();
+  EXPECT_TRUE(seenInTheCentre);
+  int i60 = firstIndexOf(60);
+  ASSERT_GE(i60, 0) << sequence();
+  EXPECT_EQ(firstIndexOf(50), -1);
+  EXPECT_EQ(asked[size_t(i60) + 1].kind, 54) << "the Skat lies in the declarer's hand: " << sequence();
+  EXPECT_EQ(skatGame->rumGame, 1);
+  EXPECT_EQ(skatGame->handGame, 0);
+  EXPECT_EQ(handUsed(pressedSkat), 2);
+  EXPECT_EQ(handUsed(skatAsDealt), 2);
+}
+
 TEST_F(SkatFlowTest, RefusedAnswersKeepTheDecisionOpenAndGoToTheTraceLog) {
   startList();
   for (int f = 0; f < 2000 && cg.gs.awaitingAction != 2; f++) frame();
