@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
+#include <random>
 #include <sstream>
 
 #include "engine/dialog_record_io.h"
@@ -254,6 +256,66 @@ TEST_F(DialogStateTest, ShortOrDamagedRecordFilesAreRefused) {
   EXPECT_NE(error.find("element count"), std::string::npos) << error;
   EXPECT_FALSE(loadDialogRecord(d_, rec + ".fehlt", &error));
   EXPECT_EQ(elementOf(d_, box_).x, 5) << "a refused file changes nothing";
+}
+
+// [SECTION] truncated and random bytes
+
+// The dialog's stored form: what a refused file must leave exactly as it was.
+std::vector<uint8_t> stateOf(int32_t d) { return encodeDialogRecord(dialogOf(d)); }
+
+TEST_F(DialogStateTest, TruncatedAndRandomStateFiles) {
+  setElementChecked(d_, box_, 1);
+  setSelIndex(d_, list_, 2);
+  setElementText(d_, edit_, "a|b<c", 0);
+  saveDialogState(d_, file_);
+  const std::string good = readFile(file_);
+  std::mt19937 rng(7);
+  std::vector<std::string> inputs;
+  for (size_t n = 0; n < good.size(); ++n) inputs.push_back(good.substr(0, n));
+  for (int i = 0; i < 120; ++i) {
+    std::string bad = good;
+    for (int k = 0; k < 3; ++k) bad[rng() % bad.size()] = "|<>%0-9x\0"[rng() % 9];
+    inputs.push_back(bad);
+    std::string noise(rng() % 200, ' ');
+    for (char& c : noise) c = "|<>1-%"[rng() % 6];
+    inputs.push_back("*|1|" + noise);
+  }
+  for (const std::string& text : inputs) {
+    writeFile(file_, text);
+    const std::vector<uint8_t> before = stateOf(d_);
+    if (!loadDialogState(d_, file_, 0)) {
+      EXPECT_EQ(stateOf(d_), before) << "a refused file changed the dialog: " << text;
+    }
+  }
+}
+
+TEST_F(DialogStateTest, TruncatedAndRandomRecordBlocks) {
+  const std::vector<uint8_t> good = stateOf(d_);
+  std::mt19937 rng(11);
+  std::vector<std::vector<uint8_t>> inputs;
+  for (size_t n : {size_t(0), size_t(1), size_t(31), size_t(32 + 288), good.size() / 2, good.size() - 1})
+    inputs.emplace_back(good.begin(), good.begin() + std::ptrdiff_t(n));
+  inputs.push_back(good);
+  inputs.back().push_back(0);  // one byte too many
+  for (int i = 0; i < 200; ++i) {
+    std::vector<uint8_t> bad = good;
+    for (int k = 0; k < 8; ++k) bad[rng() % bad.size()] = uint8_t(rng());
+    inputs.push_back(bad);
+  }
+  for (int i = 0; i < 20; ++i) {
+    std::vector<uint8_t> noise(good.size());
+    for (uint8_t& b : noise) b = uint8_t(rng());
+    inputs.push_back(noise);
+  }
+  for (const std::vector<uint8_t>& bytes : inputs) {
+    auto out = std::make_unique<TVTLDialog>();
+    out->count = 77;
+    std::string error;
+    if (!decodeDialogRecord(bytes, *out, error)) {
+      EXPECT_FALSE(error.empty()) << "a refused block names its fault";
+      EXPECT_EQ(out->count, 77) << error << ": a refused block changes nothing";
+    }
+  }
 }
 
 }  // namespace
