@@ -361,4 +361,62 @@ TEST_F(SkatFlowTest, SchiebenRoundAsksEachSeatInTurn) {
   EXPECT_LT(firstIndexOf(67), firstIndexOf(58));
 }
 
+// The Schieben round's other branches: a seat that declares Grand Hand plays it at once, held
+// to the lowest Grand Hand; a seat that takes the Skat presses two cards and may say Jungfrau.
+TEST_F(SkatFlowTest, SchiebenRoundGrandHandAndTakingTheSkat) {
+  for (int grandHandSeat : {vorhand, 0}) {
+    SetUp();
+    asked.clear();
+    TSkatOptions& o = cg.gs.skat.options;
+    o.bockRamsch = 1;
+    o.grandHand = 1;
+    o.jungfrau = 1;
+    o.jacksMayBePushed = 0;
+    pendingSpecialGames = "R";
+    startList();
+    pendingSpecialGames = "R";
+    ASSERT_TRUE(play(passAll));
+    asked.clear();
+    screenMode = 1;
+    cg.startGame(gidSkat, 1);
+    allSeatsAnsweredByTheTest();
+    ASSERT_EQ(cg.gs.skat.specialGameMarker.str(), "R");
+    int takes = 0;
+    ASSERT_TRUE(playGame([&] {
+      int kind = cg.gs.bl.decisionKind;
+      int seat = cg.gs.akspieler;
+      asked.push_back({kind, seat});
+      if (kind == 66) return cg.submitAction(2, 0, seat == grandHandSeat ? 84 : 66);
+      if (kind == 67) return cg.submitAction(2, 0, seat == hinterhand ? 51 : 45);
+      if (kind == 68) return cg.submitAction(2, 0, seat == hinterhand ? 68 : 0);
+      if (kind == 54) {
+        // No Jack goes into the Skat.
+        syncHandFromSlots(sp[seat]);
+        takes++;
+        for (int i = 1; i <= stackUsed(sp[seat]); i++)
+          if (sp[seat].slots[i].card.t != rankJack) return cg.submitAction(0, 0, i);
+      }
+      defaultAnswer(kind, seat);
+    })) << sequence();
+    if (grandHandSeat != 0) {
+      EXPECT_EQ(firstIndexOf(67), -1) << sequence();
+      int i56 = firstIndexOf(56);
+      ASSERT_GE(i56, 0) << sequence();
+      EXPECT_EQ(asked[size_t(i56)].seat, grandHandSeat);
+      EXPECT_EQ(skatGame->gameType, skatTypeGrand);
+      EXPECT_EQ(skatGame->handGame, 1);
+      EXPECT_EQ(skatGame->declarer, grandHandSeat);
+      EXPECT_EQ(skatGame->bidReached, 72);
+      EXPECT_EQ(skatGame->ramschGame, 0);
+      continue;
+    }
+    EXPECT_EQ(skatGame->gameType, skatTypeRamsch);
+    EXPECT_EQ(takes, 2) << "two cards pressed: " << sequence();
+    EXPECT_EQ(skatGame->pushCount, 2);
+    EXPECT_EQ(skatGame->jungfrauAnnounced[hinterhand], 1);
+    for (int i = 1; i <= 2; i++) EXPECT_NE(pressedSkat.k[i].t, rankJack);
+    EXPECT_EQ(kindsAsked(68).size(), 3u) << sequence();
+  }
+}
+
 }  // namespace
