@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cstring>
+#include <memory>
 
 #include "engine/dialog_record_io.h"
 #include "engine/dialogs.h"
@@ -133,6 +134,77 @@ TEST_F(DialogRecordTest, DamagedBlocksAreRefused) {
   std::string error;
   EXPECT_FALSE(decodeDialogRecord(shortBlock, *out, error));
   EXPECT_NE(error.find("39927"), std::string::npos) << error;
+}
+
+// Every stored field at its offset: each field gets a value of its own and the block is read
+// back at the offsets the record layout names.
+TEST_F(DialogRecordTest, EveryFieldAtItsOffset) {
+  auto dlg = std::make_unique<TVTLDialog>();
+  TVTLDialog& d = *dlg;
+  TVTLElement& e = d.elements[2];
+  e.kind = 19, e.x = 1002, e.y = 1004, e.enabled = 6, e.visible = 7, e.look = 1090, e.page = 1092;
+  e.rowHeight = 1094, e.width = 100096, e.height = 100100, e.extent = 100104, e.checked = 116, e.focused = 117;
+  e.SelIndex = 1118, e.TopIndex = 1120, e.rows = 1122, e.dragMark = 1124, e.shownLength = 1126;
+  e.hoverOffset = 1128, e.columns = 1130, e.controller = 1140, e.children[1] = 42, e.children[80] = 43;
+  e.childCount = 80, e.itemSlots = 1228, e.highlight = 230, e.Stringscount = 1232, e.itemCount = 1240;
+  e.picture = 1242, e.subKind = 244, e.savedX = 100276, e.savedWidth = 100280;
+  e.pressDepth = 108.0f, e.scrollOffset = 132.0f, e.textScale = 136.0f;
+  e.showAnim = TVTLAnimation{56, 57, 100260, 100264, 100268, 272.0f};
+  e.caption.assign("c"), e.helpText.assign("h"), e.text3.assign("t");
+  d.inUse = 1, d.open = 2, d.x = 1002, d.y = 1004, d.width = 1006, d.height = 1008;
+  d.colour[0] = 12.0f, d.colour[3] = 24.0f;
+  d.count = 1776, d.captureElement = 1778, d.typingElement = 1780, d.markedItem = 1782, d.popup = 85;
+  d.below = 1786, d.backPicture = 1890, d.glowFrame = 92, d.stayOpen = 93, d.panelLevel = 1894;
+  d.showAnim = TVTLAnimation{96, 97, 139900, 139904, 139908, 912.0f};
+  d.savedX = 139916, d.savedWidth = 139920;
+  d.title.assign("T");
+  const std::vector<uint8_t> b = encodeDialogRecord(d);
+  ASSERT_EQ(b.size(), size_t(kDialogRecordSize));
+
+  const size_t el = elementOffset(2);
+  struct Field {
+    const char* name;
+    size_t offset;
+    int bytes;  // 1, 2 or 4 (integers); 0 a Single
+    double value;
+  } fields[] = {
+      {"kind", el + 0, 1, 19},          {"x", el + 2, 2, 1002},          {"y", el + 4, 2, 1004},
+      {"enabled", el + 6, 1, 6},        {"visible", el + 7, 1, 7},       {"caption", el + 8, 1, 1},
+      {"helpText", el + 35, 1, 1},      {"text3", el + 62, 1, 1},        {"look", el + 90, 2, 1090},
+      {"page", el + 92, 2, 1092},       {"rowHeight", el + 94, 2, 1094}, {"width", el + 96, 4, 100096},
+      {"height", el + 100, 4, 100100},  {"extent", el + 104, 4, 100104}, {"pressDepth", el + 108, 0, 108},
+      {"checked", el + 116, 1, 116},    {"focused", el + 117, 1, 117},   {"SelIndex", el + 118, 2, 1118},
+      {"TopIndex", el + 120, 2, 1120},  {"rows", el + 122, 2, 1122},     {"dragMark", el + 124, 2, 1124},
+      {"shownLength", el + 126, 2, 1126}, {"hoverOffset", el + 128, 2, 1128}, {"columns", el + 130, 2, 1130},
+      {"scrollOffset", el + 132, 0, 132}, {"textScale", el + 136, 0, 136}, {"controller", el + 140, 2, 1140},
+      {"children[1]", el + 142, 1, 42}, {"children[80]", el + 221, 1, 43}, {"childCount", el + 222, 1, 80},
+      {"itemSlots", el + 228, 2, 1228}, {"highlight", el + 230, 1, 230}, {"Stringscount", el + 232, 2, 1232},
+      {"itemCount", el + 240, 2, 1240}, {"picture", el + 242, 2, 1242}, {"subKind", el + 244, 1, 244},
+      {"showAnim.shown", el + 256, 1, 56}, {"showAnim.target", el + 257, 1, 57},
+      {"showAnim.duration", el + 260, 4, 100260}, {"showAnim.start", el + 264, 4, 100264},
+      {"showAnim.state", el + 268, 4, 100268}, {"showAnim.progress", el + 272, 0, 272},
+      {"savedX", el + 276, 4, 100276}, {"savedWidth", el + 280, 4, 100280},
+      {"dialog inUse", 0, 1, 1},        {"dialog open", 1, 1, 2},        {"dialog x", 2, 2, 1002},
+      {"dialog y", 4, 2, 1004},         {"dialog width", 6, 2, 1006},    {"dialog height", 8, 2, 1008},
+      {"colour red", 12, 0, 12},        {"colour alpha", 24, 0, 24},     {"count", 39776, 2, 1776},
+      {"captureElement", 39778, 2, 1778}, {"typingElement", 39780, 2, 1780}, {"markedItem", 39782, 2, 1782},
+      {"popup", 39785, 1, 85},          {"below", 39786, 2, 1786},       {"title", 39788, 1, 1},
+      {"backPicture", 39890, 2, 1890},  {"glowFrame", 39892, 1, 92},     {"stayOpen", 39893, 1, 93},
+      {"panelLevel", 39894, 2, 1894},   {"dialog showAnim.shown", 39896, 1, 96},
+      {"dialog showAnim.target", 39897, 1, 97}, {"dialog showAnim.duration", 39900, 4, 139900},
+      {"dialog showAnim.start", 39904, 4, 139904}, {"dialog showAnim.state", 39908, 4, 139908},
+      {"dialog showAnim.progress", 39912, 0, 912}, {"dialog savedX", 39916, 4, 139916},
+      {"dialog savedWidth", 39920, 4, 139920},
+  };
+  for (const Field& f : fields) {
+    double got = f.bytes == 1 ? b[f.offset] : f.bytes == 2 ? i16At(b, f.offset) : f.bytes == 4 ? i32At(b, f.offset)
+                                                                                                 : f32At(b, f.offset);
+    EXPECT_EQ(got, f.value) << f.name << " at offset " << f.offset << ": expected " << f.value << ", got " << got;
+  }
+  EXPECT_EQ(b[el + 9], 'c');
+  EXPECT_EQ(b[el + 36], 'h');
+  EXPECT_EQ(b[el + 63], 't');
+  EXPECT_EQ(b[39789], 'T');
 }
 
 }  // namespace
