@@ -301,6 +301,15 @@ TEST_F(SkatFlowTest, RumShowsTheSkatThenTheDeclarerPresses) {
   EXPECT_EQ(skatGame->handGame, 0);
   EXPECT_EQ(handUsed(pressedSkat), 2);
   EXPECT_EQ(handUsed(skatAsDealt), 2);
+  // The next game of the list starts without the Rum mark, the next seat deals, and the
+  // Grand just played is kept for an overbid valuation.
+  screenMode = 1;
+  cg.startGame(gidSkat, 1);
+  EXPECT_EQ(skatGame->rumGame, 0);
+  EXPECT_EQ(skatGame->overbidGameType, skatTypeGrand);
+  EXPECT_EQ(skatGame->gameType, skatTypeNone);
+  EXPECT_EQ(skatArea->skatDealerSeat, 1);
+  for (int s = 1; s <= 3; s++) EXPECT_EQ(skatGame->noTrickYet[s], 1) << "seat " << s;
 }
 
 TEST_F(SkatFlowTest, RefusedAnswersKeepTheDecisionOpenAndGoToTheTraceLog) {
