@@ -428,4 +428,22 @@ TEST_F(SkatFlowTest, SchiebenRoundGrandHandAndTakingTheSkat) {
   }
 }
 
+// "Kein Spiel" after pressing: the game is settled at once, no card is played.
+TEST_F(SkatFlowTest, NoGameChosenIsSettledAtOnce) {
+  startList();
+  ASSERT_TRUE(play([](int kind, int seat) {
+    if (kind == 48) return seat == mittelhand ? 41 : 43;
+    if (kind == 49) return 43;
+    if (kind == 50) return 51;
+    if (kind == 55) return 14;
+    return -1000;
+  })) << sequence();
+  EXPECT_EQ(firstIndexOf(58), -1) << sequence();
+  EXPECT_EQ(firstIndexOf(56), -1) << sequence();
+  EXPECT_EQ(skatGame->gameType, skatTypeNone);
+  EXPECT_EQ(skatBid->gameType, skatTypeNone);
+  EXPECT_EQ(handUsed(pressedSkat), 2);
+  EXPECT_EQ(skatGame->declarer, mittelhand);
+}
+
 }  // namespace
