@@ -446,4 +446,37 @@ TEST_F(SkatFlowTest, NoGameChosenIsSettledAtOnce) {
   EXPECT_EQ(skatGame->declarer, mittelhand);
 }
 
+// The bidding rounds: who is asked, the value offered or to hold, and who becomes declarer
+// at which bid. With dealer 3: Vorhand 1, Mittelhand 2, Hinterhand 3.
+TEST_F(SkatFlowTest, BiddingRoundsOfferTheNextValueAboveTheBid) {
+  struct Case {
+    const char* what;
+    std::vector<int> answers;  // to the bid and hold questions in turn
+    std::string expected;      // kind@seat:value of each question
+    int declarer, bid;
+  } cases[] = {
+      {"Mittelhand drops out against Vorhand, Hinterhand goes on", {41, 42, 43, 41, 43},
+       "48@2:18 49@1:18 48@2:20 48@3:20 49@1:20 ", hinterhand, 20},
+      {"Mittelhand passes at once", {43, 41, 42, 43}, "48@2:18 48@3:18 49@1:18 48@3:20 ", vorhand, 18},
+      {"Vorhand drops out, Hinterhand passes against Mittelhand", {41, 43, 43},
+       "48@2:18 49@1:18 48@3:20 ", mittelhand, 18},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    startList();
+    size_t next = 0;
+    std::string got;
+    ASSERT_TRUE(play([&](int kind, int seat) {
+      if (kind != 48 && kind != 49) return -1000;
+      const TSkatArea& a = *skatArea;
+      int value = kind == 48 ? a.skatBidList[a.skatBidIndex] : a.currentBid;
+      got += std::to_string(kind) + "@" + std::to_string(seat) + ":" + std::to_string(value) + " ";
+      return next < c.answers.size() ? c.answers[next++] : 43;
+    })) << c.what << ": " << sequence();
+    EXPECT_EQ(got, c.expected) << c.what;
+    EXPECT_EQ(skatGame->declarer, c.declarer) << c.what;
+    EXPECT_EQ(skatGame->bidReached, c.bid) << c.what;
+  }
+}
+
 }  // namespace
