@@ -1,6 +1,7 @@
-// The order of Skat's decisions: three passes with and without Ramsch, Mittelhand passing at
-// once, Hand and announcements, Spitze, pressing, Kontra after the first trick and the
-// Schieben round; each game played to its settlement with scripted answers.
+// The order of Skat's decisions: the bidding rounds, three passes with and without Ramsch,
+// Hand and announcements, Spitze, pressing, Rum, Kein Spiel, the Kontra round before the first
+// card and after the first trick, and the Schieben round with Grand Hand, pushing and Jungfrau;
+// each game played to its settlement with scripted answers.
 #include <functional>
 #include <string>
 #include <vector>
