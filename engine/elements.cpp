@@ -19,6 +19,9 @@ constexpr size_t kChunk = kContainerStringMax;  // characters per "@scon" chunk
 constexpr size_t kMarkLength = 20;              // "_vtl-stringcontainer" begins every invalid answer
 constexpr int kMaxCaptionChunks = 6;            // getElementText reads items 0..5
 constexpr int kMaxTreeDepth = kMaxElements;     // deeper only through a cycle in the children
+// Visits of one walk down the children: a tree has at most 137 descendants; child lists that
+// share or repeat elements (a damaged record) could otherwise multiply the walk without end.
+constexpr int kMaxTreeVisits = kMaxElements * kMaxChildren;
 constexpr int kHomeKey = 36;
 
 bool isEndMark(const std::string& s) {
@@ -280,32 +283,38 @@ TVTLElement& childOf(int32_t d, const TVTLElement& parent, int i) {
   return elementOf(d, c);
 }
 
-void enableChildren(int32_t d, int32_t e, uint8_t value, int depth) {
+void enableChildren(int32_t d, int32_t e, uint8_t value, int depth, int& visits) {
   if (depth > kMaxTreeDepth) return;
   const TVTLElement& el = elementOf(d, e);
-  for (int i = 1; i <= el.childCount; ++i) {
+  for (int i = 1; i <= el.childCount && visits < kMaxTreeVisits; ++i, ++visits) {
     TVTLElement& c = childOf(d, el, i);
     c.enabled = value;
     if (c.childCount <= 0) continue;
     uint8_t v = c.kind == ekCheckBox && !c.checked ? 0 : value;
-    enableChildren(d, el.children[i], v, depth + 1);
+    enableChildren(d, el.children[i], v, depth + 1, visits);
   }
 }
 
-void showChildren(int32_t d, int32_t e, uint8_t value, int depth) {
+void showChildren(int32_t d, int32_t e, uint8_t value, int depth, int& visits) {
   if (depth > kMaxTreeDepth) return;
   const TVTLElement& el = elementOf(d, e);
-  for (int i = 1; i <= el.childCount; ++i) {
+  for (int i = 1; i <= el.childCount && visits < kMaxTreeVisits; ++i, ++visits) {
     TVTLElement& c = childOf(d, el, i);
     c.visible = value;
-    if (c.childCount > 0) showChildren(d, el.children[i], 0, depth + 1);
+    if (c.childCount > 0) showChildren(d, el.children[i], 0, depth + 1, visits);
   }
 }
 }  // namespace
 
-void setChildrenEnabled(int32_t d, int32_t e, uint8_t value) { enableChildren(d, e, value, 0); }
+void setChildrenEnabled(int32_t d, int32_t e, uint8_t value) {
+  int visits = 0;
+  enableChildren(d, e, value, 0, visits);
+}
 
-void setChildrenVisible(int32_t d, int32_t e, uint8_t value) { showChildren(d, e, value, 0); }
+void setChildrenVisible(int32_t d, int32_t e, uint8_t value) {
+  int visits = 0;
+  showChildren(d, e, value, 0, visits);
+}
 
 void selectPage(int32_t d, int32_t e, int32_t page) {
   TVTLElement& group = elementOf(d, e);

@@ -1,6 +1,8 @@
 // Element states, long texts through "@scon", list items, indexes and pages.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/string_container.h"
@@ -269,6 +271,24 @@ TEST_F(ElementTest, ChildCycleDoesNotRecurseForever) {
   setChildrenEnabled(d_, a, 1);
   setChildrenVisible(d_, a, 1);
   SUCCEED();
+}
+
+// Child lists that name the same element again and again (as a damaged record may) would make
+// the walk double at every level; it ends after a bounded number of visits.
+TEST_F(ElementTest, RepeatedChildrenDoNotMultiplyTheWalk) {
+  const int levels = 60;
+  std::vector<int32_t> chain;
+  for (int i = 0; i < levels; ++i) chain.push_back(addSimpleElement(ekCheckBox, 0, 0, "k"));
+  for (int i = 0; i + 1 < levels; ++i) {
+    setElementChecked(d_, chain[size_t(i)], 1);
+    addChildToCurrent(chain[size_t(i)], chain[size_t(i) + 1]);
+    addChildToCurrent(chain[size_t(i)], chain[size_t(i) + 1]);
+  }
+  setChildrenEnabled(d_, chain[0], 0);
+  setChildrenVisible(d_, chain[0], 0);
+  EXPECT_EQ(getElementEnabled(d_, chain[1]), 0);
+  EXPECT_EQ(getElementEnabled(d_, chain[size_t(levels) - 1]), 0) << "the whole chain is reached";
+  EXPECT_EQ(elementOf(d_, chain[1]).visible, 0);
 }
 
 TEST_F(ElementTest, SelectPage) {
