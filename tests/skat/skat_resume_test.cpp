@@ -130,6 +130,7 @@ class SkatResumeTest : public SkatPlayFixture {
   // same); false when the save point never comes.
   bool playTo(uint32_t seed, const TSavePoint& point) {
     resetTableAndCore();
+    forgetEverythingTheFileHolds();  // nothing left over from an earlier test
     plays.clear();
     faults.clear();
     for (int s = 1; s <= 3; s++) legalWhenAsked[s].clear();
