@@ -46,6 +46,7 @@
 #include "table/animation.h"
 #include "table/move_queue.h"
 #include "table/stacks.h"
+#include "tests/support/headless_skat.h"
 
 namespace fs = std::filesystem;
 
@@ -108,20 +109,7 @@ TSkatOptions listOptions() {
 }
 
 void resetTableAndCore() {
-  static const TCG* blank = new TCG();
-  cg = *blank;
-  std::memset(static_cast<void*>(&sp), 0, sizeof sp);
-  std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
-  for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
-  pendingMoveCount = 0;
-  finishedMoves.count = 0;
-  envParam = TEnvParam{};
-  envParam.animSpeed = 10;
-  envParam.dealMode = 1;
-  vtlInfo.fps = 1;  // large steps per frame: the moves land in few frames
-  screenMode = 1;
-  cg.gs.skat = TSkatArea{};
-  cg.gs.skat.options = listOptions();
+  resetHeadlessSkat(1, listOptions());
   playerCount = 3;
   cg.seatCount = 3;
 }
@@ -129,13 +117,7 @@ void resetTableAndCore() {
 // One frame as the main window runs it: finished moves to the core once nothing moves, the
 // game's tick, the table's animation; the clock moves on.
 void frame() {
-  while (finishedMoves.count > 0 && pendingMoveCount <= 0) {
-    const TFinishedMove m = finishedMoves.moves[finishedMoves.count];
-    finishedMoves.count--;
-    cg.cardDone(m.srcStack, m.dstStack, m.srcIndex, m.dstIndex);
-  }
-  cg.gameTick();
-  animationStep();
+  headlessFrame();
   advanceFakeTick(msPerFrame);
 }
 

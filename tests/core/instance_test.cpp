@@ -2,29 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "core/instance.h"
-#include "platform/instance.h"
-#include "tests/platform/instance_probe.h"
+#include "tests/platform/instance_fixture.h"
 
 namespace {
-constexpr char kOwnExecutable[] = "/opt/skat/skat";
-
-class ActivateOtherInstance : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder.path.empty()) << "no temporary folder";
-    setInstanceFolder(folder.path);
-    setInstanceExecutable(kOwnExecutable);
-    setInstanceRaiseHandler([this] { raises++; });
-  }
-  void TearDown() override {
-    instanceRelease();
-    setInstanceRaiseHandler({});
-    setInstanceExecutable("");
-    setInstanceFolder("");
-  }
-  InstanceTestFolder folder;
-  int raises = 0;  // raise requests this process, the first copy, has acted on
-};
+using ActivateOtherInstance = InstanceFixture;
 }  // namespace
 
 TEST_F(ActivateOtherInstance, NoOtherCopyGivesFalseAndRaisesNothing) {

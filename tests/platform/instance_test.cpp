@@ -13,28 +13,14 @@
 #include <string>
 
 #include "platform/instance.h"
-#include "tests/platform/instance_probe.h"
+#include "tests/platform/instance_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-constexpr char kOwnExecutable[] = "/opt/skat/skat";  // the name this test process runs under
-
 // Each test is the running copy in a folder of its own, counting the raise requests it sees.
-class Instance : public ::testing::Test {
+class Instance : public InstanceFixture {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder.path.empty()) << "no temporary folder";
-    setInstanceFolder(folder.path);
-    setInstanceExecutable(kOwnExecutable);
-    setInstanceRaiseHandler([this] { raises++; });
-  }
-  void TearDown() override {
-    instanceRelease();
-    setInstanceRaiseHandler({});
-    setInstanceExecutable("");
-    setInstanceFolder("");
-  }
   // The raise requests that arrived since the last call.
   int pollRaises() {
     int before = raises;
@@ -42,9 +28,6 @@ class Instance : public ::testing::Test {
     return raises - before;
   }
   std::string file(const char* name) const { return folder.path + "/" + name; }
-
-  InstanceTestFolder folder;
-  int raises = 0;
 };
 
 // Whether some process holds the lock file: a lock of our own on a fresh descriptor fails

@@ -25,6 +25,7 @@
 #include "table/move_queue.h"
 #include "table/stacks.h"
 #include "tests/skat/skat_fixture.h"
+#include "tests/support/headless_skat.h"
 
 class SkatPlayFixture : public SkatFixture {
  protected:
@@ -51,34 +52,9 @@ class SkatPlayFixture : public SkatFixture {
     std::filesystem::remove_all(folder);
   }
 
-  static void resetTableAndCore() {
-    static const TCG* blank = new TCG();
-    cg = *blank;
-    std::memset(static_cast<void*>(&sp), 0, sizeof sp);
-    std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
-    for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
-    pendingMoveCount = 0;
-    finishedMoves.count = 0;
-    envParam = TEnvParam{};
-    envParam.animSpeed = 10;
-    envParam.dealMode = 2;
-    vtlInfo.fps = 1;  // ten times the progress of a normal frame: the moves land in few frames
-    screenMode = 1;
-    cg.gs.skat = TSkatArea{};
-    cg.gs.skat.options = skatDefaultOptions;
-  }
+  static void resetTableAndCore() { resetHeadlessSkat(2, skatDefaultOptions); }
 
-  // One frame as the main window runs it: the finished moves go to the core once nothing
-  // moves, the game ticks, the table animates.
-  void frame() {
-    while (finishedMoves.count > 0 && pendingMoveCount <= 0) {
-      const TFinishedMove m = finishedMoves.moves[finishedMoves.count];
-      finishedMoves.count--;
-      cg.cardDone(m.srcStack, m.dstStack, m.srcIndex, m.dstIndex);
-    }
-    cg.gameTick();
-    animationStep();
-  }
+  void frame() { headlessFrame(); }
 
   // Every seat is answered by the test.
   static void allSeatsAnsweredByTheTest() {
