@@ -6,7 +6,8 @@ packages=(
   build-essential cmake g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
-  xvfb xauth mesa-utils
+  xvfb xauth mesa-utils xdotool
+  libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
 )
 
 missing=()
