@@ -1,6 +1,5 @@
-// The engine's developer switches and pause state as the core reads them. The keyboard
-// part of the engine that toggles autoPlay and noThrottle is not built yet: until it is,
-// they read as off here, in one place.
+// The engine's developer switches and pause state as the core reads them (the developer
+// keys of the engine's keyboard input toggle them).
 #pragma once
 
 // fastMode: the simulation runs a hundred ticks per frame and skips the dialogs' contents.

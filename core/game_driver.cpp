@@ -20,6 +20,7 @@
 #include "core/game_callbacks.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "engine/stopwatch.h"
 #include "games/casino/chips.h"
 #include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
@@ -113,11 +114,15 @@ void computerMove(TCG& c) {
   if (!computerPlaysSeat(c)) return;
   uint32_t now = getTickCount();
   if (c.gs.akspieler == 1 && tickDiff(now, decisionShownTick) <= uint32_t(2 * envParam.bubbleTime)) return;
+  markStopwatch(4);
   snapshotStacks(c);
+  stopwatchElapsed(4);
+  markStopwatch(3);
   if (TAbstractCardAIImpl* ai = getCardAIByType(c.gameId))
     ai->play();
   else
     gameAIMove();
+  stopwatchElapsed(3);
   if (c.gameId != gidSkat) restoreStacks(c);
 }
 
@@ -175,7 +180,9 @@ void runGameStep(TCG& c, uint32_t now) {
   c.gs.lastStepTick = now;
   // While the meld table is in use it is rebuilt from the card slots here once the rummy
   // games' meld table exists.
+  markStopwatch(2);
   gameStepCall(c.gs);
+  stopwatchElapsed(2);
   if (c.gs.akspieler == 1) c.lastPointerCode = 0;
 }
 

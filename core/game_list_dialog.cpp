@@ -19,8 +19,10 @@
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "engine/dialogs.h"
+#include "engine/element_activation.h"
 #include "engine/elements.h"
 #include "engine/relayout.h"
+#include "engine/skins.h"
 #include "engine/text_width.h"
 #include "games/casino/chips.h"
 #include "net/net_transport.h"
@@ -66,7 +68,7 @@ void applyLayout(const TGameListLayout& l) {
   TVTLElement& cont = elementOf(dlgGameList, elGameListContinue);
   cont.x = int16_t(l.continueX), cont.y = int16_t(l.continueY), cont.savedX = l.continueX;
   setElementVisible(dlgGameList, elGameList2, l.list2Shown ? 1 : 0);
-  // The skin's Blackjack adjustment of the dialog comes with the skin helpers.
+  adjustGameListDialog();
   relayoutAllDialogs();
 }
 
@@ -290,8 +292,9 @@ void scrollGameListToEnd() {
   if (dlgGameList == 0) return;
   TVTLElement& list = elementOf(dlgGameList, elGameList1);
   setTopIndex(dlgGameList, elGameList1, std::max(0, list.itemCount - list.rows));
-  // The list's Up and Down arrows are activated once each here once the engine's element
-  // activation exists.
+  // Up then Down, one step each, leave the list where it is and bring its scroll thumb to it.
+  activateElement(dlgGameList, list.children[1]);
+  activateElement(dlgGameList, list.children[2]);
 }
 
 void setGameListContinueCaption(bool listOver) {

@@ -11,8 +11,9 @@
 #include "engine/range_check.h"
 #include "engine/string_container.h"
 #include "engine/text_width.h"
+#include "engine/typing.h"
 
-TVTLTypeIntoFn typeIntoElementHook = nullptr;
+TVTLTypeIntoFn typeIntoElementHook = typeEditKey;
 
 namespace {
 constexpr size_t kChunk = kContainerStringMax;  // characters per "@scon" chunk

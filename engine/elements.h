@@ -76,9 +76,9 @@ void selectPage(int32_t dialog, int32_t element, int32_t page);
 
 // [SECTION] services of other engine modules called from here
 
-// The keyboard module's typeIntoElement (dialog, element, character code, shift). setElementText
-// with flag 1 sends an edit field the Home command (36) through it while the engine runs; while
-// no module has set it, the Home command's effect is applied here: caret and view to the start
-// and the shown length fitted.
+// The keyboard module's typeIntoElement with an editing key (typeEditKey of typing.h, set from
+// the start). setElementText with flag 1 sends an edit field the Home command (36) through it
+// while the engine runs; when it is cleared, the Home command's effect is applied here: caret
+// and view to the start and the shown length fitted.
 using TVTLTypeIntoFn = void (*)(int32_t dialog, int32_t element, int32_t code, bool shift);
 extern TVTLTypeIntoFn typeIntoElementHook;

@@ -87,6 +87,24 @@ struct TVTLApplication {
   int32_t noticeOkButton = 0;
   bool originalsSaved = false;    // the dialogs' 4:3 originals are saved (relayoutDialogs)
 
+  // [SECTION] the engine's panels (engine_dialogs.h); the options dialogs' numbers are in appopt
+  int32_t firstPanel = 0;         // "#firstpanel", an empty internal panel
+  int32_t helpLineDialog = 0;     // the help line
+  int32_t helpLineLabel = 0;      // its text
+  int32_t overlayPanel = 0;       // always open: window buttons and the frame-rate label
+  int32_t fpsLabel = 0;           // "FPS:0", shown while showFps is set
+  int32_t overlayInfoLabel = 0;   // developer information; hidden at start
+
+  // [SECTION] compositor (compositor.h); the hover glow's
+  // phase is scene parameter 2 (sceneParams[2])
+  uint8_t caretOn = 0;           // edit fields show their caret: 500 ms on, 300 ms off; drawDialogs
+  int32_t caretClock = 0;        // ms in the current caret phase; drawDialogs
+  uint32_t caretLast = 0;        // tick of the compositor's last frame; drawDialogs
+  uint32_t hoverStart = 0;       // tick the help-bubble delay began, 0 not running; drawDialogs
+  int32_t hoverSeen = 0;         // a hovered help element seen this frame (its number), 0 none; the looks
+  uint8_t drawingPopup = 0;      // set while a dialog of the upper layer is drawn
+  uint8_t helpDialogDrawn = 0;   // set while the dialog titled "h" is drawn, cleared after each dialog
+
   // [SECTION] the form: construction, first paint and frame loop (engine_lifecycle.h, frame_loop.h)
   std::string appFolder;            // the current directory at construction
   std::vector<std::string> params;  // command-line parameters 1..n at params[0..n-1]; set by the start code
@@ -113,6 +131,25 @@ struct TVTLApplication {
   int32_t pointerY = 0;
   int32_t lastPointerX = 0;         // the last processed position; the next poll compares with it
   int32_t lastPointerY = 0;
+  int32_t dragOriginX = 0;          // pointer in window pixels when a window handle was pressed
+  int32_t dragOriginY = 0;
+  bool helpLineOption = false;      // hovering shows help texts in the help line; the help-line switch
+  bool helpLineShown = false;       // the help line is open for helpLineOwner
+  int32_t helpLineOwnerDialog = 0;  // the element whose help text the help line shows
+  int32_t helpLineOwnerElement = 0;
+
+  // [SECTION] keyboard (keyboard_input.h): the Enter latch, the typed word, the window's
+  // minimised state and the developer keys' switches (Shift + key in developerMode; the frame
+  // step's own toggles are in `dev`, fastMode in textTables, noLighting in appopt)
+  bool enterLatch = false;          // Enter pressed an element; a key-up while the focus shows clears it
+  std::string typedWord;            // the last three key codes as characters; "QZR" switches showFps
+  bool formMinimized = false;       // set by the minimise event, cleared by restore
+  bool autoPlay = false;            // the computer plays seat 1 too (engineAutoPlay)
+  bool developerSwitch4 = false;    // Shift+4; only toggled
+  bool developerSwitch5 = false;    // Shift+5; only toggled
+  bool developerSwitch7 = false;    // Shift+7, and Shift+D with fastMode; only toggled
+  int32_t cameraMode = 0;           // Shift+6 cycles 0..3; not 0 halves the scene clock
+  bool showInfoPanels = false;      // Shift+9
 
   // [SECTION] display and GL context (screen_modes.h)
   bool inFullScreen = false;        // the display is switched for full screen

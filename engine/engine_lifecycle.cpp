@@ -9,6 +9,7 @@
 
 #include "engine/window_shape.h"
 #include "engine/display_modes.h"
+#include "engine/engine_dialogs.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"
 #include "engine/engine_options.h"
@@ -55,13 +56,17 @@ void setCallbackDefaults() {
   vtl.onElementPress = defaultElementPress;
 }
 
-// Step 14: the window itself. It keeps a border unless the engine draws its own frame,
-// which it does while its options dialog is on top.
+// Step 14: the window itself.
 void openForm() {
   if (!winOpen(programFileName(), kFormWidth, kFormHeight)) throw EInOutError("window: " + winLastError());
+  readScreenSize();
+}
+
+// Step 17: the window keeps a border unless the engine draws its own frame, which it does
+// while its options dialog is on top.
+void chooseBorder() {
   vtl.windowBordered = !(appopt.opt.dialog > 0 && vtl.topDialog == appopt.opt.dialog);
   winSetBordered(vtl.windowBordered);
-  readScreenSize();
 }
 
 // Steps 15 and 16 need the engine's option dialogs: window size and place from their state
@@ -95,10 +100,11 @@ void engineCreate() {
   fullscr.create();
   vtl.inFullScreen = false;
   vtl.helpSlots = {};
-  // The engine's own menus (first panel, help line, overlay panel, options and
-  // graphics/sound dialogs) are built here once they exist.
+  createEngineDialogs();
   openForm();
   applyStoredWindowOptions();
+  refillFullScreenModes();
+  chooseBorder();
   readGLCapabilitiesHook = readGLCapabilities;
 }
 

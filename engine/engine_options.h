@@ -40,10 +40,27 @@ struct TVTLOptionsDialogNumbers {
   int32_t heightLabel = 0;       // window height
   int32_t leftLabel = 0;         // window left
   int32_t topLabel = 0;          // window top
+  int32_t fpsValueLabel = 0;     // "Infos": the frame rate, written by the frame step
+  int32_t pageGroup = 0;         // "Schrift/Border"
+  LArray<int32_t, 1, 2> pageButtons{};  // "Schrift" shows page 1, "Border" page 2
+  // The GL selectors in label order: GL_CULL_FACE, GL_DEPTH_TEST, GL_COL.MATERIAL, GL_BLEND,
+  // GL_MATERIAL, Stenciltest, 16 Bit Test; each shows its entry as TopIndex.
+  LArray<int32_t, 1, 7> glSelectors{};
+  int32_t refreshButton = 0;     // "Aktualisieren": writes and applies the engine options
+  int32_t graphicsButton = 0;    // "Grafikoptionen": opens the graphics/sound dialog
+  int32_t glInfoButton = 0;      // "GLInfo"
+  int32_t backButton = 0;        // "Zurück": closes the dialog
+};
+
+// The GL selectors of the options dialog by their place in glSelectors.
+enum TVTLGLSelector : int32_t {
+  glsCullFace = 1, glsDepthTest, glsColourMaterial, glsBlend, glsMaterial, glsStencil, glsTest16Bit
 };
 
 // Numbers of the graphics/sound dialog (`di_vtlgrafik`) and of its setting elements.
 struct TVTLGraphicsDialogNumbers {
+  int32_t backButton = 0;        // element 2, "Zurück": closes the dialog and sends -9
+  int32_t displayMarker = 0;     // "Bildschirmmodus": parent of "Fenster" and "Vollbild"
   int32_t windowCheck = 0;       // "Fenster"
   int32_t fullCheck = 0;         // "Vollbild"
   int32_t i_g_lbfull = 0;        // full-screen modes selector
@@ -103,9 +120,11 @@ struct TVTLOptions {
   int32_t appliedSpeechLevel;
   int32_t appliedEffectsLevel;
   int32_t appliedMusicLevel;
+  int32_t appliedTextureCode;       // textureCode when the engine textures were last loaded by the dialogs
 
   // [SECTION] written by the GL set-up and the texture loading
   int32_t test16Bit;                // the "16 Bit Test" selector as last read: 1 "Enabled"
+  int32_t stencilTest;              // the "Stenciltest:" selector as last read: 1 "Enabled"
   int32_t colourBits;               // colour depth of the window's pixel format
   bool noLighting;                  // developer switch: lighting stays off
 

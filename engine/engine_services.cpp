@@ -5,6 +5,8 @@
 
 #include "engine/engine_form.h"
 #include "engine/engine_options.h"
+#include "engine/gl_context.h"
+#include "engine/message_box.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -68,3 +70,13 @@ void trace(std::string_view) {}
 void logProtocol(std::string_view text) { writeProtocol("ab", std::string(text) + "\r\n"); }
 
 void resetProtocolLog() { writeProtocol("wb", ""); }
+
+std::string glInfoText(const std::array<int32_t, 7>& values) {
+  static constexpr const char* kNames[7] = {"GL_DEPTH_BITS=", "GL_STENCIL_BITS=", "GL_ALPHA_BITS=", "GL_RED_BITS=",
+                                            "GL_GREEN_BITS=", "GL_BLUE_BITS=",    "GL_STENCIL_FAIL="};
+  std::string text;
+  for (size_t i = 0; i < values.size(); i++) text += kNames[i] + std::to_string(values[i]) + ", ";
+  return text;
+}
+
+void showGLInfo() { showInfoText(glInfoText(glInfoValues()), "OpenGL Information"); }

@@ -2,6 +2,7 @@
 // queries and setters, the progress traces and the trace log "proto3.txt".
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,12 @@ void setKeyDialog(int32_t dialog);
 
 // The engine state is terminating.
 bool isTerminating();
+
+// The notice dialog titled "OpenGL Information" with the context's buffer depths and stencil
+// fail operation: "GL_DEPTH_BITS=24, GL_STENCIL_BITS=8, ..." (", " after every value).
+void showGLInfo();
+// Its text for the values in that order.
+std::string glInfoText(const std::array<int32_t, 7>& values);
 
 // Progress traces: the texts are passed and nothing is kept.
 void traceStep(std::string_view text);

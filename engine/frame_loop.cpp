@@ -13,7 +13,9 @@
 #include "core/cg.h"
 #include "engine/window_shape.h"
 #include "engine/display_modes.h"
+#include "engine/compositor.h"
 #include "engine/elements.h"
+#include "engine/engine_dialogs.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"
 #include "engine/engine_lifecycle.h"
@@ -23,11 +25,16 @@
 #include "engine/frame_rate.h"
 #include "engine/gl_context.h"
 #include "engine/hardware_test_run.h"
+#include "engine/keyboard_input.h"
 #include "engine/message_box.h"
+#include "engine/picture_primitives.h"
 #include "engine/pointer_input.h"
 #include "engine/range_check.h"
 #include "engine/relayout.h"
+#include "engine/screen_effects.h"
 #include "engine/screen_modes.h"
+#include "engine/skins.h"
+#include "engine/text_draw.h"
 #include "engine/texts.h"
 #include "engine/window_form.h"
 #include "platform/instance.h"
@@ -85,13 +92,6 @@ TVTLThrottleState throttleState() {
   return {winIsActive(),         fastMode(),          vtl.dev.noThrottle,   vtl.keepRunningInBackground,
           vtl.developerMode,     cg.gs.tutorialMode != 0, vtl.firstRunCheck};
 }
-
-// The platform's key-down message: the main window hears the key first and may keep it.
-void appKeyDown(int32_t key) {
-  vtl.keyHandled = false;
-  sendEngineEvent(evKey, key);
-  // Keyboard navigation of the dialogs comes with the engine's keyboard input.
-}
 }  // namespace
 
 char paramChar(int32_t n, int32_t position) {
@@ -107,12 +107,22 @@ void dispatchWindowEvent(const WinEvent& e) {
     case WinEventKind::paint: formPaint(); break;
     case WinEventKind::resize: formResize(); break;
     case WinEventKind::close: formClose(); break;
-    case WinEventKind::mouseDown: formMouseDown(e.button, e.shift); break;
-    case WinEventKind::mouseUp: formMouseUp(e.button, e.shift); break;
-    case WinEventKind::mouseWheel: formMouseWheel(e.wheelDelta); break;
-    case WinEventKind::keyDown: appKeyDown(e.key); break;
-    // Activity is read from the window at every step; typed characters come with the
-    // keyboard input.
+    case WinEventKind::mouseDown: formMouseDown(e.button, e.shift, e.x, e.y); break;
+    case WinEventKind::mouseUp: formMouseUp(e.button, e.shift, e.x, e.y); break;
+    case WinEventKind::mouseWheel: formMouseWheel(e.wheelDelta, e.x, e.y); break;
+    case WinEventKind::keyDown:
+      appMessage(e);
+      formKeyDown(e.key, (e.shift & kShiftKey) != 0);
+      break;
+    case WinEventKind::keyUp:
+    case WinEventKind::character: appMessage(e); break;
+    case WinEventKind::deactivate:
+      appMessage(e);
+      appDeactivate();
+      break;
+    case WinEventKind::activate: appActivate(); break;
+    case WinEventKind::minimize: appMinimize(); break;
+    case WinEventKind::restore: appRestore(); break;
     default: break;
   }
 }
@@ -153,16 +163,23 @@ void clearBuffers() {
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
-// Pass 1 draws solid, pass 2 (developer) in lines. The main window draws the scene on the
-// frame event; the shine passes over the table come with the table's drawing and the dialogs
-// with the compositor.
+// Pass 1 draws solid, pass 2 (developer) in lines. The dialog animations advance in every pass
+// that runs (twice per step with both passes on); the main window draws the scene on the frame
+// event; then the shine passes over the table and, in pass 1, the dialogs.
 void renderPass(int32_t pass, bool nested, bool holdBack) {
   setPassState(pass);
-  if (!holdBack && (pass == 1 || vtl.dev.skipSolidPass)) clearBuffers();
+  if (!holdBack) {
+    if (pass == 1 || vtl.dev.skipSolidPass) clearBuffers();
+    updateDialogAnimations();
+  }
   const bool wireframe = vtl.dev.wireframePass;
   if (pass == 1) vtl.dev.wireframePass = false;  // pass 1 is solid whatever the toggle says
   try {
     sendEngineEvent(evFrame, nested ? 0 : evFrame);
+    if (!holdBack) {
+      drawShinePasses();
+      if (pass == 1 && vtl.uiOverlayOn && !vtl.skipPresentOnce) drawUI();
+    }
   } catch (...) {
     vtl.dev.wireframePass = wireframe;
     throw;
@@ -189,15 +206,9 @@ void pollPointer() {
   int32_t cx = 0, cy = 0;
   winCursorPos(cx, cy);
   const WindowRect r = winRect();
-  int32_t x = cx - r.left;
+  const int32_t x = cx - r.left;
   const int32_t y = cy - r.top;
-  if (aspectState.aspect54) x = roundEven(x / 1.25 * 4 / 3);  // the 5:4 viewport is 4:3 inside
-  vtl.pointerX = x;
-  vtl.pointerY = y;
-  if (winIsActive())
-    processPointer(x, y, kPointerPoll, true, x == vtl.lastPointerX && y == vtl.lastPointerY, false);
-  vtl.lastPointerX = x;
-  vtl.lastPointerY = y;
+  pollPointerAt(x, y);
 }
 
 // The main loop: a frame step inside the exception guard until the close is granted.
@@ -217,7 +228,7 @@ void runMainLoop() {
 void frameStep(bool nested) {
   const uint32_t now = getTickCount();
   frameRateCountFrame(now);
-  frameRateMeasure(now);  // the rate is shown by the overlay panel once it exists
+  if (frameRateMeasure(now)) showFrameRate();
   if (frameThrottleInactive(now, throttleState())) {
     waitOneMessage();
     return;
@@ -262,14 +273,15 @@ void formPaint() {
     return;
   }
   vtl.suppressTextureEvent = false;
-  // Fonts and skin surfaces are loaded here once they exist.
+  loadFonts();  // a missing or short "f.cwi" ends the start through the fatal-error path
+  loadSurfaces();
   sendEngineEvent(evStartup, evStartup);
   if (vtl.engineState != esTerminating) vtl.engineState = esRunning;
   const uint32_t now = getTickCount();
   frameClock.window200Start = now;
   frameClock.secondMark = now;
   frameClock.frameCount200 = 20;
-  addMessageBoxButtons(0);  // the engine's button texture comes with the engine textures
+  addMessageBoxButtons(skinIcons.plainButton);
   relayoutDialogs(true, -1, false);
   frameClock.loopStartTick = getTickCount();
   runMainLoop();

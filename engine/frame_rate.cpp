@@ -58,6 +58,16 @@ bool frameRateMeasure(uint32_t now) {
   return true;
 }
 
+void frameRateSaveState(uint32_t now) {
+  TVTLFrameClock& c = frameClock;
+  vtlInfo.savedFps = vtlInfo.fps;
+  vtlInfo.savedSamples = vtlInfo.samples;
+  vtlInfo.savedRingIndex = vtlInfo.ringIndex;
+  c.savedFrameCount = c.frameCount200;
+  c.savedWindowElapsed = tickDiff(now, c.window200Start);
+  c.savedSecondElapsed = tickDiff(now, c.secondMark);
+}
+
 bool frameThrottleInactive(uint32_t now, const TVTLThrottleState& s) {
   TVTLFrameClock& c = frameClock;
   const bool due = c.loopStartTick != 0 && tickDiff(now, c.loopStartTick) > kThrottleGraceMs && !s.active &&
@@ -65,12 +75,7 @@ bool frameThrottleInactive(uint32_t now, const TVTLThrottleState& s) {
                    !s.keepRunningInBackground && s.firstRunCheck == -1 && !s.tutorialMode;
   if (!due) return false;
   if (c.inactiveFrames == 0) {
-    vtlInfo.savedFps = vtlInfo.fps;
-    vtlInfo.savedSamples = vtlInfo.samples;
-    vtlInfo.savedRingIndex = vtlInfo.ringIndex;
-    c.savedFrameCount = c.frameCount200;
-    c.savedWindowElapsed = tickDiff(now, c.window200Start);
-    c.savedSecondElapsed = tickDiff(now, c.secondMark);
+    frameRateSaveState(now);
     if (!s.developerMode) vtlInfo.enginePaused = true;
     c.enginePauseExtra = 0;
   }

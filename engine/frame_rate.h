@@ -57,6 +57,11 @@ struct TVTLThrottleState {
   int32_t firstRunCheck;         // -1 outside the slow-hardware check
 };
 
+// The frame-rate state that an inactive spell keeps (fps, samples, ring index, the frame
+// count and the times since the 200-ms window and the one-second mark), saved at `now`. The
+// first throttled step and the minimise button save it; frameReactivate puts it back.
+void frameRateSaveState(uint32_t now);
+
 // Step 4: true when this step is throttled: the caller waits for one platform message and
 // ends the step. Not in the first 5 s of the loop, and every 50th frame count still draws.
 // The first throttled step saves the frame-rate state and pauses the engine.

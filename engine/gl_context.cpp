@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "engine/elements.h"
 #include "engine/engine_form.h"
 #include "engine/engine_options.h"
 #include "engine/gl_setup.h"
@@ -16,6 +17,22 @@ bool engineGLReady() { return winBackend() == WindowBackend::sdl && winHasContex
 namespace {
 // Windows counts a 24-bit colour in 32 bits; the effect options ask for more than 31.
 int32_t pixelFormatBits(const GLContextInfo& info) { return info.colourBits >= 24 ? 32 : info.colourBits; }
+
+// The GL selectors of the options dialog by their shown entries; the stencil and 16-bit tests
+// go to the options. Without the dialog the set-up keeps its own choices.
+TVTLGLChoices readGLSelectors() {
+  TVTLGLChoices c;
+  const TVTLOptionsDialogNumbers& o = appopt.opt;
+  if (o.dialog <= 0) return c;
+  auto shown = [&o](int32_t selector) { return getTopIndex(o.dialog, o.glSelectors[selector]); };
+  c.cullFace = shown(glsCullFace);
+  c.depthTest = shown(glsDepthTest);
+  c.colourMaterial = shown(glsColourMaterial);
+  c.blend = shown(glsBlend);
+  appopt.stencilTest = shown(glsStencil);
+  appopt.test16Bit = shown(glsTest16Bit);
+  return c;
+}
 }  // namespace
 
 void initGL() {
@@ -27,8 +44,9 @@ void initGL() {
   }
   if (!winCreateContext()) throw EOpenGLError("OpenGL context: " + winLastError());
   appopt.colourBits = pixelFormatBits(winContextInfo());
-  // The options dialog's GL selectors come with the engine dialogs; until then the defaults.
-  if (engineGLReady()) glSetupContextState(TVTLGLChoices(), vtl.dev.wireframePass);
+  // The GL_MATERIAL selector is left alone: its entries name no valid shininess.
+  const TVTLGLChoices choices = readGLSelectors();
+  if (engineGLReady()) glSetupContextState(choices, vtl.dev.wireframePass);
   int32_t width = 0, height = 0;
   winClientSize(width, height);
   setViewport(width, height);
@@ -58,4 +76,17 @@ void readGLCapabilities(bool withVersion) {
   vtl.noAuxBuffers = aux < 1;
   const GLubyte* version = glGetString(GL_VERSION);
   if (withVersion) vtl.glVersion = version ? glVersionOf(reinterpret_cast<const char*>(version)) : 0;
+}
+
+std::array<int32_t, 7> glInfoValues() {
+  std::array<int32_t, 7> values{};
+  if (!engineGLReady()) return values;
+  const GLenum names[7] = {GL_DEPTH_BITS, GL_STENCIL_BITS, GL_ALPHA_BITS, GL_RED_BITS,
+                           GL_GREEN_BITS, GL_BLUE_BITS,    GL_STENCIL_FAIL};
+  for (size_t i = 0; i < values.size(); i++) {
+    GLint v = 0;
+    glGetIntegerv(names[i], &v);
+    values[i] = v;
+  }
+  return values;
 }

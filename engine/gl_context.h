@@ -3,6 +3,7 @@
 // null window backend's pretend context gets no GL calls.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -29,3 +30,7 @@ void readGLCapabilities(bool withVersion);
 // glVersion from a GL_VERSION text: 10 * its first digit + the first digit after its first
 // "."; 0 for a text without them.
 int32_t glVersionOf(const std::string& versionText);
+
+// The values the GL information shows, in its order: depth, stencil, alpha, red, green and blue
+// bits, then the stencil fail operation. All 0 without a real context.
+std::array<int32_t, 7> glInfoValues();

@@ -7,22 +7,26 @@
 #include <set>
 #include <string>
 
+#include "engine/compositor.h"
 #include "engine/engine_form.h"
 #include "engine/error_log.h"
 #include "engine/frame_loop.h"
 #include "engine/gl_context.h"
+#include "engine/picture_primitives.h"
 #include "engine/range_check.h"
 #include "engine/window_layout.h"
+#include "shell/env_param.h"
 
 TVTLLoadingPictures loadingPictures;
 
 namespace {
 constexpr int32_t kBarPixels = 400;
+constexpr int32_t kGlowFrameX = -2, kGlowFrameWidth = 813;  // the compositor's screen frame
 
 // One picture of the screen in 800 x 600 layout units.
 struct LoadingPicture {
   const char* file;
-  int32_t TVTLLoadingPictures::*texture;
+  int16_t TVTLLoadingPictures::*texture;
   TVTLPlainColour plain;
 };
 
@@ -75,12 +79,26 @@ void drawPlain(const LayoutRect& r, TVTLPlainColour c) {
   glEnd();
 }
 
-// The picture, or its plain colour when it is not loaded. Drawing the loaded texture comes
-// with the engine's picture primitive.
-void drawLoadingPicture(const LoadingPicture& p, const LayoutRect& r) {
-  if (loadingPictures.*p.texture != 0) return;
-  logMissing(p.file);
-  if (engineGLReady()) drawPlain(r, p.plain);
+// The picture through the picture primitive (u across 0..fraction), or its plain colour in the
+// layout space when it is not loaded.
+void drawLoadingPicture(const LoadingPicture& p, const LayoutRect& r, float fraction = 1.0f) {
+  const int32_t texture = loadingPictures.*p.texture;
+  if (texture != 0) {
+    if (!engineGLReady()) return;
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    drawPicture(texture, roundEven(r.x), roundEven(r.y), roundEven(r.width), roundEven(r.height), 1.0f, 0, 0.0f, 0.0f,
+                false, 0, fraction, 1.0f, 1.0f);
+    glPopMatrix();
+    return;
+  }
+  // The first frames come before the pictures are read: drawn plain, but only a picture that
+  // could not be read is reported.
+  if (loadingPictures.loaded) logMissing(p.file);
+  if (!engineGLReady()) return;
+  beginLayoutSpace();
+  drawPlain(r, p.plain);
+  endLayoutSpace();
 }
 
 void drawPictures(int32_t mode, int32_t bar) {
@@ -95,7 +113,7 @@ void drawPictures(int32_t mode, int32_t bar) {
   else
     drawLoadingPicture(kBack, {-a, c - b, 808 + 2 * a, 608 + 2 * b});
   drawLoadingPicture(kFrame, {200, 558, double(kBarPixels), 14});
-  if (bar > 0) drawLoadingPicture(kBar, {200, 558, double(bar), 14});
+  if (bar > 0) drawLoadingPicture(kBar, {200, 558, double(bar), 14}, float(bar) / kBarPixels);
   if (mode == 1) drawLoadingPicture(kTitle, {220, 100, 365, 350});
 }
 }  // namespace
@@ -112,11 +130,23 @@ void showLoadingProgress(int32_t percent, int32_t mode) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClearDepth(1.0);
     if (mode == 1) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    beginLayoutSpace();
   }
+  // The side view while the pictures draw: the top view would tilt whole pictures.
+  const int32_t perspective = envParam.perspective;
+  if (mode == 1) envParam.perspective = 2;
   drawPictures(mode, bar);
-  if (gl) endLayoutSpace();
-  // The glow frame of mode 0 needs the element atlas, which comes with the engine textures.
+  envParam.perspective = perspective;
+  if (gl) {
+    glDisable(GL_DEPTH_TEST);
+    // The screen's glow frame over the picture, its right edge at 811 like the compositor's.
+    if (mode == 0 && windowLayout.screenFrame && engineTextures.elementAtlas != 0) {
+      glMatrixMode(GL_MODELVIEW);
+      glPushMatrix();
+      drawFrameGlow(kGlowFrameX, -1, kGlowFrameWidth, 609, true, false, true, 1.0f);
+      glPopMatrix();
+    }
+    glEnable(GL_DEPTH_TEST);
+  }
   swapBuffers();
 }
 

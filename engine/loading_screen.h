@@ -6,13 +6,15 @@
 #include <string_view>
 
 // Texture numbers of the loading screen's pictures; 0 while a picture is not loaded. The
-// engine's texture loading fills them.
+// engine's texture loading fills them (cached, 16-bit numbers).
 struct TVTLLoadingPictures {
-  int32_t loadBack = 0;  // "loadback.bmp", background in mode 1
-  int32_t back = 0;      // "back.bmp", background in mode 0
-  int32_t barFrame = 0;  // "load0.jpg"
-  int32_t bar = 0;       // "load1.jpg"
-  int32_t title = 0;     // "titel.bmp", mode 1 only
+  int16_t loadBack = 0;   // "loadback.bmp", background in mode 1
+  int16_t back = 0;       // "back.bmp", background in mode 0
+  int16_t barFrame = 0;   // "load0.jpg"
+  int16_t bar = 0;        // "load1.jpg"
+  int16_t title = 0;      // "titel.bmp", mode 1 only
+  int16_t titleCopy = 0;  // the same number as title
+  bool loaded = false;    // loadEngineTextures has tried them; before that plain is no fault
 };
 extern TVTLLoadingPictures loadingPictures;
 
@@ -21,8 +23,9 @@ void setLoadingText(std::string_view text);
 
 // TVTLApplication.showLoadingProgress: stores the percent (at most 100) and draws the
 // screen: mode 1 clears first and shows background, bar and title; mode 0 draws the plain
-// background over what is there. A picture that is not loaded is drawn as a plain colour,
-// and the first time in a run that happens a line goes to the error log.
+// background over what is there and, in a window, the screen's glow frame. A picture that is
+// not loaded is drawn as a plain colour, and the first time in a run that happens a line goes
+// to the error log.
 void showLoadingProgress(int32_t percent, int32_t mode);
 
 // The bar's width in layout pixels (0..400) for a stored percent.

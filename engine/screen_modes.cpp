@@ -11,10 +11,12 @@
 #include "engine/window_shape.h"
 #include "engine/display_modes.h"
 #include "engine/elements.h"
+#include "engine/engine_dialogs.h"
 #include "engine/engine_events.h"
 #include "engine/engine_form.h"
 #include "engine/engine_options.h"
 #include "engine/gl_context.h"
+#include "engine/picture_primitives.h"
 #include "engine/window_fit.h"
 #include "engine/window_form.h"
 #include "platform/window.h"
@@ -124,7 +126,7 @@ void changeScreenMode(int32_t modeNumber, bool apply) {
     return;
   }
   if (vtl.desktopDepthTooLow) return;
-  // The engine textures are loaded again here once they exist.
+  loadEngineTextures(appopt.vitrelFolder);  // the new context has none
   winShowCursor(true);
   if (vtl.engineState != esTerminating) vtl.engineState = esRunning;
   updateScreenModeButtons();
@@ -179,7 +181,7 @@ void setWindowMode(int32_t width, int32_t height) {
   }
   readGLCapabilities(true);
   if (vtl.desktopDepthTooLow) return;
-  // The engine textures are loaded here once they exist.
+  loadEngineTextures(appopt.vitrelFolder);
   const WindowRect r = winRect();
   setViewport(r.width, r.height);
 }
@@ -196,5 +198,10 @@ void restoreDisplay() {
 }
 
 void updateScreenModeButtons() {
-  // The overlay panel with its window buttons comes with the engine dialogs.
+  const int32_t d = vtl.overlayPanel;
+  if (d <= 0) return;
+  const uint8_t inWindow = fullscr.switched ? 0 : 1;
+  setElementVisible(d, kOverlayMinimizeButton, inWindow);
+  setElementVisible(d, kOverlayMoveHandle, inWindow);
+  setElementVisible(d, kOverlayResizeHandle, 0);
 }

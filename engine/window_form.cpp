@@ -1,6 +1,7 @@
 // Resize hook, size limits, viewport and the mouse hooks of the engine form.
 #include "engine/window_form.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/window_shape.h"
@@ -12,6 +13,7 @@
 #include "engine/gl_context.h"
 #include "engine/gl_setup.h"
 #include "engine/pointer_input.h"
+#include "engine/screen_effects.h"
 #include "engine/window_layout.h"
 
 namespace {
@@ -62,17 +64,35 @@ void setViewport(int32_t width, int32_t height) {
   const TVTLViewport v =
       setViewportValues(width, height, aspectState.screenHeight, winIsMaximized(), fullscr.switched);
   if (engineGLReady()) glApplyViewport(v);
-  // The screen-effect textures for the new size come with the screen effects.
+  createEffectTextures();
 }
 
-void formMouseDown(MouseButton, uint8_t) {
+namespace {
+// The event's client position as the frame step's poll measures the pointer: from the window's
+// outer top-left corner (the side borders taken as equal, the rest of the height as the top).
+void pollAtEvent(int32_t clientX, int32_t clientY) {
+  const WindowRect r = winRect();
+  int32_t width = 0, height = 0;
+  winClientSize(width, height);
+  const int32_t side = std::max(0, (r.width - width) / 2);
+  const int32_t top = std::max(0, r.height - height - side);
+  pollPointerAt(clientX + side, clientY + top);
+}
+}  // namespace
+
+void formMouseDown(MouseButton, uint8_t, int32_t x, int32_t y) {
+  pollAtEvent(x, y);
   if (!processPointer(vtl.pointerX, vtl.pointerY, kPointerPress, true, false, false))
     sendEngineEvent(evTableClick, evTableClick);
   vtl.focusShown = false;
 }
 
-void formMouseUp(MouseButton, uint8_t) {
+void formMouseUp(MouseButton, uint8_t, int32_t x, int32_t y) {
+  pollAtEvent(x, y);
   processPointer(vtl.pointerX, vtl.pointerY, kPointerRelease, true, false, false);
 }
 
-void formMouseWheel(int32_t wheelDelta) { processPointer(vtl.pointerX, vtl.pointerY, wheelDelta, true, false, true); }
+void formMouseWheel(int32_t wheelDelta, int32_t x, int32_t y) {
+  pollAtEvent(x, y);
+  processPointer(vtl.pointerX, vtl.pointerY, wheelDelta, true, false, true);
+}

@@ -18,8 +18,9 @@ void setViewport(int32_t width, int32_t height);
 // The desktop's size into aspectState.
 void readScreenSize();
 
-// Mouse hooks. They use the position the last frame step polled, not the event's own.
-// A press that no element takes is a click on the 3D table (-3).
-void formMouseDown(MouseButton button, uint8_t shift);
-void formMouseUp(MouseButton button, uint8_t shift);
-void formMouseWheel(int32_t wheelDelta);
+// Mouse hooks, (x, y) the event's client position. Each first polls the pointer there, so a
+// click made before the next frame counts where it happened, then presses, releases or turns
+// the wheel. A press that no element takes is a click on the 3D table (-3).
+void formMouseDown(MouseButton button, uint8_t shift, int32_t x, int32_t y);
+void formMouseUp(MouseButton button, uint8_t shift, int32_t x, int32_t y);
+void formMouseWheel(int32_t wheelDelta, int32_t x, int32_t y);

@@ -50,6 +50,7 @@ void winShow() { driver().show(); }
 void winHide() { driver().hide(); }
 void winMaximize() { driver().maximize(); }
 bool winIsMaximized() { return driver().isMaximized(); }
+void winMinimize() { driver().minimize(); }
 void winRaise() { driver().raise(); }
 
 // [SECTION] GL context

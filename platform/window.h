@@ -51,6 +51,8 @@ void winShow();
 void winHide();
 void winMaximize();
 bool winIsMaximized();
+// Minimises the window to the task bar (the engine's minimise button).
+void winMinimize();
 // Brings the window to the front and gives it the input focus (the single-instance check
 // calls it when a second copy starts). Restores a minimised window first.
 void winRaise();
@@ -177,5 +179,7 @@ void winNullSetCursor(int32_t x, int32_t y);
 void winNullSetActive(bool active);
 void winNullSetVideoMemory(uint64_t bytes);
 void winNullFailSwitch(bool fail);  // the next display switches fail
+// How often the window was asked to minimise since the last reset.
+int32_t winNullMinimizeRequests();
 // The message boxes the null backend was asked to show, as "caption|text".
 const std::vector<std::string>& winNullMessageBoxes();

@@ -22,6 +22,7 @@ class WindowDriver {
   virtual void hide() = 0;
   virtual void maximize() = 0;
   virtual bool isMaximized() = 0;
+  virtual void minimize() = 0;
   virtual void raise() = 0;
 
   virtual bool createContext(GLContextInfo& info, std::string& error) = 0;

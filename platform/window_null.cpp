@@ -12,6 +12,7 @@ struct NullDisplay {
   bool active = true;
   uint64_t videoMemory = kUnknownVideoMemory;
   bool failSwitch = false;
+  int32_t minimizeRequests = 0;    // winMinimize calls; the pretend window stays as it is
   std::vector<std::string> boxes;  // "caption|text" of every message box
 };
 
@@ -59,6 +60,7 @@ class NullWindowDriver final : public WindowDriver {
     setSize(display.desktop.width, display.desktop.height);
   }
   bool isMaximized() override { return maximized; }
+  void minimize() override { display.minimizeRequests++; }
   void raise() override {}
 
   bool createContext(GLContextInfo& info, std::string& error) override {
@@ -158,3 +160,4 @@ void winNullSetActive(bool active) { display.active = active; }
 void winNullSetVideoMemory(uint64_t bytes) { display.videoMemory = bytes; }
 void winNullFailSwitch(bool fail) { display.failSwitch = fail; }
 const std::vector<std::string>& winNullMessageBoxes() { return display.boxes; }
+int32_t winNullMinimizeRequests() { return display.minimizeRequests; }

@@ -273,6 +273,9 @@ class SdlWindowDriver final : public WindowDriver {
     if (window) SDL_MaximizeWindow(window);
   }
   bool isMaximized() override { return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED); }
+  void minimize() override {
+    if (window) SDL_MinimizeWindow(window);
+  }
   void raise() override {
     if (!window) return;
     if (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(window);

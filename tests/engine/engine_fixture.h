@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -25,6 +26,9 @@ class EngineTest : public ::testing::Test {
     folder_ = std::filesystem::temp_directory_path() / ("skat-engine-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_ / "data" / "settings");
+    // The first paint loads the fonts and stops without the width file: zero widths, as before.
+    std::filesystem::create_directories(folder_ / "data" / "vitrel");
+    std::ofstream(folder_ / "data" / "vitrel" / "f.cwi", std::ios::binary) << std::string(kFontWidthFileSize, '\0');
     setProgramFolder(folder_.string());
   }
   void TearDown() override {

@@ -76,6 +76,19 @@ size_t occurrences(const std::string& s, const std::string& what) {
   return n;
 }
 
+// The copy's options dialog file carries the run marker "second": the hardware test of a first
+// run (display switches, a second of benchmark scenes each) stays out of the tests. True when
+// the marker was found once and replaced.
+bool markNotFirstRun(const fs::path& app) {
+  const fs::path file = app / "data/vitrel/vtlopt.dco";
+  std::string state = readAll(file);
+  const size_t at = state.find("|first|");
+  if (at == std::string::npos || state.find("|first|", at + 1) != std::string::npos) return false;
+  state.replace(at, 7, "|second|");
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << state;
+  return readAll(file) == state;
+}
+
 class ProgramRun {
  public:
   ProgramRun() {
@@ -83,6 +96,7 @@ class ProgramRun {
     root = ::mkdtemp(pattern.data()) ? pattern : std::string();
     fs::copy(SKAT_APP_DIR, root / "app", fs::copy_options::recursive);
     dump = root / "first.ppm";
+    notFirstRun = markNotFirstRun(root / "app");
   }
   ~ProgramRun() {
     if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
@@ -111,12 +125,14 @@ class ProgramRun {
   }
 
   fs::path root, dump;
+  bool notFirstRun = false;  // the run marker of the copy says "second"
   pid_t pid = -1;
 };
 }  // namespace
 
 TEST(ProgramGL, StartsShowsTheLoadingScreenFirstAndClosesOnRequest) {
   ProgramRun run;
+  ASSERT_TRUE(run.notFirstRun) << "the copy's vtlopt.dco carries the run marker \"first\" once";
   run.start();
   ASSERT_GT(run.pid, 0);
   Picture first;
@@ -132,7 +148,7 @@ TEST(ProgramGL, StartsShowsTheLoadingScreenFirstAndClosesOnRequest) {
       {"background, top left", 2, 2, kLoadingBackColour},
       {"background, bottom right", 805, 598, kLoadingBackColour},
       {"title picture", 400, 275, kLoadingTitleColour},
-      {"bar at 20 %", 240, 565, kLoadingBarColour},
+      {"empty bar at 20 %", 240, 565, kLoadingFrameColour},
       {"bar frame", 500, 565, kLoadingFrameColour},
   };
   for (const Probe& p : probes) {
@@ -147,7 +163,7 @@ TEST(ProgramGL, StartsShowsTheLoadingScreenFirstAndClosesOnRequest) {
   EXPECT_TRUE(fs::exists(app / "proto3.txt"));
   const std::string log = readAll(app / "errors.txt");
   EXPECT_EQ(occurrences(log, "ERROR IN"), 0u) << "no failure was reported:\n" << log;
-  EXPECT_EQ(occurrences(log, "Loading picture not loaded, drawn plain: "), 4u)
-      << "one line for each picture of the loading screen:\n"
+  EXPECT_EQ(occurrences(log, "Loading picture not loaded, drawn plain: "), 0u)
+      << "the generated loading pictures are read; only the frames before that are plain:\n"
       << log;
 }

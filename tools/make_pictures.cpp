@@ -1,0 +1,198 @@
+// Draws the engine's plain pictures into a folder: the loading screen's background ("loadback.bmp"),
+// the background under a running game's loading ("back.bmp"), the progress bar's frame and fill
+// ("load0.jpg", "load1.jpg"), the title "Skat" with its alpha companion ("titel.bmp",
+// "titela.bmp"; letters and suit signs rendered with FreeType from DejaVu), and "border.bmp",
+// whose presence marks the engine's picture folder.
+//   make_pictures <folder> [<DejaVu folder>]
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "tools/picture_writer.h"
+
+namespace {
+constexpr TPicRgb kFeltLight{34, 110, 66};
+constexpr TPicRgb kFeltDark{8, 40, 24};
+constexpr TPicRgb kGold{236, 196, 84};
+constexpr TPicRgb kGoldDark{150, 104, 30};
+constexpr TPicRgb kInk{20, 16, 10};
+
+// A small hash for the felt's grain: the same picture at every build.
+float grain(int32_t x, int32_t y) {
+  uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u;
+  h = (h ^ (h >> 13)) * 1274126177u;
+  return float((h ^ (h >> 16)) & 0xFF) / 255.0f;
+}
+
+// Green felt lit from the middle, darker towards the edges, with a fine grain.
+TPicImage felt(int32_t w, int32_t h, float light) {
+  TPicImage img(w, h);
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x) {
+      const float dx = (x + 0.5f) / w - 0.5f, dy = (y + 0.5f) / h - 0.45f;
+      const float shade = std::clamp(light - 1.6f * (dx * dx + dy * dy) + 0.05f * (grain(x, y) - 0.5f), 0.0f, 1.0f);
+      img.set(x, y, mixColour(kFeltDark, kFeltLight, shade));
+    }
+  return img;
+}
+
+// A thin gold frame line around the picture at `inset` pixels.
+void frameLine(TPicImage& img, int32_t inset, TPicRgb c) {
+  for (int32_t x = inset; x < img.width - inset; ++x) {
+    img.blend(x, inset, c, 0.8f);
+    img.blend(x, img.height - 1 - inset, c, 0.8f);
+  }
+  for (int32_t y = inset; y < img.height - inset; ++y) {
+    img.blend(inset, y, c, 0.8f);
+    img.blend(img.width - 1 - inset, y, c, 0.8f);
+  }
+}
+
+// The bar's frame: a dark groove with a light rim.
+TPicImage barFrame() {
+  TPicImage img(256, 16, {24, 24, 24});
+  for (int32_t y = 0; y < img.height; ++y)
+    for (int32_t x = 0; x < img.width; ++x) {
+      const bool rim = x < 2 || y < 2 || x >= img.width - 2 || y >= img.height - 2;
+      const float depth = 0.25f + 0.5f * float(y) / float(img.height);
+      img.set(x, y, rim ? TPicRgb{170, 150, 110} : mixColour({10, 10, 10}, {60, 60, 60}, depth));
+    }
+  return img;
+}
+
+// The bar's fill: gold, lit along its upper third, a soft stripe every 16 pixels.
+TPicImage barFill() {
+  TPicImage img(256, 16);
+  for (int32_t y = 0; y < img.height; ++y)
+    for (int32_t x = 0; x < img.width; ++x) {
+      const float v = float(y) / float(img.height - 1);
+      const float lit = 1.0f - std::fabs(v - 0.3f) * 1.3f;
+      const float stripe = (x % 16) < 8 ? 0.0f : 0.08f;
+      img.set(x, y, mixColour(kGoldDark, kGold, std::clamp(lit - stripe, 0.0f, 1.0f)));
+    }
+  return img;
+}
+
+// FreeType glyphs laid into the picture: colour where the glyph covers, its coverage in the
+// alpha plane (the larger of what is there and the glyph).
+class GlyphPainter {
+ public:
+  explicit GlyphPainter(FT_Library lib) : lib_(lib) {}
+  ~GlyphPainter() {
+    if (face_) FT_Done_Face(face_);
+  }
+  bool open(const std::string& file, int32_t pixels) {
+    if (face_) FT_Done_Face(face_);
+    face_ = nullptr;
+    if (FT_New_Face(lib_, file.c_str(), 0, &face_) != 0) return false;
+    return FT_Set_Pixel_Sizes(face_, 0, FT_UInt(pixels)) == 0;
+  }
+  // The advance of a text in pixels.
+  int32_t width(const std::u32string& text) {
+    int32_t w = 0;
+    for (char32_t c : text)
+      if (FT_Load_Char(face_, c, FT_LOAD_DEFAULT) == 0) w += int32_t(face_->glyph->advance.x >> 6);
+    return w;
+  }
+  // Draws the text with its baseline at y; spread widens each glyph's coverage into a halo.
+  void draw(TPicImage& img, const std::u32string& text, int32_t x, int32_t baseline, TPicRgb top, TPicRgb bottom,
+            int32_t spread = 0, float haloAlpha = 1.0f) {
+    for (char32_t c : text) {
+      if (FT_Load_Char(face_, c, FT_LOAD_RENDER) != 0) continue;
+      const FT_GlyphSlot g = face_->glyph;
+      const FT_Bitmap& bm = g->bitmap;
+      const int32_t left = x + g->bitmap_left, topRow = baseline - g->bitmap_top;
+      for (uint32_t r = 0; r < bm.rows; ++r)
+        for (uint32_t col = 0; col < bm.width; ++col) {
+          const uint8_t cover = bm.buffer[r * uint32_t(bm.pitch) + col];
+          if (cover == 0) continue;
+          const float t = bm.rows > 1 ? float(r) / float(bm.rows - 1) : 0.0f;
+          const TPicRgb colour = mixColour(top, bottom, t);
+          for (int32_t oy = -spread; oy <= spread; ++oy)
+            for (int32_t ox = -spread; ox <= spread; ++ox) {
+              const int32_t px = left + int32_t(col) + ox, py = topRow + int32_t(r) + oy;
+              if (!img.inside(px, py)) continue;
+              const float k = spread == 0 ? 1.0f : haloAlpha * (1.0f - float(std::abs(ox) + std::abs(oy)) / float(2 * spread + 1));
+              const float a = float(cover) / 255.0f * k;
+              img.blend(px, py, colour, a);
+              uint8_t& alpha = img.alpha[size_t(py) * size_t(img.width) + size_t(px)];
+              alpha = std::max(alpha, uint8_t(std::lround(a * 255)));
+            }
+        }
+      x += int32_t(g->advance.x >> 6);
+    }
+  }
+
+ private:
+  FT_Library lib_;
+  FT_Face face_ = nullptr;
+};
+
+// The title: "Skat" in gold serif letters with a dark halo, the four suit signs beneath.
+bool drawTitle(const std::string& fonts, TPicImage& img) {
+  FT_Library lib = nullptr;
+  if (FT_Init_FreeType(&lib) != 0) return false;
+  bool ok = true;
+  {
+    GlyphPainter p(lib);
+    std::fill(img.alpha.begin(), img.alpha.end(), uint8_t(0));
+    const std::u32string title = U"Skat";
+    ok = p.open(fonts + "/DejaVuSerif-Bold.ttf", 150);
+    if (ok) {
+      const int32_t x = (img.width - p.width(title)) / 2;
+      p.draw(img, title, x + 4, 250 + 5, kInk, kInk, 5, 0.7f);  // shadow and halo
+      p.draw(img, title, x, 250, kGold, kGoldDark);
+    }
+    const std::u32string suits = U"\u2663 \u2660 \u2665 \u2666";
+    ok = ok && p.open(fonts + "/DejaVuSans.ttf", 56);
+    if (ok) {
+      const int32_t x = (img.width - p.width(suits)) / 2;
+      p.draw(img, suits, x + 2, 360 + 3, kInk, kInk, 3, 0.6f);
+      // Clubs and spades dark, hearts and diamonds red: drawn one by one for their colours.
+      int32_t cx = x;
+      for (char32_t c : suits) {
+        const std::u32string one(1, c);
+        const bool red = c == U'\u2665' || c == U'\u2666';
+        p.draw(img, one, cx, 360, red ? TPicRgb{214, 40, 36} : TPicRgb{245, 240, 228},
+               red ? TPicRgb{150, 20, 20} : TPicRgb{200, 196, 186});
+        cx += p.width(one);
+      }
+    }
+  }
+  FT_Done_FreeType(lib);
+  return ok;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: make_pictures <folder> [<DejaVu folder>]\n");
+    return 2;
+  }
+  const std::string folder = std::string(argv[1]) + "/";
+  const std::string fonts = argc == 3 ? argv[2] : "/usr/share/fonts/truetype/dejavu";
+
+  TPicImage loadBack = felt(512, 384, 0.95f);
+  frameLine(loadBack, 10, kGoldDark);
+  TPicImage back = felt(512, 384, 0.7f);
+  TPicImage title(512, 400, kInk);  // dark under the edges the filter blends in
+  if (!drawTitle(fonts, title)) {
+    std::fprintf(stderr, "make_pictures: cannot render the title with the fonts in %s\n", fonts.c_str());
+    return 1;
+  }
+  TPicImage border(8, 8, kGoldDark);
+
+  bool ok = writeBmp(folder + "loadback.bmp", loadBack);
+  ok = writeBmp(folder + "back.bmp", back) && ok;
+  ok = writeJpeg(folder + "load0.jpg", barFrame(), 92) && ok;
+  ok = writeJpeg(folder + "load1.jpg", barFill(), 92) && ok;
+  ok = writeBmp(folder + "titel.bmp", title) && ok;
+  ok = writeAlphaBmp(folder + "titela.bmp", title) && ok;
+  ok = writeBmp(folder + "border.bmp", border) && ok;
+  if (!ok) std::fprintf(stderr, "make_pictures: cannot write into %s\n", folder.c_str());
+  return ok ? 0 : 1;
+}
