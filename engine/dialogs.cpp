@@ -386,16 +386,6 @@ void addChildToCurrent(int32_t parent, int32_t child) { appendChild(parent, chil
 namespace {
 constexpr int kMaxChainSteps = 100;  // a broken chain cannot hang the walk
 
-bool isFocusableKind(uint8_t kind) {
-  switch (kind) {
-    case ekButton: case ekCheckBox: case ekArrow: case ekScrollBar: case ekSlider:
-    case ekPicture: case ekEdit: case ekListBox: case ekTable: case ekSelector:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool dialogIsOpen(int32_t d) { return vtl.diags.valid(d) && vtl.diags[d].open != 0; }
 }  // namespace
 
@@ -450,3 +440,13 @@ void closeDialog(int32_t d) {
 void hideDialog(int32_t d) { dialogOf(d).open = 0; }
 
 void setDialogOpen(int32_t d, uint8_t flag) { dialogOf(d).open = flag == 1 ? 1 : 0; }
+
+bool isFocusableKind(uint8_t kind) {
+  switch (kind) {
+    case ekButton: case ekCheckBox: case ekArrow: case ekScrollBar: case ekSlider:
+    case ekPicture: case ekEdit: case ekListBox: case ekTable: case ekSelector:
+      return true;
+    default:
+      return false;
+  }
+}

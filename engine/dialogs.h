@@ -62,3 +62,6 @@ void closeDialog(int32_t d);
 void hideDialog(int32_t d);
 // open := (flag = 1); nothing else (panels outside the stack, such as the help line).
 void setDialogOpen(int32_t d, uint8_t flag);
+
+// Kinds the keyboard focus can rest on when the pointer hovers them or a dialog marks them.
+bool isFocusableKind(uint8_t kind);

@@ -30,16 +30,6 @@ bool elementInDialog(int32_t d, int32_t n) {
   return vtl.diags.valid(d) && n >= 1 && n <= vtl.diags[d].count;
 }
 
-bool isFocusableByHover(uint8_t kind) {
-  switch (kind) {
-    case ekButton: case ekCheckBox: case ekArrow: case ekScrollBar: case ekSlider:
-    case ekPicture: case ekEdit: case ekListBox: case ekTable: case ekSelector:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool isWindowHandle(const TVTLElement& el) { return el.subKind == skMoveHandle || el.subKind == skResizeHandle; }
 
 void call(const TVTLElementCallback& slot, int32_t d, int32_t n) {
@@ -71,7 +61,7 @@ void showSelectorEntry(int32_t d, int32_t selector, int32_t captionElement, int3
 void enterElement(int32_t d, int32_t n) {
   sendEngineEvent(evHoverStart, d * 100 + n);
   TVTLElement& el = elementOf(d, n);
-  if (vtl.keyboardNavigation && isFocusableByHover(el.kind) && el.subKind != skFreePicture &&
+  if (vtl.keyboardNavigation && isFocusableKind(el.kind) && el.subKind != skFreePicture &&
       dialogOf(d).captureElement == 0) {
     vtl.focusElement = n;
     vtl.focusDialog = d;

@@ -29,7 +29,10 @@ void applySceneOffset() {}
 TVTLTexWindow atlasWindow(int32_t picture, uint8_t mode) {
   if ((picture < 0 || picture >= kAtlasIcons) && mode != 4) return {0, 0, 1, 1};
   const int32_t column = picture % 8, row = picture / 8;
-  return {column * 0.125f, row * 0.2f, picture == kPlainButtonIcon ? 0.5f : 0.125f, 0.2f};
+  // The plain button is the wide cell at the row's start: u 0 to 0.5, so that stretched wide
+  // buttons never read the check-box cells beside it.
+  if (picture == kPlainButtonIcon) return {0.0f, 0.0f, 0.5f, 0.2f};
+  return {column * 0.125f, row * 0.2f, 0.125f, 0.2f};
 }
 
 TVTLTexWindow stripWindow(float s0, float s1, int32_t half) {

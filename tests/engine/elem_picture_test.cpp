@@ -93,7 +93,7 @@ TEST(ElemPicture, PairedIconsDifferAndArrowsPointTheirWay) {
 
 TEST(ElemPicture, PlainButtonStaysWholeAtTheWidthsItIsDrawn) {
   for (int32_t width : {60, 120, 170, 236, 259}) {
-    const TVTLTexWindow w{0.0f, 0.0f, 0.5f, 0.2f};  // icon 1: half the atlas from its left edge
+    const TVTLTexWindow w = atlasWindow(1, 0);  // icon 1: half the atlas from its left edge
     float u0, v0, u1, v1;
     windowFrameTexCoord(0, 0, w, true, width, u0, v0);
     windowFrameTexCoord(1, 1, w, true, width, u1, v1);

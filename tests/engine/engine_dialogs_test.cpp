@@ -60,14 +60,7 @@ class EngineDialogsTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    winSetBackend(WindowBackend::null);
-    winNullReset();
-    resetWindowLayout();
-    resetFrameRate();
-    resetTextTables();
-    resetLoadingScreen();
-    resetErrorLog();
-    fullscr.destroy();
+    resetFormState();
   }
   void TearDown() override {
     setEngineEventHandler(nullptr);

@@ -9,8 +9,15 @@
 #include <string>
 #include <unistd.h>
 
+#include "engine/display_modes.h"
 #include "engine/engine_form.h"
+#include "engine/error_log.h"
 #include "engine/fonts.h"
+#include "engine/frame_rate.h"
+#include "engine/loading_screen.h"
+#include "engine/texts.h"
+#include "engine/window_layout.h"
+#include "platform/window.h"
 #include "platform/paths.h"
 
 class EngineTest : public ::testing::Test {
@@ -36,6 +43,19 @@ class EngineTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
   }
   std::filesystem::path folder_;
+
+  // The state a run of the form leaves behind: the null window, layout, frame rate, texts,
+  // loading screen, error log and display switch, all as at start.
+  static void resetFormState() {
+    winSetBackend(WindowBackend::null);
+    winNullReset();
+    resetWindowLayout();
+    resetFrameRate();
+    resetTextTables();
+    resetLoadingScreen();
+    resetErrorLog();
+    fullscr.destroy();
+  }
 
  private:
   std::string previousFolder_;

@@ -68,14 +68,7 @@ class EngineFormTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    winSetBackend(WindowBackend::null);
-    winNullReset();
-    resetWindowLayout();
-    resetFrameRate();
-    resetTextTables();
-    resetLoadingScreen();
-    resetErrorLog();
-    fullscr.destroy();
+    resetFormState();
     setEngineEventHandler([this](uint8_t shift, int32_t x, int32_t y) {
       EXPECT_EQ(shift, kEngineEventMark);
       // Every poll sends hover events for the engine's open dialogs; the pointer tests check them.

@@ -93,14 +93,7 @@ TEST_F(FontWidthsTest, AMissingOrShortWidthFileFailsNamingTheFile) {
 // The first paint loads the fonts: without the width file the start ends through the fatal
 // path, with the file named, before the main window builds anything.
 TEST_F(FontWidthsTest, AMissingWidthFileEndsTheStartThroughTheFatalPath) {
-  winSetBackend(WindowBackend::null);
-  winNullReset();
-  resetWindowLayout();
-  resetFrameRate();
-  resetTextTables();
-  resetLoadingScreen();
-  resetErrorLog();
-  fullscr.destroy();
+  resetFormState();
   std::filesystem::remove(folder_ / "data" / "vitrel" / "f.cwi");
   bool startupSent = false;
   setEngineEventHandler([&](uint8_t, int32_t x, int32_t) { startupSent = startupSent || x == evStartup; });

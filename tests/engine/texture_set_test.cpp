@@ -42,7 +42,7 @@ TEST(PictureWindows, AtlasCellsAndWholeTextures) {
   };
   const Case cases[] = {
       {13, 0, {0.625f, 0.2f, 0.125f, 0.2f}},  // column 5, row 1
-      {1, 0, {0.125f, 0.0f, 0.5f, 0.2f}},     // the button spans half the atlas
+      {1, 0, {0.0f, 0.0f, 0.5f, 0.2f}},       // the button spans the row's first half
       {0, 0, {0.0f, 0.0f, 0.125f, 0.2f}},
       {39, 0, {0.875f, 0.8f, 0.125f, 0.2f}},
       {13, 4, {0.625f, 0.2f, 0.125f, 0.2f}},  // turning icons use the same cell
