@@ -120,7 +120,7 @@ struct TVTLOptions {
   int32_t appliedSpeechLevel;
   int32_t appliedEffectsLevel;
   int32_t appliedMusicLevel;
-  int32_t appliedTextureCode;       // textureCode when the engine textures were last loaded by the dialogs
+  int32_t appliedTextureCode;       // textureCode when the engine textures were last loaded
 
   // [SECTION] written by the GL set-up and the texture loading
   int32_t test16Bit;                // the "16 Bit Test" selector as last read: 1 "Enabled"

@@ -100,6 +100,8 @@ void loadEngineTextures(const std::string& folder) {
   const std::string f = engineTextureFolder(folder);
   vtl.textureFilter = filterFromChoice(appopt.textureFilterChoice);
   appopt.textureQuality = appopt.textAccuracy < 1 ? 1 : appopt.textAccuracy;
+  // "Zurück" and "Änderungen übernehmen" reload only when the chosen quality differs from this.
+  appopt.appliedTextureCode = appopt.textureCode;
   // The cached textures come back into their own numbers after a new context.
   reloadCachedTextures();
 
