@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/tick.h"
 #include "platform/window.h"
+#include "shell/player_names.h"
 #include "shell/shell_globals.h"
 
 // [SECTION] state
@@ -59,6 +60,7 @@ void Tglapp::FormCreate() {
   // network, poker memory) are created here as they are built; cg is program-wide.
   if (!vtl.onCloseQuery) vtl.onCloseQuery = Tglapp::ccapp;
   playerName.clear();
+  Setnames();
 }
 
 void createMainWindow() {
@@ -72,11 +74,13 @@ void createMainWindow() {
 void Tglapp::FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y) {
   (void)y;
   if (x > 0) lastClickTick = getTickCount();
-  // The hardware test's scenes (-17, -15, -18) are drawn by the card table once it exists.
+  // The hardware test's scenes (-15, -18, and -17's progress panel) are drawn by the card
+  // table once it exists; -17 already reads the user's name.
   if (shift != kEngineEventMark) return;
   switch (x) {
     case evStartup: startup(); break;
     case evClose: closeDown(); break;
+    case evBenchPrepare: takeRegisteredName(); break;
     case evFrame:
       // The frame handler: so far the seats' hover markers; the table scene is drawn here
       // once the table's drawing exists.

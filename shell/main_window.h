@@ -17,6 +17,12 @@ class Tglapp {
   static bool ccapp();
   // Tglapp.wirklichbeenden: the quit question of a network game; true means quit.
   static bool wirklichbeenden();
+  // Tglapp.Setnames: the computer players' first names into the core's name table.
+  static void Setnames();
+  // Tglapp.checkmaedel: true when the name or one of its parts between "-" is a female first
+  // name; the name list lies in folder's "\data\help\namecheck.txt". A list that cannot be
+  // read raises EInOutError.
+  static bool checkmaedel(const std::string& name, const std::string& folder);
 
  private:
   static void startup();    // -1

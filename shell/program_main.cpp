@@ -13,6 +13,7 @@
 #include "platform/instance.h"
 #include "platform/paths.h"
 #include "platform/window.h"
+#include "shell/core_message_routes.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -82,11 +83,13 @@ int programMain(const std::vector<std::string>& params) {
   if (activateOtherInstance()) return 0;
   initErrorLog();
   installMessageBoxAlertSink();
+  installCoreMessageRoutes();
   vtl.params = params;
   vtl.applicationTitle = startTitle();
   try {
     createMainWindow();
   } catch (const std::exception& e) {
+    removeCoreMessageRoutes();
     instanceRelease();
     return failedStart(e);
   }
@@ -94,6 +97,7 @@ int programMain(const std::vector<std::string>& params) {
   setInstanceRaiseHandler(winRaise);
   runApplication();
   engineDestroy();
+  removeCoreMessageRoutes();
   setInstanceRaiseHandler(nullptr);
   instanceRelease();
   return 0;
