@@ -106,7 +106,9 @@ TElementPlace elementPlace(int32_t d, int32_t e, float slide) {
   p.alpha = el.showAnim.progress * (el.enabled != 0 ? 1.0f : 0.5f);
   p.caption = getElementText(d, e);
   p.text3 = getElementText3(d, e);
-  if (vtl.keyboardNavigation && vtl.focusDialog == d && vtl.focusElement == e) el.look = 1;
+  // The focus shows as hover; a pressed element stays pressed, or a drag would end and a click
+  // held over a frame would be lost at its release (hovering gives the element the focus).
+  if (vtl.keyboardNavigation && vtl.focusDialog == d && vtl.focusElement == e && el.look != 2) el.look = 1;
   p.look = (el.enabled == 0 || isPopupNotOnTop(d, dialog)) ? 3 : el.look;
   p.textLook = p.look;
   // A hovered button shows its picture plain and only its caption lit.

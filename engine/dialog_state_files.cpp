@@ -243,6 +243,7 @@ void loadDialogStates() {
 }
 
 void appendLine(const std::string& fileName, std::string_view line) {
+  ensureParentFolder(fileName);
   std::FILE* f = std::fopen(fileName.c_str(), "ab");
   bool ok = f != nullptr;
   if (f) {

@@ -15,8 +15,15 @@ bool readFileBytes(const std::string& fileName, std::vector<uint8_t>& out) {
   return !in.bad();
 }
 
+void ensureParentFolder(const std::string& fileName) {
+  const std::filesystem::path parent = std::filesystem::path(fileName).parent_path();
+  std::error_code ec;
+  if (!parent.empty()) std::filesystem::create_directories(parent, ec);  // a failure shows at the write
+}
+
 void replaceFile(const std::string& fileName, std::string_view bytes) {
   const std::string temp = fileName + ".tmp";
+  ensureParentFolder(fileName);
   bool ok = false;
   if (std::FILE* f = std::fopen(temp.c_str(), "wb")) {
     ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

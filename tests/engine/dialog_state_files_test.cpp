@@ -89,6 +89,15 @@ TEST_F(DialogStateTest, RoundTrip) {
   EXPECT_EQ(getElementText(d_, box_), "Kontra") << "captions other than edit texts are not restored";
 }
 
+TEST_F(DialogStateTest, AFreshInstallationWithoutASettingsFolderStillSaves) {
+  std::filesystem::remove_all(folder_ / "data" / "settings");
+  setElementChecked(d_, box_, 1);
+  saveDialogState(d_, file_);
+  ASSERT_TRUE(loadDialogState(d_, file_, 0));
+  EXPECT_EQ(getElementChecked(d_, box_), 1);
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "data" / "settings" / "indexes.txt"));
+}
+
 TEST_F(DialogStateTest, SeparatorsInTextsSurvive) {
   setElementText(d_, edit_, "a|b<c>d%7C", 0);
   saveDialogState(d_, file_);
@@ -218,7 +227,9 @@ TEST_F(DialogStateTest, FailedWriteKeepsTheOldFile) {
   setElementChecked(d_, box_, 1);
   EXPECT_THROW(saveDialogState(d_, file_), EInOutError);
   EXPECT_EQ(readFile(file_), before);
-  EXPECT_THROW(appendLine((folder_ / "fehlt" / "x.txt").string(), "x"), EInOutError);
+  // A folder that cannot be made (a file stands in its place) is still a failure.
+  std::ofstream(folder_ / "datei") << "x";
+  EXPECT_THROW(appendLine((folder_ / "datei" / "x.txt").string(), "x"), EInOutError);
 }
 
 // [SECTION] raw record files

@@ -22,7 +22,6 @@
 #include <string>
 #include <thread>
 
-#include "engine/builtin_actions.h"
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
@@ -70,14 +69,19 @@ struct Geometry {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
-// xdotool's "--shell" geometry: KEY=value lines.
-bool geometryOf(const std::string& window, Geometry& g) {
-  std::istringstream lines(xdotool("getwindowgeometry --shell " + window));
+// The KEY=value lines of an xdotool command's "--shell" output.
+std::map<std::string, int> shellValues(const std::string& args) {
+  std::istringstream lines(xdotool(args));
   std::map<std::string, int> v;
   for (std::string line; std::getline(lines, line);) {
     const size_t eq = line.find('=');
     if (eq != std::string::npos) v[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
   }
+  return v;
+}
+
+bool geometryOf(const std::string& window, Geometry& g) {
+  std::map<std::string, int> v = shellValues("getwindowgeometry --shell " + window);
   if (!v.count("X") || !v.count("WIDTH")) return false;
   g = {v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]};
   return g.width > 0 && g.height > 0;
@@ -113,7 +117,11 @@ class ProbeRun {
   ProbeRun() {
     std::string pattern = (fs::temp_directory_path() / "skat-probe-XXXXXX").string();
     root = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    fs::create_directories(root / "app");
     fs::copy(SKAT_APP_DIR "/data", root / "app" / "data", fs::copy_options::recursive);
+    // The close writes the state files' index into the settings folder, which the program
+    // folder holds once the program ran.
+    fs::create_directories(root / "app/data/settings");
     optionsFile = root / "app/data/vitrel/vtlopt.dco";
     notFirstRun = markNotFirstRun(optionsFile);
   }
@@ -154,13 +162,25 @@ class ProbeRun {
     const int y = int(std::lround(s.y / kPointerUnitsY * geometry.height));
     return std::to_string(x) + " " + std::to_string(y);
   }
-  void moveTo(Spot s) const { xdotool("mousemove --window " + window + " " + at(s)); }
+  // A jump of the pointer (a warp) is followed by a nudge: the window system's global pointer
+  // state, which the engine polls, is refreshed by motion of the pointer device, as a hand makes.
+  void moveTo(Spot s) const {
+    xdotool("mousemove --window " + window + " " + at(s));
+    nudge();
+  }
+  static void nudge() {
+    xdotool("mousemove_relative -- 1 0");
+    xdotool("mousemove_relative -- -1 0");
+  }
   // A frame or two for the engine's poll to see each step.
   void settle() const { pause(150); }
-  void click(Spot s, int button = 1) const {
+  // A click held as a hand holds it: frames are drawn between the press and the release.
+  void click(Spot s) const {
     moveTo(s);
     settle();
-    xdotool("click " + std::to_string(button));
+    xdotool("mousedown 1");
+    settle();
+    xdotool("mouseup 1");
     settle();
   }
   void keys(const std::string& names) const {
@@ -217,17 +237,18 @@ TEST_F(EngineInputGL, RealInputEditsTheOptionsMovesTheWindowAndIsSavedAtClose) {
   ASSERT_GT(run.pid, 0);
   ASSERT_TRUE(waitFor(
       [&] {
-        std::istringstream found(xdotool(std::string("search --onlyvisible --name '^") + kProbeTitle + "$'"));
-        return bool(found >> run.window);
+        std::istringstream found(xdotool("search --onlyvisible --pid " + std::to_string(run.pid)));
+        return bool(found >> run.window) && xdotool("getwindowname " + run.window).rfind(kProbeTitle, 0) == 0;
       },
       30))
       << "the probe's window did not show";
   ASSERT_TRUE(geometryOf(run.window, run.geometry));
-  xdotool("windowfocus " + run.window);
-  // The first paint loads the pictures before the frame loop polls the pointer: a hover over
-  // the move handle is the first thing the loop answers (its look is not visible from here,
-  // so the start is given a moment instead).
+  // The first paint loads the pictures before the frame loop takes input; nothing outside the
+  // window tells when, so the start is given a moment. Without a window manager the window
+  // gets the keyboard (and counts as active) only when asked.
   pause(1500);
+  xdotool("windowfocus " + run.window);
+  run.settle();
   ASSERT_TRUE(run.alive());
 
   // Page "Border" (to the right of where the "Schrift" button overlaps it), then the element
@@ -259,12 +280,16 @@ TEST_F(EngineInputGL, RealInputEditsTheOptionsMovesTheWindowAndIsSavedAtClose) {
   const int dx = kScreenWidth - before.width - 5 - before.x, dy = 100;
   run.moveTo(inside(vtl.overlayPanel, kOverlayMoveHandle));
   run.settle();
+  std::map<std::string, int> start = shellValues("getmouselocation --shell");  // on the screen
   xdotool("mousedown 1");
   run.settle();
-  constexpr int kSteps = 6;
+  // Small steps, a frame or more apart, as a hand drags; placed on the screen rather than moved
+  // relatively, which the server's pointer acceleration would lengthen.
+  constexpr int kSteps = 16;
   for (int i = 1; i <= kSteps; i++) {
-    xdotool("mousemove_relative -- " + std::to_string(dx / kSteps + (i == kSteps ? dx % kSteps : 0)) + " " +
-            std::to_string(dy / kSteps + (i == kSteps ? dy % kSteps : 0)));
+    xdotool("mousemove " + std::to_string(start["X"] + dx * i / kSteps) + " " +
+            std::to_string(start["Y"] + dy * i / kSteps));
+    ProbeRun::nudge();
     run.settle();
   }
   xdotool("mouseup 1");
@@ -293,5 +318,5 @@ TEST_F(EngineInputGL, RealInputEditsTheOptionsMovesTheWindowAndIsSavedAtClose) {
       {"top edge label", std::to_string(before.y + dy), savedCaption(state, o.topLabel)},
       {"run marker", "second", getElementText(d, o.folderEdit)},
   };
-  for (const Saved& s : saved) EXPECT_EQ(s.got, s.expected) << s.what << ": expected " << s.expected << ", got " << s.got;
+  for (const Saved& s : saved) EXPECT_EQ(s.got, s.expected) << s.what;
 }
