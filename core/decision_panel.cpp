@@ -195,6 +195,13 @@ void showRowButtons(const std::vector<int32_t>& row) {
   }
 }
 
+// A decision without options shows none: the buttons of an earlier decision would otherwise
+// stay visible and answer for it.
+void hideOptionButtons() {
+  for (int count = 1; count <= decisionOptionCapacity; count++)
+    for (int32_t e : rowFor(count)) setElementShown(dlgInGame, e, 0);
+}
+
 // Buttons from the row's first element number to its last, laid out around the game's offset.
 void layoutRow(const std::vector<int32_t>& row) {
   int32_t first = row.front(), last = row.back();
@@ -235,6 +242,8 @@ void presentPanel(TCG& c, bool noShow, bool layoutOnly) {
       setElementEnabled(dlgInGame, elDecisionText, 1);
     }
     layoutRow(row);
+  } else if (!layoutOnly) {
+    hideOptionButtons();
   }
   dialogOf(dlgInGame).savedX = 400;
   relayoutDialogs(false, dlgInGame, false);

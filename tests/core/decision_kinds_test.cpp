@@ -391,6 +391,17 @@ TEST_F(DecisionTest, TheUserSeesTheRowOfTheOptionCount) {
   EXPECT_EQ(getElementText(dlgInGame, elDecisionRow7[1]), "!1");
 }
 
+TEST_F(DecisionTest, ADecisionWithoutOptionsShowsNoButtonsOfTheOneBefore) {
+  cg.gameId = gidSkat;
+  cg.seatRecords[1].kind = seatKindUser;
+  cg.gs.akspieler = 1;
+  cg.openDecisionDialog(44);  // Kontra: two options
+  ASSERT_TRUE(isElementVisible(dlgInGame, elDecisionRow2[1]));
+  cg.openDecisionDialog(58);  // play a card: no options
+  for (int32_t e : {elDecisionRow2[1], elDecisionRow2[2], elDecisionContinue})
+    EXPECT_FALSE(isElementVisible(dlgInGame, e)) << "element " << e << " still offers an old answer";
+}
+
 TEST_F(DecisionTest, HandHotspotsFollowTheLegalCards) {
   cg.gameId = gidSkat;
   cg.gs.akspieler = 1;
