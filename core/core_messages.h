@@ -29,8 +29,8 @@ struct TCoreMessageRoutes {
 };
 
 // Installs routes and returns the previous ones. An empty route falls back to the engine's
-// lookupText and textWidth (without the aspect correction); boxes are answered with OK
-// without being shown until the engine's message box exists.
+// lookupText and textWidth (without the aspect correction); a box without a route is not
+// shown and answers 0 (no button), with one trace line. The program installs the engine's boxes.
 TCoreMessageRoutes setCoreMessageRoutes(TCoreMessageRoutes routes);
 
 std::string coreLookupText(std::string_view key, std::string_view p1 = {}, std::string_view p2 = {},

@@ -165,7 +165,8 @@ TEST(CoreMessages, TextsComeFromTheEngineTable) {
   EXPECT_EQ(placeText(4), "4.");
   EXPECT_EQ(coreLookupText("f_dialog_spielpunkte", "+7"), " mit +7 Punkten");
   EXPECT_EQ(coreLookupText("f_unbekannt"), "");
-  EXPECT_EQ(coreShowMessageById(1), mbAnswerOk) << "no box yet: answered with OK";
+  EXPECT_EQ(coreShowMessageById(1), 0) << "without a route no box is shown, so no button answers";
+  EXPECT_EQ(coreShowMessage("Text", "Titel"), 0);
   resetTextTables();
 }
 
