@@ -128,12 +128,11 @@ void graphicsApply() {
   vtl.presetMode = 2;
   const bool changed = appopt.displayModeCode != appopt.appliedDisplayModeCode;
   appopt.appliedDisplayModeCode = appopt.displayModeCode;
+  readOptions(true);
   if (!changed) {
-    readOptions(true);
     sendEngineEvent(evSettingsApplied, evSettingsApplied);
     return;
   }
-  readOptions(true);
   if (appopt.fullScreen)
     applyFullScreen();
   else

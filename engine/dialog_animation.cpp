@@ -28,14 +28,10 @@ bool helpElementVisible(int32_t registration) {
 uint8_t setElementAnimation(TVTLAnimation& r, bool target) {
   const uint32_t now = getTickCount();
   r.target = target ? 1 : 0;
-  if (r.target != 0 && r.shown == 0) {
+  if ((r.target != 0) != (r.shown != 0)) {  // a change starts the show (1) or the hide (2)
     r.start = int32_t(now);
     r.duration = kAnimationMs;
-    r.state = 1;
-  } else if (r.target == 0 && r.shown != 0) {
-    r.start = int32_t(now);
-    r.duration = kAnimationMs;
-    r.state = 2;
+    r.state = r.target != 0 ? 1 : 2;
   }
   if (r.state != 0) {
     // The elapsed time survives the wrap of the tick counter; a duration of 0 or less (only a

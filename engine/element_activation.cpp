@@ -24,12 +24,6 @@ constexpr int32_t kListTextTop = 5;          // first row's text starts this far
 
 bool inDialog(int32_t d, int32_t n) { return n >= 1 && n <= dialogOf(d).count; }
 
-// The selector whose text element this is, 0 when it is none.
-int32_t selectorOfText(int32_t d, const TVTLElement& el) {
-  if (el.kind != ekPicture || !inDialog(d, el.controller)) return 0;
-  return elementOf(d, el.controller).kind == ekSelector ? el.controller : 0;
-}
-
 // The upper limit first, then the lower one: a list with fewer entries than rows stays at 0.
 int16_t upperFirst(int32_t v, int32_t low, int32_t high) {
   if (v > high) v = high;

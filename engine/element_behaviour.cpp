@@ -56,6 +56,11 @@ void showSelectorEntry(int32_t d, int32_t selector, int32_t captionElement, int3
   setElementText(d, captionElement, getItem(d, selector, index).substr(0, size_t(kRecordTextMax)), 0);
 }
 
+int32_t selectorOfText(int32_t d, const TVTLElement& el) {
+  if (el.kind != ekPicture || !elementInDialog(d, el.controller)) return 0;
+  return elementOf(d, el.controller).kind == ekSelector ? el.controller : 0;
+}
+
 // [SECTION] enter and leave
 
 void enterElement(int32_t d, int32_t n) {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "engine/dialog_records.h"
+
 // TVTLApplication.enterElement: -13 with d * 100 + n, the focus follows the pointer (unless an
 // edit field holds the keyboard), a text box holds the keys, the help line, onHoverEnter.
 void enterElement(int32_t d, int32_t n);
@@ -18,5 +20,8 @@ void pressElement(int32_t d, int32_t n);
 // element number stands for its absolute value (onListChange gets it as given).
 void dragElement(int32_t d, int32_t n);
 
+// The selector whose text element el is (a picture button the selector controls), 0 when it is
+// none.
+int32_t selectorOfText(int32_t d, const TVTLElement& el);
 // The selector's entry `index` as its caption shows it: the first table, at most 26 characters.
 void showSelectorEntry(int32_t d, int32_t selector, int32_t captionElement, int32_t index);

@@ -34,6 +34,9 @@ void copyScreenToTexture(int32_t x, int32_t y, int32_t width, int32_t height) {
 
 bool drawGlassPanel(float x, float y, float width, float height, float alpha) {
   if (width <= 10 || height <= 10 || glassTexture == 0 || !alwaysTrue() || !engineGLReady()) return true;
+  int32_t ww = 0, wh = 0;  // the frame buffer the glass reads: the window's client area
+  winClientSize(ww, wh);
+  if (ww <= 0 || wh <= 0) return true;  // before any state changes: nothing is left switched
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glDisable(GL_DEPTH_TEST);
@@ -42,9 +45,6 @@ bool drawGlassPanel(float x, float y, float width, float height, float alpha) {
 
   const int32_t detail = appopt.detailLevel;
   const int32_t n = detail == 3 ? 6 : detail == 4 ? 8 : 12;
-  int32_t ww = 0, wh = 0;  // the frame buffer the glass reads: the window's client area
-  winClientSize(ww, wh);
-  if (ww <= 0 || wh <= 0) return true;
   const int32_t px = roundEven(x * ww / 810.0), pw = roundEven(width * ww / 810.0);
   const int32_t py = roundEven(y * wh / 607.5), ph = roundEven(height * wh / 607.5);
   // The panel's window in the texture: the screen's share, measured in the texture's size.

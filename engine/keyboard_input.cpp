@@ -29,7 +29,6 @@ namespace {
 constexpr size_t kTypedWordLength = 3;
 constexpr std::string_view kFpsWord = "QZR";  // typed anywhere, switches the frame-rate display
 constexpr int32_t kLastCameraMode = 3;
-constexpr int32_t kDeleteCommand = 34;  // Delete reaches typeIntoElement under this code
 
 // The typing element of dialog d, 0 when there is none or its number lies outside the dialog.
 int32_t typingElementOf(int32_t d) {

@@ -95,16 +95,22 @@ void planSelectorLook(TLookContext& c) {
 namespace {
 // The controller's rows do not show all its entries: arrows and thumb are needed.
 bool scrolls(const TVTLElement& ctl) { return ctl.rows < ctl.itemCount; }
+
+// The arrow's or thumb's controller; an enabled controller enables the part when it is a
+// selector or scrolls, and disables it otherwise.
+const TVTLElement* controllerEnabling(TLookContext& c) {
+  const TVTLElement* ctl = elementOrNull(c.dialog, c.el.controller);
+  if (ctl != nullptr && ctl->enabled != 0) c.el.enabled = ctl->kind == ekSelector || scrolls(*ctl) ? 1 : 0;
+  return ctl;
+}
 }  // namespace
 
 void planArrowLook(TLookContext& c) {
   const TElementPlace& p = c.place;
   TVTLElement& el = c.el;
-  const TVTLElement* ctl = elementOrNull(c.dialog, el.controller);
-  if (ctl == nullptr) return;
+  const TVTLElement* ctl = controllerEnabling(c);
+  if (ctl == nullptr || !scrolls(*ctl)) return;
   const bool selector = ctl->kind == ekSelector;
-  if (ctl->enabled != 0) el.enabled = selector || scrolls(*ctl) ? 1 : 0;
-  if (!scrolls(*ctl)) return;
   const float af = aspectFactor();
   if (selector && ctl->picture < 0) {
     addText(c.plan, std::string(1, el.checked != 0 ? char(28) : char(29)), p.look, 1.4f, p.x - 6 / af, p.y + 4,
@@ -144,11 +150,8 @@ void planSliderLook(TLookContext& c) {
 void planScrollBarLook(TLookContext& c) {
   const TElementPlace& p = c.place;
   TVTLElement& el = c.el;
-  const TVTLElement* ctl = elementOrNull(c.dialog, el.controller);
-  if (ctl == nullptr) return;
-  const bool selector = ctl->kind == ekSelector;
-  if (ctl->enabled != 0) el.enabled = selector || scrolls(*ctl) ? 1 : 0;
-  if (!scrolls(*ctl) || ctl->itemCount <= 0) return;
+  const TVTLElement* ctl = controllerEnabling(c);
+  if (ctl == nullptr || !scrolls(*ctl) || ctl->itemCount <= 0) return;
   el.extent = roundEven(double(ctl->height - 58) * ctl->rows / ctl->itemCount);
   const float af = aspectFactor();
   const float y = p.y + float(el.TopIndex);

@@ -97,12 +97,6 @@ bool drawnAboveTop(int32_t d) {
   return d == vtl.topDialog || (d > 0 && (d == vtl.overlayPanel || d == vtl.firstPanel));
 }
 
-// The text element of a selector: a picture button whose controller is the selector.
-bool isSelectorText(int32_t d, const TVTLElement& el) {
-  if (el.kind != ekPicture || el.controller < 1 || el.controller > dialogOf(d).count) return false;
-  return elementOf(d, el.controller).kind == ekSelector;
-}
-
 // [SECTION] wheel
 
 // The element a wheel turn over element n moves: a list's scroll bar, a selector for its text
@@ -118,7 +112,7 @@ int32_t wheelTarget(int32_t d, int32_t n) {
         return el.controller;
       return el.checked ? n + 1 : n + 2;
     default:
-      return isSelectorText(d, el) ? el.controller : 0;
+      return selectorOfText(d, el);
   }
 }
 
@@ -184,7 +178,7 @@ void trackOffsets(int32_t d, int32_t n, const PointerPlace& p, int32_t action, b
     default:
       break;
   }
-  if (!isSelectorText(d, el) || elementOf(d, el.controller).picture >= 0) return;
+  if (selectorOfText(d, el) == 0 || elementOf(d, el.controller).picture >= 0) return;
   if (el.hoverOffset == p.px - ex) return;
   el.hoverOffset = toInt16(p.px - ex, "hoverOffset");
   if (action == kPointerPoll && el.look == 2 && dragEnabled) {

@@ -15,6 +15,7 @@
 #include "engine/fonts.h"
 #include "engine/gl_context.h"
 #include "engine/gl_setup.h"
+#include "engine/picture_primitives.h"
 #include "engine/quads.h"
 #include "engine/range_check.h"
 #include "engine/text_draw.h"
@@ -211,7 +212,8 @@ void drawTextBlock(std::string_view text, int32_t look, float scale, float x, fl
   if (mode != 2 && look == 1) nudge = 0.0025f;
   if (look == 2) nudge = -0.0025f;
   if (pressDepth <= 0.00001f) nudge = 0;
-  glTranslatef(-nudge - 0.635f, nudge + 0.445f, -1.5f);  // the scene offset is 0
+  glTranslatef(-nudge - 0.635f, nudge + 0.445f, -1.5f);
+  applySceneOffset();
   if (mode == kTextModeTilted) {
     glRotatef(-25, 1, 0, 0);
     glTranslatef(0.2112676f, -0.1251956f, 0);

@@ -7,6 +7,7 @@
 #include "engine/engine_form.h"
 #include "engine/fonts.h"
 #include "engine/gl_context.h"
+#include "engine/picture_primitives.h"
 #include "engine/textures.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
@@ -43,7 +44,8 @@ bool loadFonts() {
 bool setTextOrigin(float x, float y) {
   if (!engineGLReady()) return true;
   glLoadIdentity();
-  glTranslatef(-0.635f, 0.445f, -1.5f);  // the scene offset is 0
+  glTranslatef(-0.635f, 0.445f, -1.5f);
+  applySceneOffset();
   glTranslatef(x / 639.0f, -y / 639.0f, 0);
   return true;
 }

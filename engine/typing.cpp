@@ -11,18 +11,12 @@
 #include "engine/fonts.h"
 #include "engine/range_check.h"
 #include "engine/text_width.h"
+#include "platform/window_keys.h"
 
 namespace {
-// Editing commands by their code.
-enum TVTLEditCode : int32_t {
-  ecNone = 0,
-  ecBackspace = 8,
-  ecDelete = 34,
-  ecEnd = 35,
-  ecHome = 36,
-  ecLeft = 37,
-  ecRight = 39,
-};
+// Editing commands are their keys' codes (Delete arrives as kDeleteCommand); 0 inserts.
+constexpr int32_t ecNone = 0, ecBackspace = kVkBack, ecDelete = kDeleteCommand, ecEnd = kVkEnd,
+                  ecHome = kVkHome, ecLeft = kVkLeft, ecRight = kVkRight;
 
 constexpr int kMeasureFont = 2;           // edit fields measure in font slot 2
 constexpr float kFitMargin = 0.6347826f;  // the shown text stays this much narrower than dragMark

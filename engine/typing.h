@@ -12,6 +12,9 @@
 // Right 39, Delete 34 (and Backspace 8).
 enum class TVTLTypeSource : uint8_t { character, key };
 
+// The code the Delete key reaches typeIntoElement under.
+constexpr int32_t kDeleteCommand = 34;
+
 // TVTLApplication.typeIntoElement. For an edit field: a key's command, or a typed character
 // inserted at the caret when the field holds the keyboard (focused) and its input filter, its
 // maximum length (rows) and the shown text allow it; control characters and "#" (drawn text

@@ -30,27 +30,15 @@
 #include "engine/message_box.h"
 #include "engine/pointer_input.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/support/program_copy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kProbeTitle = "Vitrel engine probe";
 constexpr int kScreenWidth = 1024;  // the Xvfb screen of the gl tests
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-template <typename Done>
-bool waitFor(Done done, double seconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (std::chrono::steady_clock::now() < end) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
-  }
-  return done();
-}
+using program_copy::readAll;
+using program_copy::waitFor;
 
 // Runs xdotool with the arguments; its standard output.
 std::string xdotool(const std::string& args) {
@@ -87,16 +75,6 @@ bool geometryOf(const std::string& window, Geometry& g) {
   return g.width > 0 && g.height > 0;
 }
 
-// The copy's options file carries the run marker "second", so no first-start test runs.
-bool markNotFirstRun(const fs::path& file) {
-  std::string state = readAll(file);
-  const size_t at = state.find("|first|");
-  if (at == std::string::npos) return false;
-  state.replace(at, 7, "|second|");
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << state;
-  return readAll(file) == state;
-}
-
 // The caption field of element n's record in a state file ("|>|" n "|" enabled "|" visible "|"
 // caption "|"); labels keep their built caption when a file is loaded, so they are read here.
 std::string savedCaption(const std::string& state, int32_t n) {
@@ -112,47 +90,22 @@ struct Spot {
   double x, y;
 };
 
-class ProbeRun {
+class ProbeRun : public program_copy::ProgramCopy {
  public:
-  ProbeRun() {
-    std::string pattern = (fs::temp_directory_path() / "skat-probe-XXXXXX").string();
-    root = ::mkdtemp(pattern.data()) ? pattern : std::string();
+  ProbeRun() : ProgramCopy("skat-probe") {
     fs::create_directories(root / "app");
     fs::copy(SKAT_APP_DIR "/data", root / "app" / "data", fs::copy_options::recursive);
     // The close writes the state files' index into the settings folder, which the program
     // folder holds once the program ran.
     fs::create_directories(root / "app/data/settings");
     optionsFile = root / "app/data/vitrel/vtlopt.dco";
-    notFirstRun = markNotFirstRun(optionsFile);
+    notFirstRun = program_copy::markNotFirstRun(optionsFile);
   }
-  ~ProbeRun() {
-    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, nullptr, 0);
-    }
-    std::error_code ec;
-    fs::remove_all(root, ec);
-  }
-  void start() {
-    pid = ::fork();
-    if (pid != 0) return;
-    if (::chdir((root / "app").c_str()) != 0) _exit(126);
-    ::setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
-    ::execl(SKAT_ENGINE_PROBE, "engine_probe", static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  // The exit status, or -1 when the program did not end in time.
-  int waitForExit(double seconds) {
-    int status = 0;
-    if (!waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, seconds)) return -1;
-    pid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  void start() { ProgramCopy::start(SKAT_ENGINE_PROBE); }
   bool alive() const { return pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0; }
 
-  fs::path root, optionsFile;
+  fs::path optionsFile;
   bool notFirstRun = false;
-  pid_t pid = -1;
   std::string window;  // xdotool's window id
   Geometry geometry;   // at the start of the input
 

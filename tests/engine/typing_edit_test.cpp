@@ -32,6 +32,19 @@ class TypingTest : public KeyboardTest {
     return "caret " + std::to_string(el.SelIndex) + ", top " + std::to_string(el.TopIndex) + ", shown " +
            std::to_string(el.shownLength);
   }
+  // Types each code into field e and checks the view after it.
+  struct TypingStep {
+    int32_t code;
+    TVTLTypeSource source;
+    const char* expected;
+  };
+  template <size_t N>
+  void playSteps(int32_t e, const TypingStep (&steps)[N]) {
+    for (const TypingStep& s : steps) {
+      typeIntoElement(d_, e, s.code, false, s.source);
+      EXPECT_EQ(view(e), s.expected) << "after code " << s.code;
+    }
+  }
   int32_t d_ = 0;
 };
 
@@ -116,12 +129,7 @@ TEST_F(TypingTest, OnlyTheFieldHoldingTheKeyboardTakesCharacters) {
 TEST_F(TypingTest, TheViewFollowsTheCaret) {
   // Width 65: dragMark 5, room for four characters of about one unit.
   const int32_t e = editField(65, 20, ifAny, "", 0);
-  struct Step {
-    int32_t code;
-    TVTLTypeSource source;
-    const char* expected;
-  };
-  const Step steps[] = {
+  const TypingStep steps[] = {
       {'a', kChar, "caret 1, top 0, shown 1"}, {'b', kChar, "caret 2, top 0, shown 2"},
       {'c', kChar, "caret 3, top 0, shown 3"}, {'d', kChar, "caret 4, top 0, shown 4"},
       {'e', kChar, "caret 5, top 1, shown 4"}, {'f', kChar, "caret 6, top 2, shown 4"},
@@ -131,31 +139,20 @@ TEST_F(TypingTest, TheViewFollowsTheCaret) {
       {37, kKey, "caret 3, top 3, shown 4"},   {37, kKey, "caret 2, top 2, shown 4"},
       {8, kChar, "caret 1, top 1, shown 4"},   {39, kKey, "caret 2, top 1, shown 4"},
   };
-  for (const Step& s : steps) {
-    typeIntoElement(d_, e, s.code, false, s.source);
-    EXPECT_EQ(view(e), s.expected) << "after code " << s.code;
-  }
+  playSteps(e, steps);
   EXPECT_EQ(getElementText(d_, e), "acdefg");
 }
 
 TEST_F(TypingTest, AFieldTooNarrowForOneCharacterShowsNothing) {
   // Width 10: dragMark 0, the fit is below zero; the view must not search past the caret.
   const int32_t e = editField(10, 20, ifAny, "", 0);
-  struct Step {
-    int32_t code;
-    TVTLTypeSource source;
-    const char* expected;
-  };
-  const Step steps[] = {
+  const TypingStep steps[] = {
       {'a', kChar, "caret 1, top 1, shown 0"},
       {'b', kChar, "caret 2, top 2, shown 0"},
       {36, kKey, "caret 0, top 0, shown 0"},
       {35, kKey, "caret 2, top 2, shown 0"},
   };
-  for (const Step& s : steps) {
-    typeIntoElement(d_, e, s.code, false, s.source);
-    EXPECT_EQ(view(e), s.expected) << "after code " << s.code;
-  }
+  playSteps(e, steps);
   for (int c = 0; c <= 255; ++c) fontSlots[2].widths[c] = 0;  // no font widths loaded
   typeIntoElement(d_, e, 'c', false, kChar);
   EXPECT_EQ(view(e), "caret 3, top 3, shown 0");

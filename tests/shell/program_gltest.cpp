@@ -19,10 +19,14 @@
 #include <vector>
 
 #include "engine/loading_screen.h"
+#include "tests/support/program_copy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+using program_copy::readAll;
+using program_copy::waitFor;
+
 // A binary PPM as the hook writes it.
 struct Picture {
   int width = 0, height = 0;
@@ -56,77 +60,23 @@ bool near(TVTLPlainColour a, TVTLPlainColour b) {
 int px(double layoutX, int width) { return int(layoutX / 808.0 * width); }
 int py(double layoutY, int height) { return int((layoutY + 3.0) / 606.0 * height); }
 
-template <typename Done>
-bool waitFor(Done done, int seconds) {
-  for (int i = 0; i < seconds * 20; i++) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return done();
-}
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 size_t occurrences(const std::string& s, const std::string& what) {
   size_t n = 0;
   for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) n++;
   return n;
 }
 
-// The copy's options dialog file carries the run marker "second": the hardware test of a first
-// run (display switches, a second of benchmark scenes each) stays out of the tests. True when
-// the marker was found once and replaced.
-bool markNotFirstRun(const fs::path& app) {
-  const fs::path file = app / "data/vitrel/vtlopt.dco";
-  std::string state = readAll(file);
-  const size_t at = state.find("|first|");
-  if (at == std::string::npos || state.find("|first|", at + 1) != std::string::npos) return false;
-  state.replace(at, 7, "|second|");
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << state;
-  return readAll(file) == state;
-}
-
-class ProgramRun {
+class ProgramRun : public program_copy::ProgramCopy {
  public:
-  ProgramRun() {
-    std::string pattern = (fs::temp_directory_path() / "skat-program-XXXXXX").string();
-    root = ::mkdtemp(pattern.data()) ? pattern : std::string();
+  ProgramRun() : ProgramCopy("skat-program") {
     fs::copy(SKAT_APP_DIR, root / "app", fs::copy_options::recursive);
     dump = root / "first.ppm";
-    notFirstRun = markNotFirstRun(root / "app");
+    notFirstRun = program_copy::markNotFirstRun(root / "app/data/vitrel/vtlopt.dco");
   }
-  ~ProgramRun() {
-    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, nullptr, 0);
-    }
-    std::error_code ec;
-    fs::remove_all(root, ec);
-  }
-  void start() {
-    pid = ::fork();
-    if (pid != 0) return;
-    if (::chdir((root / "app").c_str()) != 0) _exit(126);
-    ::setenv("SKAT_FRAME_DUMP", dump.c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", root.c_str(), 1);  // a lock of its own: no other copy counts
-    ::execl("./skat", "skat", static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  // The exit status, or -1 when the program did not end in time.
-  int waitForExit(int seconds) {
-    int status = 0;
-    const bool ended = waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, seconds);
-    if (!ended) return -1;
-    pid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  void start() { ProgramCopy::start("./skat", {{"SKAT_FRAME_DUMP", dump.string()}}); }
 
-  fs::path root, dump;
+  fs::path dump;
   bool notFirstRun = false;  // the run marker of the copy says "second"
-  pid_t pid = -1;
 };
 }  // namespace
 
