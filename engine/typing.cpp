@@ -11,6 +11,7 @@
 #include "engine/fonts.h"
 #include "engine/range_check.h"
 #include "engine/text_width.h"
+#include "platform/codepage.h"
 #include "platform/window_keys.h"
 
 namespace {
@@ -31,15 +32,6 @@ int32_t commandOf(int32_t code, TVTLTypeSource source) {
     default:
       return -1;  // a key without an editing command
   }
-}
-
-// The capital of a Windows-1252 letter; other characters unchanged.
-uint8_t upperCase(uint8_t c) {
-  if (c >= 'a' && c <= 'z') return uint8_t(c - 32);
-  if (c >= 224 && c <= 254 && c != 247) return uint8_t(c - 32);  // à..þ except ÷
-  if (c == 154 || c == 156 || c == 158) return uint8_t(c - 16);   // š œ ž
-  if (c == 255) return 159;                                       // ÿ
-  return c;
 }
 
 bool insertAllowed(const TVTLElement& el, uint8_t c, size_t length) {
@@ -115,7 +107,7 @@ void editField(int32_t d, int32_t e, int32_t code, bool shift, TVTLTypeSource so
       break;
     case ecNone: {
       if (code < 0 || code > 255) break;
-      const uint8_t c = shift ? upperCase(uint8_t(code)) : uint8_t(code);
+      const uint8_t c = shift ? cp1252Upper(uint8_t(code)) : uint8_t(code);
       if (!insertAllowed(el, c, text.size())) break;
       text.insert(size_t(caret), 1, char(c));
       setElementText(d, e, text, 0);

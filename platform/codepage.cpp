@@ -70,3 +70,12 @@ std::string utf8ToCp1252(std::string_view text) {
   }
   return out;
 }
+
+// The capital of a Windows-1252 letter; other characters unchanged.
+uint8_t cp1252Upper(uint8_t c) {
+  if (c >= 'a' && c <= 'z') return uint8_t(c - 32);
+  if (c >= 224 && c <= 254 && c != 247) return uint8_t(c - 32);  // à..þ except ÷
+  if (c == 154 || c == 156 || c == 158) return uint8_t(c - 16);   // š œ ž
+  if (c == 255) return 159;                                       // ÿ
+  return c;
+}

@@ -20,3 +20,7 @@ std::string utf8ToCp1252(std::string_view text);
 // Decodes the UTF-8 sequence at text[pos] and moves pos past it; a malformed byte gives
 // U+FFFD and moves one byte on.
 uint32_t utf8Next(std::string_view text, size_t& pos);
+
+// The capital of a Windows-1252 letter (umlauts and accented letters too); other bytes, "ß"
+// among them, unchanged.
+uint8_t cp1252Upper(uint8_t c);

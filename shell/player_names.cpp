@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/card_names.h"
+#include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -28,17 +29,9 @@ constexpr const char* kMaleNames[30] = {
 
 constexpr size_t kRegistryNameLength = 22;
 
-// Upper case in Windows-1252: the umlauts and the other accented letters have their capitals
-// 0x20 below; "ß" and the division sign have none.
-char upperCp1252(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return static_cast<char>(u - 0x20);
-  return c;
-}
-
 std::string upperCase(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = upperCp1252(c);
+  for (char& c : out) c = char(cp1252Upper(uint8_t(c)));
   return out;
 }
 
