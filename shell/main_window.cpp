@@ -1,8 +1,6 @@
-// The main window: creation, the engine's start-up and close events, the close query.
+// The main window: creation and the close query.
 // [SECTION] state
 // [SECTION] creation
-// [SECTION] event channel
-// [SECTION] start-up and close
 // [SECTION] close query
 #include "shell/main_window.h"
 
@@ -67,53 +65,6 @@ void createMainWindow() {
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();
-}
-
-// [SECTION] event channel
-
-void Tglapp::FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y) {
-  (void)y;
-  if (x > 0) lastClickTick = getTickCount();
-  // The hardware test's scenes (-15, -18, and -17's progress panel) are drawn by the card
-  // table once it exists; -17 already reads the user's name.
-  if (shift != kEngineEventMark) return;
-  switch (x) {
-    case evStartup: startup(); break;
-    case evClose: closeDown(); break;
-    case evBenchPrepare: takeRegisteredName(); break;
-    case evFrame:
-      // The frame handler: so far the seats' hover markers; the table scene is drawn here
-      // once the table's drawing exists.
-      if (cg.gameId != gidPoker) updateSeatMarkers();
-      break;
-    default: break;
-  }
-}
-
-// [SECTION] start-up and close
-
-void Tglapp::startup() {
-  setLanguage("deutsch", 1);
-  loadFragments();
-  loadMessageTable();
-  setLoadingText("Objekte erstellen..");
-  showLoadingProgress(20, 1);
-  traceStep("Loadall proc..");
-  // The main window's dialogs are built here (and their saved states loaded below) once the
-  // screens exist.
-  cg.loadHighscores();
-  setLoadingText("Einstellungen laden..");
-  showLoadingProgress(22, 1);
-  setLanguage("deutsch", 1);
-  trace("OK");
-}
-
-void Tglapp::closeDown() {
-  // Card-AI objects, music and workers, and the dialog states of the screens are closed
-  // here once they exist; then the highscores, then the objects in their fixed order.
-  traceStep("unit1.onclose(-5).SAVESETTZ");
-  cg.saveHighscores();
-  trace("OK");
 }
 
 // [SECTION] close query

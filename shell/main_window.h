@@ -1,6 +1,10 @@
 // The program's main window Tglapp: the engine's form, its creation handler, the receiver of
 // the engine's event channel with the start-up and close events, and the close query. The
 // screens and the objects of the other subsystems join here as they are built.
+//
+// Where each part lives: creation and close query main_window.cpp; start-up and close events
+// startup.cpp; the event channel event_channel.cpp; the frame handler frame_handler.cpp; the
+// dialog build dialog_build.cpp; the panels' clicks panels.cpp; names player_names.cpp.
 #pragma once
 
 #include <cstdint>
@@ -23,8 +27,20 @@ class Tglapp {
   // name; the name list lies in folder's "\data\help\namecheck.txt". A list that cannot be
   // read raises EInOutError.
   static bool checkmaedel(const std::string& name, const std::string& folder);
+  // Tglapp.diagcreate: builds every dialog of the main window in the fixed order.
+  static void diagcreate();
+  // Tglapp.main: the frame handler (event -2; nested 0 from a nested engine step).
+  static void main(bool nested);
+  // Tglapp.carddone: hands one finished card move to the core.
+  static void carddone(int32_t srcStack, int32_t dstStack, int32_t srcIndex, int32_t dstIndex);
+  // Tglapp.mouseover / Tglapp.mouseout: the engine's hover callbacks.
+  static void mouseover(int32_t dialog, int32_t element);
+  static void mouseout(int32_t dialog, int32_t element);
+  // Tglapp.specialKey13: Enter on a list box of the lobby or LAN list.
+  static void specialKey13(int32_t dialog, int32_t element);
+  // Tglapp.ktausch: swaps the developer's view of the hands.
+  static void ktausch();
 
- private:
   static void startup();    // -1
   static void closeDown();  // -5
 };
