@@ -150,7 +150,7 @@ void clearWaits(TCG& c) {
 
 void takeUserVoice(TCG& c, TGameId startedId) {
   int32_t d = optionsDialog(startedId);
-  femaleFlag = d != 0 && getTopIndex(d, elGenderList) == 1 ? 1 : 0;
+  femaleFlag = d != 0 && getTopIndex(d, elGenderList[startedId]) == 1 ? 1 : 0;
   randomize();
   c.gs.playerRecords[1].voice = femaleFlag ? 2 : 5;
   c.seatVoice[1] = c.gs.playerRecords[1].voice;
@@ -242,22 +242,24 @@ void resetStacks() {
     }
 }
 
-// The strength selector that speaks for a running variant, else the options game's.
-int32_t strengthDialog(const TCG& c) {
-  if (c.gameId == gidBlackjack && gameAreas.variantFlag(gidSiebzehnUndVier)) return optionsDialog(gidSiebzehnUndVier);
-  if (c.gameId == gidSchnapsen && gameAreas.variantFlag(gidSechsundsechzig)) return optionsDialog(gidSechsundsechzig);
-  if (c.gameId == gidRomme && gameAreas.variantFlag(gidGinRummy)) return optionsDialog(gidGinRummy);
-  return optionsDialog(c.gs.optionsGameId);
+// The options game whose strength selector speaks for a running variant, else the options game.
+int32_t strengthGame(const TCG& c) {
+  if (c.gameId == gidBlackjack && gameAreas.variantFlag(gidSiebzehnUndVier)) return gidSiebzehnUndVier;
+  if (c.gameId == gidSchnapsen && gameAreas.variantFlag(gidSechsundsechzig)) return gidSechsundsechzig;
+  if (c.gameId == gidRomme && gameAreas.variantFlag(gidGinRummy)) return gidGinRummy;
+  return c.gs.optionsGameId;
 }
 
 void readPlayers(TCG& c) {
   TPlayerRecord& user = c.gs.playerRecords[1];
-  if (int32_t d = optionsDialog(c.gs.optionsGameId)) user.name = getElementText(d, elPlayerNameEdit);
+  const int32_t og = c.gs.optionsGameId;
+  if (int32_t d = optionsDialog(og)) user.name = getElementText(d, elPlayerNameEdit[og]);
   if (user.voice < 1 || user.voice > 6) user.voice = 4;
-  int32_t d = strengthDialog(c);
-  if (d != 0 && c.gameId == gidRomme && gameAreas.variantFlag(gidGinRummy))
-    user.name = getElementText(d, elPlayerNameEdit);
-  for (int s = 1; s <= seatsInGame(); s++) c.gs.seatProfiles[s].strength = d != 0 ? getTopIndex(d, elDifficultyList) : 2;
+  const int32_t g = strengthGame(c);
+  const int32_t d = optionsDialog(g);
+  if (d != 0 && g == gidGinRummy) user.name = getElementText(d, elPlayerNameEdit[gidGinRummy]);
+  for (int s = 1; s <= seatsInGame(); s++)
+    c.gs.seatProfiles[s].strength = d != 0 ? getTopIndex(d, elDifficultyList[g]) : 2;
   c.gs.seatProfiles[1].strength = 3;
 }
 

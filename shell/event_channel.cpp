@@ -22,8 +22,4 @@ void Tglapp::FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y) {
 
 void Tglapp::carddone(int32_t, int32_t, int32_t, int32_t) {}
 
-void Tglapp::mouseover(int32_t, int32_t) {}
-
-void Tglapp::mouseout(int32_t, int32_t) {}
-
 void Tglapp::specialKey13(int32_t, int32_t) {}

@@ -40,20 +40,72 @@ int32_t elGameList1 = 0;
 int32_t elGameList2 = 0;
 int32_t elGameListCaption = 0;
 
-int32_t dlgMenuBar = 0;
+int32_t dlgFirstOptions = 0;
+int32_t dlgFpsPanel = 0;
 int32_t dlgHelpPanel = 0;
-int32_t dlgTutorialPanel = 0;
-int32_t dlgChatPanel = 0;
-int32_t dlgGameMenu = 0;
-int32_t dlgDisplay = 0;
-int32_t elSeatOrderList = 0;
+int32_t dlgMainMenu = 0;
+int32_t dlgHighscore = 0;
 int32_t dlgHelp = 0;
+int32_t dlgSkatSortMenu = 0;
+int32_t dlgKontra = 0;
+int32_t dlgBockRamsch = 0;
+int32_t dlgMoney = 0;
+int32_t dlgDisplay = 0;
+int32_t dlgOptions = 0;
+int32_t dlgGameMenu = 0;
+int32_t dlgStartScreen = 0;
 int32_t dlgFarbPanel = 0;
+int32_t dlgTextPanel = 0;
 int32_t dlgButtonPanel = 0;
-LArray<int32_t, 0, gidNone - 1> dlgGameOptions{};
-int32_t elPlayerNameEdit = 0;
-int32_t elGenderList = 0;
-int32_t elDifficultyList = 0;
+int32_t dlgInfoPanel = 0;
+int32_t dlgSave = 0;
+int32_t dlgLoad = 0;
+int32_t dlgNewGame = 0;
+int32_t dlgNetwork = 0;
+int32_t dlgNetworkChoice = 0;
+int32_t dlgNetworkJoin = 0;
+int32_t dlgChatPanel = 0;
+int32_t dlgNetworkGames = 0;
+int32_t dlgLobbyProgress = 0;
+int32_t dlgInternet = 0;
+int32_t dlgNetworkCreate = 0;
+int32_t dlgCredits = 0;
+int32_t dlgPokerPanel = 0;
+int32_t dlgRommeSortMenu = 0;
+int32_t dlgClusterPanel = 0;
+int32_t dlgExtras = 0;
+int32_t dlgTutorialPanel = 0;
+int32_t dlgTutorial = 0;
+int32_t dlgMenuBar = 0;
+int32_t elHelpButton = 0;
+int32_t elChatButton = 0;
+int32_t elNameButton = 0;
+int32_t elEngineInfoText = 0;
+int32_t elGameMenuSave = 0;
+int32_t elCanastaTeams = 0;
+int32_t elHelpPanelText = 0;
+int32_t elHelpPanelClose = 0;
+int32_t elStatusText = 0;
+int32_t elMessageText = 0;
+int32_t elMessageContinue = 0;
+int32_t elSaveName = 0;
+int32_t elHelpSearchEdit = 0;
+int32_t elSeatOrderList = 0;
+int32_t elNetworkNameEdit = 0;
+int32_t elNetworkGenderList = 0;
+int32_t elNetworkCreateNameEdit = 0;
+int32_t elNetworkCreateGenderList = 0;
+LArray<int32_t, 1, 3> elCreditsLogos{};
+TGameElements dlgGameOptions{};
+TGameElements elPlayerNameEdit{};
+TGameElements elDifficultyList{};
+TGameElements elPlayerCountList{};
+TGameElements elGenderList{};
+TGameElements elTabGroup{};
+TGameElements elBackButton{};
+TGameElements elTabGeneralButton{};
+TGameElements elTabRulesButton{};
+TGameElements elTabScoringButton{};
 
 namespace {
 
@@ -123,16 +175,16 @@ void buildGameList() {
 }
 
 // One options dialog with the three fields the core reads.
-int32_t buildOptionsDialog() {
+int32_t buildOptionsDialog(int g) {
   int32_t d = createStandardDialog(1, "Optionen");
-  elPlayerNameEdit = addElement(ekEdit, 20, 60, "", 200, 30, 0.0f, 1.0f);
-  elGenderList = addElement(ekSelector, 20, 100, "", 200, 30, 0.0f, 1.0f);
-  addItem(elGenderList, "Weiblich", 0);
-  addItem(elGenderList, "Männlich", 0);
-  setTopIndex(d, elGenderList, 2);
-  elDifficultyList = addElement(ekSelector, 20, 140, "", 200, 30, 0.0f, 1.0f);
-  for (const char* level : {"Anfänger", "Normal", "Profi"}) addItem(elDifficultyList, level, 0);
-  setTopIndex(d, elDifficultyList, 2);
+  elPlayerNameEdit[g] = addElement(ekEdit, 20, 60, "", 200, 30, 0.0f, 1.0f);
+  elGenderList[g] = addElement(ekSelector, 20, 100, "", 200, 30, 0.0f, 1.0f);
+  addItem(elGenderList[g], "Weiblich", 0);
+  addItem(elGenderList[g], "Männlich", 0);
+  setTopIndex(d, elGenderList[g], 2);
+  elDifficultyList[g] = addElement(ekSelector, 20, 140, "", 200, 30, 0.0f, 1.0f);
+  for (const char* level : {"Anfänger", "Normal", "Profi"}) addItem(elDifficultyList[g], level, 0);
+  setTopIndex(d, elDifficultyList[g], 2);
   return d;
 }
 
@@ -153,7 +205,7 @@ void buildFurtherDialogs() {
   addItem(elSeatOrderList, "Gegen den Uhrzeigersinn", 0);
   setTopIndex(dlgDisplay, elSeatOrderList, 1);
   setElementVisible(dlgDisplay, elSeatOrderList, 0);
-  for (int g = 0; g < gidNone; g++) dlgGameOptions[g] = buildOptionsDialog();
+  for (int g = 0; g < gidNone; g++) dlgGameOptions[g] = buildOptionsDialog(g);
 }
 
 }  // namespace
@@ -169,5 +221,7 @@ void clearGameDialogNumbers() {
   for (int32_t* d : {&dlgInGame, &dlgIPanel, &dlgGameList, &dlgMenuBar, &dlgHelpPanel, &dlgTutorialPanel,
                      &dlgChatPanel, &dlgGameMenu, &dlgDisplay, &dlgHelp, &dlgFarbPanel, &dlgButtonPanel})
     *d = 0;
-  for (int32_t& d : dlgGameOptions) d = 0;
+  for (TGameElements* t : {&dlgGameOptions, &elPlayerNameEdit, &elDifficultyList, &elPlayerCountList, &elGenderList,
+                           &elTabGroup, &elBackButton, &elTabGeneralButton, &elTabRulesButton, &elTabScoringButton})
+    for (int32_t& e : *t) e = 0;
 }

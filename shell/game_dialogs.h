@@ -53,22 +53,89 @@ extern int32_t elGameList2;                // totals and money
 extern int32_t elGameListCaption;          // the summary line
 
 // [SECTION] further dialogs
-extern int32_t dlgMenuBar;        // element 1 is the menu button
+// The dialogs in build order (engine number = build number + the engine's own dialogs).
+extern int32_t dlgFirstOptions;    //  1 "Optionen", built first and never used afterwards
+extern int32_t dlgFpsPanel;        //  2 "#fpspanel"
+                                   //  3 dlgIPanel, above
+extern int32_t dlgHelpPanel;       //  4 "#helppanel"
+extern int32_t dlgMainMenu;        //  5 "Game Menü"
+extern int32_t dlgHighscore;       //  6 "Highscore"
+extern int32_t dlgHelp;            //  7 "Hilfe"
+extern int32_t dlgSkatSortMenu;    //  8 "#farbsortiermenü_skat"
+extern int32_t dlgKontra;          //  9 "Kontra"
+extern int32_t dlgBockRamsch;      // 10 "Bock und Ramsch"
+extern int32_t dlgMoney;           // 11 "Um Geld spielen"
+                                   // 12, 13 options dialogs of Skat and Mau-Mau (dlgGameOptions)
+extern int32_t dlgDisplay;         // 14 "Anzeige"
+extern int32_t dlgOptions;         // 15 "Optionen"
+extern int32_t dlgGameMenu;        // 16 "Spielmenü"
+extern int32_t dlgStartScreen;     // 17 the start screen
+extern int32_t dlgFarbPanel;       // 18 "#farbpanel"
+                                   // 19 dlgInGame, above
+extern int32_t dlgTextPanel;       // 20 "#textpanel"
+extern int32_t dlgButtonPanel;     // 21 "#buttonpanel"
+extern int32_t dlgInfoPanel;       // 22 "#infopanel"
+extern int32_t dlgSave;            // 23 "Speichern"
+extern int32_t dlgLoad;            // 24 "Spiel laden"
+                                   // 25 dlgGameList, above; 26..31 options dialogs
+extern int32_t dlgNewGame;         // 32 "Neues Spiel"
+extern int32_t dlgNetwork;         // 33 "Netzwerkspiel" (waiting room)
+extern int32_t dlgNetworkChoice;   // 34 "Netzwerkspiel" (choice)
+extern int32_t dlgNetworkJoin;     // 35 "Netzwerkspiel teilnehmen"
+extern int32_t dlgChatPanel;       // 36 "#chatpanel"
+                                   // 37 dlgMessage (shell_globals.h)
+extern int32_t dlgNetworkGames;    // 38 "Spiele im Netzwerk"
+extern int32_t dlgLobbyProgress;   // 39 the lobby progress window
+extern int32_t dlgInternet;        // 40 "Internetspiel"
+extern int32_t dlgNetworkCreate;   // 41 "Netzwerkspiel einleiten"
+extern int32_t dlgCredits;         // 42 the credits
+extern int32_t dlgPokerPanel;      // 43 "#pokerpanel"
+extern int32_t dlgRommeSortMenu;   // 44 "#sortiermenü_romme"
+extern int32_t dlgClusterPanel;    // 45 "#clusterpanel"
+                                   // 46..55 options dialogs
+extern int32_t dlgExtras;          // 56 "Extras"
+extern int32_t dlgTutorialPanel;   // 57 "#TutorialPanel"
+extern int32_t dlgTutorial;        // 58 the tutorial dialog
+// The engine's own first panel, filled by the build as the menu bar.
+extern int32_t dlgMenuBar;
 constexpr int32_t elMenuButton = 1;
-extern int32_t dlgHelpPanel;
-extern int32_t dlgTutorialPanel;
-extern int32_t dlgChatPanel;
-extern int32_t dlgGameMenu;       // "Spielmenü"
-extern int32_t dlgDisplay;        // "Anzeige"
-extern int32_t elSeatOrderList;   // its (hidden) direction selector "Richtung"
-extern int32_t dlgHelp;           // "Hilfe"
-extern int32_t dlgFarbPanel;      // "#farbpanel"
-extern int32_t dlgButtonPanel;    // "#buttonpanel"
-// Per game id the options dialog; the three fields are the same element numbers in each.
-extern LArray<int32_t, 0, gidNone - 1> dlgGameOptions;
-extern int32_t elPlayerNameEdit;   // the user's name
-extern int32_t elGenderList;       // entry 1 a woman's name, 2 a man's
-extern int32_t elDifficultyList;   // "Schwierigkeit": 1 "Anfänger", 2 "Normal", 3 "Profi"
+extern int32_t elHelpButton;       // 2, hidden at the end of the build
+extern int32_t elChatButton;       // 3
+extern int32_t elNameButton;       // 4
+// The engine's info dialog gets an extra text element from the build.
+extern int32_t elEngineInfoText;
+
+// Elements of the further dialogs that code refers to.
+extern LArray<int32_t, 1, 3> elCreditsLogos;  // the three logo pictures under the credits
+extern int32_t elGameMenuSave;     // "Speichern" of "Spielmenü"
+extern int32_t elCanastaTeams;     // "In Zweierteams spielen (gegenübersitzende Spieler)"
+extern int32_t elHelpPanelText;    // #helppanel: the in-game help text
+extern int32_t elHelpPanelClose;   // #helppanel: its close button
+extern int32_t elStatusText;       // #infopanel element 20 "SBSTRING"
+extern int32_t elMessageText;      // the message dialog's text (element 2)
+extern int32_t elMessageContinue;  // the message dialog's "Weiter" (element 3)
+extern int32_t elSaveName;         // "Speichern": the name to save under
+extern int32_t elHelpSearchEdit;   // "Hilfe": the search term
+extern int32_t elSeatOrderList;    // "Anzeige": the (hidden) direction selector "Richtung"
+// Name edits and gender choices of the network waiting room and of "Netzwerkspiel einleiten";
+// 0 until the network dialogs are built.
+extern int32_t elNetworkNameEdit;
+extern int32_t elNetworkGenderList;
+extern int32_t elNetworkCreateNameEdit;
+extern int32_t elNetworkCreateGenderList;
+
+// Per game id the options dialog and the elements of its common frame (0: none).
+using TGameElements = LArray<int32_t, 0, gidNone>;
+extern TGameElements dlgGameOptions;
+extern TGameElements elPlayerNameEdit;    // the user's name
+extern TGameElements elDifficultyList;    // "Schwierigkeit": 1 "Anfänger", 2 "Normal", 3 "Profi"
+extern TGameElements elPlayerCountList;   // "Spielerzahl"
+extern TGameElements elGenderList;        // entry 1 a woman's name, 2 a man's
+extern TGameElements elTabGroup;          // the page group
+extern TGameElements elBackButton;        // "Zurück"
+extern TGameElements elTabGeneralButton;  // "Allgemein"
+extern TGameElements elTabRulesButton;    // "Regeln"
+extern TGameElements elTabScoringButton;  // "Abrechnung" (Canasta)
 
 // [SECTION] building
 

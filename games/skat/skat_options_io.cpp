@@ -16,7 +16,7 @@ namespace {
 // seat's strength in the game state; "Normal" when neither holds one.
 int32_t seatStrength(int32_t seat) {
   int32_t d = dlgGameOptions[gidSkat];
-  int32_t s = d != 0 && elDifficultyList != 0 ? getTopIndex(d, elDifficultyList) : cg.gs.seatProfiles[seat].strength;
+  int32_t s = d != 0 && elDifficultyList[gidSkat] != 0 ? getTopIndex(d, elDifficultyList[gidSkat]) : cg.gs.seatProfiles[seat].strength;
   return s >= 1 && s <= 3 ? s : 2;
 }
 

@@ -24,7 +24,7 @@ class GameFlowTest : public DriverTest {
     registerGameCallbacks(testGameId, &hochCallbacks());
     hochLog() = THochLog{};
     playerCount = testGameSeats;
-    setElementText(dlgGameOptions[testGameId], elPlayerNameEdit, "Anna", 0);
+    setElementText(dlgGameOptions[testGameId], elPlayerNameEdit[testGameId], "Anna", 0);
   }
 
   void startList() {

@@ -85,11 +85,11 @@ TEST_F(GameStartTest, StartValuesOfTheListTotals) {
 
 TEST_F(GameStartTest, TheUsersVoiceFollowsTheGenderChoice) {
   playerCount = 2;
-  setTopIndex(dlgGameOptions[gidWar], elGenderList, 1);
+  setTopIndex(dlgGameOptions[gidWar], elGenderList[gidWar], 1);
   cg.startGame(gidWar, 0);
   EXPECT_EQ(femaleFlag, 1);
   EXPECT_EQ(cg.seatVoice[1], 2);
-  setTopIndex(dlgGameOptions[gidWar], elGenderList, 2);
+  setTopIndex(dlgGameOptions[gidWar], elGenderList[gidWar], 2);
   cg.startGame(gidWar, 0);
   EXPECT_EQ(femaleFlag, 0);
   EXPECT_EQ(cg.seatVoice[1], 5);
@@ -112,8 +112,8 @@ TEST_F(GameStartTest, APreparedGameIsCleared) {
   cg.gs.pendingMove = 3;
   sp[1].count = 5;
   sp[4].gliding = 1;
-  setTopIndex(dlgGameOptions[gidSkat], elDifficultyList, 1);
-  setElementText(dlgGameOptions[gidSkat], elPlayerNameEdit, "Paula", 0);
+  setTopIndex(dlgGameOptions[gidSkat], elDifficultyList[gidSkat], 1);
+  setElementText(dlgGameOptions[gidSkat], elPlayerNameEdit[gidSkat], "Paula", 0);
   cg.gs.optionsGameId = gidSkat;
   cg.gameId = gidSkat;
   cg.prepareNewGame();
