@@ -14,7 +14,7 @@ void Tglapp::FormMouseWheelDown(uint8_t shift, int32_t x, int32_t y) {
   switch (x) {
     case evStartup: startup(); break;
     case evClose: closeDown(); break;
-    case evBenchPrepare: takeRegisteredName(); break;
+    case evBenchPrepare: hardwareTestProgress(); break;
     case evFrame: main(false); break;
     default: break;
   }

@@ -43,6 +43,10 @@ class Tglapp {
 
   static void startup();    // -1
   static void closeDown();  // -5
+  // The first-start hardware test's events: -17 progress, -15 a test scene, -18 done.
+  static void hardwareTestProgress();
+  static void hardwareTestScene(int32_t scene);
+  static void hardwareTestDone();
 };
 
 // The main window: the engine's constructor, then the creation handler, with the event

@@ -4,6 +4,7 @@
 #include "engine/loading_screen.h"
 #include "engine/texts.h"
 #include "shell/main_window.h"
+#include "shell/player_names.h"
 
 void Tglapp::startup() {
   setLanguage("deutsch", 1);
@@ -28,3 +29,9 @@ void Tglapp::closeDown() {
   cg.saveHighscores();
   trace("OK");
 }
+
+void Tglapp::hardwareTestProgress() { takeRegisteredName(); }
+
+void Tglapp::hardwareTestScene(int32_t) {}
+
+void Tglapp::hardwareTestDone() {}
