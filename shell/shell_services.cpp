@@ -1,6 +1,8 @@
 // The shell's routines the core calls, as far as the core needs them now.
 #include "shell/shell_services.h"
 
+#include "engine/engine_services.h"
+
 namespace {
 std::string helpName;
 std::function<bool()> tutTickStandIn;
@@ -13,6 +15,12 @@ void setksize() {
 
 void loadenv(bool full) {
   (void)full;  // the table design and card pictures come with the display settings
+}
+
+void refreshPerspective() {
+  static bool told = false;
+  if (!told) trace("refreshPerspective: the display settings are not available");
+  told = true;
 }
 
 void checkupdownmoves(int flag) {

@@ -10,6 +10,8 @@
 void setksize();
 // Tglapp.loadenv: takes the display settings into envParam and reloads the table design.
 void loadenv(bool full);
+// refreshPerspective: follows a changed view of the table (display settings).
+void refreshPerspective();
 // Tglapp.checkupdownmoves: lifts the hand card under the pointer, lowers the others.
 void checkupdownmoves(int flag);
 // tutTick: the tutorial's per-tick driver; true when the game step may run this tick.

@@ -8,3 +8,5 @@ void pauseMusic() { logProtocol("pauseMusic: not available"); }
 void resumeMusic() { logProtocol("resumeMusic: not available"); }
 
 void resumeMusicIfActive() { logProtocol("resumeMusicIfActive: not available"); }
+
+void applyMusicChoice(bool) { logProtocol("applyMusicChoice: not available"); }

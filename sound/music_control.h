@@ -10,3 +10,6 @@ void resumeMusic();
 // TSoundContainer.resumeMusicIfActive: resumeMusic, but only while the main window is not
 // minimised and the application is active.
 void resumeMusicIfActive();
+// TSoundContainer.applyMusicChoice: starts, stops or changes the music after the settings
+// changed (reload: the display was switched or the textures reloaded).
+void applyMusicChoice(bool reload);
