@@ -5,6 +5,8 @@
 
 namespace {
 uint64_t state = 0x853c49e6748fea9bULL;
+bool seedFixed = false;
+uint64_t fixedSeed = 0;  // the seed of the next randomize() while seedFixed
 
 uint64_t next64() {
   uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
@@ -22,8 +24,19 @@ int32_t randomBelow(int32_t n) {
 }
 
 void randomize() {
+  if (seedFixed) {
+    state = fixedSeed++;
+    return;
+  }
   state = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 void randomSeed(uint64_t seed) { state = seed; }
+
+void randomFixSeed(uint64_t seed) {
+  seedFixed = true;
+  fixedSeed = seed;
+}
+
+void randomReleaseSeed() { seedFixed = false; }

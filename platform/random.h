@@ -15,3 +15,9 @@ void randomize();
 
 // Seeds the generator with a fixed value: the same seed gives the same draws.
 void randomSeed(uint64_t seed);
+
+// Makes every later randomize() deterministic: the n-th call seeds with seed + n. Programs
+// driven from outside (the window tests) fix their deals this way.
+void randomFixSeed(uint64_t seed);
+// Back to clock seeds.
+void randomReleaseSeed();

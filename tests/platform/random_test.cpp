@@ -35,3 +35,22 @@ TEST(Random, DrawsStayInRangeAndCoverIt) {
   EXPECT_EQ(randomBelow(0), 0);
   EXPECT_EQ(randomBelow(-3), 0);
 }
+
+TEST(Random, AFixedSeedMakesEveryRandomizeRepeatable) {
+  auto twoDeals = [] {
+    std::vector<int> v;
+    for (int deal = 0; deal < 2; deal++) {
+      randomize();
+      for (int i = 0; i < 5; i++) v.push_back(randomBelow(1000000));
+    }
+    return v;
+  };
+  randomFixSeed(9);
+  const auto a = twoDeals();
+  randomFixSeed(9);
+  EXPECT_EQ(twoDeals(), a);
+  EXPECT_NE(std::vector<int>(a.begin(), a.begin() + 5), std::vector<int>(a.begin() + 5, a.end()))
+      << "each randomize takes the next seed";
+  randomReleaseSeed();
+  EXPECT_NE(twoDeals(), a);
+}
