@@ -13,13 +13,24 @@
 namespace {
 bool dumped = false;
 
-void writePpm(const char* path, int32_t width, int32_t height, const std::vector<unsigned char>& rgb) {
+bool writePpm(const char* path, int32_t width, int32_t height, const std::vector<unsigned char>& rgb) {
   std::FILE* f = std::fopen(path, "wb");
-  if (!f) return;
+  if (!f) return false;
   std::fprintf(f, "P6\n%d %d\n255\n", int(width), int(height));
   for (int32_t row = height - 1; row >= 0; row--)  // GL reads from the bottom row up
     std::fwrite(&rgb[size_t(row) * size_t(width) * 3], 1, size_t(width) * 3, f);
-  std::fclose(f);
+  return std::fclose(f) == 0;
+}
+
+// The client area of the given GL buffer, rows from the bottom; false without a window.
+bool readClientArea(GLenum buffer, int32_t& width, int32_t& height, std::vector<unsigned char>& rgb) {
+  winClientSize(width, height);
+  if (width <= 0 || height <= 0) return false;
+  rgb.assign(size_t(width) * size_t(height) * 3, 0);
+  glReadBuffer(buffer);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  return true;
 }
 }  // namespace
 
@@ -29,11 +40,15 @@ void dumpFrameOnce() {
   if (!path || !*path) return;
   dumped = true;
   int32_t width = 0, height = 0;
-  winClientSize(width, height);
-  if (width <= 0 || height <= 0) return;
-  std::vector<unsigned char> rgb(size_t(width) * size_t(height) * 3);
+  std::vector<unsigned char> rgb;
+  if (readClientArea(GL_BACK, width, height, rgb)) writePpm(path, width, height, rgb);
+}
+
+bool dumpPresentedFrame(const char* path) {
+  if (!engineGLReady()) return false;
+  int32_t width = 0, height = 0;
+  std::vector<unsigned char> rgb;
+  const bool read = readClientArea(GL_FRONT, width, height, rgb);
   glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-  writePpm(path, width, height, rgb);
+  return read && writePpm(path, width, height, rgb);
 }

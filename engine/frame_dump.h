@@ -5,3 +5,7 @@
 
 // Called right before each buffer swap; writes the back buffer once per run.
 void dumpFrameOnce();
+
+// Writes the frame last presented (the front buffer) to path as a binary PPM; false without a
+// GL context or when the file cannot be written. For test programs that check a later frame.
+bool dumpPresentedFrame(const char* path);
