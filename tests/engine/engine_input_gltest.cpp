@@ -31,6 +31,7 @@
 #include "engine/pointer_input.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/program_copy.h"
+#include "tests/support/xdotool.h"
 
 namespace fs = std::filesystem;
 
@@ -39,17 +40,6 @@ constexpr const char* kProbeTitle = "Vitrel engine probe";
 constexpr int kScreenWidth = 1024;  // the Xvfb screen of the gl tests
 using program_copy::readAll;
 using program_copy::waitFor;
-
-// Runs xdotool with the arguments; its standard output.
-std::string xdotool(const std::string& args) {
-  std::string out;
-  FILE* p = ::popen(("xdotool " + args + " 2>/dev/null").c_str(), "r");
-  if (!p) return out;
-  char buf[256];
-  while (std::fgets(buf, sizeof buf, p)) out += buf;
-  ::pclose(p);
-  return out;
-}
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 

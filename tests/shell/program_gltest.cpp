@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "engine/loading_screen.h"
+#include "tests/support/ppm_picture.h"
 #include "tests/support/program_copy.h"
 
 namespace fs = std::filesystem;
@@ -26,27 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 using program_copy::readAll;
 using program_copy::waitFor;
-
-// A binary PPM as the hook writes it.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
-  TVTLPlainColour at(int x, int y) const {
-    const size_t i = (size_t(y) * size_t(width) + size_t(x)) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-  }
-};
-
-bool readPpm(const fs::path& path, Picture& p) {
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int maxValue = 0;
-  if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6" || p.width <= 0 || p.height <= 0)
-    return false;
-  in.get();
-  p.rgb.resize(size_t(p.width) * size_t(p.height) * 3);
-  return bool(in.read(reinterpret_cast<char*>(p.rgb.data()), std::streamsize(p.rgb.size())));
-}
 
 std::string text(TVTLPlainColour c) {
   return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
@@ -85,8 +65,8 @@ TEST(ProgramGL, StartsShowsTheLoadingScreenFirstAndClosesOnRequest) {
   ASSERT_TRUE(run.notFirstRun) << "the copy's vtlopt.dco carries the run marker \"first\" once";
   run.start();
   ASSERT_GT(run.pid, 0);
-  Picture first;
-  ASSERT_TRUE(waitFor([&] { return readPpm(run.dump, first); }, 30)) << "no first frame was presented";
+  PpmPicture first;
+  ASSERT_TRUE(waitFor([&] { return first.read(run.dump); }, 30)) << "no first frame was presented";
   EXPECT_EQ(first.width, 640);
   EXPECT_EQ(first.height, 480);
 
