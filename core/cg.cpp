@@ -2,3 +2,9 @@
 #include "core/cg.h"
 
 TCG cg;
+
+int32_t stat0 = 0, stat1 = 0, stat2 = 0, stat3 = 0, stat4 = 0;
+
+// Old Maid, the one game that lets the user take cards from another hand, is not built yet;
+// every other game selects from seat 1.
+int32_t TCG::lastActiveSeat() const { return 1; }

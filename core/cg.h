@@ -40,6 +40,7 @@ class TCG {
 
   // [SECTION] seats, names and voices (not saved)
   uint8_t lobbyGame = 0;     // 1 while the network game was arranged through the lobby
+  uint8_t internetMode = 0;  // internet play chosen; set by the network menus
   int32_t netTimeLimit = 0;  // 2..7: turn clock of 5, 10, 15, 20, 30, 60 s; below 2 none
   LArray<int32_t, 1, 8> seatVoice{};             // voice 1..6 per seat; others read as 4
   LArray<ShortString<100>, 1, 6> seatNames{};    // display name per seat (the seatName field;
@@ -104,6 +105,9 @@ class TCG {
   // totals and standings and asks the game whether its list is over.
   void endRound(const TGameResult& result);
 
+  // The seat whose hand the user selects cards from (core/cg.cpp).
+  int32_t lastActiveSeat() const;
+
   // Display texts (core/standings.cpp).
   std::string seatName(int seat) const;
   std::string seatNameFit(int seat, bool shorten, int wideMode = 0, bool narrow = false,
@@ -119,6 +123,10 @@ extern TCG cg;
 // Tick of the last TCG::showDecisionDialog; the computer waits twice the bubble time after
 // it before it acts for seat 1.
 extern uint32_t decisionShownTick;
+
+// Statistic counters of the games (won and lost games by kind); only the developer panel
+// shows them.
+extern int32_t stat0, stat1, stat2, stat3, stat4;
 
 // The ordinal text of a place: "f_1st", "f_2nd", "f_3rd", else the number + "f_xth".
 std::string placeText(int place);

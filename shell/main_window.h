@@ -47,6 +47,12 @@ class Tglapp {
   static void hardwareTestProgress();
   static void hardwareTestScene(int32_t scene);
   static void hardwareTestDone();
+
+  // Screens the event channel reaches: the in-game help (F1), the developer's test save (key
+  // "#") and the save and load dialogs' refresh after a typed character.
+  static void showinnerhelp();
+  static void dotestsave(bool quiet);
+  static void slrefresh();
 };
 
 // The main window: the engine's constructor, then the creation handler, with the event

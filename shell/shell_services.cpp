@@ -23,10 +23,6 @@ void refreshPerspective() {
   told = true;
 }
 
-void checkupdownmoves(int flag) {
-  (void)flag;  // the lifting of hand cards comes with the card table's picking
-}
-
 bool tutTick() { return tutTickStandIn ? tutTickStandIn() : true; }
 
 void setTutTickStandIn(std::function<bool()> standIn) { tutTickStandIn = std::move(standIn); }

@@ -12,7 +12,8 @@ void setksize();
 void loadenv(bool full);
 // refreshPerspective: follows a changed view of the table (display settings).
 void refreshPerspective();
-// Tglapp.checkupdownmoves: lifts the hand card under the pointer, lowers the others.
+// Tglapp.checkupdownmoves: lifts the hand card under the pointer, lowers the others
+// (shell/check_up_down_moves.cpp); the flag is not used.
 void checkupdownmoves(int flag);
 // tutTick: the tutorial's per-tick driver; true when the game step may run this tick.
 bool tutTick();

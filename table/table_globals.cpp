@@ -9,3 +9,4 @@ int32_t prevPickedPile = 0;
 int32_t prevPickedPileIndex = 0;
 int32_t prevHoveredCard = 0;
 int32_t drawPass = 0;
+std::string debugText;

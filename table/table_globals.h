@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Table input: 0 nothing awaited, 1 waits for the user (set by the core's decision panel),
 // 2 an action or a card move is under way (set by movecard and the table click), 3 Mau-Mau.
@@ -19,6 +20,8 @@ extern int32_t prevPickedPileIndex;
 // it with hoveredCard to raise and lower cards; a landing clears it.
 extern int32_t prevHoveredCard;
 
+// The pick's note for the developer panel.
+extern std::string debugText;
 // What the current drawing pass draws: 0 normal, 1 picking, 2 shadow volumes, 3 the engine's
 // shine pass, 4 mirror image, 6 seat decorations.
 extern int32_t drawPass;

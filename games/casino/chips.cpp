@@ -11,6 +11,8 @@ TChipSnapshot chipSnapshot{};
 TChipAnimationHandler chipAnimation;
 TChipGamesArea chipGames{};
 
+bool isChipGame() { return cg.gameId == gidPoker || cg.gameId == gidBlackjack; }
+
 void countChipStacks(TChipSnapshot& snapshot) { snapshot = TChipSnapshot{}; }
 
 void rebuildChipStacks() {}

@@ -10,6 +10,9 @@
 
 #include "platform/records.h"
 
+// Poker and Blackjack play with chips.
+bool isChipGame();
+
 // [SECTION] chip snapshot
 
 // One chip stack in the snapshot: chips of types 0..6 and the marker kinds of the row-6

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/cg.h"
+#include "games/casino/chips.h"
 #include "engine/window_shape.h"
 #include "engine/engine_form.h"
 #include "engine/text_width.h"
@@ -28,8 +29,6 @@ constexpr TGridCell seatCentres[7][5] = {
 constexpr TGridCell userSeatCentre{30, 32};
 
 int32_t cachedSeat = 0;
-
-bool isChipGame() { return cg.gameId == gidPoker || cg.gameId == gidBlackjack; }
 
 TGridCell seatCentre(int32_t seat, int32_t seats) {
   TGridCell c = seat == 1 ? userSeatCentre : seatCentres[seats][seat - 2];

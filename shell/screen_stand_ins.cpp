@@ -1,0 +1,43 @@
+// Stand-ins for the screens and the network services the event channel and the frame
+// handler reach before they are built: each writes one trace line and does nothing.
+#include "shell/screen_stand_ins.h"
+
+#include "engine/engine_services.h"
+#include "shell/main_window.h"
+
+namespace {
+void notAvailable(const char* what) { trace(std::string(what) + ": not available"); }
+}  // namespace
+
+void Tglapp::showinnerhelp() { notAvailable("Tglapp.showinnerhelp"); }
+
+void Tglapp::dotestsave(bool) { notAvailable("Tglapp.dotestsave"); }
+
+void Tglapp::slrefresh() { notAvailable("Tglapp.slrefresh"); }
+
+void tutShowEndDialog() { notAvailable("tutShowEndDialog"); }
+
+// [SECTION] network play
+
+void netSendChat(const std::string&) { notAvailable("TNetz.sendChat"); }
+
+void sendChatLine() { notAvailable("sendChatLine"); }
+
+void closeChatWindow() { notAvailable("closeChatWindow"); }
+
+int32_t netGamePhase() {
+  notAvailable("TNetz phase");
+  return 0;
+}
+
+void netTick() { notAvailable("TNetz.tick"); }
+
+void netCloseConnection() { notAvailable("TNetz.closeHost/closeClient"); }
+
+// The lobby client is created by the network screens; without it the lobby is offline,
+// which is the answer the frame handler relies on, so no trace.
+bool lobbyIsOnline() { return false; }
+
+void lobbyTick() { notAvailable("THTTPServer.tick"); }
+
+void lobbyJoinSelectedTable() { notAvailable("THTTPServer.handleButton"); }
