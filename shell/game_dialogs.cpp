@@ -7,6 +7,7 @@
 
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "shell/dialog_build.h"
 #include "shell/main_window.h"
 #include "shell/shell_globals.h"
 #include "shell/table_textures.h"
@@ -134,8 +135,15 @@ void buildDecisionPanel() {
   addDecisionRow(elDecisionRow7, {-160, -70, 20, 110, 200, 290, 380}, 87);
   addDecisionRow(elDecisionRow5, {-110, 0, 110, 220, 330}, 105);
   addDecisionRow(elDecisionRow6, {-180, -70, 40, 150, 260, 370}, 105);
+  // The stake steps: up and down by the small step, then by the large one.
   const int betY[4] = {10, 28, 10, 28};
-  for (int k = 1; k <= 4; k++) elBetButtons[k] = addElement(ekPicture, 100, betY[k - 1], "", 18, 18, 0.0f, 1.0f);
+  const uint8_t betStyle[4] = {28, 29, 16, 17};
+  for (int k = 1; k <= 4; k++) {
+    elBetButtons[k] = addStyledPicture(100, betY[k - 1], betStyle[k - 1]);
+    TVTLElement& el = elementOf(dlgInGame, elBetButtons[k]);
+    el.width = el.height = 18;
+    el.pressDepth = 0.008f;
+  }
   elDecisionText = addSimpleElement(ekLabel, -10, -35, "text");
   setElementPicture(dlgInGame, elDecisionText, 123);
 }

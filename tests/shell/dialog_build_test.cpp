@@ -225,6 +225,14 @@ TEST_F(DialogBuildTest, InfoPanelHasTwentyElementsAndTheDecisionPanelThirtyFour)
   EXPECT_EQ(dialogOf(dlgInGame).count, 34);
   EXPECT_EQ(elDecisionText, 34);
   EXPECT_EQ(elDecisionRow6[6], 29);
+  const uint8_t betStyles[4] = {28, 29, 16, 17};
+  for (int k = 1; k <= 4; k++) {
+    const TVTLElement& el = elementOf(dlgInGame, elBetButtons[k]);
+    EXPECT_EQ(elBetButtons[k], 29 + k);
+    EXPECT_EQ(el.subKind, betStyles[k - 1]);
+    EXPECT_EQ(el.width, 18);
+    EXPECT_EQ(el.height, 18);
+  }
   EXPECT_EQ(elMessageText, 2);
   EXPECT_EQ(elMessageContinue, 3);
   EXPECT_EQ(elHelpPanelText, 1);
