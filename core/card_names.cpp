@@ -1,7 +1,10 @@
 // Card names and small helpers shared by the games and the shell.
 #include "core/card_names.h"
 
+#include <utility>
+
 #include "core/card_order.h"
+#include "core/core_messages.h"
 #include "games/casino/poker.h"
 #include "platform/alert.h"
 #include "platform/random.h"
@@ -48,6 +51,38 @@ int fillShoe(int32_t deckCount, int ranks) {
 }
 
 }  // namespace
+
+void fillCardNameTables() {
+  for (auto& row : rankNameTable)
+    for (std::string& n : row) n.clear();
+  for (auto& row : suitNameTable)
+    for (std::string& n : row) n.clear();
+  // Keys of the three decks: French, German, English.
+  const char* const decks[3] = {"franz", "de", "en"};
+  const char* const suits[5] = {"", "kreuz", "pik", "herz", "karo"};
+  for (int deck = 1; deck <= 3; deck++)
+    for (int s = 1; s <= 4; s++)
+      suitNameTable[deck][s] = coreLookupText(std::string("f_") + decks[deck - 1] + "_farbname_" + suits[s]);
+  const std::pair<int, const char*> contracts[] = {{0, "Überreizt"},       {10, "Null"},
+                                                   {11, "Grand"},          {12, "Ramsch"},
+                                                   {14, "Kein Spiel"},     {15, "Obenabe"},
+                                                   {16, "Undenufe"},       {17, "Slalom"},
+                                                   {18, "Slalom Obenabe"}, {19, "Slalom Undenufe"}};
+  for (const auto& [code, name] : contracts) suitNameTable[1][code] = name;
+
+  // Ranks 1..14: the number cards by their value, the faces and the joker by their key.
+  const char* const faces[15] = {"", "", "", "", "bube", "dame", "könig", "", "as", "", "", "", "", "", "joker"};
+  const char* const words[15] = {"", "", "", "", "Jack", "Queen", "King", "", "Ace", "", "", "", "", "", "Joker"};
+  const char* const numbers[15] = {"", "7", "8", "9", "", "", "", "10", "", "2", "3", "4", "5", "6", ""};
+  for (int rank = 1; rank <= 14; rank++) {
+    const bool face = *faces[rank] != 0;
+    for (int deck = 1; deck <= 3; deck++)
+      rankNameTable[deck][rank] =
+          face ? coreLookupText(std::string("f_") + decks[deck - 1] + "_" + faces[rank]) : numbers[rank];
+    rankNameTable[4][rank] = coreLookupText(std::string("f_plural_") + (face ? faces[rank] : numbers[rank]));
+    rankNameTable[5][rank] = face ? words[rank] : numbers[rank];
+  }
+}
 
 std::string deckRankName(int rank) { return rankName(envParam.cardStyle, rank); }
 

@@ -9,11 +9,15 @@
 #include "core/cg.h"
 #include "platform/records.h"
 
-// Filled by the shell when it builds its dialogs. Rows are face styles: rank names
+// Filled by fillCardNameTables when the shell builds its dialogs. Rows are the blocks of
+// the flat tables (flat index (row - 1) * 21 + rank and (row - 1) * 31 + n): rank names
 // 1 French, 2 German, 3 English, 4 plural forms, 5 English words; suit names 1..3.
 // Row 1 of the suit names also holds the contract names by code (10 "Null", 11 "Grand", ...).
 extern LArray<LArray<std::string, 0, 20>, 1, 5> rankNameTable;
 extern LArray<LArray<std::string, 0, 30>, 1, 3> suitNameTable;
+// Both tables from the text table's suit, rank and plural keys and the fixed names; every
+// entry without a name is emptied.
+void fillCardNameTables();
 
 // 61 first names: female at 0..29, male at 30..59, 60 empty. firstNameCount names a half.
 extern LArray<ShortString<10>, 0, 60> firstNameTable;

@@ -2,12 +2,15 @@
 //
 // [SECTION] numbers
 // [SECTION] decision panel
-// [SECTION] table overlay
-// [SECTION] game list and further dialogs
+// [SECTION] building
 #include "shell/game_dialogs.h"
 
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "shell/dialog_build.h"
+#include "shell/main_window.h"
+#include "shell/shell_globals.h"
+#include "shell/table_textures.h"
 
 // [SECTION] numbers
 
@@ -120,6 +123,8 @@ void addDecisionRow(LArray<int32_t, 1, N>& row, const int (&xs)[N], int32_t widt
   for (int k = 1; k <= N; k++) row[k] = addDecisionButton(xs[k - 1], width, std::to_string(k).c_str());
 }
 
+}  // namespace
+
 void buildDecisionPanel() {
   dlgInGame = createDialog(290, 560, 0, 0, false, "#ingamedialog", false, 1, 2.0f);
   elDecisionContinue = addDecisionButton(65, 160, "!Weiter");
@@ -130,98 +135,58 @@ void buildDecisionPanel() {
   addDecisionRow(elDecisionRow7, {-160, -70, 20, 110, 200, 290, 380}, 87);
   addDecisionRow(elDecisionRow5, {-110, 0, 110, 220, 330}, 105);
   addDecisionRow(elDecisionRow6, {-180, -70, 40, 150, 260, 370}, 105);
+  // The stake steps: up and down by the small step, then by the large one.
   const int betY[4] = {10, 28, 10, 28};
-  for (int k = 1; k <= 4; k++) elBetButtons[k] = addElement(ekPicture, 100, betY[k - 1], "", 18, 18, 0.0f, 1.0f);
+  const uint8_t betStyle[4] = {28, 29, 16, 17};
+  for (int k = 1; k <= 4; k++) {
+    elBetButtons[k] = addStyledPicture(100, betY[k - 1], betStyle[k - 1]);
+    TVTLElement& el = elementOf(dlgInGame, elBetButtons[k]);
+    el.width = el.height = 18;
+    el.pressDepth = 0.008f;
+  }
   elDecisionText = addSimpleElement(ekLabel, -10, -35, "text");
   setElementPicture(dlgInGame, elDecisionText, 123);
 }
 
-// [SECTION] table overlay
+// [SECTION] building
 
-void buildTablePanel() {
-  dlgIPanel = createDialog(0, 0, 0, 600, false, "#ipanel", false, 0, 2.0f);
-  const int markY[8] = {470, 410, 350, 290, 230, 170, 110, 50};
-  for (int y : markY) addElement(ekPicture, 56, y, " ", 20, 60, 0.0f, 1.0f);
-  for (int k = 1; k <= 2; k++) elRoundIcons[k] = addElement(ekPicture, 56, 536, " ", 20, 60, 0.0f, 1.0f);
-  for (int k = 1; k <= 5; k++) elSuitIcons[k] = addElement(ekPicture, 56, 470, " ", 20, 60, 0.0f, 1.0f);
-  for (int k = 1; k <= 3; k++) elContractIcons[k] = addElement(ekPicture, 56, 470, " ", 20, 60, 0.0f, 1.0f);
-  for (int s = 1; s <= tableSeatSlots; s++) {
-    elSpeechBubble[s] = addSimpleElement(ekHiddenText, 20, 20, "");
-    elBubbleFrame[s] = addSimpleElement(ekHiddenText, 20, 20, "");
-    elTurnMarker[s] = addSimpleElement(ekLabel, 20, 20, "");
-    for (int32_t e : {elSpeechBubble[s], elBubbleFrame[s], elTurnMarker[s]}) setElementShown(dlgIPanel, e, 0);
-  }
-  for (int i = 0; i <= 54; i++) elActionButtons[i] = addElement(ekButton, 20 + 20 * i, 20, "_", 10, 10, 0.0f, 1.0f);
-  elTableHotspot = addElement(ekButton, 3, 20, "_", 10, 10, 0.0f, 1.0f);
-  for (int i = 1; i <= 6; i++) {
-    elSeatMarkers[i] = addElement(ekButton, 20 + 20 * i, 50, "_", 10, 10, 0.0f, 1.0f);
-    setElementShown(dlgIPanel, elSeatMarkers[i], 0);
-  }
-  elTableInfoText = addSimpleElement(ekLabel, -2, 250, std::string(61, '-'));
-  setElementPicture(dlgIPanel, elTableInfoText, 124);
-  addSimpleElement(ekLabel, 0, 0, "");
-  addElement(ekLabel, 5, 550, std::string(1, char(19)), 10, 10, 0.0f, 1.0f);
-}
-
-// [SECTION] game list and further dialogs
-
-void buildGameList() {
-  dlgGameList = createStandardDialog(1, "Spielliste");
-  dialogOf(dlgGameList).stayOpen = 1;
-  addElement(ekPicture, 242, 440, "Weiter", 196, 40, 0.0f, 1.3f);  // element 2
-  elGameList1 = addElement(ekTable, 20, 100, "Spielliste", 580, 180, 0.0f, 1.0f);
-  elGameList2 = addElement(ekTable, 20, 325, "Spielliste", 580, 60, 0.0f, 1.0f);
-  elGameListCaption = addElement(ekLabel, 16, 401, "", 600, 28, 0.0f, 1.0f);
-}
-
-// One options dialog with the three fields the core reads.
-int32_t buildOptionsDialog(int g) {
-  int32_t d = createStandardDialog(1, "Optionen");
-  elPlayerNameEdit[g] = addElement(ekEdit, 20, 60, "", 200, 30, 0.0f, 1.0f);
-  elGenderList[g] = addElement(ekSelector, 20, 100, "", 200, 30, 0.0f, 1.0f);
-  addItem(elGenderList[g], "Weiblich", 0);
-  addItem(elGenderList[g], "Männlich", 0);
-  setTopIndex(d, elGenderList[g], 2);
-  elDifficultyList[g] = addElement(ekSelector, 20, 140, "", 200, 30, 0.0f, 1.0f);
-  for (const char* level : {"Anfänger", "Normal", "Profi"}) addItem(elDifficultyList[g], level, 0);
-  setTopIndex(d, elDifficultyList[g], 2);
-  return d;
-}
-
-void buildFurtherDialogs() {
-  dlgMenuBar = createDialog(740, 0, 60, 600, false, "#menubar", false, 0, 2.0f);
-  addElement(ekPicture, 0, 0, "", 40, 40, 0.0f, 1.0f);  // the menu button
-  dlgHelpPanel = createDialog(105, 20, 590, 120, false, "#helppanel", false, 10, 2.0f);
-  dlgTutorialPanel = createDialog(105, 20, 590, 120, false, "#TutorialPanel", false, 10, 2.0f);
-  dlgChatPanel = createDialog(185, 230, 440, 85, false, "#chatpanel", false, 0, 2.0f);
-  dlgFarbPanel = createDialog(300, 500, 0, 0, false, "#farbpanel", false, 0, 2.0f);
-  dlgButtonPanel = createDialog(370, 560, 0, 0, false, "#buttonpanel", false, 0, 2.0f);
-  addElement(ekButton, 0, 0, "!Weiter", 150, 35, 0.0f, 1.0f);
-  dlgGameMenu = createStandardDialog(0, "Spielmenü");
-  dlgHelp = createStandardDialog(1, "Hilfe");
-  dlgDisplay = createStandardDialog(1, "Anzeige");
-  elSeatOrderList = addElement(ekSelector, 20, 60, "", 200, 30, 0.0f, 1.0f);
-  addItem(elSeatOrderList, "Im Uhrzeigersinn", 0);
-  addItem(elSeatOrderList, "Gegen den Uhrzeigersinn", 0);
-  setTopIndex(dlgDisplay, elSeatOrderList, 1);
-  setElementVisible(dlgDisplay, elSeatOrderList, 0);
-  for (int g = 0; g < gidNone; g++) dlgGameOptions[g] = buildOptionsDialog(g);
-}
-
-}  // namespace
-
-void buildGameDialogs() {
-  buildDecisionPanel();
-  buildTablePanel();
-  buildGameList();
-  buildFurtherDialogs();
-}
+void buildGameDialogs() { Tglapp::diagcreate(); }
 
 void clearGameDialogNumbers() {
-  for (int32_t* d : {&dlgInGame, &dlgIPanel, &dlgGameList, &dlgMenuBar, &dlgHelpPanel, &dlgTutorialPanel,
-                     &dlgChatPanel, &dlgGameMenu, &dlgDisplay, &dlgHelp, &dlgFarbPanel, &dlgButtonPanel})
-    *d = 0;
+  for (int32_t* n :
+       {&dlgInGame, &elDecisionContinue, &elDecisionOption8, &elDecisionText, &dlgIPanel, &elTableHotspot,
+        &elTableInfoText, &dlgGameList, &elGameList1, &elGameList2, &elGameListCaption, &dlgFirstOptions,
+        &dlgFpsPanel, &dlgHelpPanel, &dlgMainMenu, &dlgHighscore, &dlgHelp, &dlgSkatSortMenu, &dlgKontra,
+        &dlgBockRamsch, &dlgMoney, &dlgDisplay, &dlgOptions, &dlgGameMenu, &dlgStartScreen, &dlgFarbPanel,
+        &dlgTextPanel, &dlgButtonPanel, &dlgInfoPanel, &dlgSave, &dlgLoad, &dlgNewGame, &dlgNetwork,
+        &dlgNetworkChoice, &dlgNetworkJoin, &dlgChatPanel, &dlgMessage, &dlgNetworkGames, &dlgLobbyProgress,
+        &dlgInternet, &dlgNetworkCreate, &dlgCredits, &dlgPokerPanel, &dlgRommeSortMenu, &dlgClusterPanel,
+        &dlgExtras, &dlgTutorialPanel, &dlgTutorial, &dlgMenuBar, &elHelpButton, &elChatButton, &elNameButton,
+        &elEngineInfoText, &elGameMenuSave, &elCanastaTeams, &elHelpPanelText, &elHelpPanelClose, &elStatusText,
+        &elMessageText, &elMessageContinue, &elSaveName, &elHelpSearchEdit, &elSeatOrderList, &elNetworkNameEdit,
+        &elNetworkGenderList, &elNetworkCreateNameEdit, &elNetworkCreateGenderList})
+    *n = 0;
+  auto zero = [](auto& array) {
+    for (int32_t& e : array) e = 0;
+  };
+  zero(elDecisionRow2);
+  zero(elDecisionRow3);
+  zero(elDecisionRow4);
+  zero(elDecisionRow7);
+  zero(elDecisionRow5);
+  zero(elDecisionRow6);
+  zero(elBetButtons);
+  zero(elRoundIcons);
+  zero(elSuitIcons);
+  zero(elContractIcons);
+  zero(elSpeechBubble);
+  zero(elBubbleFrame);
+  zero(elTurnMarker);
+  zero(elActionButtons);
+  zero(elSeatMarkers);
+  zero(elCreditsLogos);
   for (TGameElements* t : {&dlgGameOptions, &elPlayerNameEdit, &elDifficultyList, &elPlayerCountList, &elGenderList,
                            &elTabGroup, &elBackButton, &elTabGeneralButton, &elTabRulesButton, &elTabScoringButton})
-    for (int32_t& e : *t) e = 0;
+    zero(*t);
+  clearDialogTextures();
 }

@@ -1,8 +1,8 @@
 // The main window's dialogs and elements that the card-game core fills and reads: the
 // decision panel, the table overlay panel "#ipanel", the game list, the menu bar, the small
-// panels, and per game the options dialog's name, gender and strength fields. Numbers are
-// 0 until buildGameDialogs made the dialogs; the core leaves a dialog alone while its
-// number is 0.
+// panels, the further dialogs in build order, and per game the options dialog's name, gender
+// and strength fields. Numbers are 0 until the dialog build made the dialogs; the core leaves
+// a dialog alone while its number is 0.
 //
 // [SECTION] decision panel "#ingamedialog"
 // [SECTION] table overlay "#ipanel"
@@ -139,9 +139,11 @@ extern TGameElements elTabScoringButton;  // "Abrechnung" (Canasta)
 
 // [SECTION] building
 
-// Creates the dialogs above in the engine, in the numbering the core relies on, and notes
-// their numbers. The table overlay's looks (pictures, textures) come with the shell's full
-// dialog build; here the elements exist with their kinds, places and captions.
+// The decision panel "#ingamedialog" at its place in the dialog build.
+void buildDecisionPanel();
+// The whole dialog build (Tglapp.diagcreate); also what headless tests of the core use.
+// Without the engine's own dialogs the menu bar and the info dialog's additions are left out.
 void buildGameDialogs();
-// Forgets every number (after the engine's dialogs were thrown away).
+// Forgets every number above, and the texture numbers the build loads (after the engine's
+// dialogs were thrown away).
 void clearGameDialogNumbers();

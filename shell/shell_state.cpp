@@ -1,10 +1,14 @@
 // Owner of the screen mode, the gender flag and the game name tables.
 #include "shell/shell_state.h"
 
+#include "core/cg.h"
 #include "core/core_messages.h"
+#include "core/game_areas.h"
 
 uint8_t screenMode = 0;
 uint8_t femaleFlag = 0;
+TGameId editionGame = gidSkat;
+uint8_t editionAllGames = 0;
 namespace {
 
 // name: a text key ("f_...") or the literal name.
@@ -45,7 +49,7 @@ namespace {
 void fillRow(int g) {
   const TGameNameRow& r = gameNameRows[g];
   std::string name = r.name;
-  gameNames[g] = name.rfind("f_", 0) == 0 ? coreLookupText(name) : name;
+  gameNames[g] = (name.rfind("f_", 0) == 0 ? coreLookupText(name) : name).substr(0, gameNameMax);
   gameKeys[g] = r.key;
   gameCodes[g] = r.code;
 }
@@ -58,4 +62,15 @@ void fillGameNames() {
 
 void resetGameNames() {
   for (int g : {gidSchnapsen, gidBlackjack, gidRomme}) fillRow(g);
+  // A variant is played under its base id; the menus and highscores know it by its own.
+  struct TVariant {
+    TGameId base, variant;
+  };
+  for (TVariant v : {TVariant{gidRomme, gidGinRummy}, TVariant{gidBlackjack, gidSiebzehnUndVier},
+                     TVariant{gidSchnapsen, gidSechsundsechzig}})
+    if (cg.gameId == v.base && gameAreas.variantFlag && gameAreas.variantFlag(v.variant)) {
+      cg.gameId = v.variant;
+      cg.gs.optionsGameId = v.variant;
+      return;
+    }
 }

@@ -14,14 +14,21 @@
 extern uint8_t screenMode;
 // The user's name is a woman's name; the game start takes it from the options dialog.
 extern uint8_t femaleFlag;
+// The featured game the program is built around (18: every game offered on the start
+// screen), and whether the start screen's grid holds every game. Set by the dialog build.
+extern TGameId editionGame;
+extern uint8_t editionAllGames;
 
-// Display names, file-name keys and saved-game codes by game id. The game start copies a
+// Display names, file-name keys and saved-game codes by game id, at most gameNameMax
+// characters each. The game start copies a
 // variant's row into its base row; resetGameNames puts the base rows back.
 extern LArray<std::string, 0, gidNone - 1> gameNames;
 extern LArray<std::string, 0, gidNone - 1> gameKeys;
 extern LArray<std::string, 0, gidNone - 1> gameCodes;
+constexpr size_t gameNameMax = 50;
 
 // Fills the three tables (names of some games come from the text table).
 void fillGameNames();
-// Tglapp.resetGameNames: the rows of Schnapsen, Blackjack and Rommé back to their own.
+// Tglapp.resetGameNames: the rows of Schnapsen, Blackjack and Rommé back to their own, and
+// a variant that ran under its base game (flag set) becomes the current and options game.
 void resetGameNames();
