@@ -164,9 +164,8 @@ void closeFree(const char* label, const char* standIn) {
 
 void Tglapp::closeDown() {
   freeCardAIs();
-  // The music player and its worker are not built: nothing plays and no worker runs
-  // (cg.musicWorker stays empty), so there is nothing to stop or to signal.
-  if (cg.musicWorker != nullptr) announceStandIn("closeDown: music worker end");
+  // The music player and its worker (cg.musicWorker) are not built yet.
+  announceStandIn("closeDown: music stop, music worker end");
   closeSave("unit1.onclose(-5).SAVEALL", [] { saveDialogStates(); });
   closeSave("unit1.onclose(-5).SAVESETTZ", [] { cg.saveHighscores(); });  // Tglapp.savesettz
   closeFree("unit1.onclose(-5).K12_FREE", "closeDown: k12");
