@@ -15,6 +15,7 @@
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
 #include "table/stacks.h"
+#include "tests/engine/temp_folder.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ class DecisionPanelTest : public ::testing::Test {
     cg.gs.getBlender = {};
     decisionPanelClick(element);
   }
+
+  TempProgramFolder folder;  // the traces and logs of a test stay in its own folder
 };
 
 // Elements 1..34 in build order and the option each stands for (0: none).

@@ -17,6 +17,7 @@
 #include "shell/panels.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
+#include "tests/engine/temp_folder.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ class PanelsTest : public ::testing::Test {
     for (int i = 1; i <= sp[stack].count; i++) out.emplace_back(sp[stack].slots[i].card.t, sp[stack].slots[i].card.f);
     return out;
   }
+
+  TempProgramFolder folder;  // the traces and logs of a test stay in its own folder
 };
 
 TEST_F(PanelsTest, TheHelpPanelsCloseButtonAlsoClosesTheTutorialPanel) {
