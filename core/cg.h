@@ -45,6 +45,8 @@ class TCG {
   LArray<int32_t, 1, 8> seatVoice{};             // voice 1..6 per seat; others read as 4
   LArray<ShortString<100>, 1, 6> seatNames{};    // display name per seat (the seatName field;
                                                  // the name is taken by TCG::seatName)
+  std::string userName;   // seat 1's name, at most 255 characters; the shell's start-up
+  uint8_t userVoice = 0;  // seat 1's voice 1..6 (1..3 female); the shell's start-up
 
   // [SECTION] game state, highscores, workers
   TGameState gs{};

@@ -19,6 +19,7 @@
 #include "core/game_list.h"
 #include "core/game_list_dialog.h"
 #include "engine/dialogs.h"
+#include "engine/element_activation.h"
 #include "engine/elements.h"
 #include "engine/engine_events.h"
 #include "engine/engine_services.h"
@@ -27,7 +28,6 @@
 #include "games/casino/chips.h"
 #include "net/net_transport.h"
 #include "shell/game_dialogs.h"
-#include "shell/game_list_screen.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "sound/sound_events.h"
@@ -160,6 +160,8 @@ bool endStepRuns(const TCG& c) {
 
 // A result replayed after loading: the next game of the list starts at once.
 void continueAfterReplay(TCG& c) {
+  // The continue button is pressed through the engine, as the user would press it.
+  if (dlgGameList != 0) activateElement(dlgGameList, elGameListContinue);
   // The poker counter's round is counted here once poker exists.
   if (dlgGameList != 0) hideDialog(dlgGameList);
   c.setMenuButtonCaption(1);
@@ -210,7 +212,8 @@ void finishedGameEnd(TCG& c, const std::string& resultText) {
   }
   if (!isNetGame() && screenMode != 0 && dlgGameList != 0) {
     openDialog(dlgGameList);
-    if (c.gs.tutorialMode) gameListContinuePressed();  // the tutorial goes on without waiting
+    // The tutorial goes on without waiting: its continue button is pressed through the engine.
+    if (c.gs.tutorialMode) activateElement(dlgGameList, elGameListContinue);
   }
 }
 

@@ -230,7 +230,17 @@ std::string dialogStateFileName(int32_t dialog) {
 
 void saveDialogStates() {
   replaceFile(indexesFile(), "");
-  for (int32_t n = appopt.di_vtlgrafik + 1; n <= vtl.diags.count(); ++n) saveDialogState(n, dialogStateFileName(n));
+  // One file that cannot be written must not cost the settings of the dialogs after it: the
+  // others are still written, then the first failure is raised.
+  std::optional<EInOutError> firstFailure;
+  for (int32_t n = appopt.di_vtlgrafik + 1; n <= vtl.diags.count(); ++n) {
+    try {
+      saveDialogState(n, dialogStateFileName(n));
+    } catch (const EInOutError& e) {
+      if (!firstFailure) firstFailure = e;
+    }
+  }
+  if (firstFailure) throw *firstFailure;
 }
 
 void loadDialogStates() {

@@ -31,7 +31,8 @@ bool loadDialogState(int32_t dialog, const std::string& fileName, int32_t pageFi
 std::string dialogStateFileName(int32_t dialog);
 
 // Recreates indexes.txt empty and writes the state file of every dialog after the engine's own
-// (appopt.di_vtlgrafik + 1 up to the last).
+// (appopt.di_vtlgrafik + 1 up to the last). A file that cannot be written does not stop the
+// others; the first such failure is raised (EInOutError) once all were tried.
 void saveDialogStates();
 
 // Reads the same files into the same dialogs, except vtl.stateExclusions and dialogs whose

@@ -63,9 +63,19 @@ void setKeyDialog(int32_t dialog) { vtl.keyDialog = dialog; }
 
 bool isTerminating() { return vtl.engineState == esTerminating; }
 
-void traceStep(std::string_view) {}
+namespace {
+std::function<void(std::string_view)> traceListener;
+}
 
-void trace(std::string_view) {}
+void traceStep(std::string_view text) {
+  if (traceListener) traceListener(text);
+}
+
+void trace(std::string_view text) {
+  if (traceListener) traceListener(text);
+}
+
+void setTraceListener(std::function<void(std::string_view)> listener) { traceListener = std::move(listener); }
 
 void logProtocol(std::string_view text) { writeProtocol("ab", std::string(text) + "\r\n"); }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,8 @@ std::string glInfoText(const std::array<int32_t, 7>& values);
 // Progress traces: the texts are passed and nothing is kept.
 void traceStep(std::string_view text);
 void trace(std::string_view text);
+// Tests listen to the traces (traceStep and trace alike, in order); empty: nobody listens.
+void setTraceListener(std::function<void(std::string_view)> listener);
 
 // Appends the text and CR LF to "proto3.txt" in the program folder, creating the file when it
 // is missing. Never raises: a trace must not stop the program.

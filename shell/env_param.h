@@ -22,6 +22,10 @@ struct TEnvParam {
   int32_t shadeMode = 0;      // unplayable cards: 1 "Nicht", 2 "Dunkel", 3 "Transparent",
                               // 4 "Dunkel&Transp."; loadenv sets 1 (4 in Skat)
   int32_t perspective = 0;    // view of the table: 1 "Von oben", 2 "Seitlich", else normal
+  int32_t reflection = 0;     // strength of the table top's mirror image, 0 none; param.txt
+                              // "reflection=", the developer panel's +/- by 5
+  int32_t reflectionOff = 0;  // height over which a card's mirror image fades; param.txt
+                              // "ref_weg=", the developer panel's +/- by 1
 };
 
 extern TEnvParam envParam;

@@ -13,6 +13,7 @@
 #include "engine/loading_screen.h"
 #include "engine/message_box.h"
 #include "engine/texts.h"
+#include "games/skat/skat_ai.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
 #include "platform/window.h"
@@ -43,6 +44,8 @@ std::string executableTitle() {
 void registerOggFilters() {}
 }  // namespace
 
+void announceStandIn(const std::string& what) { trace(what + ": not available"); }
+
 // [SECTION] creation
 
 void Tglapp::FormCreate() {
@@ -54,11 +57,15 @@ void Tglapp::FormCreate() {
   vtl.keyboardNavigation = true;
   startTick = getTickCount();
   keyBuffer.clear();
-  // The long-lived objects of the other subsystems (help containers, meld table, sound,
-  // network, poker memory) are created here as they are built; cg is program-wide.
+  // cg, soundContainer, the chip animation (animationHandler) and netTransport are
+  // program-wide objects of their subsystems and exist from the start.
+  announceStandIn("FormCreate: music worker, helpContainer, ingameHelpContainer, k12, scReader, pokerCounter");
+  announceStandIn("FormCreate: pokerCounter.reset, loadPreflopTable");
+  announceStandIn("FormCreate: clusterer (\\data\\brain.txt)");
   if (!vtl.onCloseQuery) vtl.onCloseQuery = Tglapp::ccapp;
   playerName.clear();
   Setnames();
+  logSkatAIInit();
 }
 
 void createMainWindow() {
@@ -79,7 +86,7 @@ bool Tglapp::wirklichbeenden() {
 
 bool Tglapp::ccapp() {
   if (isNetGame() && !wirklichbeenden()) return false;
-  // A network game drops its connection here once the transport exists.
+  if (isNetGame()) announceStandIn("ccapp: closeClient");
   vtl.exitGranted = true;
   return true;
 }

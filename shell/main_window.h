@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/cards.h"
+
 class Tglapp {
  public:
   // Tglapp.FormCreate: runs after the engine's constructor.
@@ -38,8 +40,9 @@ class Tglapp {
   static void mouseout(int32_t dialog, int32_t element);
   // Tglapp.specialKey13: Enter on a list box of the lobby or LAN list.
   static void specialKey13(int32_t dialog, int32_t element);
-  // Tglapp.ktausch: swaps the developer's view of the hands.
-  static void ktausch();
+  // Tglapp.ktausch: the developer's swap of two cards between the hands of seats
+  // 1..playerCount (the last place of each wins); nothing changes when either is missing.
+  static void ktausch(TCard a, TCard b);
 
   static void startup();    // -1
   static void closeDown();  // -5
@@ -55,6 +58,11 @@ class Tglapp {
   static void slrefresh();
 };
 
+// The scene drawing of the hardware test's -15 (drawTableScene); tests count the calls
+// through their own. Empty puts drawTableScene back.
+using TSceneDrawer = void (*)(int32_t mode, bool benchmark);
+void setHardwareTestSceneDrawer(TSceneDrawer drawer);
+
 // The main window: the engine's constructor, then the creation handler, with the event
 // channel connected before anything can send.
 void createMainWindow();
@@ -69,3 +77,7 @@ extern uint32_t startTick;
 extern std::string keyBuffer;
 // GetTickCount of the last element click (the double-click rule).
 extern uint32_t lastClickTick;
+
+// A part of another subsystem that the main window would call here is not built yet: one
+// trace line "<what>: not available".
+void announceStandIn(const std::string& what);

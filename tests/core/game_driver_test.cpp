@@ -6,6 +6,7 @@
 #include "core/decision_panel.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "engine/stopwatch.h"
 #include "platform/random.h"
 #include "shell/shell_services.h"
 #include "games/skat/stack_sync.h"
@@ -184,6 +185,25 @@ TEST_F(DriverPartsTest, AComputerMoveLeavesTheStacksAsTheyWereExceptInSkat) {
   cg.gameTick();
   EXPECT_EQ(moves, 2);
   EXPECT_EQ(sp[2].count, 0) << "Skat keeps what its player did";
+}
+
+TEST_F(DriverPartsTest, TheStopwatchSlotsGetTheTimesOfTheComputerMoveAndTheGameStep) {
+  startStopwatch(4);
+  table.aiMove = [] {
+    advanceFakeTick(30);
+    cg.submitAction(2, 0, 7);
+  };
+  table.gameStep = [](TGameState&) { advanceFakeTick(12); };
+  cg.seatRecords[2].kind = seatKindComputer;
+  cg.gs.akspieler = 2;
+  cg.gs.awaitingAction = 2;
+  cg.gs.lastStepTick = getTickCount() - aiDelay;
+  cg.gameTick();  // the elapsed time is taken
+  cg.gameTick();  // the seat moves, then the step runs
+  EXPECT_EQ(stopwatch.totals[3], 30u) << "the computer move";
+  EXPECT_EQ(stopwatch.totals[2], 12u) << "the game step";
+  EXPECT_EQ(stopwatch.totals[4], 0u) << "the snapshot takes no time on the fake clock";
+  EXPECT_EQ(stopwatch.totals[1], 0u);
 }
 
 TEST_F(DriverPartsTest, TheComputerWaitsLongerWhenItActsForTheUser) {

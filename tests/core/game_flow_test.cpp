@@ -3,10 +3,14 @@
 // highscores, and a save in the middle of a game that a load continues to the same end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "core/game_list.h"
 #include "engine/dialogs.h"
+#include "engine/engine_events.h"
 #include "engine/elements.h"
 #include "platform/paths.h"
 #include "shell/game_list_screen.h"
@@ -105,6 +109,11 @@ class GameFlowTest : public DriverTest {
     return s;
   }
 
+  void TearDown() override {
+    setEngineEventHandler(nullptr);
+    DriverTest::TearDown();
+  }
+
   int32_t userKontra = -1;
 };
 
@@ -152,7 +161,22 @@ TEST_F(GameFlowTest, PlaysAWholeListHeadless) {
   EXPECT_EQ(cg.highscores[testGameId][1][1].points, cg.gs.matchScore[1]);
 }
 
+// The element events the engine sent to the main window's receiver.
+std::vector<std::pair<int32_t, int32_t>> heardElementEvents;
+
+// The main window's event channel hands the game list's continue button to the shell while
+// the list is open; this receiver does the same for that one element.
+void routeGameListContinue() {
+  heardElementEvents.clear();
+  setEngineEventHandler([](uint8_t, int32_t d, int32_t e) {
+    if (d <= 0) return;
+    heardElementEvents.emplace_back(d, e);
+    if (d == dlgGameList && e == elGameListContinue && dialogOf(dlgGameList).open) gameListContinuePressed();
+  });
+}
+
 TEST_F(GameFlowTest, InTheTutorialTheGameListDoesNotWait) {
+  routeGameListContinue();
   startList();
   cg.gs.tutorialMode = 1;
   TGameResult r;
@@ -260,3 +284,22 @@ TEST_F(GameFlowTest, AGameSavedAfterItsEndStartsTheNextGameWhenLoaded) {
 }
 
 }  // namespace
+
+TEST_F(GameFlowTest, ALoadedGameThatHadEndedPressesTheContinueButtonThroughTheEngine) {
+  startList();
+  playToGameEnd();
+  ASSERT_FALSE(HasFatalFailure());
+  std::string base = programPath("\\save\\gedrueckt");
+  ASSERT_FALSE(cg.saveGame(base, "gedrueckt", true));
+  hideDialog(dlgGameList);
+  routeGameListContinue();
+  cg = blank();
+  clearStacks();
+  cg.gameId = testGameId;
+  screenMode = 1;
+  ASSERT_TRUE(cg.loadGame(base));
+  const auto pressed = std::count(heardElementEvents.begin(), heardElementEvents.end(),
+                                  std::make_pair(dlgGameList, elGameListContinue));
+  EXPECT_EQ(pressed, 1) << "the continue button, once";
+  EXPECT_EQ(cg.gs.dealer, 2) << "the next game started once";
+}
