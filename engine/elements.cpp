@@ -63,6 +63,10 @@ void setElementShown(int32_t d, int32_t e, uint8_t value) {
   el.visible = value;
   el.showAnim.shown = value;
   el.showAnim.target = value;
+  // At once means no fade is left running either: a shown element is drawn fully opaque even
+  // when its last animation had faded it out.
+  el.showAnim.state = 0;
+  el.showAnim.progress = value != 0 ? 1.0f : 0.0f;
 }
 
 bool isElementVisible(int32_t d, int32_t e) {

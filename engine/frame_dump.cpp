@@ -12,6 +12,7 @@
 
 namespace {
 bool dumped = false;
+std::string requested;  // a later frame to write; empty none
 
 bool writePpm(const char* path, int32_t width, int32_t height, const std::vector<unsigned char>& rgb) {
   std::FILE* f = std::fopen(path, "wb");
@@ -35,20 +36,20 @@ bool readClientArea(GLenum buffer, int32_t& width, int32_t& height, std::vector<
 }  // namespace
 
 void dumpFrameOnce() {
-  if (dumped || !engineGLReady()) return;
+  if (!engineGLReady()) return;
+  int32_t width = 0, height = 0;
+  std::vector<unsigned char> rgb;
+  if (!requested.empty()) {
+    if (readClientArea(GL_BACK, width, height, rgb)) writePpm(requested.c_str(), width, height, rgb);
+    requested.clear();
+  }
+  if (dumped) return;
   const char* path = std::getenv("SKAT_FRAME_DUMP");
   if (!path || !*path) return;
   dumped = true;
-  int32_t width = 0, height = 0;
-  std::vector<unsigned char> rgb;
   if (readClientArea(GL_BACK, width, height, rgb)) writePpm(path, width, height, rgb);
 }
 
-bool dumpPresentedFrame(const char* path) {
-  if (!engineGLReady()) return false;
-  int32_t width = 0, height = 0;
-  std::vector<unsigned char> rgb;
-  const bool read = readClientArea(GL_FRONT, width, height, rgb);
-  glReadBuffer(GL_BACK);
-  return read && writePpm(path, width, height, rgb);
-}
+void requestFrameDump(const std::string& path) { requested = path; }
+
+bool frameDumpDone() { return requested.empty(); }

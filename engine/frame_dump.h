@@ -3,9 +3,14 @@
 // test can check what the program showed first.
 #pragma once
 
-// Called right before each buffer swap; writes the back buffer once per run.
+#include <string>
+
+// Called right before each buffer swap; writes the back buffer once per run, and again for a
+// request.
 void dumpFrameOnce();
 
-// Writes the frame last presented (the front buffer) to path as a binary PPM; false without a
-// GL context or when the file cannot be written. For test programs that check a later frame.
-bool dumpPresentedFrame(const char* path);
+// Asks for the next frame presented to be written to path as well (test programs that check a
+// later frame); the request is served by dumpFrameOnce before the swap.
+void requestFrameDump(const std::string& path);
+// The request has been written (or none was made).
+bool frameDumpDone();

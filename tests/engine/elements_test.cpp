@@ -130,6 +130,20 @@ TEST_F(ElementTest, FlagsAndIndexes) {
   EXPECT_THROW(setElementChecked(d_, 0, 1), ERangeError);
 }
 
+TEST_F(ElementTest, AnElementShownAtOnceIsDrawnOpaqueAfterItsDialogFadedItOut) {
+  const int32_t button = addSimpleElement(ekButton, 0, 0, "b");
+  TVTLAnimation& anim = elementOf(d_, button).showAnim;
+  anim = TVTLAnimation{};
+  anim.state = 2;  // its dialog was closed: the element was fading out
+  anim.progress = 0.3f;
+  setElementShown(d_, button, 1);
+  EXPECT_EQ(anim.state, 0);
+  EXPECT_FLOAT_EQ(anim.progress, 1.0f) << "a decision button shown at once must not stay transparent";
+  setElementShown(d_, button, 0);
+  EXPECT_FLOAT_EQ(anim.progress, 0.0f);
+  EXPECT_FALSE(isElementVisible(d_, button));
+}
+
 TEST_F(ElementTest, SelectorIndexesAreClamped) {
   int32_t sel = addSimpleElement(ekSelector, 0, 0, "HorList2");
   for (const char* s : {"a", "b", "c", "d", "e"}) addItem(sel, s, 0);

@@ -16,6 +16,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace program_copy {
 namespace fs = std::filesystem;
@@ -66,7 +67,7 @@ class ProgramCopy {
   }
   // Starts program in root/app with the environment additions; the lock folder is root, so no
   // other running copy counts.
-  void start(const char* program, std::initializer_list<std::pair<const char*, std::string>> env = {}) {
+  void start(const char* program, const std::vector<std::pair<const char*, std::string>>& env = {}) {
     pid = ::fork();
     if (pid != 0) return;
     if (::chdir((root / "app").c_str()) != 0) _exit(126);
