@@ -2,6 +2,7 @@
 #include "engine/engine_services.h"
 
 #include <cstdio>
+#include <set>
 
 #include "engine/engine_form.h"
 #include "engine/engine_options.h"
@@ -78,6 +79,13 @@ void trace(std::string_view text) {
 void setTraceListener(std::function<void(std::string_view)> listener) { traceListener = std::move(listener); }
 
 void logProtocol(std::string_view text) { writeProtocol("ab", std::string(text) + "\r\n"); }
+
+void logNotAvailable(std::string_view what) {
+  static std::set<std::string, std::less<>> told;
+  const std::string line = std::string(what) + ": not available";
+  trace(line);
+  if (told.insert(line).second) logProtocol(line);
+}
 
 void resetProtocolLog() { writeProtocol("wb", ""); }
 

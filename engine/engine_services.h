@@ -43,6 +43,10 @@ void setTraceListener(std::function<void(std::string_view)> listener);
 // Appends the text and CR LF to "proto3.txt" in the program folder, creating the file when it
 // is missing. Never raises: a trace must not stop the program.
 void logProtocol(std::string_view text);
+// A stand-in for something not built yet says so: "<what>: not available" into proto3.txt,
+// once per run for each what, so a stand-in called every frame does not flood the log; the
+// trace sees every call.
+void logNotAvailable(std::string_view what);
 
 // Recreates "proto3.txt" empty, as every start does. Never raises.
 void resetProtocolLog();

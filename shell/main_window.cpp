@@ -44,7 +44,7 @@ std::string executableTitle() {
 void registerOggFilters() {}
 }  // namespace
 
-void announceStandIn(const std::string& what) { trace(what + ": not available"); }
+void announceStandIn(const std::string& what) { logNotAvailable(what); }
 
 // [SECTION] creation
 

@@ -79,5 +79,5 @@ extern std::string keyBuffer;
 extern uint32_t lastClickTick;
 
 // A part of another subsystem that the main window would call here is not built yet: one
-// trace line "<what>: not available".
+// line "<what>: not available" in proto3.txt (once per run).
 void announceStandIn(const std::string& what);

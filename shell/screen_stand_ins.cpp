@@ -1,12 +1,12 @@
 // Stand-ins for the screens and the network services the event channel and the frame
-// handler reach before they are built: each writes one trace line and does nothing.
+// handler reach before they are built: each says once in proto3.txt that it is not available and does nothing.
 #include "shell/screen_stand_ins.h"
 
 #include "engine/engine_services.h"
 #include "shell/main_window.h"
 
 namespace {
-void notAvailable(const char* what) { trace(std::string(what) + ": not available"); }
+void notAvailable(const char* what) { logNotAvailable(what); }
 }  // namespace
 
 void Tglapp::showinnerhelp() { notAvailable("Tglapp.showinnerhelp"); }

@@ -1,5 +1,5 @@
 // Services of screens and of network play that the event channel and the frame handler call
-// but that are not built yet. Each answers "not available" and writes a trace line; none
+// but that are not built yet. Each answers "not available" and writes one line to proto3.txt; none
 // reports an effect it did not have.
 #pragma once
 

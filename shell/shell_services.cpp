@@ -18,9 +18,7 @@ void loadenv(bool full) {
 }
 
 void refreshPerspective() {
-  static bool told = false;
-  if (!told) trace("refreshPerspective: the display settings are not available");
-  told = true;
+  logNotAvailable("refreshPerspective");
 }
 
 bool tutTick() { return tutTickStandIn ? tutTickStandIn() : true; }

@@ -1,16 +1,12 @@
-// The start screen's flying cards. Not drawn yet: each routine says so once in the trace.
+// The start screen's flying cards. Not drawn yet: each routine says so once in proto3.txt.
 #include "table/menu_cards.h"
 
 #include "engine/engine_services.h"
 
 void initMenuCards() {
-  static bool told = false;
-  if (!told) trace("initMenuCards: the start screen's cards are not available");
-  told = true;
+  logNotAvailable("initMenuCards");
 }
 
 void drawMenuCards() {
-  static bool told = false;
-  if (!told) trace("drawMenuCards: the start screen's cards are not available");
-  told = true;
+  logNotAvailable("drawMenuCards");
 }

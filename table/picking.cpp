@@ -1,5 +1,5 @@
 // Picking. The table's drawing is not built yet, so nothing can lie under the pointer: the
-// pick finds nothing and says so once in the trace.
+// pick finds nothing and says so once in proto3.txt.
 #include "table/picking.h"
 
 #include "engine/engine_services.h"
@@ -8,9 +8,7 @@
 int32_t pickAt(int32_t x, int32_t y) {
   (void)x;
   (void)y;
-  static bool told = false;
-  if (!told) trace("pickAt: the table's drawing is not available");
-  told = true;
+  logNotAvailable("pickAt");
   hoveredCard = 0;
   pickedPile = 0;
   pickedPileIndex = 0;

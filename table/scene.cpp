@@ -1,5 +1,5 @@
 // The table scene. The table's drawing is not built yet: the scene draws nothing and says so
-// once in the trace.
+// once in proto3.txt.
 #include "table/scene.h"
 
 #include "engine/engine_services.h"
@@ -7,7 +7,5 @@
 void drawTableScene(int32_t mode, bool benchmark) {
   (void)mode;
   (void)benchmark;
-  static bool told = false;
-  if (!told) trace("drawTableScene: the table's drawing is not available");
-  told = true;
+  logNotAvailable("drawTableScene");
 }

@@ -228,4 +228,14 @@ TEST_F(EngineServicesTest, ProtocolLog) {
   EXPECT_NO_THROW(logProtocol("ins Leere")) << "a log that cannot be written does not raise";
 }
 
+TEST_F(EngineServicesTest, AStandInSaysOnceThatItIsNotAvailableAndTracesEveryCall) {
+  const auto file = folder_ / "proto3.txt";
+  std::vector<std::string> traced;
+  setTraceListener([&](std::string_view t) { traced.emplace_back(t); });
+  for (int frame = 0; frame < 3; frame++) logNotAvailable("Probe.standIn");
+  setTraceListener({});
+  EXPECT_EQ(readFile(file), "Probe.standIn: not available\r\n");
+  EXPECT_EQ(traced.size(), 3u);
+}
+
 }  // namespace
