@@ -45,7 +45,7 @@ struct ShortString {
   // Longer texts are cut to the capacity, as an assignment to string[N] does.
   void assign(std::string_view text) {
     len = static_cast<uint8_t>(text.size() < size_t(N) ? text.size() : size_t(N));
-    std::memcpy(s, text.data(), len);
+    if (len > 0) std::memcpy(s, text.data(), len);  // an empty view may carry no pointer at all
   }
   ShortString& operator=(std::string_view text) {
     assign(text);
