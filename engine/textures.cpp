@@ -260,6 +260,32 @@ int32_t loadTextureFile(int32_t& number, const std::string& fileName, const std:
   return number;
 }
 
+int32_t loadTexturePicture(int32_t& number, const TBgrPicture& picture, const std::string& alphaFileName, bool mipmap) {
+  if (!engineGLReady()) {
+    traceNoContext("(picture in memory)");
+    return number;
+  }
+  if (number < kFirstTextureNumber) {
+    if (number >= 1) deleteTexture(number);
+    const int32_t fresh = freshTextureNumber();
+    if (fresh == 0) {
+      logErrorLine("No texture number of 40 or more for a picture in memory");
+      return number;
+    }
+    number = fresh;
+  }
+  TTexture texture;
+  texture.textureNumber = number;
+  texture.width = picture.width;
+  texture.height = picture.height;
+  TBgrPicture alphaPicture;
+  const bool useCompanion = !alphaFileName.empty() && fileExists(alphaFileName) &&
+                            decodeCompanion(alphaFileName, alphaFileName, picture, alphaPicture);
+  convertRgba(picture, useCompanion ? &alphaPicture : nullptr, texture.rgba);
+  upload(texture, alphaFileName, mipmap);
+  return number;
+}
+
 int16_t loadTextureFile16(int16_t& number, const std::string& fileName, const std::string& alphaFileName, bool mipmap,
                           bool alpha) {
   int32_t wide = number;

@@ -52,6 +52,11 @@ int32_t loadTextureFile(int32_t& number, const std::string& fileName, const std:
 int16_t loadTextureFile16(int16_t& number, const std::string& fileName, const std::string& alphaFileName,
                           bool mipmap, bool alpha);
 
+// The same for a picture already decoded in memory (a card face whose file could not be
+// written), with the alpha of the BMP `alphaFileName` when it has the picture's size.
+struct TBgrPicture;
+int32_t loadTexturePicture(int32_t& number, const TBgrPicture& picture, const std::string& alphaFileName, bool mipmap);
+
 // TVTLApplication.deleteTexture: deletes GL texture `number` when it is 1 or more and returns
 // it; returns 0 for a number below 1.
 int32_t deleteTexture(int32_t number);

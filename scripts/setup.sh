@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   xvfb xauth mesa-utils xdotool
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
+  libpng-dev librsvg2-bin kdegames-card-data-kf5
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 struct TEnvParam {
   int32_t cardStyle = 1;  // card face style: 1 French, 2 German (3 English); 0 is stored as 1
@@ -19,6 +20,7 @@ struct TEnvParam {
   int32_t animSpeed = 10;     // speed factor of card moves (derived); "Normal" until the
                               // settings are loaded, as 0 would stop every card
   int32_t bubbleTime = 0;     // ms a timed speech bubble stays (derived)
+  int32_t tableDesign = 0;    // table design 1..5 ("Tisch 1" .. "Tisch 5"); 0 becomes 1
   int32_t shadeMode = 0;      // unplayable cards: 1 "Nicht", 2 "Dunkel", 3 "Transparent",
                               // 4 "Dunkel&Transp."; loadenv sets 1 (4 in Skat)
   int32_t perspective = 0;    // view of the table: 1 "Von oben", 2 "Seitlich", else normal
@@ -26,6 +28,8 @@ struct TEnvParam {
                               // "reflection=", the developer panel's +/- by 5
   int32_t reflectionOff = 0;  // height over which a card's mirror image fades; param.txt
                               // "ref_weg=", the developer panel's +/- by 1
+  std::string tableDir;       // "\<level>\env<tableDesign>" below "\data\bilder"
+  std::string roomDir;        // "\<level>\env<roomNo>" below "\data\bilder"
 };
 
 extern TEnvParam envParam;

@@ -1,8 +1,7 @@
 // Draws the pictures the dialog build loads from "\data\bilder\" into a folder: the seat
 // marks (skip "aussetz.jpg", turn "dran.jpg", draw "ziehen.jpg"), the two direction marks
 // "r1.jpg" and "r2.jpg", the contract marks "f110.jpg" .. "f112.jpg", the credits' logos
-// "logo1.jpg", "logo2.jpg", "logo3.bmp" and the display dialog's preview strips
-// "hl_tische.bmp", "hl_raeume.bmp", "hl_karten.bmp". Plain shapes drawn by code.
+// "logo1.jpg", "logo2.jpg", "logo3.bmp". Plain shapes drawn by code.
 //   make_table_marks <folder>
 #include <cmath>
 #include <cstdio>
@@ -82,13 +81,6 @@ bool save(const std::string& folder, const char* name, const TPicImage& img) {
   return ok;
 }
 
-// A strip of `count` framed tiles in the given colours, for a selector's preview picture.
-TPicImage previewStrip(const TPicRgb* colours, int count) {
-  TPicImage img(64 * count, 64, kInk);
-  for (int i = 0; i < count; ++i) img.fillRect(64 * i + 4, 4, 56, 56, colours[i]);
-  return img;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,12 +110,5 @@ int main(int argc, char** argv) {
   ok &= save(dir, "logo2.jpg", shape(128, kInk, kGreen, [](float u, float v) { return ring(u, v, 0.85f, 0.0f); }));
   ok &= save(dir, "logo3.bmp",
              shape(128, kInk, kBlue, [](float u, float v) { return std::fabs(u) + std::fabs(v) < 0.85f; }));
-  const TPicRgb tables[5] = {{34, 110, 66}, {120, 30, 30}, {30, 60, 120}, {90, 70, 40}, {60, 60, 60}};
-  const TPicRgb rooms[5] = {{150, 130, 100}, {90, 110, 140}, {120, 90, 120}, {70, 100, 70}, {160, 150, 140}};
-  const TPicRgb backs[9] = {{180, 30, 30}, {30, 60, 160}, {30, 120, 60}, {120, 30, 120}, {160, 120, 30},
-                            {40, 40, 40},  {30, 130, 140}, {140, 70, 30}, {90, 90, 160}};
-  ok &= save(dir, "hl_tische.bmp", previewStrip(tables, 5));
-  ok &= save(dir, "hl_raeume.bmp", previewStrip(rooms, 5));
-  ok &= save(dir, "hl_karten.bmp", previewStrip(backs, 9));
   return ok ? 0 : 1;
 }
