@@ -228,14 +228,15 @@ void drawBackdrop() {
   glLoadIdentity();
   glBindTexture(GL_TEXTURE_2D, GLuint(texture));
   glBegin(GL_QUADS);
-  glTexCoord2f(0, 0);
-  glVertex2f(0, 1);
-  glTexCoord2f(zoom, 0);
-  glVertex2f(1, 1);
-  glTexCoord2f(zoom, zoom);
-  glVertex2f(1, 0);
+  // Counter-clockwise, so face culling keeps it; the picture's first row at the top.
   glTexCoord2f(0, zoom);
   glVertex2f(0, 0);
+  glTexCoord2f(zoom, zoom);
+  glVertex2f(1, 0);
+  glTexCoord2f(zoom, 0);
+  glVertex2f(1, 1);
+  glTexCoord2f(0, 0);
+  glVertex2f(0, 1);
   glEnd();
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);
