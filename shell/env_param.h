@@ -30,6 +30,14 @@ struct TEnvParam {
                               // "ref_weg=", the developer panel's +/- by 1
   std::string tableDir;       // "\<level>\env<tableDesign>" below "\data\bilder"
   std::string roomDir;        // "\<level>\env<roomNo>" below "\data\bilder"
+  // The table design's param.txt (loadTableParams): read by the table drawing.
+  int32_t tableStyle = 0;     // "rund=": the table's style 0..6
+  int32_t tableWidth = 0;     // "tbreite=": repeats of the table picture across the top
+  int32_t tableHeight = 0;    // "thoehe=": repeats along the top
+  int32_t edgeRepeat = 0;     // "kbreite=": repeats of the edge picture along the edge
+  int32_t grayLevel = 0;      // "gray=": 0..99, clear colour, shadow darkness, card shading
+  int32_t transparency = 0;   // "transparenz=": 0..99, how much the room shows through the top
+  uint8_t tableParamsLoaded = 0;  // 1 once a param.txt was read
 };
 
 extern TEnvParam envParam;
