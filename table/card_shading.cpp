@@ -24,8 +24,6 @@ float gradientStrength(TGameId game, bool shadowsOn) {
 }
 
 float gradient(float v, float light, float strength) { return 1 - (kGradientTop - v) * light * strength; }
-
-bool isPile(int32_t stack) { return stack == kStock || stack == kTrick || stack == kDiscard; }
 }  // namespace
 
 // [SECTION] alpha base and light factor

@@ -16,7 +16,7 @@ class PickingTest : public TableTest {
     debugText.clear();
     setGame(gidSkat, 3);
     sp[1].count = 10;
-    sp[11].count = 2;
+    sp[11].count = 3;
     sp[12].count = 3;
     sp[13].count = 8;
   }
@@ -115,6 +115,7 @@ TEST_F(PickingTest, HitRecordsAndOverflow) {
 }
 
 TEST_F(PickingTest, HitsSetTheAnswerAndKeepThePreviousPilePick) {
+  sp[11].count = 2;
   pickedPile = 13;
   pickedPileIndex = 4;
   // The stock holds 2 cards: its card 3 is picked as nothing, not as hand card 4.
