@@ -20,6 +20,16 @@ extern int32_t prevPickedPileIndex;
 // it with hoveredCard to raise and lower cards; a landing clears it.
 extern int32_t prevHoveredCard;
 
+// The best name's decoded card of the last pick, 0 when nothing was hit; Mau-Mau reads it.
+extern int32_t lastPickedCard;
+// A hand card the next pick shows as hovered whatever lies under the pointer, then clears;
+// set by the core's table-panel buttons and Mau-Mau for the keyboard focus. 0 none.
+extern int32_t pendingHoverCard;
+// "n " and "s" + name + "," per hit of the last pick that found something.
+extern std::string pickDebugText;
+// 1 while the pick pass draws: the stacks then load pick names and draw without textures.
+extern uint8_t pickNamesMode;
+
 // The pick's note for the developer panel.
 extern std::string debugText;
 // What the current drawing pass draws: 0 normal, 1 picking, 2 shadow volumes, 3 the engine's

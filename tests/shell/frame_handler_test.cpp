@@ -12,8 +12,11 @@ namespace {
 class FrameHandlerTest : public ChannelTest {
  protected:
   // A pick happened when the sentinel in hoveredCard was replaced (the pick finds nothing
-  // while the table is not drawn).
+  // while the table is not drawn). The user is to act, so the table may pick.
   bool pickedAt(int32_t x, int32_t y) {
+    cg.gs.akspieler = 1;
+    inputState = 1;
+    cg.gs.bl.cardsSelectable = 1;
     winNullSetCursor(x, y);
     hoveredCard = 77;
     hoverPick();
