@@ -26,6 +26,7 @@
 #include "table/move_queue.h"
 #include "table/scene.h"
 #include "table/table_layout.h"
+#include "table/table_globals.h"
 #include "table/table_pictures.h"
 
 namespace {
@@ -86,9 +87,9 @@ double framesPerSecond(int mode, int frames) {
       glRenderMode(GL_SELECT);
       glInitNames();
       glPushName(0);
-      pickNamesMode = true;
+      pickNamesMode = 1;
       drawTableScene(1, false);
-      pickNamesMode = false;
+      pickNamesMode = 0;
       glRenderMode(GL_RENDER);
     } else {
       drawTableScene(mode, false);

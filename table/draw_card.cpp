@@ -28,7 +28,6 @@
 
 uint8_t reducedCardDetail = 0;
 int32_t currentPickName = 0;
-bool pickNamesMode = false;
 
 // [SECTION] segment counts
 

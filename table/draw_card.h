@@ -10,8 +10,6 @@ extern uint8_t reducedCardDetail;
 // The selection name drawCard loads before every part of the card mesh (set per card by the
 // stack drawing).
 extern int32_t currentPickName;
-// Set by the pick around its pass: cards are drawn untextured, only their names matter.
-extern bool pickNamesMode;
 
 // drawCard: texture 0 draws depth (and names) only; backSide 1 draws the back side; x..rotZ
 // the card's resting pose in its stack; W, H the card model's size, d its corner size, b the
