@@ -8,19 +8,6 @@ std::string helpName;
 std::function<bool()> tutTickStandIn;
 }
 
-void setksize() {
-  // The card scale by card size and game comes with the display settings; until then the
-  // table keeps the scale the game start set.
-}
-
-void loadenv(bool full) {
-  (void)full;  // the table design and card pictures come with the display settings
-}
-
-void refreshPerspective() {
-  logNotAvailable("refreshPerspective");
-}
-
 bool tutTick() { return tutTickStandIn ? tutTickStandIn() : true; }
 
 void setTutTickStandIn(std::function<bool()> standIn) { tutTickStandIn = std::move(standIn); }

@@ -6,11 +6,14 @@
 #include <functional>
 #include <string>
 
-// Tglapp.setksize: the card scale from the card-size choice.
+// The display settings (shell/display_settings.cpp).
+// Tglapp.setksize: the card size of "Anzeige" and the game give gs.tableScale and chipScale.
 void setksize();
-// Tglapp.loadenv: takes the display settings into envParam and reloads the table design.
+// Tglapp.loadenv: "Anzeige" into envParam, the timing values, the pictures that changed (all
+// when full), the seats' names and voices and the user's name.
 void loadenv(bool full);
-// refreshPerspective: follows a changed view of the table (display settings).
+// refreshPerspective: follows the view selector; nothing while a card move is pending; lays
+// the table out again when the view changed.
 void refreshPerspective();
 // Tglapp.checkupdownmoves: lifts the hand card under the pointer, lowers the others
 // (shell/check_up_down_moves.cpp); the flag is not used.

@@ -18,8 +18,10 @@
 
 class DriverTest : public CoreStateTest {
  protected:
-  static constexpr int32_t aiDelay = 324;
-  static constexpr int32_t bubbleTime = 1116;
+  // Skat's values for display time "Normal", which every game start derives anew while
+  // "Anzeige" has no display-time selector.
+  static constexpr int32_t aiDelay = 756;
+  static constexpr int32_t bubbleTime = 1710;
 
   void SetUp() override {
     CoreStateTest::SetUp();

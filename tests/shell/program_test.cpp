@@ -61,7 +61,7 @@ TEST_F(ProgramTest, ARunOpensTheWindowShowsTheLoadingScreenAndClosesInOrder) {
   const int rc = programMain({});
   EXPECT_EQ(rc, 0);
   EXPECT_TRUE(vtl.exitGranted) << "the close query granted the close";
-  EXPECT_EQ(vtl.loadingPercent, 22) << "the start-up event ends at the settings' step";
+  EXPECT_EQ(vtl.loadingPercent, 100) << "the start-up event ends with the table design's pictures";
   EXPECT_EQ(textTables.languageName, "deutsch");
   EXPECT_GT(textTables.fragmentCount, 0);
   EXPECT_TRUE(exists("errors.txt"));

@@ -115,7 +115,7 @@ TEST_F(StartupCloseTest, WithoutARegistryNameTheSavedTextsStay) {
   EXPECT_EQ(getElementText(dlgGameOptions[gidSkat], elPlayerNameEdit[gidSkat]), "Gespeichert");
   EXPECT_EQ(getTopIndex(dlgGameOptions[gidSkat], elGenderList[gidSkat]), 1);
   EXPECT_EQ(cg.userName, "") << "the user's name comes from the saved game state then";
-  EXPECT_EQ(vtl.loadingPercent, 22);
+  EXPECT_EQ(vtl.loadingPercent, 100) << "the settings reload the table design's pictures";
 }
 
 TEST_F(StartupCloseTest, TheStartUpLoadsTheTextsBuildsTheDialogsAndReadsTheHighscores) {

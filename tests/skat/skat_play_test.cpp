@@ -132,7 +132,7 @@ class SkatPlayTest : public SkatPlayFixture {
           &TSkatOptions::jacksMayBePushed, &TSkatOptions::jungfrau, &TSkatOptions::grandHand,
           &TSkatOptions::durchmarsch, &TSkatOptions::skatToLoser})
       o.*sw = rnd() < 0.5;
-    envParam.dealMode = rnd() < 0.5 ? 1 : 2;
+    setHeadlessDisplay(rnd() < 0.5 ? 1 : 2);
   }
 
   // [SECTION] checks after each game

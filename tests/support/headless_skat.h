@@ -6,14 +6,44 @@
 #include <cstring>
 
 #include "core/cg.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "engine/engine_form.h"
 #include "engine/frame_rate.h"
 #include "games/skat/skat_options.h"
+#include "shell/display_settings.h"
 #include "shell/env_param.h"
+#include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "table/animation.h"
 #include "table/move_queue.h"
 #include "table/stacks.h"
+
+// Every game start takes its settings from "Anzeige": a headless run shows the dealing it
+// wants and the display time "Minimal" in developer mode, so computer seats never wait.
+inline void setHeadlessDisplay(int32_t dealMode) {
+  const bool built = vtl.diags.valid(dlgDisplay) && elDisplayDealList != 0 && elDisplayTimeList > elDisplayDealList &&
+                     elSeatOrderList > elDisplayTimeList &&
+                     dialogOf(dlgDisplay).count >= elSeatOrderList;
+  if (!built) {
+    dlgDisplay = createDialog(85, 38, 640, 530, false, "#anzeige", false, 0, 1.0f);
+    elDisplayDealList = addElement(ekSelector, 161, 154, "", 160, 20, 0.0f, 1.0f);
+    addItem(elDisplayDealList, "Alle auf einmal", 0);
+    addItem(elDisplayDealList, "Einzeln", 0);
+    elDisplayTimeList = addElement(ekSelector, 161, 116, "", 160, 20, 0.0f, 1.0f);
+    for (const char* t : {"Sehr lange", "Lange", "Normal", "Kurz", "Sehr kurz", "Minimal"})
+      addItem(elDisplayTimeList, t, 0);
+    // The direction the game start reads; entry 0 leaves the turns clockwise.
+    elSeatOrderList = addElement(ekSelector, 130, 275, "", 150, 20, 0.0f, 1.0f);
+    addItem(elSeatOrderList, "Uhrzeigersinn", 0);
+    addItem(elSeatOrderList, "Gegen Uhrzeigersinn", 0);
+  }
+  setTopIndex(dlgDisplay, elDisplayDealList, dealMode);
+  setTopIndex(dlgDisplay, elDisplayTimeList, 6);
+  vtl.developerMode = true;
+  envParam.dealMode = dealMode;
+}
 
 // Empties the core, the stacks and the move lists; cards move ten times a normal frame's
 // progress (fps 1) so that they land in few frames.
@@ -27,7 +57,7 @@ inline void resetHeadlessSkat(int32_t dealMode, const TSkatOptions& options) {
   finishedMoves.count = 0;
   envParam = TEnvParam{};
   envParam.animSpeed = 10;
-  envParam.dealMode = dealMode;
+  setHeadlessDisplay(dealMode);
   vtlInfo.fps = 1;
   screenMode = 1;
   cg.gs.skat = TSkatArea{};
