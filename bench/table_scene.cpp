@@ -13,68 +13,17 @@
 #include "engine/gl_setup.h"
 #include "engine/window_form.h"
 #include "engine/window_layout.h"
-#include "games/skat/skat_deck.h"
-#include "games/skat/skat_rules.h"
-#include "games/skat/skat_state.h"
 #include "platform/window.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
-#include "table/animation.h"
-#include "table/deal_moves.h"
 #include "table/draw_card.h"
-#include "table/move_queue.h"
 #include "table/scene.h"
-#include "table/table_layout.h"
 #include "table/table_globals.h"
 #include "table/table_pictures.h"
+#include "tests/support/dealt_table.h"
 
 namespace {
-
-int32_t solidTexture(unsigned char r, unsigned char g, unsigned char b) {
-  GLuint t = 0;
-  glGenTextures(1, &t);
-  glBindTexture(GL_TEXTURE_2D, t);
-  const unsigned char px[16] = {r, g, b, 255, r, g, b, 255, r, g, b, 255, r, g, b, 255};
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, px);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  return int32_t(t);
-}
-
-void dealSkat() {
-  cg.gameId = gidSkat;
-  cg.seatCount = playerCount = 3;
-  cg.gs.tableScale = 1;
-  screenMode = 1;
-  skatInitTables();
-  skatInitSortKeys();
-  skatBid->gameType = skatTypeGrand;
-  skatSetRankOrder(skatTypeGrand);
-  for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
-  buildTableLayout(true);
-  skatBuildDeck();
-  for (int packet : {3, 4, 3})
-    for (int seat = 1; seat <= 3; seat++) {
-      gethand(seat, packet, 0, 0, 11, 0);
-      for (int frame = 0; frame < 5000 && pendingMoveCount > 0; frame++) animationStep();
-      finishedMoves.count = 0;
-    }
-}
-
-void pictures() {
-  backdropTexture = solidTexture(0, 0, 255);
-  tableTexture = tableTexture2 = tableShadeTexture = solidTexture(0, 160, 0);
-  tableEdgeTexture = solidTexture(90, 60, 30);
-  for (int s = 1; s <= 4; s++)
-    for (int r = 1; r <= 32; r++) cardFaceTextures[s][r] = solidTexture(230, 0, 0);
-  cardBackTexture = solidTexture(230, 230, 0);
-  plainCardTexture = solidTexture(250, 250, 250);
-  envParam.tableParamsLoaded = 1;
-  envParam.tableStyle = 3;
-  envParam.tableWidth = envParam.tableHeight = envParam.edgeRepeat = 1;
-  envParam.reflection = 30;
-  envParam.grayLevel = 50;
-}
 
 double framesPerSecond(int mode, int frames) {
   const auto start = std::chrono::steady_clock::now();
@@ -115,8 +64,10 @@ int main(int argc, char** argv) {
   classifyAspect(1024, 768);
   setViewport(1024, 768);
   appopt.detailLevel = 3;
-  dealSkat();
-  pictures();
+  screenMode = 1;
+  dealt_table::dealSkat();
+  dealt_table::plainPictures();
+  envParam.tableStyle = 3;
   std::printf("mode 0: %.1f fps\n", framesPerSecond(0, frames));
   std::printf("mode 5: %.1f fps\n", framesPerSecond(5, frames));
   std::printf("pick pass: %.1f fps\n", framesPerSecond(1, frames));

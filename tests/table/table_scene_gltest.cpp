@@ -12,53 +12,19 @@
 #include "table/table_layout.h"
 #include "table/table_pictures.h"
 #include "tests/engine/ui_fixture.h"
+#include "tests/support/dealt_table.h"
 #include "tests/support/headless_skat.h"
 
 namespace {
-
-GLuint solidTexture(unsigned char r, unsigned char g, unsigned char b) {
-  GLuint t = 0;
-  glGenTextures(1, &t);
-  glBindTexture(GL_TEXTURE_2D, t);
-  const unsigned char px[16] = {r, g, b, 255, r, g, b, 255, r, g, b, 255, r, g, b, 255};
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, px);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  return t;
-}
 
 class TableSceneTest : public UiFrame {
  protected:
   void SetUp() override {
     UiFrame::SetUp();
     resetHeadlessSkat(1, TSkatOptions{});
-    cg.gameId = gidSkat;
-    cg.seatCount = playerCount = 3;
-    cg.gs.tableScale = 1;
-    skatInitTables();
-    skatInitSortKeys();
-    skatBid->gameType = skatTypeGrand;
-    skatSetRankOrder(skatTypeGrand);
     trickCards.anz = 0;
-    buildTableLayout(true);
-    skatBuildDeck();
-    for (int packet : {3, 4, 3})
-      for (int seat = 1; seat <= 3; seat++) {
-        gethand(seat, packet, 0, 0, 11, 0);
-        for (int frame = 0; frame < 2000 && pendingMoveCount > 0; frame++) animationStep();
-        finishedMoves.count = 0;
-      }
-    backdropTexture = int32_t(solidTexture(0, 0, 255));
-    tableTexture = tableTexture2 = tableShadeTexture = int32_t(solidTexture(0, 160, 0));
-    tableEdgeTexture = int32_t(solidTexture(90, 60, 30));
-    for (int s = 1; s <= 4; s++)
-      for (int r = 1; r <= 32; r++) cardFaceTextures[s][r] = int32_t(solidTexture(230, 0, 0));
-    cardBackTexture = int32_t(solidTexture(230, 230, 0));
-    plainCardTexture = int32_t(solidTexture(250, 250, 250));
-    envParam.tableParamsLoaded = 1;
-    envParam.tableWidth = envParam.tableHeight = envParam.edgeRepeat = 1;
-    envParam.reflection = 30;
-    envParam.grayLevel = 50;
+    dealt_table::dealSkat();
+    dealt_table::plainPictures();
     appopt.detailLevel = 3;
     glDisable(GL_LIGHTING);  // colours as the pictures have them
   }
