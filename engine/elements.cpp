@@ -74,6 +74,8 @@ bool isElementVisible(int32_t d, int32_t e) {
   return el.visible != 0 || isShownOrAnimating(el.showAnim);
 }
 
+float getElementFade(int32_t d, int32_t e) { return elementOf(d, e).showAnim.progress; }
+
 int32_t getSelIndex(int32_t d, int32_t e) {
   TVTLElement& el = elementOf(d, e);
   return clampedSelectorIndex(el, el.SelIndex);

@@ -25,6 +25,8 @@ void setElementVisible(int32_t dialog, int32_t element, uint8_t value);
 void setElementShown(int32_t dialog, int32_t element, uint8_t value);
 // Visible, or still shown or fading out.
 bool isElementVisible(int32_t dialog, int32_t element);
+// The show/hide animation's progress: 0 hidden .. 1 shown.
+float getElementFade(int32_t dialog, int32_t element);
 // A selector first has the index clamped to 0..Stringscount (written back).
 int32_t getSelIndex(int32_t dialog, int32_t element);
 int32_t getTopIndex(int32_t dialog, int32_t element);

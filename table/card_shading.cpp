@@ -1,11 +1,10 @@
 // The light of one card: seat cards darken toward their v = 0 edge by their light factor,
 // pile cards keep an even brightness, and a card the table wants shaded is darkened, made
 // translucent or both as shadeMode says. The mirror image fades with the card's height over
-// the table; the shadow volume is the card's outline pulled away from the light.
+// the table.
 // [SECTION] alpha base and light factor
 // [SECTION] vertex shade (pass 0)
 // [SECTION] reflection (pass 4)
-// [SECTION] shadow outline and volume (pass 2)
 #include "table/card_shading.h"
 
 #include <algorithm>
@@ -14,7 +13,6 @@ namespace {
 constexpr int32_t kStock = 11, kTrick = 12, kDiscard = 13;
 constexpr int32_t kLastSeatStack = 6;  // the reflection's seats
 constexpr float kGradientTop = 1.08f;  // v at which the light gradient would reach full light
-constexpr float kCardUnit = 497.0f, kPositionUnit = 502.0f;
 
 // Light-gradient strength by game with shadows off and on.
 float gradientStrength(TGameId game, bool shadowsOn) {
@@ -179,57 +177,4 @@ float canastaSideReflectionAlpha(float v, bool highlight, float highlightStrengt
   float a = std::min(1 - v - 0.05f, 0.25f);
   if (highlight) a -= 0.12f * highlightStrength;
   return a;
-}
-
-// [SECTION] shadow outline and volume (pass 2)
-
-void addOutlinePoint(TShadowOutline& outline, const TOutlinePoint& p) {
-  if (outline.count >= shadowOutlineCapacity) return;
-  outline.points[outline.count++] = p;
-}
-
-void addPileOutline(TShadowOutline& pile, float w, float h, int32_t first) {
-  if (pile.count > 4) return;
-  const float right = w / kCardUnit;
-  const float upper = (first + 0.1f) * h / kCardUnit, lower = (first + 0.9f) * h / kCardUnit;
-  for (const TOutlinePoint& p : {TOutlinePoint{0, upper, 0}, TOutlinePoint{right, upper, 0},
-                                 TOutlinePoint{0, lower, 0}, TOutlinePoint{right, lower, 0}})
-    addOutlinePoint(pile, p);
-}
-
-double lightDistanceSq(const std::array<double, 16>& m) {
-  const double dx = 10 - m[12], dy = 10 - m[13], dz = 20 - m[14];
-  return dx * dx + dy * dy + dz * dz;
-}
-
-bool shadowCullsFrontFaces(bool facesLight, uint8_t stencilActive) { return facesLight == (stencilActive == 1); }
-
-TOutlinePoint shadowLightVector(double mx, double my, double mz) {
-  return {static_cast<float>(-10 * (20 - mx)), static_cast<float>(-10 * (20 - my)),
-          static_cast<float>(-10 * (40 - mz))};
-}
-
-std::vector<TOutlinePoint> shadowVolumeRing(const TShadowOutline& a, const TShadowOutline& b) {
-  std::vector<TOutlinePoint> ring;
-  if (a.count == 0) return ring;
-  for (int32_t i = 0; i < a.count; i++) ring.push_back(a.points[i]);
-  for (int32_t i = b.count - 1; i >= 0; i--) ring.push_back(b.points[i]);
-  ring.push_back(a.points[0]);
-  return ring;
-}
-
-std::vector<TOutlinePoint> pileWallPoints(const TShadowOutline& pile, float restingZ) {
-  static constexpr int32_t kOrder[] = {1, 2, 2, 1, 1, 3, 4, 4, 3, 3};
-  std::vector<TOutlinePoint> wall;
-  if (pile.count != 8) return wall;
-  for (int32_t k = 0; k < 10; k++) {
-    const TOutlinePoint& p = pile.points[kOrder[k] - 1];
-    const bool raised = k == 2 || k == 3 || k == 7 || k == 8;
-    wall.push_back({p.x, p.y, raised ? restingZ / kPositionUnit : 0.0f});
-  }
-  return wall;
-}
-
-TOutlinePoint shadowFarPoint(const TOutlinePoint& p, const TOutlinePoint& dir) {
-  return {11 * p.x + dir.x, 11 * p.y + dir.y, 11 * p.z + dir.z};
 }

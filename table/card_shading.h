@@ -1,16 +1,13 @@
 // The light of one card as drawCard needs it: the alpha base of shaded cards, the light
 // factor and vertex brightness of the visible pass, the vertex colour by shadeMode, the
-// reflection alphas of the mirror pass and the shadow outline and volume helpers. Pure
-// values: the card drawing makes the GL calls.
+// reflection alphas of the mirror pass. Pure values: the card drawing makes the GL calls
+// (table/card_light.cpp), the shadow volume is table/shadows.cpp's.
 // [SECTION] alpha base and light factor
 // [SECTION] vertex shade (pass 0)
 // [SECTION] reflection (pass 4)
-// [SECTION] shadow outline and volume (pass 2)
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "core/game_id.h"
 
@@ -117,34 +114,3 @@ struct TReflectionLimitInput {
 float limitReflectionAlpha(float a, float v, const TReflectionLimitInput& in);
 // The Canasta side view's reflection of the meld table.
 float canastaSideReflectionAlpha(float v, bool highlight, float highlightStrength);
-
-// [SECTION] shadow outline and volume (pass 2)
-
-struct TOutlinePoint {
-  float x, y, z;
-};
-constexpr int32_t shadowOutlineCapacity = 40;
-// A card's outline in its mesh frame (shadowOutlineA, shadowOutlineB, shadowOutlinePile).
-struct TShadowOutline {
-  int32_t count = 0;
-  std::array<TOutlinePoint, shadowOutlineCapacity> points{};
-};
-// Adds a point; a full outline takes no more.
-void addOutlinePoint(TShadowOutline& outline, const TOutlinePoint& p);
-// Low effects detail: a resting stock card's rectangle (width w, height h in 1/497 units,
-// first: the strip's first row) added to the pile outline while it holds at most 4 points.
-void addPileOutline(TShadowOutline& pile, float w, float h, int32_t first);
-
-// Squared distance of the model-view's translation (m[12], m[13], m[14]) from the light.
-double lightDistanceSq(const std::array<double, 16>& m);
-// Face culling of the volume: true culls front faces.
-bool shadowCullsFrontFaces(bool facesLight, uint8_t stencilActive);
-// The light direction in eye space for a card frame at (mx, my, mz), before M^-1.
-TOutlinePoint shadowLightVector(double mx, double my, double mz);
-// The ring of the volume: A forward, B backwards, A's first again.
-std::vector<TOutlinePoint> shadowVolumeRing(const TShadowOutline& a, const TShadowOutline& b);
-// The pile's side walls from its 8 outline points: x and y by 1, 2, 2, 1, 1, 3, 4, 4, 3, 3;
-// the 3rd, 4th, 8th and 9th at the card's resting z / 502, the others at 0.
-std::vector<TOutlinePoint> pileWallPoints(const TShadowOutline& pile, float restingZ);
-// A volume's far point for P along dir.
-TOutlinePoint shadowFarPoint(const TOutlinePoint& p, const TOutlinePoint& dir);

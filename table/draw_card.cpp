@@ -19,6 +19,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "table/camera.h"
+#include "table/card_light.h"
 #include "table/scene.h"
 #include "table/shadows.h"
 #include "table/stack_ops.h"
@@ -209,6 +210,7 @@ struct TMesh {
   bool rotated;         // the texture turned by 180 degrees
   int32_t pass;
   bool collect;         // the shadow pass: points go to the outline, nothing is drawn
+  const TCardLight* light;  // the colour of each vertex; null draws no colour (the pick pass)
 };
 
 TShadowPoint meshPoint(const TMesh& m, float u, float v) {
@@ -233,15 +235,15 @@ void vertex(const TMesh& m, float u, float v, TShadowOutline* outline) {
     if (outline != nullptr) addShadowPoint(*outline, p.x, p.y, p.z);
     return;
   }
-  if (m.rotated)
-    glTexCoord2f(1 - u, 1 - v);
-  else if (m.pass == 4)
-    glTexCoord2f(1 - u, v);
-  else
-    glTexCoord2f(u, v);
-  // The light factor (pass 0) and the reflection alpha (pass 4) of the card shading come in
-  // here through lightFactor and reflectionAlpha of table/card_shading.h; white until then.
-  glColor4f(1, 1, 1, 1);
+  float tu = u, tv = v;
+  if (m.rotated) tu = 1 - u, tv = 1 - v;
+  else if (m.pass == 4) tu = 1 - u;
+  glTexCoord2f(tu, tv);
+  if (m.light != nullptr) {
+    // The visible pass shades by the texture's corner, the mirror fades by the card's own height.
+    const TShadeColour c = m.pass == 4 ? cardVertexColour(*m.light, u, v) : cardVertexColour(*m.light, tu, tv);
+    glColor4f(c.r, c.g, c.b, c.a);
+  }
   glVertex3f(p.x, p.y, p.z);
 }
 
@@ -330,9 +332,6 @@ int32_t bindCardTexture(int32_t texture, int32_t stack, int32_t pass) {
       envParam.cardBack <= 9 && cardBackReflectionTextures[envParam.cardBack] != 0 && envParam.reflectionOff <= 55)
     texture = cardBackReflectionTextures[envParam.cardBack];
   glBindTexture(GL_TEXTURE_2D, GLuint(texture));
-  // The shade rules of the card shading (shadeColour of table/card_shading.h) set the colour
-  // and alpha base here; white and opaque until then.
-  glColor4f(1, 1, 1, 1);
   return texture;
 }
 
@@ -344,7 +343,6 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
               float d, float b, float g, float rotX, float rotY, float rotZ, int32_t ignored, int32_t stack,
               int32_t index, bool shadeRequest) {
   (void)ignored;
-  (void)shadeRequest;  // turned into translucency or darkening by the card shading
   const float scale = cg.gs.tableScale > 0 ? cg.gs.tableScale : 1;  // 0 before the first game
   w *= scale * 0.99f;
   h *= scale * 0.87f;
@@ -390,14 +388,20 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
     } else {
       enableGlCap(GL_LIGHTING);
     }
+    const bool colour = texture != 0 && (pass == 0 || pass == 4);
+    const TCardLight light = colour ? cardLight(pass, stack, index, side != 0, pose.pose, shadeRequest) : TCardLight{};
     const TMesh mesh{mw, mh, d, pose.flag, side != 0, pose.bend, pose.taper, rotatedTexture(c, stack), pass,
-                     pass == 2};
+                     pass == 2, colour ? &light : nullptr};
     // Only the face side casts a shadow.
-    if (!(mesh.collect && side != 0)) drawMesh(mesh, segments);
+    if (!(mesh.collect && side != 0)) {
+      drawMesh(mesh, segments);
+      if (mesh.collect && resting && isStockOrTrickPile(stack) && appopt.effectLevelMedium)
+        addPileOutline(shadowOutlinePile, mw, mh, d / 100);
+    }
     glDepthFunc(GL_LEQUAL);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
-    if (pass == 2 && side == 0) drawShadowVolume(stack, index, resting);
+    if (pass == 2 && side == 0) drawShadowVolume(stack, index, resting, rest.pose.z);
     glPopMatrix();
   }
 }

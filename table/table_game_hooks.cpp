@@ -4,6 +4,7 @@
 
 #include "core/cg.h"
 #include "games/casino/chips.h"
+#include "games/skat/skat_ai_cards.h"
 #include "games/skat/skat_callbacks.h"
 #include "shell/card_ai_lookup.h"
 
@@ -47,6 +48,7 @@ int32_t gameWishedSuit() { return 0; }
 bool gameMayLayOffOnOthers() { return false; }
 bool gameDeadwoodLimit() { return false; }
 bool gameIsValidMeld(const THand&) { return false; }
+TCard gameLedTrickCard() { return cg.gameId == gidSkat ? skatLedCard() : noCard(); }
 bool canastaIsWildCard(const TCard& card) { return card.t == rank2 || card.t == rankJoker; }
 
 // [SECTION] the meld table
@@ -69,6 +71,7 @@ bool meldTablePrepareLayOff(const THand&, const THand&, const THand&, int32_t, i
 bool meldTableJokerReturning(int32_t, TCard&) { return false; }
 void meldTableRemoveFromMeld(int32_t, int32_t) {}
 void meldTableWriteSlotLocations() {}
+bool meldTableOwnerPartnersPrevSeat(int32_t) { return false; }
 void meldMarkedCardLeaves(const TCard&, int32_t) {}
 void meldMarkedCardFollows(int32_t, int32_t) {}
 

@@ -83,6 +83,8 @@ bool gameMayLayOffOnOthers();
 bool gameDeadwoodLimit();
 // The formed meld is valid (Rommé, Canasta); false while no meld rules exist.
 bool gameIsValidMeld(const THand& meld);
+// Skat's led card of the current trick (its first card); noCard() elsewhere and before a lead.
+TCard gameLedTrickCard();
 // Canasta's wild cards: a two or a joker.
 bool canastaIsWildCard(const TCard& card);
 
@@ -124,6 +126,9 @@ bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const TH
 bool meldTableJokerReturning(int32_t slot, TCard& exchange);
 void meldTableRemoveFromMeld(int32_t meldNo, int32_t meldPos);
 void meldTableWriteSlotLocations();
+// The meld of pile-12 slot `slot` belongs to the side of the seat before the seat to act;
+// false while no meld exists.
+bool meldTableOwnerPartnersPrevSeat(int32_t slot);
 // The meld games' marked card: cleared when it equals `card` at slot `pos`; moved with its
 // card from slot `from` to slot `to` within its stack. Nothing yet.
 void meldMarkedCardLeaves(const TCard& card, int32_t pos);
