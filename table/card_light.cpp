@@ -16,13 +16,12 @@
 #include "table/table_game_hooks.h"
 #include "table/table_questions.h"
 
+bool panelElementVisible(int32_t e) { return dlgIPanel != 0 && e > 0 && isElementVisible(dlgIPanel, e); }
+float panelElementFade(int32_t e) { return dlgIPanel != 0 && e > 0 ? getElementFade(dlgIPanel, e) : 0.0f; }
+
 namespace {
 
 constexpr int32_t kStock = 11, kTrick = 12, kDiscard = 13;
-
-// An element of the in-game panel that is not built reads as hidden.
-bool panelElementVisible(int32_t e) { return dlgIPanel != 0 && e > 0 && isElementVisible(dlgIPanel, e); }
-float panelElementFade(int32_t e) { return dlgIPanel != 0 && e > 0 ? getElementFade(dlgIPanel, e) : 0.0f; }
 
 float meldTableAlpha(int32_t index, bool shadeRequest, int32_t pass, bool& doubleReflection) {
   const int32_t seat = cg.gs.akspieler;

@@ -22,6 +22,11 @@ struct TCardLight {
   bool firstTrickCard = false;
 };
 
+// The fade value 0..1 of an element of the in-game panel and whether it shows; an element not
+// built reads as hidden.
+float panelElementFade(int32_t element);
+bool panelElementVisible(int32_t element);
+
 // pose: the card's pose in use (its z and y set the mirror image's fade); shadeRequest: the
 // table wants the card shaded as unplayable or out of play.
 TCardLight cardLight(int32_t pass, int32_t stack, int32_t index, bool backSide, const TCardPose& pose,

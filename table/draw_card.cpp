@@ -19,6 +19,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "table/camera.h"
+#include "table/card_effects.h"
 #include "table/card_light.h"
 #include "table/scene.h"
 #include "table/shadows.h"
@@ -96,29 +97,30 @@ TCardPose flightStackPose(const TCardSlot& c, float t) {
   return blendPose(stackPoseOf(c.srcStack, c.srcIndex), stackPoseOf(c.dstStack, c.dstIndex), wPos, wRot);
 }
 
-TCardDraw cardPose(const TCardDraw& rest, const TCardSlot& c, int32_t stack, int32_t index, int32_t k) {
+TCardDraw cardPose(const TCardDraw& rest, const TCardSlot& c, int32_t stack, int32_t index, int32_t k,
+                   const TCardTilt& flightTilt) {
   TCardDraw d = rest;
   const bool free = index < 0;
   d.stackPose = free ? TCardPose{} : stackPoseOf(stack, index);
   if (!c.moving || k == 1) return d;
   if (c.animType == 2 || c.animType == 3 || c.animType == 6) {
     const TCardFlight& f = c.flight;
-    d.pose = {f.x, f.y, f.z, f.rotX, f.rotY, f.rotZ};
+    d.pose = {f.x, f.y + flightTilt.y, f.z + flightTilt.z, f.rotX + flightTilt.rotX, f.rotY, f.rotZ};
     d.flag = f.flag;
-    d.bend = f.display2;
+    d.bend = f.display2 + flightTilt.bend;
     d.taper = f.display1;
     d.stackPose = flightStackPose(c, c.t);
     return d;
   }
   const TCardFlight& f = c.flight;
   d.pose.x += f.x;
-  d.pose.y += f.y;
-  d.pose.z += f.z;
-  d.pose.rotX += f.rotX;
+  d.pose.y += f.y + flightTilt.y;
+  d.pose.z += f.z + flightTilt.z;
+  d.pose.rotX += f.rotX + flightTilt.rotX;
   d.pose.rotY += f.rotY;
   d.pose.rotZ += f.rotZ;
   d.taper += f.display1;
-  d.bend += f.display2;
+  d.bend += f.display2 + flightTilt.bend;
   return d;
 }
 
@@ -343,6 +345,14 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
               float d, float b, float g, float rotX, float rotY, float rotZ, int32_t ignored, int32_t stack,
               int32_t index, bool shadeRequest) {
   (void)ignored;
+  const TBlackjackTilt tilt = blackjackHandTilt(stack, index);
+  if (!tilt.onFlight) {
+    y += tilt.offsets.y;
+    z += tilt.offsets.z;
+    rotX += tilt.offsets.rotX;
+    b += tilt.offsets.bend;
+  }
+  const TCardTilt flightTilt = tilt.onFlight ? tilt.offsets : TCardTilt{};
   const float scale = cg.gs.tableScale > 0 ? cg.gs.tableScale : 1;  // 0 before the first game
   w *= scale * 0.99f;
   h *= scale * 0.87f;
@@ -372,7 +382,8 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
   // name under the pointer.
   for (int32_t k = 1; k <= 2; k++) {
     if (k == 1 && !(c.moving && pickNamesMode)) continue;
-    const TCardDraw pose = cardPose(rest, c, stack, index, k);
+    takeMeldTablePlace(stack, index);
+    const TCardDraw pose = cardPose(rest, c, stack, index, k, flightTilt);
     uint8_t side = backSide;
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
@@ -389,7 +400,8 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
       enableGlCap(GL_LIGHTING);
     }
     const bool colour = texture != 0 && (pass == 0 || pass == 4);
-    const TCardLight light = colour ? cardLight(pass, stack, index, side != 0, pose.pose, shadeRequest) : TCardLight{};
+    TCardLight light = colour ? cardLight(pass, stack, index, side != 0, pose.pose, shadeRequest) : TCardLight{};
+    applyCardHighlight(stack, index, light.highlight, light.highlightStrength);
     const TMesh mesh{mw, mh, d, pose.flag, side != 0, pose.bend, pose.taper, rotatedTexture(c, stack), pass,
                      pass == 2, colour ? &light : nullptr};
     // Only the face side casts a shadow.
@@ -397,6 +409,7 @@ void drawCard(int32_t texture, uint8_t poseFlag, uint8_t backSide, float x, floa
       drawMesh(mesh, segments);
       if (mesh.collect && resting && isStockOrTrickPile(stack) && appopt.effectLevelMedium)
         addPileOutline(shadowOutlinePile, mw, mh, d / 100);
+      if (pass == 0) drawCardLabels(stack, index, side != 0);
     }
     glDepthFunc(GL_LEQUAL);
     glDisable(GL_TEXTURE_2D);

@@ -18,6 +18,7 @@ void gameTrickLayout() {}
 int32_t blackjackDealerSeat() { return 0; }
 int32_t blackjackShoeDecks() { return 2; }
 bool blackjackIs17und4() { return false; }
+bool blackjackAllPlayersDone() { return false; }
 int32_t canastaPackCount() { return 2; }
 void tutorialDealCards() {}
 

@@ -34,6 +34,8 @@ int32_t blackjackDealerSeat();
 // Decks in Blackjack's shoe (2 or 3) and its "17 und 4" variant; Canasta's packs.
 int32_t blackjackShoeDecks();
 bool blackjackIs17und4();
+// Every Blackjack player has finished; false.
+bool blackjackAllPlayersDone();
 int32_t canastaPackCount();
 // The tutorial re-places its demonstration cards; nothing yet.
 void tutorialDealCards();
