@@ -88,8 +88,11 @@ bool prepareGameListDialog() {
 }
 
 std::string euroText(double amount) {
+  // Whole cents first: a small negative standing must not show as "-0,00".
+  double cents = std::nearbyint(amount * 100);
+  if (cents == 0) cents = 0;  // turns -0.0 into 0.0
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2f", amount);
+  std::snprintf(buf, sizeof buf, "%.2f", cents / 100);
   std::string t = buf;
   std::replace(t.begin(), t.end(), '.', ',');
   return t + " €";

@@ -89,6 +89,10 @@ void answerSkatQuestion(int32_t kind, const TSkatSeatRating& r) {
     }
   }
   g.rumGame = kind == kindSkatRum && r.strength >= 124 ? 1 : 0;
+  // A game taken up from the Skat, through Rum too, carries no announcement; only Null
+  // ouvert, which needs no Hand, keeps its level.
+  const bool nullOuvert = r.bestGame == skatTypeNull && r.nullKind == 2;
+  if ((g.rumGame || !g.handGame) && !nullOuvert) g.level = skatLevelNormal;
   answerCode(g.rumGame ? codeRum : g.handGame ? codeHand : codeTakeSkat);
 }
 

@@ -29,7 +29,6 @@ std::string name(int32_t seat) { return cg.seatName(seat); }
 const TSkatOptions& options() { return skatArea->options; }
 
 constexpr int32_t noMinimumValue = 9999;
-constexpr int32_t maxMultiple = 18;
 constexpr int32_t schneiderPoints = 90;  // a party with this many has the other Schneider
 
 // Multiplier steps of the game levels 0..5 (the same as skatGameMultiplier's).
@@ -55,9 +54,9 @@ int32_t skatMinGameValueAtLeast(int32_t bid) {
   int32_t type = skatGame->overbidGameType;
   int32_t base = type >= 1 && type <= 20 ? skatBaseValue[type] : 0;
   if (base <= 0) return noMinimumValue;
-  for (int32_t i = 1; i <= maxMultiple; i++)
-    if (base * i >= bid) return base * i;
-  return noMinimumValue;
+  // The bid list reaches 264: a cap at 18 times the base would book a nonsense loss.
+  const int32_t multiple = bid <= base ? 1 : (bid + base - 1) / base;
+  return base * multiple;
 }
 
 // [SECTION] Ramsch

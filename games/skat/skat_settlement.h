@@ -27,8 +27,8 @@ void skatSettle();
 // all-passed game, whose main seat it sets.
 void skatSettlementText(TGameResult& result);
 
-// The smallest multiple (1..18) of the base value of the overbid game type that reaches the
-// bid; 9999 when none does.
+// The smallest multiple of the base value of the overbid game type that reaches the bid, with
+// no cap; 9999 without a game type.
 int32_t skatMinGameValueAtLeast(int32_t bid);
 
 // The seats' values of a game worth `value` (negative when lost) for the declarer under a

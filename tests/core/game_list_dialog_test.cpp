@@ -82,8 +82,19 @@ TEST_F(GameListDialogTest, SkatMoneyRow) {
   fill(gidSkat, 3);
   EXPECT_EQ(row(elGameList2, 6, 2), (Row{"", "!0,62 €", "! -0,62 €", "!  0,01 €", "!", "{f_dialog_gewinn} [1/4 ct pro Punkt]"}))
       << "round half to even: 62.5 cents are 62";
+  cg.gs.matchScore[3] = -1;
+  fill(gidSkat, 3);
+  EXPECT_EQ(row(elGameList2, 6, 2)[3], "!  0,00 €") << "a tenth of a cent lost is no \"-0,00\"";
   cg.showStandings();
   EXPECT_EQ(row(elGameList2, 6, 2)[2], "!-0,62 €") << "the standings view puts \"!\" before every seat";
+}
+
+TEST(EuroText, ZeroHasNoSign) {
+  struct Case {
+    double amount;
+    const char* text;
+  } cases[] = {{-0.0, "0,00 €"}, {-0.004, "0,00 €"}, {0.0, "0,00 €"}, {-0.006, "-0,01 €"}, {1.5, "1,50 €"}};
+  for (const Case& c : cases) EXPECT_EQ(euroText(c.amount), c.text) << c.amount;
 }
 
 TEST_F(GameListDialogTest, MoneyRowByGame) {

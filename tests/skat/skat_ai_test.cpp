@@ -104,6 +104,7 @@ TEST_F(SkatAIAnswers, HandAndAnnouncementsFromTheRating) {
   ask(60, {51, 46, 45});
   EXPECT_EQ(answer(), "2:46") << "strength 124 or more takes Rum when offered";
   EXPECT_EQ(skatGame->rumGame, 1);
+  EXPECT_EQ(skatGame->level, 0) << "a game taken up through Rum announces nothing";
   ask(50, {51, 45});
   EXPECT_EQ(answer(), "2:45");
   EXPECT_EQ(skatGame->rumGame, 0);

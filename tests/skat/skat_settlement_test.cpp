@@ -256,8 +256,9 @@ TEST_F(SkatSettlementTest, MinimumGameValueReachingTheBid) {
   struct Case {
     int32_t type, bid, expected;
   } cases[] = {{skatTypeDiamonds, 24, 27}, {skatTypeClubs, 24, 24}, {skatTypeGrand, 25, 48},
-               {skatTypeNull, 24, 46},     {skatTypeHearts, 180, 180}, {skatTypeHearts, 181, 9999},
-               {skatTypeDiamonds, 163, 9999}};
+               {skatTypeNull, 24, 46},     {skatTypeHearts, 180, 180}, {skatTypeHearts, 181, 190},
+               {skatTypeDiamonds, 163, 171}, {skatTypeDiamonds, 180, 180}, {skatTypeGrand, 264, 264},
+               {skatTypeDiamonds, 264, 270}};
   for (const Case& c : cases) {
     skatGame->overbidGameType = c.type;
     EXPECT_EQ(skatMinGameValueAtLeast(c.bid), c.expected) << "type " << c.type << " bid " << c.bid;
