@@ -13,6 +13,8 @@
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
+#include "shell/skat_options_dialog.h"
+#include "shell/sort_menus.h"
 
 // [SECTION] helpers
 
@@ -44,8 +46,6 @@ void buildOptionsDialogs(std::initializer_list<TGameId> games) {
   for (TGameId g : games) buildOptionsDialog(g);
 }
 
-int32_t buildSortMenu(const char* title) { return createDialog(0, 0, 0, 0, true, title, false, 0, 1.0f); }
-
 void preamble() {
   editionGame = gidSkat;
   editionAllGames = 0;
@@ -73,16 +73,16 @@ void Tglapp::diagcreate() {
   dlgMainMenu = createStandardDialog(3, "Game Menü");
   dlgHighscore = createStandardDialog(1, "Highscore");
   buildHelpDialog();
-  dlgSkatSortMenu = buildSortMenu("#farbsortiermenü_skat");
-  dlgKontra = createStandardDialog(1, "Kontra");
-  dlgBockRamsch = createStandardDialog(1, "Bock und Ramsch");
-  dlgMoney = createStandardDialog(1, "Um Geld spielen");
+  buildSkatSortMenu();
+  buildKontraDialog();
+  buildBockRamschDialog();
+  buildMoneyDialog();
   buildOptionsDialogs({gidSkat, gidMauMau});
   buildDisplayDialog();
   dlgOptions = createStandardDialog(3, "Optionen");
   buildGameMenu();
   buildStartScreen();
-  dlgFarbPanel = createDialog(300, 500, 0, 0, false, "#farbpanel", false, 0, 2.0f);
+  buildFarbPanel();
   buildDecisionPanel();
   buildTextPanel();
   buildButtonPanel();
@@ -103,7 +103,7 @@ void Tglapp::diagcreate() {
   dlgNetworkCreate = createStandardDialog(1, "Netzwerkspiel einleiten");
   buildCredits();
   buildPokerPanel();
-  dlgRommeSortMenu = buildSortMenu("#sortiermenü_romme");
+  buildRommeSortMenu();
   buildClusterPanel();
   buildOptionsDialogs({gidSchnapsen, gidBlackjack, gidSiebzehnUndVier, gidSechsundsechzig, gidJass, gidHearts,
                        gidGoFish, gidOldMaid, gidWar, gidGinRummy});
@@ -111,4 +111,5 @@ void Tglapp::diagcreate() {
   buildTutorialPanel();
   dlgTutorial = createStandardDialog(3, lookupText("f_tutorialtitel"));
   if (dlgMenuBar != 0) setElementShown(dlgMenuBar, elHelpButton, 0);
+  ziehrunter();
 }

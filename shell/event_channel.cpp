@@ -27,11 +27,13 @@
 #include "shell/game_dialogs.h"
 #include "shell/game_list_screen.h"
 #include "shell/main_window.h"
+#include "shell/options_frame.h"
 #include "shell/panels.h"
 #include "shell/screen_stand_ins.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
+#include "shell/sort_menus.h"
 #include "sound/music_control.h"
 #include "sound/sound_events.h"
 #include "table/move_queue.h"
@@ -163,10 +165,22 @@ const TClickRoute kClickRoutes[] = {
     {&dlgHelp, nullptr},
     {&dlgMessage, toPanels},
     {&dlgHighscore, nullptr},
-    {&dlgRommeSortMenu, nullptr},
-    {&dlgSkatSortMenu, nullptr},
+    {&dlgRommeSortMenu, rommeSortMenuClick},
+    {&dlgSkatSortMenu, skatSortMenuClick},
     {&dlgCredits, nullptr},
-    // every game's options dialog, "Anzeige", "Optionen", the menus and the tutorial's
+    {&dlgGameOptions[0], optionsDialogClick},  {&dlgGameOptions[1], optionsDialogClick},
+    {&dlgGameOptions[2], optionsDialogClick},  {&dlgGameOptions[3], optionsDialogClick},
+    {&dlgGameOptions[4], optionsDialogClick},  {&dlgGameOptions[5], optionsDialogClick},
+    {&dlgGameOptions[6], optionsDialogClick},  {&dlgGameOptions[7], optionsDialogClick},
+    {&dlgGameOptions[8], optionsDialogClick},  {&dlgGameOptions[9], optionsDialogClick},
+    {&dlgGameOptions[10], optionsDialogClick}, {&dlgGameOptions[11], optionsDialogClick},
+    {&dlgGameOptions[12], optionsDialogClick}, {&dlgGameOptions[13], optionsDialogClick},
+    {&dlgGameOptions[14], optionsDialogClick}, {&dlgGameOptions[15], optionsDialogClick},
+    {&dlgGameOptions[16], optionsDialogClick}, {&dlgGameOptions[17], optionsDialogClick},
+    {&dlgKontra, skatSubDialogClick},
+    {&dlgBockRamsch, skatSubDialogClick},
+    {&dlgMoney, skatSubDialogClick},
+    // "Anzeige", "Optionen", the menus and the tutorial's
     // dialogs follow with their screens
 };
 

@@ -10,6 +10,8 @@
 #include "shell/dialog_build.h"
 #include "shell/main_window.h"
 #include "shell/shell_globals.h"
+#include "shell/skat_options_dialog.h"
+#include "shell/sort_menus.h"
 #include "shell/table_textures.h"
 
 // [SECTION] numbers
@@ -109,6 +111,12 @@ TGameElements elBackButton{};
 TGameElements elTabGeneralButton{};
 TGameElements elTabRulesButton{};
 TGameElements elTabScoringButton{};
+TGameElements elDefaultRulesButton{};
+TGameElements elDefaultRules2Button{};
+TGameElements elRoundsCheck{};
+TGameElements elRoundsList{};
+TGameElements elPointsCheck{};
+TGameElements elPointsList{};
 
 namespace {
 
@@ -186,7 +194,11 @@ void clearGameDialogNumbers() {
   zero(elSeatMarkers);
   zero(elCreditsLogos);
   for (TGameElements* t : {&dlgGameOptions, &elPlayerNameEdit, &elDifficultyList, &elPlayerCountList, &elGenderList,
-                           &elTabGroup, &elBackButton, &elTabGeneralButton, &elTabRulesButton, &elTabScoringButton})
+                           &elTabGroup, &elBackButton, &elTabGeneralButton, &elTabRulesButton, &elTabScoringButton,
+                           &elDefaultRulesButton, &elDefaultRules2Button, &elRoundsCheck, &elRoundsList,
+                           &elPointsCheck, &elPointsList})
     zero(*t);
+  clearSkatOptionNumbers();
+  clearSortMenuNumbers();
   clearDialogTextures();
 }

@@ -136,6 +136,12 @@ extern TGameElements elBackButton;        // "Zurück"
 extern TGameElements elTabGeneralButton;  // "Allgemein"
 extern TGameElements elTabRulesButton;    // "Regeln"
 extern TGameElements elTabScoringButton;  // "Abrechnung" (Canasta)
+extern TGameElements elDefaultRulesButton;   // first reset button: loads the "_def.dco" preset
+extern TGameElements elDefaultRules2Button;  // second reset button: loads the "_def2.dco" preset
+extern TGameElements elRoundsCheck;       // check box (or label) before the rounds selector
+extern TGameElements elRoundsList;        // the number of rounds
+extern TGameElements elPointsCheck;       // check box (or label) before the points selector
+extern TGameElements elPointsList;        // the points limit
 
 // [SECTION] building
 

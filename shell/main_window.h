@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/game_id.h"
 
 class Tglapp {
  public:
@@ -31,6 +32,17 @@ class Tglapp {
   static bool checkmaedel(const std::string& name, const std::string& folder);
   // Tglapp.diagcreate: builds every dialog of the main window in the fixed order.
   static void diagcreate();
+  // Tglapp.maketabcon: the common frame of the options dialog under construction, after the
+  // game's own elements; answers the page group.
+  static int32_t maketabcon(int32_t dialog);
+  // The game's rounds and points-limit selectors in its options dialog (0: none); the element
+  // before each is its check box or label.
+  static int32_t getRundenElem(TGameId g);
+  static int32_t getPunkteElem(TGameId g);
+  // Fixed presets of the options dialogs, once at start-up after the language is set.
+  static void makeAmericanSettings();
+  // The last step of the dialog build: the large titled dialogs' elements move down.
+  static void ziehrunter();
   // Tglapp.main: the frame handler (event -2; nested 0 from a nested engine step).
   static void main(bool nested);
   // Tglapp.carddone: hands one finished card move to the core.

@@ -129,7 +129,7 @@ void Tglapp::startup() {
   applyMusicChoice(false);
   if (!playerName.empty()) takePlayerName();
   setLanguage("deutsch", 1);
-  announceStandIn("makeAmericanSettings");
+  makeAmericanSettings();
   // The display dialog's card-picture choice ("Kartenbild") and its "Ausblenden" choice are
   // shown and hidden here once that dialog is built; so far it has only the hidden "Richtung".
   if (dlgDisplay != 0 && elSeatOrderList != 0) setElementVisible(dlgDisplay, elSeatOrderList, 0);

@@ -1,7 +1,7 @@
 // Reading the Skat options and the computer seats' profiles at a new list, the
 // "Standardregeln" button and the reaction to a change of the options. The options dialogs
-// come with the shell; until then the option record in the Skat area is the source, and
-// whoever sets up a list (the shell, a test) fills it directly.
+// are the source; while they are not built (headless runs) the option record in the Skat area
+// is, and whoever sets up a list fills it directly.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,13 @@ constexpr int32_t skatMaxListLength = 200;
 void skatReadOptions();
 // Writes the record back to the options dialogs, then skatOptionsChanged.
 void skatWriteOptions();
+// Every field of `o` into the dialogs' elements, with the switches that follow them (the
+// ISkO box, the "Optionen" buttons, the typed length); reads nothing. The dialogs must be built.
+void skatWriteOptionElements(const TSkatOptions& o);
 // After a change of the options: skatReadOptions, then the rule set is the international
-// rules exactly when the record holds the standard rules.
+// rules exactly when the record holds the standard rules; the dialog shows it in the ISkO box,
+// enables each "Optionen" button with its switch, and the typed length only while "Eigene:"
+// is chosen and no game runs.
 void skatOptionsChanged();
 // "Standardregeln": Rum, Spitze, Grand 20, Kontra and Bock/Ramsch off, Grand base 24,
 // "Standardwertung"; list length, first dealer, money and the sub-options stay.

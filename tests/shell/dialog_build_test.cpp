@@ -294,11 +294,12 @@ TEST_F(DialogBuildTest, EveryOptionsDialogHasTheCommonFrame) {
     SCOPED_TRACE(gameNames[g]);
     EXPECT_EQ(getElementText(d, 2), g == gidSkat || g == gidCanasta ? "Starten" : "Spiel Starten");
     const int32_t tab = elTabGroup[g];
-    EXPECT_EQ(tab, 3);
+    // The frame follows the game's own elements (Skat's 2 to 39; the others' come with them).
+    EXPECT_EQ(tab, g == gidSkat ? 40 : 3);
     EXPECT_EQ(elementOf(d, tab).kind, ekPageGroup);
-    EXPECT_EQ(elPlayerNameEdit[g], 5);
+    EXPECT_EQ(elPlayerNameEdit[g], tab + 2);
     EXPECT_EQ(elementOf(d, elPlayerNameEdit[g]).rows, 24);
-    EXPECT_EQ(elDifficultyList[g], 7);
+    EXPECT_EQ(elDifficultyList[g], tab + 4);
     EXPECT_EQ(getItem(d, elDifficultyList[g], 1), "Anfänger");
     EXPECT_EQ(getItem(d, elDifficultyList[g], 3), "Profi");
     for (int32_t e : {elPlayerNameEdit[g], elDifficultyList[g], elGenderList[g]}) {
