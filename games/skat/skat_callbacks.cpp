@@ -350,7 +350,7 @@ void skatUpdatePlayerLabels() {
   uint8_t phase = cg.gs.phase;
   bool asking = phase == skatPhaseBidding || phase == skatPhaseDeclaring;
   const int32_t type = skatGame->gameType;
-  const bool typeMark = markElement(type) != 0;
+  const bool typeMark = (type >= skatTypeClubs && type <= skatTypeDiamonds) || (type >= skatTypeNull && type <= skatTypeRamsch);
   for (int32_t s = 1; s <= 3; s++) {
     bool visible = asking && s == cg.gs.akspieler;
     if (visible) setElementPicture(dlgIPanel, elTurnMarker[s], texTurnMarker);
