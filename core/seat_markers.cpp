@@ -1,21 +1,27 @@
-// Seat markers of the table overlay panel.
+// Seat markers of the table overlay panel and the seats' name labels.
 #include "core/seat_markers.h"
+
+#include <algorithm>
+#include <string>
 
 #include "core/cg.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "engine/engine_form.h"
+#include "engine/texts.h"
 #include "games/casino/seat_cursor.h"
 #include "games/rummy/meld_sides.h"
+#include "net/net_transport.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
+#include "table/player_panels.h"
+#include "table/seat_plates.h"
 
 int32_t showSeatNames = 0;
 
 float seatLabelScale(int32_t seat) {
   if (seat < 1 || seat > 6) return 1.0f;
-  if (dlgIPanel == 0 || elSeatMarkers[seat] == 0) return 0.0f;
-  const TVTLAnimation& a = elementOf(dlgIPanel, elSeatMarkers[seat]).showAnim;
-  return isShownOrAnimating(a) ? a.progress : 0.0f;
+  return elementOpacity(dlgIPanel, elSeatMarkers[seat]);
 }
 
 void updateSeatMarkers() {
@@ -28,4 +34,30 @@ void updateSeatMarkers() {
                 (cg.gameId == gidCanasta && samePartnership(1, i) && canastaMarkerFlag);
     if (elSeatMarkers[i]) setElementVisible(dlgIPanel, elSeatMarkers[i], show ? 1 : 0);
   }
+}
+
+namespace {
+
+float dialogProgress(int32_t d) { return vtl.diags.valid(d) ? dialogOf(d).showAnim.progress : 0.0f; }
+
+}  // namespace
+
+float seatLabelAlpha(int32_t seat) {
+  if (cg.gameId == gidPoker || seat < 2 || seat > cg.seatCount) return 0;
+  const float marker = seatLabelScale(seat);
+  const float list = dialogProgress(dlgGameList);
+  const float box = dialogProgress(vtl.boxDialog);
+  const bool resultBox = box > 0 && getElementText(vtl.boxDialog, 1) == lookupText("f_dialog_spielergebnis");
+  if (showSeatNames == 1 || resultBox) return std::max({float(showSeatNames), marker, box, list});
+  return std::max(marker, list);
+}
+
+void drawSeatLabel(int32_t seat) {
+  const float alpha = seatLabelAlpha(seat);
+  if (alpha <= 0) return;
+  std::string label = "!";
+  if (isNetGame() && netTransport.isSeatLost(seat, false, true)) label += "\x01 ";
+  label += cg.seatNameFit(seat, true);
+  placeAtSeatLabel(seat);
+  drawTextPlate(label, 0, true, alpha);
 }

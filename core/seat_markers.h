@@ -1,4 +1,4 @@
-// The seats' hover markers on the table overlay and the scale of their name labels.
+// The seats' hover markers on the table overlay and the seats' name labels on the table.
 #pragma once
 
 #include <cstdint>
@@ -13,3 +13,10 @@ float seatLabelScale(int32_t seat);
 // Shows the marker of the seat under the pointer, of the seat the tutorial marks and, in
 // Canasta while its flag is set, of seat 1's partners; hides the others. Every frame.
 void updateSeatMarkers();
+
+// The opacity the seat's name label is drawn with, 0 when it is not drawn: it grows with the
+// seat's hover marker and stays while the name button is on, the game list shows, or the
+// game-result box shows. Never for seat 1 nor in poker.
+float seatLabelAlpha(int32_t seat);
+// Draws the seat's name label ("!" centred; a lost network player marked) at the seat.
+void drawSeatLabel(int32_t seat);

@@ -50,6 +50,8 @@ struct TVTLApplication {
   bool exitGranted = false;    // the main window granted the close
   bool noQuitQuestion = false;  // close without asking the user
   float textFactor = 1.14f;    // horizontal text factor
+  float labelColour[4] = {0.10f, 0.13f, 0.20f, 0.80f};   // RGBA of the table's text plates and panels
+  float messageColour[4] = {0.16f, 0.20f, 0.28f, 0.90f};  // RGBA of the network message bubbles
   int32_t presetMode = 0;      // 1 after a start with the graphics-preset switch
 
   // [SECTION] dialogs and elements

@@ -1,6 +1,7 @@
 // The network services the core calls, inert until network play is built.
 #include "net/net_transport.h"
 
+#include "engine/engine_services.h"
 #include "shell/shell_globals.h"
 
 TNetz netTransport;
@@ -23,6 +24,12 @@ void refreshCurrentHand(bool) {}
 bool isSeatPlayable(int32_t seat) { return seat >= 1 && seat <= playerCount; }
 
 bool isSeatLostInGame(int32_t) { return false; }
+
+int32_t localSeatToNet(int32_t seat) {
+  // Seat numbers differ only when this machine's own network seat is not seat 1.
+  if (isNetActive()) logNotAvailable("localSeatToNet");
+  return seat;
+}
 
 bool hasHumanNetSeat() { return false; }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/cards.h"
+#include "platform/records.h"
 
 // One received move: the wire action code, the values and the selected cards as text.
 struct TNetMove {
@@ -29,6 +30,7 @@ struct TNetz {
   int32_t ownSyncValue = 0;   // 3 once the core ended a game
   int32_t gameCounter = 3;    // raised by the Skat step
   TNetzSpecialChecker checker;
+  LArray<uint8_t, 0, 10> messageShowState{};  // by network seat: 0 a new message, 2 rising, 3 shown; the table draws
 
   bool hasInput() const { return false; }
   // The oldest received move, removed from the queue; false when there is none.
@@ -56,6 +58,8 @@ void refreshCurrentHand(bool keepSlots);
 // A valid seat 1..playerCount whose network player is not lost.
 bool isSeatPlayable(int32_t seat);
 bool isSeatLostInGame(int32_t seat);
+// The network seat of a local seat; outside an active network game the seat itself.
+int32_t localSeatToNet(int32_t seat);
 bool hasHumanNetSeat();
 // isNetGame, or the transport's game-ended flag still set.
 bool isNetActive();

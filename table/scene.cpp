@@ -22,6 +22,7 @@
 #include "table/camera.h"
 #include "table/draw_card.h"
 #include "table/draw_stacks.h"
+#include "table/player_panels.h"
 #include "table/shadows.h"
 #include "table/table_globals.h"
 #include "table/table_pictures.h"
@@ -170,9 +171,7 @@ void drawBenchmarkLayer() {
 
 void drawDecorations(int32_t pass) {
   drawPass = pass == 4 ? 4 : 6;
-  // Seat labels, announcement marks, player panels and network messages come with the seat
-  // decorations.
-  logNotAvailable("seat decorations");
+  drawSeatDecorations();
 }
 
 }  // namespace

@@ -35,6 +35,7 @@
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
+#include "shell/table_textures.h"
 #include "table/deal_moves.h"
 #include "table/stack_ops.h"
 #include "table/stacks.h"
@@ -348,9 +349,15 @@ void skatUpdatePlayerLabels() {
   if (!panelExists()) return;
   uint8_t phase = cg.gs.phase;
   bool asking = phase == skatPhaseBidding || phase == skatPhaseDeclaring;
+  const int32_t type = skatGame->gameType;
+  const bool typeMark = (type >= skatTypeClubs && type <= skatTypeDiamonds) || (type >= skatTypeNull && type <= skatTypeRamsch);
   for (int32_t s = 1; s <= 3; s++) {
     bool visible = asking && s == cg.gs.akspieler;
-    if (phase == skatPhaseTricks && s == skatGame->declarer && !skatGame->ramschGame) visible = true;
+    if (visible) setElementPicture(dlgIPanel, elTurnMarker[s], texTurnMarker);
+    if (phase == skatPhaseTricks && s == skatGame->declarer && !skatGame->ramschGame) {
+      visible = true;
+      if (typeMark) setElementPicture(dlgIPanel, elTurnMarker[s], texSuitIcons[type]);
+    }
     setElementVisible(dlgIPanel, elTurnMarker[s], visible ? 1 : 0);
   }
 }

@@ -6,6 +6,7 @@
 #include "engine/texts.h"
 #include "platform/alert.h"
 #include "platform/errors.h"
+#include "sound/speech.h"
 
 std::string skatLookupText(std::string_view key, std::string_view p1, std::string_view p2) {
   return lookupText(key, p1, p2);
@@ -25,8 +26,8 @@ std::string said[4];
 }
 
 void skatSay(const std::string& text, int32_t seat, int32_t kind) {
-  (void)kind;  // the voices come with the sound subsystem's speech
   if (seat >= 0 && seat <= 3) said[seat] = text;
+  say(text, seat, kind, false);
 }
 
 const std::string& skatLastSaid(int32_t seat) {
@@ -40,4 +41,5 @@ void skatClearSaid() {
 
 void skatSayComment(int32_t seat, int32_t kind, int32_t chance, int32_t firstLevel, int32_t secondLevel) {
   (void)seat, (void)kind, (void)chance, (void)firstLevel, (void)secondLevel;
+  logNotAvailable("TSoundContainer.sayComment");
 }

@@ -21,14 +21,14 @@ void skatLogError(const std::string& text);
 // box interrupts the game.
 void skatTrace(const std::string& text);
 
-// A seat says a text: its speech bubble and the voice samples of `kind` (0 speaks nothing;
-// seat 0 is no seat, a pause). The last text of each seat is kept for the table's display.
+// A seat says a text through say: its speech bubble and the voice samples of `kind` (0 speaks
+// nothing; seat 0 is no seat, a pause). The last text of each seat is kept as well.
 void skatSay(const std::string& text, int32_t seat, int32_t kind);
 // The last text a seat 0..3 said in the running game ("" after skatClearSaid).
 const std::string& skatLastSaid(int32_t seat);
 void skatClearSaid();
 
 // A computer seat's remark, decided by chance (TSoundContainer.sayComment): kind 0 an emotion
-// between the two levels, 2 the Kontra remark. Silent until the sound subsystem's speech is
-// built.
+// between the two levels, 2 the Kontra remark. Not available until the sound subsystem's
+// comments are built: a trace line says so and no seat speaks.
 void skatSayComment(int32_t seat, int32_t kind, int32_t chance, int32_t firstLevel, int32_t secondLevel);

@@ -7,7 +7,9 @@
 #include "core/seat_markers.h"
 #include "engine/window_shape.h"
 #include "engine/dialogs.h"
+#include "engine/elements.h"
 #include "engine/engine_form.h"
+#include "engine/texts.h"
 #include "games/casino/seat_cursor.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -26,7 +28,9 @@ class SeatMarkersTest : public ::testing::Test {
   }
   void TearDown() override {
     resetEngineModel();
-    dlgIPanel = 0;
+    dlgIPanel = dlgGameList = 0;
+    showSeatNames = 0;
+    cg.seatCount = 0;
     for (int i = 1; i <= 6; i++) elSeatMarkers[i] = 0;
     cg.gameId = gidNone;
     cg.gs.tutorialMode = 0;
@@ -116,6 +120,46 @@ TEST_F(SeatMarkersTest, LabelScaleIsTheMarkersShowProgress) {
   EXPECT_FLOAT_EQ(seatLabelScale(2), 0.4f);
   a.state = 0;
   EXPECT_EQ(seatLabelScale(2), 0.0f);
+}
+
+TEST_F(SeatMarkersTest, LabelShowsWithMarkerNamesButtonListAndResultBox) {
+  buildPanel();
+  cg.seatCount = 3;
+  dlgGameList = createDialog(0, 0, 400, 300, false, "Spielliste", false, 0, 1.0f);
+  vtl.boxDialog = createDialog(0, 0, 400, 300, false, "Box", false, 0, 1.0f);
+  const int32_t boxTitle = 1;  // a titled dialog's title label
+  const std::string result = lookupText("f_dialog_spielergebnis");
+  struct Case {
+    const char* what;
+    TGameId game;
+    int seat;
+    int names;
+    float marker, list, box;
+    const char* boxTitle;
+    float alpha;
+  } cases[] = {
+      {"nothing shows", gidSkat, 2, 0, 0, 0, 0, "", 0},
+      {"the hover marker grows it", gidSkat, 2, 0, 0.4f, 0, 0, "", 0.4f},
+      {"the game list keeps it", gidSkat, 3, 0, 0.2f, 0.7f, 0, "", 0.7f},
+      {"the name button keeps it", gidSkat, 2, 1, 0.3f, 0, 0, "", 1},
+      {"the result box keeps it", gidSkat, 2, 0, 0, 0, 0.6f, result.c_str(), 0.6f},
+      {"another box does not", gidSkat, 2, 0, 0, 0, 0.6f, "Hinweis", 0},
+      {"never the user's seat", gidSkat, 1, 1, 1, 1, 0, "", 0},
+      {"nor a seat beyond the game", gidSkat, 4, 1, 0, 0, 0, "", 0},
+      {"nor in poker", gidPoker, 2, 1, 1, 0, 0, "", 0},
+  };
+  for (const Case& c : cases) {
+    cg.gameId = c.game;
+    showSeatNames = c.names;
+    TVTLAnimation& marker = elementOf(dlgIPanel, elSeatMarkers[c.seat < 1 || c.seat > 6 ? 2 : c.seat]).showAnim;
+    marker = TVTLAnimation{};
+    marker.shown = c.marker > 0;
+    marker.progress = c.marker;
+    dialogOf(dlgGameList).showAnim.progress = c.list;
+    dialogOf(vtl.boxDialog).showAnim.progress = c.box;
+    setElementText(vtl.boxDialog, boxTitle, c.boxTitle, 0);
+    EXPECT_FLOAT_EQ(seatLabelAlpha(c.seat), c.alpha) << c.what;
+  }
 }
 
 }  // namespace

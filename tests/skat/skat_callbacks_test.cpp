@@ -5,8 +5,13 @@
 
 #include "core/cg.h"
 #include "engine/error_log.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "engine/engine_form.h"
 #include "games/skat/skat_callbacks.h"
 #include "games/skat/stack_sync.h"
+#include "shell/game_dialogs.h"
+#include "shell/table_textures.h"
 #include "table/stacks.h"
 #include "tests/skat/skat_fixture.h"
 #include "tests/support/cards.h"
@@ -285,6 +290,46 @@ TEST_F(SkatCallbacksTest, GameNames) {
     skatGameName(n);
     EXPECT_EQ(n, c.name);
   }
+}
+
+TEST_F(SkatCallbacksTest, MarkElementShowsTheTurnOrTheDeclaredGame) {
+  resetEngineModel();
+  dlgIPanel = createDialog(0, 0, 800, 600, false, "#ipanel", false, 0, 1.0f);
+  for (int s = 1; s <= 3; s++) elTurnMarker[s] = addSimpleElement(1, 10 * s, 10, "");
+  texTurnMarker = 41;
+  texSuitIcons[skatTypeHearts] = 43;
+  texSuitIcons[skatTypeGrand] = 47;
+  struct Case {
+    uint8_t phase;  // 6 bidding, 4 trick play
+    int32_t toAct, declarer, type;
+    bool ramsch;
+    int32_t markedSeat, picture;
+  } cases[] = {
+      {6, 2, 0, 0, false, 2, 41},
+      {4, 1, 3, skatTypeHearts, false, 3, 43},
+      {4, 2, 1, skatTypeGrand, false, 1, 47},
+      {4, 2, 1, skatTypeRamsch, true, 0, 0},
+  };
+  for (const Case& c : cases) {
+    cg.gs.phase = c.phase;
+    cg.gs.akspieler = c.toAct;
+    skatGame->declarer = c.declarer;
+    skatGame->gameType = c.type;
+    skatGame->ramschGame = c.ramsch;
+    skatUpdatePlayerLabels();
+    for (int s = 1; s <= 3; s++) {
+      const TVTLElement& e = elementOf(dlgIPanel, elTurnMarker[s]);
+      EXPECT_EQ(e.visible, s == c.markedSeat ? 1 : 0) << "phase " << int(c.phase) << " seat " << s;
+      if (s == c.markedSeat) {
+        EXPECT_EQ(e.picture, c.picture) << "phase " << int(c.phase);
+      }
+    }
+  }
+  texTurnMarker = 0;
+  texSuitIcons[skatTypeHearts] = texSuitIcons[skatTypeGrand] = 0;
+  for (int s = 1; s <= 3; s++) elTurnMarker[s] = 0;
+  dlgIPanel = 0;
+  resetEngineModel();
 }
 
 }  // namespace

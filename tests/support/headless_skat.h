@@ -11,6 +11,7 @@
 #include "engine/engine_form.h"
 #include "engine/frame_rate.h"
 #include "games/skat/skat_options.h"
+#include "platform/tick.h"
 #include "shell/display_settings.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -65,8 +66,10 @@ inline void resetHeadlessSkat(int32_t dealMode, const TSkatOptions& options) {
 }
 
 // One frame as the main window runs it: the finished moves go to the core once nothing
-// moves, the game ticks, the table animates.
+// moves, the game ticks, the table animates. A frame takes a millisecond of the fake clock,
+// so a speech bubble of the minimal display time ends at the next frame, as on screen.
 inline void headlessFrame() {
+  advanceFakeTick(1);
   while (finishedMoves.count > 0 && pendingMoveCount <= 0) {
     const TFinishedMove m = finishedMoves.moves[finishedMoves.count];
     finishedMoves.count--;

@@ -1,10 +1,14 @@
 // The table scene in a real window: a dealt three-seat Skat game drawn in every table style,
 // plain and with mirror and shadows, checked at chosen pixels against plain-coloured pictures.
 #include <cstdlib>
+#include <vector>
 
 #include "games/skat/skat_deck.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/draw_card.h"
@@ -84,6 +88,39 @@ TEST_F(TableSceneTest, ThePickPassDrawsNoBackdrop) {
   drawTableScene(1, false);
   EXPECT_TRUE(near(pixel(8, 8), Rgb{128, 128, 128}, 3)) << pixel(8, 8);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// The whole frame as RGB rows from the bottom.
+std::vector<unsigned char> frame() {
+  std::vector<unsigned char> px(1024 * 768 * 3);
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, 1024, 768, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+  return px;
+}
+
+TEST_F(TableSceneTest, ASeatsSpeechBubbleStandsAtItsSeat) {
+  dlgIPanel = createDialog(0, 0, 800, 600, false, "#ipanel", false, 0, 1.0f);
+  elSpeechBubble[2] = addSimpleElement(1, 10, 10, "?Achtzehn");
+  setElementShown(dlgIPanel, elSpeechBubble[2], 0);
+  drawScene(0);
+  const std::vector<unsigned char> plain = frame();
+  setElementShown(dlgIPanel, elSpeechBubble[2], 1);
+  elementOf(dlgIPanel, elSpeechBubble[2]).showAnim.progress = 1;
+  drawScene(0);
+  const std::vector<unsigned char> spoken = frame();
+  int changed = 0, left = 1024, right = 0;
+  for (int y = 0; y < 768; y++)
+    for (int x = 0; x < 1024; x++) {
+      const size_t i = size_t(y * 1024 + x) * 3;
+      if (plain[i] == spoken[i] && plain[i + 1] == spoken[i + 1] && plain[i + 2] == spoken[i + 2]) continue;
+      changed++;
+      left = std::min(left, x), right = std::max(right, x);
+    }
+  EXPECT_GT(changed, 200) << "the bubble's plate";
+  EXPECT_LT(right, 512) << "seat 2 sits at the left: " << left << ".." << right;
+  elSpeechBubble[2] = 0;
+  dlgIPanel = 0;
 }
 
 }  // namespace
