@@ -27,6 +27,7 @@
 #include "shell/game_dialogs.h"
 #include "shell/game_list_screen.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/panels.h"
 #include "shell/screen_stand_ins.h"
 #include "shell/shell_globals.h"
@@ -151,7 +152,7 @@ const TClickRoute kClickRoutes[] = {
     {&dlgInGame, toDecisionPanel},
     {&dlgClusterPanel, toPanels},
     {&dlgInfoPanel, toPanels},
-    {&dlgMenuBar, nullptr},
+    {&dlgMenuBar, menuBarClick},
     {&dlgGameList, toGameList},
     {&dlgNetworkCreate, nullptr},
     {&dlgInternet, nullptr},
@@ -165,9 +166,16 @@ const TClickRoute kClickRoutes[] = {
     {&dlgHighscore, nullptr},
     {&dlgRommeSortMenu, nullptr},
     {&dlgSkatSortMenu, nullptr},
-    {&dlgCredits, nullptr},
-    // every game's options dialog, "Anzeige", "Optionen", the menus and the tutorial's
-    // dialogs follow with their screens
+    {&dlgCredits, creditsClick},
+    // every game's options dialog follows with its screen
+    {&dlgDisplay, displayClick},
+    {&dlgOptions, optionsMenuClick},
+    {&dlgGameMenu, gameMenuClick},
+    {&dlgNewGame, newGameClick},
+    {&dlgMainMenu, mainMenuClick},
+    {&dlgExtras, extrasClick},
+    {&dlgStartScreen, startScreenClick},
+    // the tutorial's dialogs follow with their screens
 };
 
 void elementClick(int32_t dialog, int32_t element) {
