@@ -13,10 +13,12 @@
 #include "engine/engine_dialogs.h"
 #include "engine/message_box.h"
 #include "engine/texts.h"
-#include "shell/table_textures.h"
+#include "shell/dialog_build.h"
 #include "shell/display_settings.h"
 #include "shell/env_param.h"
 #include "shell/menus.h"
+#include "shell/shell_state.h"
+#include "shell/table_textures.h"
 #include "tests/shell/channel_fixture.h"
 
 namespace {
@@ -230,6 +232,37 @@ TEST_F(MenusTest, TheFeaturedGameHasNoGameButtonsAndTheStartScreenStaysClosed) {
   EXPECT_EQ(getElementText(dlgMainMenu, elMainMenuHeadline1), "");
   EXPECT_EQ(elementOf(dlgMainMenu, elMainMenuHeadline1).y, -34);
   EXPECT_EQ(elementOf(dlgGameMenu, elGameMenuHeadline2).y, 41);
+}
+
+TEST_F(MenusTest, WithEveryGameOfferedTheStartScreenOpensWithItsGrid) {
+  editionGame = gidNone;
+  editionAllGames = 1;
+  buildStartScreen();
+  editionGame = gidSkat;
+  editionAllGames = 0;
+  struct TCell {
+    TGameId game;
+    int16_t x, y;
+  };
+  const TCell cells[] = {{gidHearts, 58, 85},   {gidOldMaid, 58, 285}, {gidWar, 258, 85},
+                         {gidSkat, 258, 185},   {gidMauMau, 258, 235}, {gidBlackjack, 258, 285}};
+  for (const TCell& c : cells) {
+    SCOPED_TRACE(int(c.game));
+    const TVTLElement& el = elementOf(dlgStartScreen, elGameButtons[c.game]);
+    EXPECT_EQ(el.x, c.x);
+    EXPECT_EQ(el.y, c.y);
+    EXPECT_EQ(el.width, 180);
+    EXPECT_EQ(getElementText(dlgStartScreen, elGameButtons[c.game]), gameNames[c.game]);
+    EXPECT_TRUE(enabled(dlgStartScreen, elGameButtons[c.game]));
+  }
+  for (TGameId g : {gidSchwimmen, gidDoppelkopf, gidSchafkopf, gidPoker, gidJass}) EXPECT_EQ(elGameButtons[g], 0);
+  EXPECT_EQ(elGameButtons[gidMauMau], 2) << "the buttons follow the game ids";
+  EXPECT_LT(elGameButtons[gidSkat], elGameButtons[gidRomme]);
+  EXPECT_TRUE(open(dlgStartScreen));
+  send(dlgStartScreen, elStartScreenBlank);
+  EXPECT_FALSE(vtl.formClosing);
+  send(dlgStartScreen, elStartScreenEnd);
+  EXPECT_TRUE(vtl.formClosing);
 }
 
 TEST_F(MenusTest, TheCreditsAreOursInTheirShape) {
