@@ -111,7 +111,7 @@ void Tglapp::start_neuesspiel(int32_t kind, bool force) {
   if (screenMode != 0 && !force) return;
   if (kind != 1 && kind != 3) return;
   loadenv(false);
-  closeMenu(dlgGameOptions[cg.gs.optionsGameId]);
+  if (cg.gs.optionsGameId < gidNone) closeMenu(dlgGameOptions[cg.gs.optionsGameId]);
   cg.setMenuButtonCaption(1);
   cg.startGame(cg.gameId, 0);
 }
@@ -267,9 +267,9 @@ void newGameClick(int32_t, int32_t element) {
   else if (is(element, elNewGameSingle))
     Tglapp::CallEinzelspielDialog();
   else if (is(element, elNewGameNetwork))
-    logNotAvailable("Netzwerkspiel");
+    logNotAvailable("the network dialogs");
   else if (is(element, elNewGameInternet))
-    logNotAvailable("Internetspiel");
+    logNotAvailable("the internet lobby");
 }
 
 void extrasClick(int32_t, int32_t element) {

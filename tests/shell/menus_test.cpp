@@ -11,6 +11,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_dialogs.h"
+#include "engine/engine_services.h"
 #include "engine/message_box.h"
 #include "engine/texts.h"
 #include "shell/dialog_build.h"
@@ -561,6 +562,32 @@ TEST_F(MenusTest, SmallerMenusOpenAndCloseTheirDialogs) {
     EXPECT_EQ(open(s.expectOpen), s.open) << getElementText(s.dialog, s.element);
   }
   EXPECT_FLOAT_EQ(elementOf(dlgCredits, elCreditsText).scrollOffset, -100.0f);
+}
+
+TEST_F(MenusTest, ScreensNotBuiltYetSaySoAndOpenNothing) {
+  struct TCase {
+    const int32_t* dialog;
+    const int32_t* element;
+    std::string trace;
+  };
+  const TCase cases[] = {{&dlgGameMenu, &elGameMenuSave, "Tglapp.showspeichern: not available"},
+                         {&dlgGameMenu, &elGameMenuHelp, "Tglapp.buildhelp: not available"},
+                         {&dlgExtras, &elExtrasHelp, "Tglapp.buildhelp: not available"},
+                         {&dlgExtras, &elExtrasHighscore, "Tglapp.buildhighscore: not available"},
+                         {&dlgExtras, &elExtrasTutorial, "tutLoadScript: not available"},
+                         {&dlgNewGame, &elNewGameNetwork, "the network dialogs: not available"},
+                         {&dlgNewGame, &elNewGameInternet, "the internet lobby: not available"},
+                         {&dlgMainMenu, &elMainMenuLoad, "Tglapp.showladen: not available"}};
+  std::vector<std::string> traces;
+  setTraceListener([&traces](std::string_view t) { traces.emplace_back(t); });
+  for (const TCase& c : cases) {
+    traces.clear();
+    const int32_t top = vtl.topDialog;
+    send(*c.dialog, *c.element);
+    EXPECT_EQ(traces, std::vector<std::string>{c.trace}) << getElementText(*c.dialog, *c.element);
+    EXPECT_EQ(vtl.topDialog, top);
+  }
+  setTraceListener({});
 }
 
 TEST_F(MenusTest, TheNameButtonTogglesTheSeatLabels) {
