@@ -10,8 +10,10 @@
 #include "engine/texts.h"
 #include "engine/textures.h"
 #include "shell/dialog_build.h"
+#include "shell/display_settings.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/shell_state.h"
 #include "shell/skat_options_dialog.h"
 #include "shell/sort_menus.h"
@@ -61,6 +63,8 @@ void preamble() {
 
 void Tglapp::diagcreate() {
   clearGameDialogNumbers();
+  clearMenuElements();
+  clearDisplayElements();
   preamble();
   dlgFirstOptions = createStandardDialog(3, "Optionen");
   styleEngineGraphicsDialog();
@@ -70,7 +74,7 @@ void Tglapp::diagcreate() {
   cg.gameId = gidSkat;
   setStandardTextureDetail();
   buildHelpPanel();
-  dlgMainMenu = createStandardDialog(3, "Game Menü");
+  buildMainMenu();
   dlgHighscore = createStandardDialog(1, "Highscore");
   buildHelpDialog();
   buildSkatSortMenu();
@@ -79,7 +83,7 @@ void Tglapp::diagcreate() {
   buildMoneyDialog();
   buildOptionsDialogs({gidSkat, gidMauMau});
   buildDisplayDialog();
-  dlgOptions = createStandardDialog(3, "Optionen");
+  buildOptionsMenu();
   buildGameMenu();
   buildStartScreen();
   buildFarbPanel();
@@ -91,7 +95,7 @@ void Tglapp::diagcreate() {
   dlgLoad = createStandardDialog(3, "Spiel laden");
   buildGameList();
   buildOptionsDialogs({gidSchwimmen, gidRomme, gidCanasta, gidDoppelkopf, gidSchafkopf, gidPoker});
-  dlgNewGame = createStandardDialog(3, "Neues Spiel");
+  buildNewGameMenu();
   dlgNetwork = createStandardDialog(1, "Netzwerkspiel");
   dlgNetworkChoice = createStandardDialog(3, "Netzwerkspiel");
   dlgNetworkJoin = createStandardDialog(1, "Netzwerkspiel teilnehmen");
@@ -107,7 +111,7 @@ void Tglapp::diagcreate() {
   buildClusterPanel();
   buildOptionsDialogs({gidSchnapsen, gidBlackjack, gidSiebzehnUndVier, gidSechsundsechzig, gidJass, gidHearts,
                        gidGoFish, gidOldMaid, gidWar, gidGinRummy});
-  dlgExtras = createStandardDialog(3, "Extras");
+  buildExtras();
   buildTutorialPanel();
   dlgTutorial = createStandardDialog(3, lookupText("f_tutorialtitel"));
   if (dlgMenuBar != 0) setElementShown(dlgMenuBar, elHelpButton, 0);

@@ -1,5 +1,6 @@
 // The menus and screens of the dialog build: each made at its place in the order with its
-// title and kind, and with the elements that code already refers to.
+// title and kind, and with the elements that code refers to. The menus' buttons stand in the
+// menu column of shell/dialog_build.h; their numbers are kept in shell/menus.h.
 #include <string>
 
 #include "engine/dialogs.h"
@@ -10,23 +11,23 @@
 #include "engine/texts.h"
 #include "shell/dialog_build.h"
 #include "shell/game_dialogs.h"
-#include "shell/table_textures.h"
+#include "shell/menus.h"
 
 namespace {
-
-constexpr int32_t menuLeft = 70;    // a menu button stands at 70 - 40 = 30
-constexpr int32_t menuWidth = 196;  // and is 196 + 40 wide
-constexpr int32_t menuTop = 60;
-constexpr int32_t menuStep = 50;
-
-int32_t menuRow(int32_t row) { return menuTop + menuStep * row; }
 
 // A list's caption and place; the engine adds its arrows and scroll bar behind it.
 int32_t addList(int32_t x, int32_t y, const char* caption, int32_t width, int32_t height) {
   return addElement(ekListBox, x, y, caption, width, height, 0.0f, 1.0f);
 }
 
+// An empty label 200 x 32 above or below a menu's title, written by the game choice.
+int32_t addHeadline(int32_t y, float textScale) { return addElement(ekLabel, 0, y, "", 200, 32, 0.0f, textScale); }
+
 }  // namespace
+
+int32_t addMenuRowButton(int32_t row, std::string_view caption) {
+  return addMenuButton(menuLeft, menuRow(row), menuWidth, caption);
+}
 
 void styleEngineGraphicsDialog() {
   if (appopt.di_vtlgrafik > 0) setMenuStyle(appopt.di_vtlgrafik);
@@ -49,20 +50,27 @@ void buildHelpDialog() {
   elHelpSearchEdit = addElement(ekEdit, 425, 98, "..", 210, ifAny, 28.0f, 1.0f);
 }
 
-void buildGameMenu() {
-  dlgGameMenu = createStandardDialog(3, "Spielmenü");
-  addMenuButton(menuLeft, menuRow(6), menuWidth, lookupText("f_Zurück2"));
-  addMenuButton(menuLeft, menuRow(0), menuWidth, lookupText("f_spielbeenden"));
-  elGameMenuSave = addMenuButton(menuLeft, menuRow(1), menuWidth, "Speichern");
+void buildMainMenu() {
+  dlgMainMenu = createStandardDialog(3, "Game Menü");
+  elMainMenuBack = addMenuRowButton(menuBackRow, "Zurück");
+  elMainMenuNewGame = addMenuRowButton(0, "Neues Spiel");
+  elMainMenuLoad = addMenuRowButton(1, "Spiel laden");
+  elMainMenuOptions = addMenuRowButton(2, "Optionen");
+  elMainMenuExtras = addMenuRowButton(3, "Extras");
+  elMainMenuHeadline1 = addHeadline(-34, 1.9f);
+  elMainMenuHeadline2 = addHeadline(41, 1.14f);
 }
 
-void buildStartScreen() {
-  dlgStartScreen = createStandardDialog(3, vtl.applicationTitle);
-  TVTLDialog& d = dialogOf(dlgStartScreen);
-  d.y = int16_t(d.y - 20);
-  d.height = int16_t(d.height + 40);
-  d.width = 500;
-  d.x = (810 - 500) / 2;
+void buildGameMenu() {
+  dlgGameMenu = createStandardDialog(3, "Spielmenü");
+  elGameMenuBack = addMenuRowButton(menuBackRow, lookupText("f_Zurück2"));
+  elGameMenuEnd = addMenuRowButton(0, lookupText("f_spielbeenden"));
+  elGameMenuSave = addMenuRowButton(1, "Speichern");
+  elGameMenuSettings = addMenuRowButton(2, "Einstellungen");
+  elGameMenuHelp = addMenuRowButton(4, "Hilfe");
+  elGameMenuGameList = addMenuRowButton(3, "Spielliste");
+  elGameMenuHeadline1 = addHeadline(-34, 1.9f);
+  elGameMenuHeadline2 = addHeadline(41, 1.235f);
 }
 
 void buildSaveDialog() {
@@ -82,29 +90,32 @@ void buildGameList() {
   elGameListCaption = addElement(ekLabel, 16, 401, "", 600, 28, 0.0f, 1.0f);
 }
 
-void buildDisplayDialog() {
-  dlgDisplay = createStandardDialog(1, "Anzeige");
-  // The direction of play; hidden, the core reads it.
-  elSeatOrderList = addElement(ekSelector, 20, 60, "", 200, 30, 0.0f, 1.0f);
-  addItem(elSeatOrderList, "Im Uhrzeigersinn", 0);
-  addItem(elSeatOrderList, "Gegen den Uhrzeigersinn", 0);
-  setTopIndex(dlgDisplay, elSeatOrderList, 1);
-  setElementShown(dlgDisplay, elSeatOrderList, 0);
+void buildNewGameMenu() {
+  dlgNewGame = createStandardDialog(3, "Neues Spiel");
+  elNewGameBack = addMenuRowButton(menuBackRow, "Zurück");
+  elNewGameSingle = addMenuRowButton(0, "Einzelspiel");
+  // "Turnier" shares its row with "Netzwerkspiel" and is never shown.
+  elNewGameTournament = addMenuRowButton(1, "Turnier");
+  elNewGameNetwork = addMenuRowButton(1, "Netzwerkspiel");
+  elNewGameInternet = addMenuRowButton(2, "Internetspiel");
+  setElementShown(dlgNewGame, elNewGameTournament, 0);
 }
 
-void buildCredits() {
-  dlgCredits = createStandardDialog(1, " ");
-  TVTLDialog& d = dialogOf(dlgCredits);
-  d.x = int16_t(d.x + 50);
-  d.width = int16_t(d.width - 100);
-  setMenuStyle(dlgCredits);
-  setCurrentDialog(dlgCredits);
-  addMenuButton(145 + 40, 445, 236 - 40, "Zurück");
-  addElement(ekTextBox, 105, 0, "", 350, 460, 0.0f, 1.0f);
-  for (int k = 1; k <= 3; k++) {
-    elCreditsLogos[k] = addTextElement(ekPicture, 105 + 120 * (k - 1), 470, 100, 50, skFreePicture, "");
-    setElementPicture(dlgCredits, elCreditsLogos[k], texCreditsLogos[k]);
-  }
+void buildExtras() {
+  dlgExtras = createStandardDialog(3, "Extras");
+  elExtrasBack = addMenuRowButton(menuBackRow, "Zurück");
+  elExtrasTutorial = addMenuRowButton(0, lookupText("f_tutorialtitel"));
+  elExtrasHelp = addMenuRowButton(1, "Hilfe");
+  elExtrasHighscore = addMenuRowButton(2, "Bestenliste");
+  elExtrasCredits = addMenuRowButton(3, "Mitwirkende");
+}
+
+void buildOptionsMenu() {
+  dlgOptions = createStandardDialog(3, "Optionen");
+  elOptionsBack = addMenuRowButton(menuBackRow, "Zurück");
+  elOptionsGraphics = addMenuRowButton(1, "Grafik");
+  elOptionsSound = addMenuRowButton(2, "Sound");
+  elOptionsDisplay = addMenuRowButton(0, "Anzeige");
 }
 
 void buildLobbyProgress() {

@@ -27,6 +27,7 @@
 #include "shell/game_dialogs.h"
 #include "shell/game_list_screen.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/options_frame.h"
 #include "shell/panels.h"
 #include "shell/screen_stand_ins.h"
@@ -153,7 +154,7 @@ const TClickRoute kClickRoutes[] = {
     {&dlgInGame, toDecisionPanel},
     {&dlgClusterPanel, toPanels},
     {&dlgInfoPanel, toPanels},
-    {&dlgMenuBar, nullptr},
+    {&dlgMenuBar, menuBarClick},
     {&dlgGameList, toGameList},
     {&dlgNetworkCreate, nullptr},
     {&dlgInternet, nullptr},
@@ -167,7 +168,7 @@ const TClickRoute kClickRoutes[] = {
     {&dlgHighscore, nullptr},
     {&dlgRommeSortMenu, rommeSortMenuClick},
     {&dlgSkatSortMenu, skatSortMenuClick},
-    {&dlgCredits, nullptr},
+    {&dlgCredits, creditsClick},
     {&dlgGameOptions[0], optionsDialogClick},  {&dlgGameOptions[1], optionsDialogClick},
     {&dlgGameOptions[2], optionsDialogClick},  {&dlgGameOptions[3], optionsDialogClick},
     {&dlgGameOptions[4], optionsDialogClick},  {&dlgGameOptions[5], optionsDialogClick},
@@ -180,8 +181,14 @@ const TClickRoute kClickRoutes[] = {
     {&dlgKontra, skatSubDialogClick},
     {&dlgBockRamsch, skatSubDialogClick},
     {&dlgMoney, skatSubDialogClick},
-    // "Anzeige", "Optionen", the menus and the tutorial's
-    // dialogs follow with their screens
+    {&dlgDisplay, displayClick},
+    {&dlgOptions, optionsMenuClick},
+    {&dlgGameMenu, gameMenuClick},
+    {&dlgNewGame, newGameClick},
+    {&dlgMainMenu, mainMenuClick},
+    {&dlgExtras, extrasClick},
+    {&dlgStartScreen, startScreenClick},
+    // the tutorial's dialogs follow with their screens
 };
 
 void elementClick(int32_t dialog, int32_t element) {

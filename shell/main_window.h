@@ -12,6 +12,7 @@
 
 #include "core/cards.h"
 #include "core/game_id.h"
+#include "shell/game_dialogs.h"
 
 class Tglapp {
  public:
@@ -68,6 +69,23 @@ class Tglapp {
   static void showinnerhelp();
   static void dotestsave(bool quiet);
   static void slrefresh();
+
+  // The menus' operations (shell/menus.cpp).
+  // Tglapp.start_neuesspiel: a new list of the current game without a dialog, for kinds 1
+  // and 3 only; nothing while a game is on unless `force` is set (the tutorial sets it).
+  static void start_neuesspiel(int32_t kind, bool force);
+  // Tglapp.CallEinzelspielDialog: the selected game's options dialog opened as the single-game
+  // dialog on its first page, after the game's options refresh for an opening dialog.
+  static void CallEinzelspielDialog();
+  // Tglapp.isinga: the number is one of the table's 19 entries (an entry 0 matches only 0).
+  static bool isinga(int32_t number, const TGameElements& table);
+  // Tglapp.getga: the game id of the first entry equal to the number, 18 when none; poker's
+  // entry + 1 and + 2 (its variants) also give poker, and a later exact match still wins.
+  static TGameId getga(int32_t number, const TGameElements& table);
+  // Tglapp.endis: element 1 and every element after it enabled, except "Zurück" buttons and
+  // the tails of the Rommé and poker options dialogs; elements 777 wide are hidden. The mode
+  // flag changes nothing.
+  static void endis(int32_t dialog, bool mode);
 };
 
 // The scene drawing of the hardware test's -15 (drawTableScene); tests count the calls

@@ -25,6 +25,7 @@
 #include "shell/display_settings.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/shell_state.h"
 #include "shell/skat_options_dialog.h"
 
@@ -387,10 +388,6 @@ void skatSubDialogClick(int32_t dialog, int32_t element) {
 
 namespace {
 
-// "Game Menü": title, back button, four menu buttons, then its two headlines.
-constexpr int32_t kMenuHeadline1 = 7;
-constexpr int32_t kMenuHeadline2 = 8;
-
 struct TPokerVariant {
   int32_t offset;  // pressed element - poker's game button
   const char *name, *key, *code;
@@ -412,36 +409,28 @@ void choosePokerVariant(int32_t element) {
   if (dlgGameOptions[gidPoker] != 0) setElementText(dlgGameOptions[gidPoker], 1, v->name, 0);
 }
 
-void showCardPictureChoice() {
-  if (dlgDisplay == 0 || elDisplayStyleList == 0) return;
-  for (int32_t e = elDisplayStyleList - 1; e <= elDisplayStyleList + 3; e++) {
-    setElementEnabled(dlgDisplay, e, 1);
-    setElementVisible(dlgDisplay, e, 1);
-  }
-}
-
-bool hasHeadlines() { return dlgMainMenu != 0 && dialogOf(dlgMainMenu).count >= kMenuHeadline2; }
+bool hasHeadlines() { return dlgMainMenu != 0 && elMainMenuHeadline1 != 0 && elMainMenuHeadline2 != 0; }
 
 void titleGameMenu(TGameId g) {
   if (dlgMainMenu == 0) return;
   const std::string& name = gameNames[g];
   if (name == "Texas Hold`em Poker" || name == "3D Texas Hold`em Poker") {
     if (hasHeadlines()) {
-      setElementText(dlgMainMenu, kMenuHeadline1, "Texas Hold`em", 0);
-      setElementText(dlgMainMenu, kMenuHeadline2, "", 0);
+      setElementText(dlgMainMenu, elMainMenuHeadline1, "Texas Hold`em", 0);
+      setElementText(dlgMainMenu, elMainMenuHeadline2, "", 0);
     }
     setElementText(dlgMainMenu, 1, "Poker", 0);
   } else {
     if (hasHeadlines()) {
-      setElementText(dlgMainMenu, kMenuHeadline1, "", 0);
-      setElementText(dlgMainMenu, kMenuHeadline2, "", 0);
+      setElementText(dlgMainMenu, elMainMenuHeadline1, "", 0);
+      setElementText(dlgMainMenu, elMainMenuHeadline2, "", 0);
     }
     setElementText(dlgMainMenu, 1, gameNames[cg.gs.optionsGameId], 0);
     TVTLElement& title = elementOf(dlgMainMenu, 1);
     title.textScale = 2.2f;
     title.y = 12;
   }
-  if (g == gidPoker && hasHeadlines()) setElementText(dlgMainMenu, kMenuHeadline2, "Texas Hold`em Poker", 0);
+  if (g == gidPoker && hasHeadlines()) setElementText(dlgMainMenu, elMainMenuHeadline2, "Texas Hold`em Poker", 0);
 }
 
 void enableDurationByCheck(TGameId g) {
@@ -468,7 +457,7 @@ void selectGame(TGameId g, int32_t element) {
   if (g == gidPoker)
     choosePokerVariant(element);
   else
-    showCardPictureChoice();
+    showCardFaceRow();
   titleGameMenu(g);
   if (editionGame == gidNone) {
     if (g != gidSkat && g != gidBlackjack) enableDurationByCheck(g);
@@ -489,13 +478,19 @@ void Tglapp::makeAmericanSettings() {
   setElementPage2(d, elSkatMoneyOptions);
 }
 
+int32_t finalShift(int32_t dialog) {
+  if (dialog < 7 || !vtl.diags.valid(dialog)) return 0;
+  const TVTLDialog& dlg = vtl.diags[dialog];
+  const std::string_view title = dlg.title.view();
+  if (!title.empty() && title[0] == '#') return 0;
+  if (dlg.width < 80 || dlg.height < 280 || dlg.count == 0) return 0;
+  return dlg.y > 50 ? 18 : 8;
+}
+
 void Tglapp::ziehrunter() {
   for (int32_t n = 7; n <= vtl.diags.count(); n++) {
+    const int32_t dy = finalShift(n);
     TVTLDialog& dlg = vtl.diags[n];
-    const std::string_view title = dlg.title.view();
-    if (!title.empty() && title[0] == '#') continue;
-    if (dlg.width < 80 || dlg.height < 280 || dlg.count == 0) continue;
-    const int32_t dy = dlg.y > 50 ? 18 : 8;
-    for (int32_t e = 1; e <= dlg.count; e++) dlg.elements[e].y = int16_t(dlg.elements[e].y + dy);
+    for (int32_t e = 1; dy != 0 && e <= dlg.count; e++) dlg.elements[e].y = int16_t(dlg.elements[e].y + dy);
   }
 }

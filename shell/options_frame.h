@@ -26,6 +26,10 @@ void presetChoice(int32_t dialog, int32_t element, int32_t value);
 void presetCheck(int32_t dialog, int32_t element, uint8_t checked);
 void setElementPage2(int32_t dialog, int32_t element);
 
+// How far the dialog build's last step (Tglapp.ziehrunter) moves the elements of dialog d
+// down: 18 or 8 for a tall dialog without a "#" title, else 0.
+int32_t finalShift(int32_t dialog);
+
 // [SECTION] reactions
 
 // The game whose options dialog d is; gidNone for any other dialog.

@@ -17,6 +17,7 @@
 #include "engine/texts.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/player_names.h"
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
@@ -130,9 +131,9 @@ void Tglapp::startup() {
   if (!playerName.empty()) takePlayerName();
   setLanguage("deutsch", 1);
   makeAmericanSettings();
-  // The display dialog's card-picture choice ("Kartenbild") and its "Ausblenden" choice are
-  // shown and hidden here once that dialog is built; so far it has only the hidden "Richtung".
-  if (dlgDisplay != 0 && elSeatOrderList != 0) setElementVisible(dlgDisplay, elSeatOrderList, 0);
+  // After the saved states: the card face row usable (as the game choice leaves it), the
+  // fading and direction rows hidden.
+  displayStartState();
   trace("OK");
 }
 

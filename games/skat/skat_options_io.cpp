@@ -17,6 +17,7 @@
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_state.h"
 #include "shell/game_dialogs.h"
+#include "shell/main_window.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "shell/skat_options_dialog.h"
@@ -221,9 +222,10 @@ void skatOptionsChanged() {
   TSkatOptions& o = skatArea->options;
   o.internationalRules = skatIsStandardRules(o) ? 1 : 0;
   if (!dialogsBuilt()) return;
+  // The shell re-enables the dialog's elements first, so the states that hang on a box or on
+  // the running game are the ones that stay.
+  Tglapp::endis(dlgGameOptions[gidSkat], true);
   showDependentStates(o);
-  // The shell's re-enabling of its option elements comes with the menus.
-  logNotAvailable("Tglapp.endis");
 }
 
 void skatApplyStandardRules() {

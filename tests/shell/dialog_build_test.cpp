@@ -20,6 +20,7 @@
 #include "engine/texts.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
+#include "shell/menus.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "shell/table_textures.h"
@@ -285,6 +286,15 @@ TEST_F(DialogBuildTest, ElementsOtherCodeUsesStandAtTheirNumbers) {
   EXPECT_FALSE(isElementVisible(dlgDisplay, elSeatOrderList));
   for (int k = 1; k <= 3; k++) EXPECT_GT(elCreditsLogos[k], 0);
   EXPECT_EQ(elCanastaTeams, 0);
+}
+
+TEST_F(DialogBuildTest, TheFeaturedGamesMenuQuitsWithItsOwnText) {
+  Tglapp::diagcreate();
+  const std::string quit = getElementText(dlgMainMenu, elMainMenuBack);
+  EXPECT_EQ(quit, lookupText("f_menu_quitgame"));
+  EXPECT_FALSE(quit.empty());
+  EXPECT_EQ(quit.find("f_menu"), std::string::npos) << "the text table holds the key";
+  EXPECT_EQ(vtl.applicationTitle, "Skat Velmora");
 }
 
 TEST_F(DialogBuildTest, EveryOptionsDialogHasTheCommonFrame) {

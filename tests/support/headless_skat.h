@@ -24,8 +24,9 @@
 // Every game start takes its settings from "Anzeige": a headless run shows the dealing it
 // wants and the display time "Minimal" in developer mode, so computer seats never wait.
 inline void setHeadlessDisplay(int32_t dealMode) {
-  const bool built = vtl.diags.valid(dlgDisplay) && elDisplayDealList != 0 && elDisplayTimeList > elDisplayDealList &&
-                     elSeatOrderList > elDisplayTimeList &&
+  // The real "Anzeige" has the display time before the dealing; either order will do.
+  const bool built = vtl.diags.valid(dlgDisplay) && elDisplayDealList != 0 && elDisplayTimeList != 0 &&
+                     elSeatOrderList > elDisplayTimeList && elSeatOrderList > elDisplayDealList &&
                      dialogOf(dlgDisplay).count >= elSeatOrderList;
   if (!built) {
     dlgDisplay = createDialog(85, 38, 640, 530, false, "#anzeige", false, 0, 1.0f);
