@@ -18,6 +18,7 @@
 #include "tests/engine/ui_fixture.h"
 #include "tests/support/dealt_table.h"
 #include "tests/support/headless_skat.h"
+#include "tests/table/card_window_points.h"
 
 namespace {
 
@@ -79,6 +80,27 @@ TEST_F(TableSceneTest, EveryStylePlainAndWithEffects) {
       // Seat 1's hand rises from the window's bottom edge in the normal view.
       EXPECT_TRUE(anyCardAlong(762)) << "seat 1's cards at the bottom edge";
       EXPECT_FALSE(isCardColour(middle));
+    }
+}
+
+// Each card of seat 1 shows its face at its index corner (the top left of the face), inside the
+// window, in both views the display dialog offers.
+TEST_F(TableSceneTest, SeatOnesFacesShowTheirIndexCornerInTheWindow) {
+  int32_t width = 0, height = 0;
+  winClientSize(width, height);
+  for (int32_t view : {1, 2})
+    for (int mode : {0, 5}) {
+      SCOPED_TRACE(testing::Message() << "view " << view << " mode " << mode);
+      envParam.perspective = view;
+      buildTableLayout(false);
+      envParam.tableStyle = 3;
+      drawScene(mode);
+      for (int32_t card = 1; card <= sp[1].count; card++) {
+        const card_window::TPoint p = card_window::cardPoint(1, card, 0.1, 0.9);
+        const int32_t x = int32_t(std::lround(p.x)), y = int32_t(std::lround(p.y));
+        ASSERT_TRUE(x >= 0 && x < width && y >= 0 && y < height) << "card " << card << " at " << x << ", " << y;
+        EXPECT_TRUE(isCardColour(pixel(x, y))) << "card " << card << " at " << x << ", " << y << ": " << pixel(x, y);
+      }
     }
 }
 
