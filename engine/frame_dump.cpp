@@ -3,8 +3,10 @@
 
 #include <GL/gl.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "engine/gl_context.h"
@@ -13,6 +15,10 @@
 namespace {
 bool dumped = false;
 std::string requested;  // a later frame to write; empty none
+volatile std::sig_atomic_t signalled = 0;  // SIGUSR1 asked for the next frame
+int32_t signalledCount = 0;                // frames written for SIGUSR1 so far
+
+void onFrameSignal(int) { signalled = 1; }
 
 bool writePpm(const char* path, int32_t width, int32_t height, const std::vector<unsigned char>& rgb) {
   std::FILE* f = std::fopen(path, "wb");
@@ -43,11 +49,21 @@ void dumpFrameOnce() {
     if (readClientArea(GL_BACK, width, height, rgb)) writePpm(requested.c_str(), width, height, rgb);
     requested.clear();
   }
-  if (dumped) return;
   const char* path = std::getenv("SKAT_FRAME_DUMP");
   if (!path || !*path) return;
-  dumped = true;
-  if (readClientArea(GL_BACK, width, height, rgb)) writePpm(path, width, height, rgb);
+  if (!dumped) {
+    dumped = true;
+    // From now on a window test may ask for more frames from outside.
+    std::signal(SIGUSR1, onFrameSignal);
+    if (readClientArea(GL_BACK, width, height, rgb)) writePpm(path, width, height, rgb);
+    return;
+  }
+  if (!signalled) return;
+  signalled = 0;
+  // Written under a temporary name first, so a reader never sees half a picture.
+  const std::string next = std::string(path) + "." + std::to_string(++signalledCount);
+  if (readClientArea(GL_BACK, width, height, rgb) && writePpm((next + ".part").c_str(), width, height, rgb))
+    std::rename((next + ".part").c_str(), next.c_str());
 }
 
 void requestFrameDump(const std::string& path) { requested = path; }

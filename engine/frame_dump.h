@@ -1,6 +1,8 @@
 // A test hook: when the environment variable SKAT_FRAME_DUMP names a file, the first frame
 // the engine presents is written there as a binary PPM picture (rows from the top), so a
-// test can check what the program showed first.
+// test can check what the program showed first. After that first frame each SIGUSR1 writes
+// the next frame presented to "<that file>.<n>" (n = 1, 2, ...), for tests that drive the
+// window from outside.
 #pragma once
 
 #include <string>
