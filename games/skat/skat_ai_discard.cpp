@@ -76,10 +76,7 @@ void fallbackPair(const THand& hand, THand a, const std::vector<THand>& cands, T
   bool singleCandidate = cands.size() == 1 && handUsed(cands[0]) == 1;
   first = singleCandidate ? cands[0].k[1] : skatWeakestCard(a);
   removeFirstCard(a, first);
-  if (handUsed(a) == 0) {
-    a = hand;
-    removeFirstCard(a, first);  // the same card is never named twice
-  }
+  if (handUsed(a) == 0) a = hand;
   second = skatWeakestCard(a);
   removeFirstCard(a, second);
   if (!isNoCard(second)) second = emptySuit(a, second);

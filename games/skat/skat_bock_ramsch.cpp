@@ -70,16 +70,16 @@ bool skatSpecialRoundAgreed(int32_t kind, int32_t code) {
   return !isNetGame();
 }
 
-// A count option of "Keine" adds neither games nor a line announcing them.
+// A count option of "Keine" still announces the trigger's games in a line, but queues none.
 void skatAppendSpecialRounds(const std::string& triggerText, int32_t code, std::string& out) {
   if (!options().bockRamsch) return;
   int32_t bock = skatSpecialGamesOf(options().bockRounds);
-  if (bock > 0 && skatSpecialRoundAgreed(skatNetOptionBock, code)) {
+  if (skatSpecialRoundAgreed(skatNetOptionBock, code)) {
     out += "\r" + triggerText + skatLookupText(bock == 1 ? "f_skat_neuesbockspiel" : "f_skat_neuebockspiele") + ". ";
     queue('B', bock);
   }
   int32_t ramsch = skatSpecialGamesOf(options().ramschRounds);
-  if (ramsch > 0 && skatSpecialRoundAgreed(skatNetOptionRamsch, code)) {
+  if (skatSpecialRoundAgreed(skatNetOptionRamsch, code)) {
     out += "\r" + triggerText + skatLookupText(ramsch == 1 ? "f_skat_neuesramschspiel" : "f_skat_neueramschspiele") + ". ";
     queue('R', ramsch);
   }

@@ -154,6 +154,31 @@ TEST_F(SkatSpecialRoundsTest, TriggerLines) {
   EXPECT_EQ(fire(), "\rDas Spiel wurde eingepasst: neue Bockspiele. \rDas Spiel wurde eingepasst: ein Ramschspiel. ");
 }
 
+// "Keine" queues no game, yet the line announcing the trigger's games is written.
+TEST_F(SkatSpecialRoundsTest, CountOptionKeineStillWritesTheLine) {
+  struct Case {
+    int32_t bock, ramsch;
+    const char* text;
+    const char* queue;
+  } cases[] = {
+      {skatRoundsNone, skatRoundsOneGame,
+       "\rDas Spiel wurde eingepasst: neue Bockspiele. \rDas Spiel wurde eingepasst: ein Ramschspiel. ", "R"},
+      {skatRoundsOneGame, skatRoundsNone,
+       "\rDas Spiel wurde eingepasst: ein Bockspiel. \rDas Spiel wurde eingepasst: neue Ramschspiele. ", "B"},
+      {skatRoundsNone, skatRoundsNone,
+       "\rDas Spiel wurde eingepasst: neue Bockspiele. \rDas Spiel wurde eingepasst: neue Ramschspiele. ", ""},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    options().bockRounds = c.bock;
+    options().ramschRounds = c.ramsch;
+    options().bockAllPassed = 1;
+    allPassed();
+    EXPECT_EQ(fire(), c.text) << "Bock " << c.bock << ", Ramsch " << c.ramsch;
+    EXPECT_EQ(pendingSpecialGames.str(), c.queue);
+  }
+}
+
 TEST_F(SkatSpecialRoundsTest, SeveralTriggersAddUp) {
   options().bockGrandHandWon = 1;
   options().bockOver100 = 1;
@@ -198,7 +223,9 @@ TEST_F(SkatSpecialRoundsTest, SettlementCollectsTheTriggersOnceAndShowsThem) {
   TGameResult r;
   skatSettlementText(r);
   EXPECT_EQ(pendingSpecialGames.str(), "BBB");
-  EXPECT_EQ(r.longText, "Das Spiel wurde eingepasst.\r\rDas Spiel wurde eingepasst: neue Bockspiele. ");
+  EXPECT_EQ(r.longText,
+            "Das Spiel wurde eingepasst.\r\rDas Spiel wurde eingepasst: neue Bockspiele. "
+            "\rDas Spiel wurde eingepasst: neue Ramschspiele. ");
 }
 
 TEST_F(SkatSpecialRoundsTest, BockGameDoublesOnlyWithBockRamschOn) {
