@@ -212,8 +212,9 @@ void refreshPerspective() {
   } else {
     setElementEnabled(dlgDisplay, elDisplayViewList, 1);
   }
-  // Entry 0 (no saved state yet) keeps the normal view.
-  const int32_t view = displayChoice(elDisplayViewList, 2, 0);
+  // Entry 0 (no saved state yet) takes the side view: the normal view, which the selector does
+  // not offer, leaves the user's own hand below the window's bottom edge.
+  const int32_t view = displayChoice(elDisplayViewList, 2, 2);
   if (view == envParam.perspective) return;
   envParam.perspective = view;
   buildTableLayout(false);

@@ -166,7 +166,7 @@ TEST_F(DisplaySettingsTest, FirstStartTakesTheDialogsDefaults) {
     EXPECT_EQ(envParam.cardStyle, 1) << what;
     EXPECT_EQ(envParam.tableDesign, 1) << what;
     EXPECT_EQ(envParam.roomNo, 1) << what;
-    EXPECT_EQ(envParam.perspective, 0) << what;
+    EXPECT_EQ(envParam.perspective, withDialog ? 2 : 0) << what << ": the side view shows the user's hand";
     EXPECT_EQ(envParam.animSpeed, 10) << what;
     EXPECT_EQ(envParam.commentLevel, 3) << what;
     EXPECT_EQ(envParam.shadeMode, 4) << what;
