@@ -281,21 +281,10 @@ float messageScale(size_t length, int32_t seat) {
   return s;
 }
 
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\r')
-      lines.emplace_back();
-    else
-      lines.back() += c;
-  }
-  return lines;
-}
-
 void drawMessageLines(const std::string& text, float s, float alpha) {
   const float step = 0.086f * vtl.textFactor * s;
   float previous = 0;
-  const std::vector<std::string> lines = splitLines(text);
+  const std::vector<std::string> lines = splitMessageLines(text);
   for (size_t i = 0; i < lines.size(); i++) {
     float down = step;
     if (lines[i].empty()) down *= i > 0 ? 0.5f : 0.6f;  // an empty line lies between two breaks
@@ -340,4 +329,15 @@ void drawSeatMessage(std::string_view text, int32_t seat, float alpha) {
   drawMessageLines(wrap.text, s, alpha);
   enableGlCap(GL_LIGHTING);
   glDepthFunc(GL_LEQUAL);
+}
+
+std::vector<std::string> splitMessageLines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\r')
+      lines.emplace_back();
+    else
+      lines.back() += c;
+  }
+  return lines;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "table/camera.h"
@@ -40,6 +41,8 @@ struct TSeatMessageWrap {
 // eight seats, 10 with seven) in the current font: at a space past the limit, or inside a
 // word one and a half limits wide; beyond five lines the oldest go.
 TSeatMessageWrap wrapSeatMessage(std::string_view text, int32_t seats);
+// The lines of a wrapped message, split at its CR characters.
+std::vector<std::string> splitMessageLines(const std::string& text);
 // The message bubble of a network seat at the current matrix (the seat's plate and message
 // place); it rises once when a new message first shows.
 void drawSeatMessage(std::string_view text, int32_t seat, float alpha);

@@ -20,17 +20,6 @@
 
 namespace {
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\r')
-      lines.emplace_back();
-    else
-      lines.back() += c;
-  }
-  return lines;
-}
-
 class SeatTextsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -75,7 +64,7 @@ TEST_F(SeatTextsTest, LongWordBreaksInsideAtOneAndAHalfLimits) {
   for (const Case& c : cases) {
     const size_t perLine = size_t(std::floor(1.5f * c.limit / unit + 1e-4f));
     const TSeatMessageWrap wrap = wrapSeatMessage(word, c.seats);
-    const std::vector<std::string> lines = linesOf(wrap.text);
+    const std::vector<std::string> lines = splitMessageLines(wrap.text);
     ASSERT_GE(lines.size(), 3u) << c.seats << " seats: " << wrap.text;
     std::string joined;
     for (size_t i = 0; i < lines.size(); i++) {
