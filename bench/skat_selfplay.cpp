@@ -97,18 +97,7 @@ void makeProgramFolder() {
 
 bool allRules = false;
 
-// The rules of a list: the standard rules, or every optional rule at once.
-TSkatOptions listOptions() {
-  TSkatOptions o = skatDefaultOptions;
-  if (!allRules) return o;
-  o.internationalRules = 0;
-  o.rum = o.spitze = o.kontra = o.bockRamsch = 1;
-  o.kontraLevels = {{0, 0, 1}};
-  o.kontraAfterAnnouncement = 1;
-  o.bockRounds = o.ramschRounds = skatRoundsOneRound;
-  o.ramschIfNoBid = o.jacksMayBePushed = o.jungfrau = o.grandHand = 1;
-  return o;
-}
+TSkatOptions listOptions() { return skatSelfPlayOptions(allRules); }
 
 void resetTableAndCore() { skatSelfPlayReset(listOptions()); }
 

@@ -57,6 +57,21 @@ inline void skatSelfPlayDigestGame(const std::array<int64_t, 4>& booked) {
 
 constexpr uint32_t skatSelfPlayMsPerFrame = 50;
 
+// The rules of a list: the standard rules, or every optional rule at once (Rum, Spitze,
+// Kontra up to Hirsch, Bock and Ramsch rounds with the Schieben round, Jungfrau, Grand Hand),
+// so every question of the game reaches the seats.
+inline TSkatOptions skatSelfPlayOptions(bool allRules) {
+  TSkatOptions o = skatDefaultOptions;
+  if (!allRules) return o;
+  o.internationalRules = 0;
+  o.rum = o.spitze = o.kontra = o.bockRamsch = 1;
+  o.kontraLevels = {{0, 0, 1}};
+  o.kontraAfterAnnouncement = 1;
+  o.bockRounds = o.ramschRounds = skatRoundsOneRound;
+  o.ramschIfNoBid = o.jacksMayBePushed = o.jungfrau = o.grandHand = 1;
+  return o;
+}
+
 inline void skatSelfPlayReset(const TSkatOptions& options) {
   resetHeadlessSkat(1, options);
   playerCount = 3;
