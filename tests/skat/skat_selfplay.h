@@ -5,6 +5,7 @@
 // record and the values booked. Two runs with the same digest played the same games.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -72,7 +73,11 @@ inline TSkatOptions skatSelfPlayOptions(bool allRules) {
   return o;
 }
 
+// The seats' profiles by strength 1..3, read once per run (strength 0: not read yet).
+inline std::array<TSkatSeatProfileStore, 4> skatSelfPlayProfiles{};
+
 inline void skatSelfPlayReset(const TSkatOptions& options) {
+  skatSelfPlayProfiles = {};
   resetHeadlessSkat(1, options);
   playerCount = 3;
   cg.seatCount = 3;
@@ -92,7 +97,12 @@ inline bool skatSelfPlayGame(int g, uint64_t seed, const std::array<int, 4>& str
   for (int s = 1; s <= 3; s++) {
     cg.seatRecords[s].kind = seatKindComputer;
     cg.gs.seatProfiles[s].strength = strength[s];
-    skatLoadSeatProfile(s, strength[s]);
+    TSkatSeatProfileStore& p = skatSelfPlayProfiles[std::clamp(strength[s], 1, 3)];
+    if (p.strength != strength[s]) {
+      skatLoadSeatProfile(s, strength[s]);
+      p = seatProfile[s];
+    }
+    seatProfile[s] = p;
   }
   std::array<int64_t, 4> before{0, cg.gs.listTotals[1], cg.gs.listTotals[2], cg.gs.listTotals[3]};
   for (int f = 0; f < frameLimit && cg.gs.phase != 5; f++) {
