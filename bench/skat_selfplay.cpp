@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/core_messages.h"
 #include "core/game_callbacks.h"
 #include "engine/error_log.h"
 #include "engine/frame_rate.h"
@@ -275,6 +276,13 @@ int main(int argc, char** argv) {
     if (alertCount <= 5) std::fprintf(stderr, "alert: %s\n", text.c_str());
   });
   useFakeTick(1);
+  // Boxes no one sees answer "no button" without a trace line each.
+  TCoreMessageRoutes silentBoxes;
+  silentBoxes.showMessage = [](const std::string&, const std::string&, int, const std::string&, int, bool) { return 0; };
+  silentBoxes.showMessageById = [](int, std::string_view, std::string_view, std::string_view, std::string_view) {
+    return 0;
+  };
+  setCoreMessageRoutes(silentBoxes);
   benchCallbacks = skatGameCallbacks;
   benchCallbacks.aiMove = timedAIMove;
   skatAISubmitHook = skatSelfPlaySubmit;

@@ -44,9 +44,18 @@ int32_t skatCardWorth(const TCard& c) {
   return c.t >= 1 && c.t <= 15 ? skatCardPoints[c.t] : 0;
 }
 
+// Picks the cards into a fresh list rather than deleting from a copy: this runs in every
+// rule of the card play.
 THand skatCardsOfClass(const THand& hand, int suitClass) {
-  THand out = hand;
-  keepSuit(out, suitClass);
+  THand out;
+  out.extras = hand.extras;
+  int n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) {
+    const TCard& c = hand.k[i];
+    bool trump = isTrump(c);
+    if (suitClass == suitTrumps ? trump : (c.f == suitClass && !trump)) out.k[++n] = c;
+  }
+  out.anz = static_cast<int16_t>(n);
   return out;
 }
 

@@ -94,8 +94,7 @@ bool beatsByOrder(const TCard& x, const TCard& y, bool ramschJacksReversed) {
 
 }  // namespace
 
-void skatCheckCardCode(const TCard& c, const char* caller) {
-  if (c.t >= 1 && c.t <= 8 && c.f >= 1 && c.f <= 4) return;
+void skatShowCardCodeError(const TCard& c, const char* caller) {
   skatShowError(std::string("ConstructError, Caller: ") + caller + "\n\r" + "Values t: " +
                 std::to_string(c.t) + " f: " + std::to_string(c.f));
 }

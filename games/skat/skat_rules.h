@@ -84,4 +84,7 @@ int32_t skatMiddlehand();  // Mittelhand: two seats after the dealer, bids first
 
 // A consistency check: a rank outside 1..8 or a suit outside 1..4 shows "ConstructError"
 // with the caller's name and the card's values in the error dialog; nothing else happens.
-void skatCheckCardCode(const TCard& c, const char* caller);
+void skatShowCardCodeError(const TCard& c, const char* caller);
+inline void skatCheckCardCode(const TCard& c, const char* caller) {
+  if (c.t < 1 || c.t > 8 || c.f < 1 || c.f > 4) skatShowCardCodeError(c, caller);
+}

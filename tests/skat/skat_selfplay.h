@@ -79,6 +79,7 @@ inline std::array<TSkatSeatProfileStore, 4> skatSelfPlayProfiles{};
 inline void skatSelfPlayReset(const TSkatOptions& options) {
   skatSelfPlayProfiles = {};
   resetHeadlessSkat(1, options);
+  tableLandsAtOnce = true;
   playerCount = 3;
   cg.seatCount = 3;
 }

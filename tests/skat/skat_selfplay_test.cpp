@@ -14,6 +14,7 @@ class SkatSelfPlayTest : public SkatPlayFixture {
  protected:
   void TearDown() override {
     skatAISubmitHook = nullptr;
+    tableLandsAtOnce = false;
     SkatPlayFixture::TearDown();
   }
 
