@@ -92,13 +92,13 @@ void dealRest(TSkatAIChoice& ch) {
   shuffleHand(ch.pool);
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
-    while (true) {
-      THand plain = skatCardsOfClass(ch.pool, s);
-      if (handUsed(plain) < 2) break;
-      handaddk(ch.m1, plain.k[1]);
-      handaddk(ch.m2, plain.k[2]);
-      removeFirstCard(ch.pool, plain.k[1]);
-      removeFirstCard(ch.pool, plain.k[2]);
+    // The pool holds each card once: the suit's cards are taken in pairs in pool order.
+    THand plain = skatCardsOfClass(ch.pool, s);
+    for (int i = 1; i + 1 <= handUsed(plain); i += 2) {
+      handaddk(ch.m1, plain.k[i]);
+      handaddk(ch.m2, plain.k[i + 1]);
+      removeFirstCard(ch.pool, plain.k[i]);
+      removeFirstCard(ch.pool, plain.k[i + 1]);
     }
   }
   ch.poolDealtOut = handUsed(ch.pool) == 0;

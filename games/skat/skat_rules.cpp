@@ -82,13 +82,13 @@ double trickValue(const TCard& c) {
 
 // skatCardBeats and skatCardBeats2 differ only in how two Jacks compare in Ramsch.
 bool beatsByOrder(const TCard& x, const TCard& y, bool ramschJacksReversed) {
-  if (isTrump(x)) {
-    if (!isTrump(y)) return true;
+  if (skatIsTrump(x)) {
+    if (!skatIsTrump(y)) return true;
     if (x.t == y.t) return ramschJacksReversed ? x.f > y.f : x.f < y.f;
     if (isJack(y)) return false;
     return order(x) > order(y) || isJack(x);
   }
-  if (isTrump(y) || x.f != y.f) return false;
+  if (skatIsTrump(y) || x.f != y.f) return false;
   return order(x) > order(y);
 }
 
@@ -112,13 +112,13 @@ bool skatCardBeats2(const TCard& x, const TCard& y) {
 }
 
 bool skatCardBeatsInTrick(const TCard& x, const TCard& y) {
-  if (isTrump(x)) {
-    if (!isTrump(y)) return true;
+  if (skatIsTrump(x)) {
+    if (!skatIsTrump(y)) return true;
     if (x.t == y.t) return x.f < y.f;
     if (isJack(y)) return false;
     return x.t > y.t || isJack(x);
   }
-  if (isTrump(y) || x.f != y.f) return false;
+  if (skatIsTrump(y) || x.f != y.f) return false;
   return trickValue(x) > trickValue(y);
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/cg.h"
+#include "games/skat/skat_state.h"
 #include "platform/records.h"
 
 // [SECTION] tables
@@ -31,6 +33,15 @@ void skatInitSortKeys();
 
 // [SECTION] card comparisons
 // The current game type is the bid record's; trumps are the shared trump test's.
+
+// The shared trump test (isTrump) answered here while Skat is the game: the card play and
+// the rating ask it in their inner loops.
+inline bool skatIsTrump(const TCard& c) {
+  if (cg.gameId != gidSkat) return isTrump(c);
+  int32_t type = skatBid->gameType;
+  if (type >= skatTypeClubs && type <= skatTypeDiamonds) return c.t == rankJack || c.f == type;
+  return (type == skatTypeGrand || type == skatTypeRamsch) && c.t == rankJack;
+}
 
 // x ranks above y by skatRankOrder. Used by the computer player: in Null and Ramsch the
 // order runs from the Ace down to the 7, so the lower card "beats" there, and in Ramsch the
