@@ -169,9 +169,15 @@ THand concatHands(const THand& a, const THand& b) {
 }
 
 void skatMergeTrickHands(int32_t seat, const THand& hand, const THand& more, THand& out) {
-  out = concatHands(hand, more);
+  if (&out == &hand || &out == &more) {
+    const THand copy = out;
+    return skatMergeTrickHands(seat, &out == &hand ? copy : hand, &out == &more ? copy : more, out);
+  }
+  // Built in place: the card play merges hands for every card.
+  out = hand;
+  appendHand(out, more);
   bool declarerKnowsSkat = seat == skatGame->declarer && !skatGame->handGame;
-  if (!skatGame->rumGame && !declarerKnowsSkat) out = concatHands(out, pressedSkat);
+  if (!skatGame->rumGame && !declarerKnowsSkat) appendHand(out, pressedSkat);
 }
 
 int32_t skatCountSpitzen(const THand& hand, int32_t type, int32_t& mit) {
