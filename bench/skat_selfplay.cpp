@@ -5,9 +5,11 @@
 // With --duel the same deals are played twice with the seats' strengths swapped, "Profi"
 // against "Anfänger".
 //
-// Usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules]
+// Usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules] [--digest]
 // --all-rules plays with Rum, Spitze, Kontra up to Hirsch, Bock and Ramsch rounds with the
 // Schieben round, Jungfrau and Grand Hand, so every question of the game reaches the seats.
+// --digest prints one checksum over every deal, answer, pressed and played card and booked
+// value of the run: a change that keeps it plays the same games.
 //
 // [SECTION] the table without a screen
 // [SECTION] one run of N games
@@ -28,6 +30,7 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/core_messages.h"
 #include "core/game_callbacks.h"
 #include "engine/error_log.h"
 #include "engine/frame_rate.h"
@@ -46,6 +49,7 @@
 #include "table/animation.h"
 #include "table/move_queue.h"
 #include "table/stacks.h"
+#include "tests/skat/skat_selfplay.h"
 #include "tests/support/headless_skat.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +59,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int frameLimitPerGame = 40000;  // far above a game's frames: a game that needs more stalls
-constexpr uint32_t msPerFrame = 50;
 
 std::string programDir;
 int alertCount = 0;
@@ -95,31 +98,9 @@ void makeProgramFolder() {
 
 bool allRules = false;
 
-// The rules of a list: the standard rules, or every optional rule at once.
-TSkatOptions listOptions() {
-  TSkatOptions o = skatDefaultOptions;
-  if (!allRules) return o;
-  o.internationalRules = 0;
-  o.rum = o.spitze = o.kontra = o.bockRamsch = 1;
-  o.kontraLevels = {{0, 0, 1}};
-  o.kontraAfterAnnouncement = 1;
-  o.bockRounds = o.ramschRounds = skatRoundsOneRound;
-  o.ramschIfNoBid = o.jacksMayBePushed = o.jungfrau = o.grandHand = 1;
-  return o;
-}
+TSkatOptions listOptions() { return skatSelfPlayOptions(allRules); }
 
-void resetTableAndCore() {
-  resetHeadlessSkat(1, listOptions());
-  playerCount = 3;
-  cg.seatCount = 3;
-}
-
-// One frame as the main window runs it: finished moves to the core once nothing moves, the
-// game's tick, the table's animation; the clock moves on.
-void frame() {
-  headlessFrame();
-  advanceFakeTick(msPerFrame);
-}
+void resetTableAndCore() { skatSelfPlayReset(listOptions()); }
 
 int countInFile(const std::string& path, const std::string& what) {
   std::ifstream in(path, std::ios::binary);
@@ -147,36 +128,14 @@ struct RunResult {
   double seconds = 0;
 };
 
-void setSeats(const std::array<int, 4>& strength) {
-  for (int s = 1; s <= 3; s++) {
-    cg.seatRecords[s].kind = seatKindComputer;
-    cg.gs.seatProfiles[s].strength = strength[s];
-    skatLoadSeatProfile(s, strength[s]);
-  }
-}
-
-// Game g is dealt from its own seed, so two runs see the same deals.
 RunResult playRun(int games, uint64_t seed, const std::array<int, 4>& strength) {
   resetTableAndCore();
   RunResult r;
   auto start = std::chrono::steady_clock::now();
   bool newList = true;
   for (int g = 0; g < games; g++) {
-    randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g));
-    screenMode = 1;
-    if (newList) cg.gs.skat.options = listOptions();
-    cg.startGame(gidSkat, newList ? 0 : 1);
-    // The start seeds the generator from the clock after dealing: seed the play too, so a
-    // run repeats exactly.
-    randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g) + 0x9E3779B9ULL);
-    setSeats(strength);
-    std::array<int64_t, 4> before{0, cg.gs.listTotals[1], cg.gs.listTotals[2], cg.gs.listTotals[3]};
-    int f = 0;
-    while (cg.gs.phase != 5 && f < frameLimitPerGame) {
-      frame();
-      f++;
-    }
-    if (cg.gs.phase != 5) {
+    std::array<int64_t, 4> v{};
+    if (!skatSelfPlayGame(g, seed, strength, newList, listOptions(), frameLimitPerGame, v)) {
       r.stalled++;
       std::fprintf(stderr, "game %d stalled in phase %d step %d\n", g, int(cg.gs.phase), cg.gs.step);
       newList = true;
@@ -184,11 +143,7 @@ RunResult playRun(int games, uint64_t seed, const std::array<int, 4>& strength) 
       r.values.push_back({0, 0, 0, 0});
       continue;
     }
-    std::array<int64_t, 4> v{};
-    for (int s = 1; s <= 3; s++) {
-      v[s] = cg.gs.listTotals[s] - before[s];
-      r.totals[s] += v[s];
-    }
+    for (int s = 1; s <= 3; s++) r.totals[s] += v[s];
     r.values.push_back(v);
     const TSkatGameRecord& game = cg.gs.skat.game;
     int32_t type = game.gameType;
@@ -299,6 +254,7 @@ int main(int argc, char** argv) {
   int games = -1;
   uint64_t seed = 1;
   bool duel = false;
+  bool digest = false;
   std::array<int, 4> strengths{0, 3, 2, 1};
   for (int i = 1; i < argc; i++) {
     std::string a = argv[i];
@@ -307,8 +263,9 @@ int main(int argc, char** argv) {
     else if (a == "--duel") duel = true;
     else if (a == "--strengths" && i + 1 < argc) strengths = parseStrengths(argv[++i]);
     else if (a == "--all-rules") allRules = true;
+    else if (a == "--digest") digest = true;
     else {
-      std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules]\n");
+      std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules] [--digest]\n");
       return 2;
     }
   }
@@ -319,8 +276,16 @@ int main(int argc, char** argv) {
     if (alertCount <= 5) std::fprintf(stderr, "alert: %s\n", text.c_str());
   });
   useFakeTick(1);
+  // Boxes no one sees answer "no button" without a trace line each.
+  TCoreMessageRoutes silentBoxes;
+  silentBoxes.showMessage = [](const std::string&, const std::string&, int, const std::string&, int, bool) { return 0; };
+  silentBoxes.showMessageById = [](int, std::string_view, std::string_view, std::string_view, std::string_view) {
+    return 0;
+  };
+  setCoreMessageRoutes(silentBoxes);
   benchCallbacks = skatGameCallbacks;
   benchCallbacks.aiMove = timedAIMove;
+  skatAISubmitHook = skatSelfPlaySubmit;
   registerGameCallbacks(gidSkat, &benchCallbacks);
   int failures = 0;
   if (!duel) {
@@ -340,6 +305,7 @@ int main(int argc, char** argv) {
     failures = a.stalled + b.stalled;
   }
   printHealth();
+  if (digest) std::printf("digest: %016llx\n", static_cast<unsigned long long>(skatSelfPlayDigest.value));
   registerGameCallbacks(gidSkat, nullptr);
   failures += alertCount + countInFile(programDir + "/proto3.txt", "FALSCHE KARTE");
   fs::remove_all(programDir);

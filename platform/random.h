@@ -1,5 +1,7 @@
 // The process-wide random generator: card draws, shuffles and random opponents use it.
-// Re-seeded from the clock when a game starts; tests seed it to repeat a deal.
+// Re-seeded from the clock when a game starts; tests seed it to repeat a deal. The card
+// table has a generator of its own (below), so how cards are shown never moves the draws of
+// the game and its players.
 #pragma once
 
 #include <cstdint>
@@ -21,3 +23,8 @@ void randomSeed(uint64_t seed);
 void randomFixSeed(uint64_t seed);
 // Back to clock seeds.
 void randomReleaseSeed();
+
+// The card table's generator: the cards' layout, poses and paths draw from it. randomize(),
+// randomSeed() and a fixed seed set it too, from a value of its own.
+double tableRandomReal();
+int32_t tableRandomBelow(int32_t n);

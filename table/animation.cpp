@@ -24,6 +24,7 @@
 #include "table/table_globals.h"
 #include "table/table_questions.h"
 
+bool tableLandsAtOnce = false;
 float frameStep = 0;
 float wobblePhase = 0;
 
@@ -105,7 +106,12 @@ uint8_t queuedKind(const TCardSlot& slot) {
 
 // Start delay, progress, the hold at the target, the report and the landing.
 void advanceMove(TCardSlot& slot, const TMoveFrame& f) {
-  if (slot.startDelay > 0) {
+  if (tableLandsAtOnce) {
+    slot.startDelay = 0;
+    slot.endHold = 0;
+    slot.started = 1;
+    slot.t = 1;
+  } else if (slot.startDelay > 0) {
     float speed = gameIs(gidRomme) && meldTablePlacing() ? meldTablePlacingSpeed() : slot.speed;
     slot.startDelay -= frameStep * speed;
   } else {
@@ -159,7 +165,7 @@ void animateCard(TCardSlot& slot) {
     case 1: liftCard(slot); return;
     case 2: case 3: case 6: {
       TMoveFrame f = moveFrameOf(slot);
-      computeMovePath(slot, f);
+      if (!tableLandsAtOnce) computeMovePath(slot, f);
       advanceMove(slot, f);
       return;
     }

@@ -180,6 +180,8 @@ bool hidesPlayedSlot(int32_t seat, int32_t dstStack, int32_t dstIndex) {
 }
 
 // A hidden computer hand plays from a random slot, so the slot tells nothing of the card.
+// The slot draws from the players' generator, not the table's: the swap changes the hand's
+// order, which the computer player reads.
 int32_t hidePlayedSlot(int32_t seat, int32_t index) {
   TSpieler& s = sp[seat];
   int32_t n = stackUsed(s);
@@ -258,7 +260,7 @@ namespace {
 
 constexpr double pi = 3.14159;
 
-float rnd() { return static_cast<float>(randomReal()); }
+float rnd() { return static_cast<float>(tableRandomReal()); }
 
 double minusTurns(double angle, int32_t turns) { return turns > 1 ? angle - 360.0 * turns : angle; }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-float rnd() { return static_cast<float>(randomReal()); }
+float rnd() { return static_cast<float>(tableRandomReal()); }
 
 // With probability 1/2 add 0x80 (the flutter runs the other way), then with 1/2 add 1.
 int32_t coinFlips(int32_t code) {

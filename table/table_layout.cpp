@@ -23,8 +23,8 @@ constexpr double pi = 3.14159;
 
 // [SECTION] helpers
 
-float rnd() { return static_cast<float>(randomReal()); }
-float randomInt(int32_t n) { return static_cast<float>(randomBelow(n)); }
+float rnd() { return static_cast<float>(tableRandomReal()); }
+float randomInt(int32_t n) { return static_cast<float>(tableRandomBelow(n)); }
 uint8_t coinFlag() { return rnd() < 0.5f ? 1 : 0; }
 
 void setPosition(TCardPose& p, float x, float y, float z) {

@@ -33,7 +33,7 @@ int32_t skatRound(double x) { return static_cast<int32_t>(std::nearbyint(x)); }
 
 TCard skatLedCard() { return handUsed(trickCards) > 0 ? trickCards.k[1] : noCard(); }
 
-int skatSuitClass(const TCard& c) { return isTrump(c) ? suitTrumps : c.f; }
+int skatSuitClass(const TCard& c) { return skatIsTrump(c) ? suitTrumps : c.f; }
 
 int skatLedSuit() {
   TCard led = skatLedCard();
@@ -44,9 +44,18 @@ int32_t skatCardWorth(const TCard& c) {
   return c.t >= 1 && c.t <= 15 ? skatCardPoints[c.t] : 0;
 }
 
+// Picks the cards into a fresh list rather than deleting from a copy: this runs in every
+// rule of the card play.
 THand skatCardsOfClass(const THand& hand, int suitClass) {
-  THand out = hand;
-  keepSuit(out, suitClass);
+  THand out;
+  out.extras = hand.extras;
+  int n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) {
+    const TCard& c = hand.k[i];
+    bool trump = skatIsTrump(c);
+    if (suitClass == suitTrumps ? trump : (c.f == suitClass && !trump)) out.k[++n] = c;
+  }
+  out.anz = static_cast<int16_t>(n);
   return out;
 }
 
@@ -183,7 +192,7 @@ int32_t skatCountRanksBelow(const THand& hand, int rank, bool below) {
 TCard skatNextHigherCard(const TCard& c) {
   if (isNoCard(c)) return c;
   TCard n = c;
-  if (!isTrump(c)) {
+  if (!skatIsTrump(c)) {
     n.t = static_cast<int8_t>(c.t < rankAce ? c.t + 1 : rankAce);
     if (!nullOrRamsch() && n.t == rankJack) n.t = rankQueen;
   } else if (c.t == rankJack) {
@@ -199,7 +208,7 @@ TCard skatNextHigherCard(const TCard& c) {
 TCard skatNextLowerCard(const TCard& c) {
   if (isNoCard(c)) return c;
   TCard n = c;
-  if (!isTrump(c)) {
+  if (!skatIsTrump(c)) {
     n.t = c.t == rankAce ? rankTen : rank7;
   } else if (c.t == rankJack) {
     if (c.f < suitDiamonds) {

@@ -57,7 +57,7 @@ void keepTheAce(const TSkatAIChoice& ch, THand& w, THand& f) {
   TCard ace = noCard();
   for (int i = 1; i <= handUsed(w); i++)
     if (w.k[i].t == rankAce) ace = w.k[i];
-  if (isNoCard(ace) || isTrump(ace)) return;
+  if (isNoCard(ace) || skatIsTrump(ace)) return;
   auto guards = [&](int32_t s) {
     const THand& h = skatAISeatHand(s);
     return s != ch.partner && (hasCard(h, makeCard(rankTen, ace.f)) || hasCard(h, makeCard(rankKing, ace.f)));
@@ -78,7 +78,7 @@ struct TakeState {
 void decideTake(TSkatAIChoice& ch, TakeState& s) {
   bool declarer = ch.seat == ch.declarer;
   // Cheap ruff: a trick of few points is not worth a trump while a cheap card can go.
-  if (s.take && isTrump(skatHighestPointCard(s.w))) {
+  if (s.take && skatIsTrump(skatHighestPointCard(s.w))) {
     int32_t v = ch.cardsToPlay == 0 ? skatCardWorth(ch.led) + skatCardWorth(ch.second)
                                     : skatCardWorth(ch.led) + skatCardWorth(ch.lowX);
     if (v < 7 && handUsed(s.l) > 0 && skatCardWorth(skatAIThrowCard(ch, s.l)) < 4) s.take = false;
@@ -93,7 +93,7 @@ void decideTake(TSkatAIChoice& ch, TakeState& s) {
   int level = skatGame->level;
   bool announced = level == skatLevelSchneiderAnnounced || level == skatLevelSchwarzAnnounced || level == skatLevelOffen;
   if (declarer && announced) s.take = true;
-  bool ledPlain = !isTrump(ch.led);
+  bool ledPlain = !skatIsTrump(ch.led);
   bool void_ = handUsed(skatCardsOfClass(skatAISeatHand(ch.seat), skatSuitClass(ch.led))) == 0;
   bool highCard = ch.led.t > rank9 || (ch.cardsToPlay == 0 && ch.second.t > rank9);
   if (declarer && handUsed(s.w) > 0 && void_ && ledPlain && (ch.cardsToPlay == 1 || highCard) &&
@@ -110,7 +110,7 @@ void decideTake(TSkatAIChoice& ch, TakeState& s) {
 TCard throwOff(const TSkatAIChoice& ch, const THand& l, const THand& f) {
   TCard choice = skatAIThrowCard(ch, l);
   TCard weakest = skatWeakestCard(l);
-  if (choice.t == rankJack && isTrump(choice) && weakest.t != rankTen && weakest.t != rankAce) choice = weakest;
+  if (choice.t == rankJack && skatIsTrump(choice) && weakest.t != rankTen && weakest.t != rankAce) choice = weakest;
   int s = choice.f;
   int inSuit = 0;
   bool tenOrKing = false;
@@ -123,7 +123,7 @@ TCard throwOff(const TSkatAIChoice& ch, const THand& l, const THand& f) {
   removeSuit(rest, s);
   bool otherSuits = handUsed(rest) > 0;
   bool threatened = skatOtherPartyHolds(ch.seat, makeCard(rankAce, s)) || skatOtherPartyHolds(ch.seat, makeCard(rankTen, s));
-  if (inSuit == 2 && tenOrKing && otherSuits && !isTrump(choice) && threatened) {
+  if (inSuit == 2 && tenOrKing && otherSuits && !skatIsTrump(choice) && threatened) {
     TCard c2 = skatAIThrowCard(ch, rest);
     if (!isNoCard(c2) && skatCardWorth(c2) < 4) choice = c2;
   }
@@ -151,7 +151,7 @@ void skatAIFollowCard(TSkatAIChoice& ch) {
     if (!anyBeats(ch.m1, ch.choice) && !anyBeats(ch.m2, ch.choice)) ch.choice = skatAIRaiseCard(ch, s.w, s.partnerWins);
   } else if (s.partnerWins) {
     ch.choice = skatHighestPointCard(s.l);
-    if (!isNoCard(ch.choice) && isTrump(ch.choice)) {
+    if (!isNoCard(ch.choice) && skatIsTrump(ch.choice)) {
       int32_t above = handUsed(skatWinningCards(skatAISeatHand(ch.declarer), ch.choice));
       int32_t trumps = handUsed(skatCardsOfClass(skatAISeatHand(ch.seat), suitTrumps));
       if (above < trumps - 1) ch.choice = skatAIRaiseCard(ch, s.l, s.partnerWins);
@@ -199,7 +199,7 @@ TCard skatAIRaiseCard(const TSkatAIChoice& ch, const THand& list, bool partnerWi
   if (handUsed(list) == 0) return noCard();
   TCard c = skatHighestPointCard(list);
   const TCard& first = list.k[1];
-  if (!isNoCard(ch.best) && !isTrump(ch.best) && !isTrump(first)) {
+  if (!isNoCard(ch.best) && !skatIsTrump(ch.best) && !skatIsTrump(first)) {
     THand s = skatCardsOfClass(list, ch.best.f);
     removeFirstCard(s, c);
     THand o1 = skatCardsOfClass(skatAISeatHand(ch.o1), ch.best.f);
@@ -210,7 +210,7 @@ TCard skatAIRaiseCard(const TSkatAIChoice& ch, const THand& list, bool partnerWi
         c = skatWeakestCard(list);
     }
   }
-  if (isTrump(first)) c = skatWeakestCard(list);
+  if (skatIsTrump(first)) c = skatWeakestCard(list);
   auto isTop = [](const TCard& x) { return cardsEqual(skatNextHigherCard(x), x); };
   TCard n = skatNextHigherCard(c);
   bool stepped = false;

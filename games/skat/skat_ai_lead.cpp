@@ -44,13 +44,13 @@ void rateCandidate(LeadPick& pick, int t, const THand& f, const THand& x1, const
   TCard ta = strongestChecked(a, "vorhand.ak1");
   TCard tb = strongestChecked(b, "vorhand.ak2");
   TCard tc = strongestChecked(c, "vorhand.ak3");
-  bool aTrump = isTrump(ta);
+  bool aTrump = skatIsTrump(ta);
   if (handUsed(b) == 0 && handUsed(c) == 0 && !aTrump && pick.prio < 20) pick = {ta, 20};
   bool longest = handUsed(a) >= handUsed(b) && handUsed(a) >= handUsed(c);
   bool othersHold = handUsed(b) > 0 || handUsed(c) > 0 || handUsed(f) == handUsed(a);
   if (aTrump && longest && takesFrom(ta, tb) && takesFrom(ta, tc) && othersHold) pick = {ta, 20};
   bool covered = coveredAgainst(ta, b, tb, x1) && coveredAgainst(ta, c, tc, x2) &&
-                 (ta.t != rankJack || (!isNoCard(tb) && isTrump(tb)) || (!isNoCard(tc) && isTrump(tc)));
+                 (ta.t != rankJack || (!isNoCard(tb) && skatIsTrump(tb)) || (!isNoCard(tc) && skatIsTrump(tc)));
   if (covered && pick.prio < 10) pick = {ta, 10};
   if (covered && pick.prio < 30 && !holdsTrump(x1) && !holdsTrump(x2)) pick = {ta, 30};
 }
@@ -91,11 +91,11 @@ TCard skatAILeadCard(const TSkatAIChoice& ch) {
   if (isNoCard(choice)) {
     choice = skatLowestRankCard(f);
     TCard weakest = skatWeakestCard(f);
-    bool jack = !isNoCard(choice) && choice.t == rankJack && isTrump(choice);
+    bool jack = !isNoCard(choice) && choice.t == rankJack && skatIsTrump(choice);
     if (jack && weakest.t != rankTen && weakest.t != rankAce) choice = weakest;
   }
-  if (ch.seat == ch.declarer && choice.t == rankJack && isTrump(choice)) choice = lowestOfRun(choice, f);
-  if (choice.t == rankAce && randomReal() < 0.5 && !isTrump(choice)) choice = underTheAce(choice, f, x1, x2);
+  if (ch.seat == ch.declarer && choice.t == rankJack && skatIsTrump(choice)) choice = lowestOfRun(choice, f);
+  if (choice.t == rankAce && randomReal() < 0.5 && !skatIsTrump(choice)) choice = underTheAce(choice, f, x1, x2);
   return choice;
 }
 

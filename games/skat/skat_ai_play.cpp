@@ -92,13 +92,18 @@ void dealRest(TSkatAIChoice& ch) {
   shuffleHand(ch.pool);
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
-    while (true) {
-      THand plain = skatCardsOfClass(ch.pool, s);
-      if (handUsed(plain) < 2) break;
-      handaddk(ch.m1, plain.k[1]);
-      handaddk(ch.m2, plain.k[2]);
-      removeFirstCard(ch.pool, plain.k[1]);
-      removeFirstCard(ch.pool, plain.k[2]);
+    // The pool holds each card once: the suit's plain cards are taken in pairs in pool order.
+    TCard plain[32];
+    int n = 0;
+    for (int i = 1; i <= handUsed(ch.pool) && n < 32; i++) {
+      const TCard& c = ch.pool.k[i];
+      if (c.f == s && !skatIsTrump(c)) plain[n++] = c;
+    }
+    for (int i = 0; i + 1 < n; i += 2) {
+      handaddk(ch.m1, plain[i]);
+      handaddk(ch.m2, plain[i + 1]);
+      removeFirstCard(ch.pool, plain[i]);
+      removeFirstCard(ch.pool, plain[i + 1]);
     }
   }
   ch.poolDealtOut = handUsed(ch.pool) == 0;

@@ -54,24 +54,37 @@ std::optional<int32_t> parseInteger(const std::string& field) {
 
 }  // namespace
 
+namespace {
+
+// Field n of record r of a profile file's text (see skatReadProfileField).
+std::optional<std::string> fieldOf(const std::string& text, int32_t record, int32_t field) {
+  if (record < 1 || field < 1) return std::nullopt;
+  size_t p = 0;
+  for (int i = 1; i < record; i++)
+    if (!skipPast(text, p, ';')) return std::nullopt;
+  for (int i = 0; i < field; i++)
+    if (!skipPast(text, p, ',')) return std::nullopt;
+  size_t start = p;
+  if (!skipPast(text, p, ',')) return std::nullopt;
+  return text.substr(start, p - 1 - start);
+}
+
+}  // namespace
+
 std::optional<std::string> skatReadProfileField(const std::string& path, int32_t record, int32_t field) {
   if (record < 1 || field < 1) return std::nullopt;
   std::optional<std::string> text = readWholeFile(path);
   if (!text) return std::nullopt;
-  size_t p = 0;
-  for (int i = 1; i < record; i++)
-    if (!skipPast(*text, p, ';')) return std::nullopt;
-  for (int i = 0; i < field; i++)
-    if (!skipPast(*text, p, ',')) return std::nullopt;
-  size_t start = p;
-  if (!skipPast(*text, p, ',')) return std::nullopt;
-  return text->substr(start, p - 1 - start);
+  return fieldOf(*text, record, field);
 }
 
+// The file is read once for all seven fields.
 bool skatReadProfile(const std::string& path, int32_t record, TSkatProfileFields& profile) {
+  std::optional<std::string> whole = readWholeFile(path);
+  if (!whole) return false;
   int32_t values[skatProfileFieldCount];
   for (int n = 1; n <= skatProfileFieldCount; n++) {
-    std::optional<std::string> text = skatReadProfileField(path, record, n);
+    std::optional<std::string> text = fieldOf(*whole, record, n);
     std::optional<int32_t> v = text ? parseInteger(*text) : std::nullopt;
     if (!v) return false;
     values[n - 1] = *v;

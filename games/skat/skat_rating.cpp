@@ -199,10 +199,16 @@ THand suitSortedForNull(const THand& h, int s) {
 
 // An opponent holding `cards` of the suit can duck under c for as long as it has cards left
 // beyond those c's lower partners draw.
+// Only the count of the suit and its lowest place matter: no sorted list is built.
 bool riskyAgainst(const TCard& c, const THand& cards, int32_t kept) {
-  THand sorted = suitSortedForNull(cards, c.f);
-  if (handUsed(sorted) == 0) return false;
-  return nullRank(c) >= nullRank(sorted.k[1]) && handUsed(sorted) > kept + 1;
+  int32_t n = 0, lowest = 9;
+  for (int i = 1; i <= handUsed(cards); i++) {
+    int place = nullRank(cards.k[i]);
+    if (cards.k[i].f != c.f || place < 1) continue;
+    n++;
+    lowest = std::min(lowest, place);
+  }
+  return n > 0 && nullRank(c) >= lowest && n > kept + 1;
 }
 
 struct NullTest {

@@ -82,20 +82,19 @@ double trickValue(const TCard& c) {
 
 // skatCardBeats and skatCardBeats2 differ only in how two Jacks compare in Ramsch.
 bool beatsByOrder(const TCard& x, const TCard& y, bool ramschJacksReversed) {
-  if (isTrump(x)) {
-    if (!isTrump(y)) return true;
+  if (skatIsTrump(x)) {
+    if (!skatIsTrump(y)) return true;
     if (x.t == y.t) return ramschJacksReversed ? x.f > y.f : x.f < y.f;
     if (isJack(y)) return false;
     return order(x) > order(y) || isJack(x);
   }
-  if (isTrump(y) || x.f != y.f) return false;
+  if (skatIsTrump(y) || x.f != y.f) return false;
   return order(x) > order(y);
 }
 
 }  // namespace
 
-void skatCheckCardCode(const TCard& c, const char* caller) {
-  if (c.t >= 1 && c.t <= 8 && c.f >= 1 && c.f <= 4) return;
+void skatShowCardCodeError(const TCard& c, const char* caller) {
   skatShowError(std::string("ConstructError, Caller: ") + caller + "\n\r" + "Values t: " +
                 std::to_string(c.t) + " f: " + std::to_string(c.f));
 }
@@ -113,13 +112,13 @@ bool skatCardBeats2(const TCard& x, const TCard& y) {
 }
 
 bool skatCardBeatsInTrick(const TCard& x, const TCard& y) {
-  if (isTrump(x)) {
-    if (!isTrump(y)) return true;
+  if (skatIsTrump(x)) {
+    if (!skatIsTrump(y)) return true;
     if (x.t == y.t) return x.f < y.f;
     if (isJack(y)) return false;
     return x.t > y.t || isJack(x);
   }
-  if (isTrump(y) || x.f != y.f) return false;
+  if (skatIsTrump(y) || x.f != y.f) return false;
   return trickValue(x) > trickValue(y);
 }
 
@@ -170,9 +169,15 @@ THand concatHands(const THand& a, const THand& b) {
 }
 
 void skatMergeTrickHands(int32_t seat, const THand& hand, const THand& more, THand& out) {
-  out = concatHands(hand, more);
+  if (&out == &hand || &out == &more) {
+    const THand copy = out;
+    return skatMergeTrickHands(seat, &out == &hand ? copy : hand, &out == &more ? copy : more, out);
+  }
+  // Built in place: the card play merges hands for every card.
+  out = hand;
+  appendHand(out, more);
   bool declarerKnowsSkat = seat == skatGame->declarer && !skatGame->handGame;
-  if (!skatGame->rumGame && !declarerKnowsSkat) out = concatHands(out, pressedSkat);
+  if (!skatGame->rumGame && !declarerKnowsSkat) appendHand(out, pressedSkat);
 }
 
 int32_t skatCountSpitzen(const THand& hand, int32_t type, int32_t& mit) {

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/cg.h"
+#include "games/skat/skat_state.h"
 #include "platform/records.h"
 
 // [SECTION] tables
@@ -31,6 +33,15 @@ void skatInitSortKeys();
 
 // [SECTION] card comparisons
 // The current game type is the bid record's; trumps are the shared trump test's.
+
+// The shared trump test (isTrump) answered here while Skat is the game: the card play and
+// the rating ask it in their inner loops.
+inline bool skatIsTrump(const TCard& c) {
+  if (cg.gameId != gidSkat) return isTrump(c);
+  int32_t type = skatBid->gameType;
+  if (type >= skatTypeClubs && type <= skatTypeDiamonds) return c.t == rankJack || c.f == type;
+  return (type == skatTypeGrand || type == skatTypeRamsch) && c.t == rankJack;
+}
 
 // x ranks above y by skatRankOrder. Used by the computer player: in Null and Ramsch the
 // order runs from the Ace down to the 7, so the lower card "beats" there, and in Ramsch the
@@ -84,4 +95,7 @@ int32_t skatMiddlehand();  // Mittelhand: two seats after the dealer, bids first
 
 // A consistency check: a rank outside 1..8 or a suit outside 1..4 shows "ConstructError"
 // with the caller's name and the card's values in the error dialog; nothing else happens.
-void skatCheckCardCode(const TCard& c, const char* caller);
+void skatShowCardCodeError(const TCard& c, const char* caller);
+inline void skatCheckCardCode(const TCard& c, const char* caller) {
+  if (c.t < 1 || c.t > 8 || c.f < 1 || c.f > 4) skatShowCardCodeError(c, caller);
+}

@@ -54,3 +54,27 @@ TEST(Random, AFixedSeedMakesEveryRandomizeRepeatable) {
   randomReleaseSeed();
   EXPECT_NE(twoDeals(), a);
 }
+
+TEST(Random, TheTablesDrawsLeaveThePlayersSequenceAlone) {
+  auto mainDraws = [](int tableDrawsBetween) {
+    randomSeed(11);
+    std::vector<int> v;
+    for (int i = 0; i < 10; i++) {
+      v.push_back(randomBelow(1000000));
+      for (int k = 0; k < tableDrawsBetween; k++) tableRandomReal();
+    }
+    return v;
+  };
+  EXPECT_EQ(mainDraws(0), mainDraws(3));
+  auto tableDraws = [] {
+    std::vector<int> v;
+    for (int i = 0; i < 10; i++) v.push_back(tableRandomBelow(1000000));
+    return v;
+  };
+  randomSeed(11);
+  const auto a = tableDraws();
+  randomSeed(11);
+  EXPECT_EQ(tableDraws(), a) << "a seed repeats the table's draws too";
+  randomSeed(11);
+  EXPECT_NE(a, mainDraws(0)) << "the two sequences differ";
+}
