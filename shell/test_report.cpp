@@ -1,0 +1,154 @@
+// The window tests' report: lines written when their subject changes.
+//   SCREEN <screenMode> <topDialog> <phase> <alert 0/1>
+//   DECISION <kind> <count>, then OPTION <i> <value> <x> <y> <caption>  (DECISION 0 0: none)
+//   HAND <count>, then CARD <slot> <rank> <suit> <x> <y>                 (the user's cards at rest)
+//   BUBBLE <seat> <x> <y> <text>      a seat's speech bubble shows; its anchor in the window
+//   MARK <seat> <picture> <x> <y>     a seat's game mark shows; its anchor in the window
+//   GAMELIST <0/1>                    the game list is open
+#include "shell/test_report.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "core/cg.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "engine/engine_form.h"
+#include "engine/window_layout.h"
+#include "shell/decision_panel_input.h"
+#include "shell/game_dialogs.h"
+#include "shell/shell_globals.h"
+#include "shell/shell_state.h"
+#include "table/card_window_points.h"
+#include "table/move_queue.h"
+#include "table/seat_plates.h"
+#include "table/stacks.h"
+#include "table/table_globals.h"
+
+namespace {
+
+constexpr int32_t kUserSeat = 1;
+constexpr int32_t kSkatSeats = 3;
+
+std::map<std::string, std::string> lastBlock;  // by subject: the text written last
+
+std::string reportPath() {
+  const char* path = std::getenv("SKAT_TEST_REPORT");
+  return path ? path : "";
+}
+
+// Appends the block when it differs from the subject's last one.
+void reportBlock(const std::string& path, const std::string& subject, const std::string& block) {
+  std::string& last = lastBlock[subject];
+  if (last == block) return;
+  last = block;
+  if (std::FILE* f = std::fopen(path.c_str(), "ab")) {
+    std::fputs(block.c_str(), f);
+    std::fclose(f);
+  }
+}
+
+std::string point(card_window::TPoint p) {
+  return std::to_string(std::lround(p.x)) + " " + std::to_string(std::lround(p.y));
+}
+
+bool elementShown(int32_t dialog, int32_t element) {
+  return dialog != 0 && element != 0 && dialogOf(dialog).open && elementOf(dialog, element).visible;
+}
+
+std::string screenBlock() {
+  const bool alert = vtl.boxDialog != 0 && dialogOf(vtl.boxDialog).open;
+  return "SCREEN " + std::to_string(screenMode) + " " + std::to_string(vtl.topDialog) + " " +
+         std::to_string(cg.gs.phase) + " " + std::to_string(alert ? 1 : 0) + "\n";
+}
+
+// The option buttons the panel shows, with their centres as the pointer's hit test counts.
+std::string decisionBlock() {
+  if (dlgInGame == 0 || !dialogOf(dlgInGame).open || !cg.gs.bl.showOptions) return "DECISION 0 0\n";
+  const TVTLDialog& d = dialogOf(dlgInGame);
+  std::string options;
+  for (int32_t e = 1; e <= d.count; e++) {
+    const int32_t i = decisionOptionOf(e);
+    if (i < 1 || i > cg.gs.bl.optionCount || !d.elements[e].visible) continue;
+    const TVTLElement& el = d.elements[e];
+    const int x = int((d.x + el.x + el.width / 2.0) * windowLayout.viewWidth / 807.0);
+    const int y = int((d.y + el.y + el.height / 2.0) * windowLayout.viewHeight / 607.0);
+    options += "OPTION " + std::to_string(i) + " " + std::to_string(cg.gs.bl.optionValues[i]) + " " +
+               std::to_string(x) + " " + std::to_string(y) + " " + getElementText(dlgInGame, e) + "\n";
+  }
+  return "DECISION " + std::to_string(cg.gs.bl.decisionKind) + " " + std::to_string(cg.gs.bl.optionCount) + "\n" +
+         options;
+}
+
+// A card's point to click: the spot of its face least covered by the cards lying on it.
+card_window::TPoint uncoveredPoint(int32_t index, int32_t count) {
+  card_window::TPoint best{-1, -1};
+  double bestMargin = -1e9;
+  for (double v = 0.1; v < 0.95; v += 0.1)
+    for (double u = 0.1; u < 0.95; u += 0.1) {
+      const card_window::TPoint p = card_window::cardPoint(kUserSeat, index, u, v);
+      double margin = 1e9;
+      for (int32_t k = index + 1; k <= count; k++)
+        margin = std::min(margin, -card_window::depthInside(card_window::cardQuad(kUserSeat, k), p));
+      if (margin > bestMargin) bestMargin = margin, best = p;
+    }
+  return best;
+}
+
+// Only cards at rest: while they glide their places are no target yet.
+std::string handBlock() {
+  const TSpieler& s = sp[kUserSeat];
+  if (s.gliding || pendingMoveCount > 0) return lastBlock["hand"];
+  const int32_t count = stackUsed(s);
+  for (int32_t i = 1; i <= count; i++)
+    if (s.slots[i].moving && s.slots[i].animType != 1) return lastBlock["hand"];
+  std::string block = "HAND " + std::to_string(count) + "\n";
+  for (int32_t i = 1; i <= count; i++) {
+    const TCard& c = s.slots[i].card;
+    block += "CARD " + std::to_string(i) + " " + std::to_string(c.t) + " " + std::to_string(c.f) + " " +
+             point(uncoveredPoint(i, count)) + "\n";
+  }
+  return block;
+}
+
+// The plate matrix is read outside the scene's passes: the mirror pass's side effect stays out.
+TMatrix16 plateMatrix(int32_t seat) {
+  const int32_t pass = drawPass;
+  drawPass = 0;
+  const TMatrix16 m = seatPlateMatrix(seat);
+  drawPass = pass;
+  return m;
+}
+
+std::string seatBlock(int32_t seat) {
+  if (dlgIPanel == 0) return {};
+  std::string block;
+  const int32_t bubble = elSpeechBubble[seat];
+  const std::string text = bubble != 0 ? getElementText(dlgIPanel, bubble) : "";
+  if (elementShown(dlgIPanel, bubble) && text.size() > 1) {
+    TMatrix16 m = plateMatrix(seat);
+    matTranslate(m, 0.08, seat == kUserSeat ? 0.75 : 0.72, -0.1);
+    block += "BUBBLE " + std::to_string(seat) + " " + point(card_window::windowPoint(m, 0, 0, 0)) + " " + text + "\n";
+  }
+  const int32_t mark = elTurnMarker[seat];
+  if (elementShown(dlgIPanel, mark) && elementOf(dlgIPanel, mark).picture != 0)
+    block += "MARK " + std::to_string(seat) + " " + std::to_string(elementOf(dlgIPanel, mark).picture) + " " +
+             point(card_window::windowPoint(plateMatrix(seat), 0, 0, 0)) + "\n";
+  return block;
+}
+
+}  // namespace
+
+void testReportFrame() {
+  static const std::string path = reportPath();
+  if (path.empty()) return;
+  reportBlock(path, "screen", screenBlock());
+  reportBlock(path, "decision", decisionBlock());
+  reportBlock(path, "gamelist", std::string("GAMELIST ") + (dlgGameList != 0 && dialogOf(dlgGameList).open ? "1" : "0") + "\n");
+  if (screenMode == 0 || cg.gameId != gidSkat) return;
+  reportBlock(path, "hand", handBlock());
+  for (int32_t seat = 1; seat <= kSkatSeats; seat++) reportBlock(path, "seat" + std::to_string(seat), seatBlock(seat));
+}
