@@ -1,7 +1,9 @@
 // The window tests' report: lines written when their subject changes.
 //   SCREEN <screenMode> <topDialog> <phase> <alert 0/1>
-//   DECISION <kind> <count>, then OPTION <i> <value> <x> <y> <caption>  (DECISION 0 0: none)
+//   DECISION <kind> <count> <the table waits for the user's card 0/1>, then the options shown:
+//   OPTION <i> <value> <x> <y> <caption>
 //   HAND <count>, then CARD <slot> <rank> <suit> <x> <y>                 (the user's cards at rest)
+//   SEAT <seat>, then what shows at it:
 //   BUBBLE <seat> <x> <y> <text>      a seat's speech bubble shows; its anchor in the window
 //   MARK <seat> <picture> <x> <y>     a seat's game mark shows; its anchor in the window
 //   GAMELIST <0/1>                    the game list is open
@@ -67,7 +69,9 @@ std::string screenBlock() {
 
 // The option buttons the panel shows, with their centres as the pointer's hit test counts.
 std::string decisionBlock() {
-  if (dlgInGame == 0 || !dialogOf(dlgInGame).open || !cg.gs.bl.showOptions) return "DECISION 0 0\n";
+  const std::string waits = inputState == 1 ? " 1\n" : " 0\n";
+  if (dlgInGame == 0 || !dialogOf(dlgInGame).open || !cg.gs.bl.showOptions)
+    return "DECISION " + std::to_string(cg.gs.bl.decisionKind) + " 0" + waits;
   const TVTLDialog& d = dialogOf(dlgInGame);
   std::string options;
   for (int32_t e = 1; e <= d.count; e++) {
@@ -79,7 +83,7 @@ std::string decisionBlock() {
     options += "OPTION " + std::to_string(i) + " " + std::to_string(cg.gs.bl.optionValues[i]) + " " +
                std::to_string(x) + " " + std::to_string(y) + " " + getElementText(dlgInGame, e) + "\n";
   }
-  return "DECISION " + std::to_string(cg.gs.bl.decisionKind) + " " + std::to_string(cg.gs.bl.optionCount) + "\n" +
+  return "DECISION " + std::to_string(cg.gs.bl.decisionKind) + " " + std::to_string(cg.gs.bl.optionCount) + waits +
          options;
 }
 
@@ -98,13 +102,22 @@ card_window::TPoint uncoveredPoint(int32_t index, int32_t count) {
   return best;
 }
 
-// Only cards at rest: while they glide their places are no target yet.
+// Only cards at rest, and only when the hand changed: a card raised under the pointer keeps
+// its place in the fan.
 std::string handBlock() {
   const TSpieler& s = sp[kUserSeat];
-  if (s.gliding || pendingMoveCount > 0) return lastBlock["hand"];
+  const std::string& last = lastBlock["hand"];
+  if (s.gliding || pendingMoveCount > 0) return last;
   const int32_t count = stackUsed(s);
-  for (int32_t i = 1; i <= count; i++)
-    if (s.slots[i].moving && s.slots[i].animType != 1) return lastBlock["hand"];
+  std::string cards = "HAND " + std::to_string(count) + "\n";
+  for (int32_t i = 1; i <= count; i++) {
+    const TCardSlot& slot = s.slots[i];
+    if (slot.moving && slot.animType != 1) return last;
+    cards += std::to_string(slot.card.t) + " " + std::to_string(slot.card.f) + ";";
+  }
+  static std::string lastCards;
+  if (cards == lastCards) return last;
+  lastCards = cards;
   std::string block = "HAND " + std::to_string(count) + "\n";
   for (int32_t i = 1; i <= count; i++) {
     const TCard& c = s.slots[i].card;
@@ -125,7 +138,7 @@ TMatrix16 plateMatrix(int32_t seat) {
 
 std::string seatBlock(int32_t seat) {
   if (dlgIPanel == 0) return {};
-  std::string block;
+  std::string block = "SEAT " + std::to_string(seat) + "\n";
   const int32_t bubble = elSpeechBubble[seat];
   const std::string text = bubble != 0 ? getElementText(dlgIPanel, bubble) : "";
   if (elementShown(dlgIPanel, bubble) && text.size() > 1) {

@@ -1,0 +1,317 @@
+// A whole Skat game played through the real window: the program started from a copy of its
+// folder with a fixed seed, driven with real clicks (xdotool) from the main menu through the
+// options dialog, the bidding, the Skat, the declaration and ten tricks to the game list, with
+// screenshots checked at chosen pixels on the way. And the settings of "Anzeige" and Skat's
+// options surviving a restart. Menu places come from the shell's own build without a window;
+// the places of the decision panel's buttons and of the hand cards from the program's test
+// report (SKAT_TEST_REPORT).
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/game_id.h"
+#include "engine/dialog_state_files.h"
+#include "engine/dialogs.h"
+#include "engine/elements.h"
+#include "shell/display_settings.h"
+#include "shell/game_dialogs.h"
+#include "shell/menus.h"
+#include "shell/skat_options_dialog.h"
+#include "tests/shell/shell_gl_fixture.h"
+#include "tests/support/ppm_picture.h"
+#include "tests/support/program_copy.h"
+#include "tests/support/xdotool.h"
+
+namespace {
+using program_copy::readAll;
+using program_copy::waitFor;
+
+constexpr int kWindowWidth = 640, kWindowHeight = 480;
+constexpr int kBidKinds[] = {48, 49};
+constexpr int kGameTypeChoice = 55;
+constexpr int kPressingDone = 53;
+constexpr int kCardKinds[] = {54, 58};
+constexpr int kFastestSpeed = 6;  // "Blitzschnell"
+constexpr int kShortTime = 5;     // bubbles still stay long enough for a screenshot
+
+struct Point {
+  int x = -1, y = -1;
+};
+
+// The program's report read back: the last block of each subject.
+struct Report {
+  int screenMode = 0, topDialog = 0, phase = 0, alert = 0;
+  int decisionKind = 0, optionCount = 0, waitsForCard = 0;
+  struct Option {
+    int i, value;
+    Point at;
+    std::string caption;
+  };
+  std::vector<Option> options;
+  int handCount = -1;
+  std::vector<Point> cards;
+  std::map<int, Point> bubbles, marks;  // by seat, what shows now
+  bool gameList = false;
+  int decisions = 0, hands = 0;  // blocks seen so far
+
+  explicit Report(const std::string& text) {
+    std::istringstream lines(text);
+    int seatOfBlock = 0;
+    for (std::string line; std::getline(lines, line);) {
+      std::istringstream in(line);
+      std::string word;
+      in >> word;
+      if (word == "SCREEN") {
+        in >> screenMode >> topDialog >> phase >> alert;
+      } else if (word == "DECISION") {
+        in >> decisionKind >> optionCount >> waitsForCard;
+        options.clear();
+        decisions++;
+      } else if (word == "OPTION") {
+        Option o{};
+        in >> o.i >> o.value >> o.at.x >> o.at.y;
+        std::getline(in, o.caption);
+        options.push_back(o);
+      } else if (word == "HAND") {
+        in >> handCount;
+        cards.clear();
+        hands++;
+      } else if (word == "CARD") {
+        int slot = 0, rank = 0, suit = 0;
+        Point p;
+        in >> slot >> rank >> suit >> p.x >> p.y;
+        cards.push_back(p);
+      } else if (word == "SEAT") {
+        in >> seatOfBlock;
+        bubbles.erase(seatOfBlock);
+        marks.erase(seatOfBlock);
+      } else if (word == "BUBBLE" || word == "MARK") {
+        int seat = 0, picture = 0;
+        Point p;
+        in >> seat;
+        if (word == "MARK") in >> picture;
+        in >> p.x >> p.y;
+        (word == "BUBBLE" ? bubbles : marks)[seat] = p;
+      } else if (word == "GAMELIST") {
+        int open = 0;
+        in >> open;
+        gameList = open != 0;
+      }
+    }
+  }
+};
+
+template <size_t N>
+bool contains(const int (&set)[N], int v) {
+  return std::find(set, set + N, v) != set + N;
+}
+
+// The number of pixels in the box of half size r around p that differ clearly between a and b.
+int changedPixels(const PpmPicture& a, const PpmPicture& b, Point p, int r) {
+  int n = 0;
+  for (int y = std::max(0, p.y - r); y < std::min(a.height, p.y + r); y++)
+    for (int x = std::max(0, p.x - r); x < std::min(a.width, p.x + r); x++)
+      if (a.difference(b, x, y) > 60) n++;
+  return n;
+}
+
+class SkatWindowGL : public ShellGL {
+ protected:
+  // The window point of an element's centre, as the pointer's hit test counts (807 x 607
+  // layout units across the window).
+  static Point centre(int32_t d, int32_t e) {
+    const TVTLDialog& dlg = dialogOf(d);
+    const TVTLElement& el = elementOf(d, e);
+    return {int((dlg.x + el.x + el.width / 2.0) * kWindowWidth / 807.0),
+            int((dlg.y + el.y + el.height / 2.0) * kWindowHeight / 607.0)};
+  }
+  // The selector's arrow that shows the next entry: its rightmost child.
+  static int32_t nextArrow(int32_t d, int32_t selector) {
+    int32_t best = 0;
+    for (int32_t e = 1; e <= dialogOf(d).count; e++)
+      if (elementOf(d, e).controller == selector && (best == 0 || elementOf(d, e).x > elementOf(d, best).x)) best = e;
+    return best;
+  }
+
+  void launch(ShellRun& program) {
+    report = program.root / "report.txt";
+    dump = program.root / "frame.ppm";
+    shots = 0;
+    program.start("./skat", {{"SKAT_SEED", "11"}, {"SKAT_FRAME_DUMP", dump.string()}, {"SKAT_TEST_REPORT", report.string()}});
+    ASSERT_TRUE(waitFor([&] { return fs::exists(dump); }, 60)) << "no first frame";
+    ASSERT_TRUE(waitFor([&] { return Report(readAll(report)).topDialog == dlgMainMenu; }, 30))
+        << "the main menu did not come up:\n"
+        << readAll(report);
+    const std::string ids = xdotool("search --name '^Skat'");
+    window = ids.substr(0, ids.find('\n'));
+    ASSERT_FALSE(window.empty());
+    pid = program.pid;
+    ::usleep(500000);
+  }
+  void click(Point p) {
+    xdotool("mousemove --window " + window + " " + std::to_string(p.x) + " " + std::to_string(p.y));
+    xdotool("mousemove_relative -- 1 0");
+    ::usleep(120000);
+    xdotool("mousedown 1");
+    ::usleep(100000);
+    xdotool("mouseup 1");
+  }
+  void clickElement(int32_t d, int32_t e) {
+    ASSERT_NE(e, 0);
+    click(centre(d, e));
+  }
+  Report now() const { return Report(readAll(report)); }
+  bool waitForTop(int32_t d) {
+    return waitFor([&] { return now().topDialog == d; }, 15);
+  }
+  // The next frame the program presents.
+  PpmPicture shot() {
+    PpmPicture p;
+    const fs::path next = dump.string() + "." + std::to_string(++shots);
+    ::kill(pid, SIGUSR1);
+    waitFor([&] { return p.read(next); }, 10);
+    return p;
+  }
+
+  fs::path report, dump;
+  std::string window;
+  pid_t pid = -1;
+  int shots = 0;
+};
+
+// "Anzeige" at its fastest, written as the program's state file before it starts.
+void writeFastDisplay(ShellRun& program) {
+  const std::string file = program.settings(dlgDisplay).string();
+  loadDialogState(dlgDisplay, file, 0);
+  setTopIndex(dlgDisplay, elDisplaySpeedList, kFastestSpeed);
+  setTopIndex(dlgDisplay, elDisplayTimeList, kShortTime);
+  saveDialogState(dlgDisplay, file);
+}
+
+// The option a player who wants to declare picks: always bid, a suit game (its mark is a
+// suit picture), done after pressing, else the first.
+const Report::Option& chosenOption(const Report& r) {
+  if (r.decisionKind == kGameTypeChoice && r.options.size() >= 2) return r.options[1];
+  return r.options.front();
+}
+
+}  // namespace
+
+TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
+  ShellRun program(false);
+  ASSERT_TRUE(program.markedSecond);
+  writeFastDisplay(program);
+  launch(program);
+  if (HasFatalFailure()) return;
+
+  // The main menu: its buttons stand out from the empty screen beside it.
+  const PpmPicture menu = shot();
+  ASSERT_EQ(menu.width, kWindowWidth);
+  const Point newGame = centre(dlgMainMenu, elMainMenuNewGame);
+  EXPECT_GT(menu.difference(menu, 0, 0) + menu.at(newGame.x, newGame.y).b - menu.at(5, kWindowHeight / 2).b, 60)
+      << "\"Neues Spiel\" is drawn at " << newGame.x << "," << newGame.y;
+
+  clickElement(dlgMainMenu, elMainMenuNewGame);
+  ASSERT_TRUE(waitForTop(dlgNewGame)) << readAll(report);
+  clickElement(dlgNewGame, elNewGameSingle);
+  const int32_t options = dlgGameOptions[gidSkat];
+  ASSERT_TRUE(waitForTop(options)) << "\"Einzelspiel\" did not open Skat's options:\n" << readAll(report);
+  ::usleep(400000);
+  const PpmPicture optionsShot = shot();
+  const Point start = centre(options, 2);
+  EXPECT_GT(changedPixels(menu, optionsShot, start, 10), 40) << "\"Starten\" is drawn at " << start.x << "," << start.y;
+  clickElement(options, 2);
+
+  // The game: answer every decision, press and play by clicking hand cards.
+  PpmPicture decisionShot, rowGone, bubbleShot, markShot, beforeMark;
+  std::vector<Report::Option> bidOptions;
+  Point bubbleAt, markAt;
+  int bubbleSeat = 0, lastDecisions = -1, tried = 0, lastHands = -1, cardClicks = 0;
+  bool declared = false;
+  const bool finished = waitFor(
+      [&] {
+        const Report r = now();
+        if (r.alert || r.gameList) return true;
+        if (decisionShot.width == 0 && contains(kBidKinds, r.decisionKind) && !r.options.empty()) {
+          ::usleep(300000);
+          decisionShot = shot();
+          bidOptions = r.options;
+        }
+        for (const auto& [seat, at] : r.bubbles)
+          if (seat != 1 && bubbleShot.width == 0 && r.phase != 5) {
+            bubbleSeat = seat;
+            bubbleAt = at;
+            bubbleShot = shot();
+          }
+        if (declared && markShot.width == 0 && !r.marks.empty() && r.marks.count(1) != 0) {
+          markAt = r.marks.at(1);
+          ::usleep(300000);
+          markShot = shot();
+        }
+        if (!r.options.empty() && r.decisions != lastDecisions && !contains(kCardKinds, r.decisionKind)) {
+          lastDecisions = r.decisions;
+          if (r.decisionKind == kGameTypeChoice) {
+            beforeMark = shot();
+            declared = true;
+          }
+          ::usleep(150000);
+          click(chosenOption(r).at);
+          if (rowGone.width == 0 && !bidOptions.empty()) {
+            ::usleep(300000);
+            rowGone = shot();
+          }
+          return false;
+        }
+        if (r.waitsForCard && contains(kCardKinds, r.decisionKind) && r.handCount > 0 && int(r.cards.size()) == r.handCount) {
+          if (r.hands != lastHands) {
+            lastHands = r.hands;
+            tried = 0;
+          } else if (++tried > 12) {
+            tried = 0;  // every card was tried; the next round starts over
+          }
+          // The decision waits for a card: an illegal one does nothing, so the next is tried.
+          const Point p = r.cards[size_t(tried % r.handCount)];
+          click(p);
+          cardClicks++;
+          waitFor([&] { return now().hands != r.hands; }, 0.6);
+        }
+        return false;
+      },
+      150);
+  const Report last = now();
+  const std::string text = readAll(report);
+  ASSERT_TRUE(finished) << "the game list never came up; the report ends:\n"
+                        << text.substr(text.size() > 3000 ? text.size() - 3000 : 0);
+  EXPECT_EQ(last.alert, 0) << "an alert opened";
+  EXPECT_TRUE(last.gameList);
+  EXPECT_GE(cardClicks, 10);
+
+  ASSERT_GT(decisionShot.width, 0) << "no bidding row was shown";
+  for (const Report::Option& o : bidOptions)
+    EXPECT_GT(changedPixels(decisionShot, rowGone, o.at, 8), 30) << "option " << o.i << " is drawn at " << o.at.x << "," << o.at.y;
+  EXPECT_GT(bubbleShot.width, 0) << "no seat spoke during the game";
+  if (bubbleShot.width > 0) {
+    EXPECT_GT(changedPixels(menu, bubbleShot, bubbleAt, 25), 30)
+        << "seat " << bubbleSeat << "'s bubble at " << bubbleAt.x << "," << bubbleAt.y;
+  }
+  ASSERT_GT(markShot.width, 0) << "the declarer's game mark never showed";
+  EXPECT_GT(changedPixels(beforeMark, markShot, markAt, 30), 30) << "the mark at " << markAt.x << "," << markAt.y;
+
+  ::usleep(500000);
+  const PpmPicture listShot = shot();
+  const Point cont = centre(dlgGameList, elGameListContinue);
+  EXPECT_GT(changedPixels(markShot, listShot, cont, 10), 40) << "the game list's button at " << cont.x << "," << cont.y;
+
+  EXPECT_EQ(program.close(), 0);
+  const std::string errors = readAll(program.root / "app/errors.txt");
+  EXPECT_EQ(errors, "");
+}
