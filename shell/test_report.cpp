@@ -1,5 +1,6 @@
 // The window tests' report: lines written when their subject changes.
-//   SCREEN <screenMode> <topDialog> <phase> <alert 0/1>
+//   SCREEN <screenMode> <topDialog> <phase> <box 0/1>, then while the engine's box shows:
+//   BOX <title>|<text> and BOXBUTTON <x> <y> for each of its buttons
 //   DECISION <kind> <count> <the table waits for the user's card 0/1>, then the options shown:
 //   OPTION <i> <value> <x> <y> <caption>
 //   HAND <count>, then CARD <slot> <rank> <suit> <x> <y>                 (the user's cards at rest)
@@ -9,6 +10,7 @@
 //   GAMELIST <0/1>                    the game list is open
 #include "shell/test_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +22,7 @@
 #include "engine/elements.h"
 #include "engine/engine_form.h"
 #include "engine/window_layout.h"
+#include "platform/window.h"
 #include "shell/decision_panel_input.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
@@ -61,10 +64,31 @@ bool elementShown(int32_t dialog, int32_t element) {
   return dialog != 0 && element != 0 && dialogOf(dialog).open && elementOf(dialog, element).visible;
 }
 
+// The centre of an element in window pixels, as the pointer's hit test counts.
+std::string elementCentre(int32_t dialog, int32_t element) {
+  const TVTLDialog& d = dialogOf(dialog);
+  const TVTLElement& el = d.elements[element];
+  const int x = int((d.x + el.x + el.width / 2.0) * windowLayout.viewWidth / 807.0);
+  const int y = int((d.y + el.y + el.height / 2.0) * windowLayout.viewHeight / 607.0);
+  return std::to_string(x) + " " + std::to_string(y);
+}
+
+// The box (the game's result or an alert) with its title, text and shown buttons.
+std::string boxLines() {
+  if (vtl.boxDialog == 0 || !dialogOf(vtl.boxDialog).open) return {};
+  const TVTLDialog& d = dialogOf(vtl.boxDialog);
+  std::string lines = "BOX " + getElementText(vtl.boxDialog, 1) + "|" +
+                      getElementText(vtl.boxDialog, vtl.boxTextElement) + "\n";
+  for (int32_t e = 1; e <= d.count; e++)
+    if ((e == vtl.boxOkButton || e == vtl.boxYesButton || e == vtl.boxNoButton) && d.elements[e].visible)
+      lines += "BOXBUTTON " + elementCentre(vtl.boxDialog, e) + "\n";
+  return lines;
+}
+
 std::string screenBlock() {
-  const bool alert = vtl.boxDialog != 0 && dialogOf(vtl.boxDialog).open;
+  const bool box = vtl.boxDialog != 0 && dialogOf(vtl.boxDialog).open;
   return "SCREEN " + std::to_string(screenMode) + " " + std::to_string(vtl.topDialog) + " " +
-         std::to_string(cg.gs.phase) + " " + std::to_string(alert ? 1 : 0) + "\n";
+         std::to_string(cg.gs.phase) + " " + std::to_string(box ? 1 : 0) + "\n" + boxLines();
 }
 
 // The option buttons the panel shows, with their centres as the pointer's hit test counts.
@@ -77,24 +101,25 @@ std::string decisionBlock() {
   for (int32_t e = 1; e <= d.count; e++) {
     const int32_t i = decisionOptionOf(e);
     if (i < 1 || i > cg.gs.bl.optionCount || !d.elements[e].visible) continue;
-    const TVTLElement& el = d.elements[e];
-    const int x = int((d.x + el.x + el.width / 2.0) * windowLayout.viewWidth / 807.0);
-    const int y = int((d.y + el.y + el.height / 2.0) * windowLayout.viewHeight / 607.0);
     options += "OPTION " + std::to_string(i) + " " + std::to_string(cg.gs.bl.optionValues[i]) + " " +
-               std::to_string(x) + " " + std::to_string(y) + " " + getElementText(dlgInGame, e) + "\n";
+               elementCentre(dlgInGame, e) + " " + getElementText(dlgInGame, e) + "\n";
   }
   return "DECISION " + std::to_string(cg.gs.bl.decisionKind) + " " + std::to_string(cg.gs.bl.optionCount) + waits +
          options;
 }
 
-// A card's point to click: the spot of its face least covered by the cards lying on it.
+// A card's point to click: the spot of its face deepest inside the window and the card, and
+// least covered by the cards lying on it.
 card_window::TPoint uncoveredPoint(int32_t index, int32_t count) {
+  int32_t width = 0, height = 0;
+  winClientSize(width, height);
+  const card_window::TQuad own = card_window::cardQuad(kUserSeat, index);
   card_window::TPoint best{-1, -1};
   double bestMargin = -1e9;
   for (double v = 0.1; v < 0.95; v += 0.1)
     for (double u = 0.1; u < 0.95; u += 0.1) {
       const card_window::TPoint p = card_window::cardPoint(kUserSeat, index, u, v);
-      double margin = 1e9;
+      double margin = std::min({p.x, p.y, width - 1 - p.x, height - 1 - p.y, card_window::depthInside(own, p)});
       for (int32_t k = index + 1; k <= count; k++)
         margin = std::min(margin, -card_window::depthInside(card_window::cardQuad(kUserSeat, k), p));
       if (margin > bestMargin) bestMargin = margin, best = p;
