@@ -162,6 +162,9 @@ class SkatWindowGL : public ShellGL {
   void launch(ShellRun& program) {
     report = program.root / "report.txt";
     dump = program.root / "frame.ppm";
+    // A second start begins with a report and pictures of its own.
+    fs::remove(report);
+    for (int n = 0; n <= shots; n++) fs::remove(n == 0 ? dump : fs::path(dump.string() + "." + std::to_string(n)));
     shots = 0;
     program.start("./skat", {{"SKAT_SEED", "11"}, {"SKAT_FRAME_DUMP", dump.string()}, {"SKAT_TEST_REPORT", report.string()}});
     ASSERT_TRUE(waitFor([&] { return fs::exists(dump); }, 60)) << "no first frame";
@@ -187,6 +190,13 @@ class SkatWindowGL : public ShellGL {
     click(centre(d, e));
   }
   Report now() const { return Report(readAll(report)); }
+  // The report's last lines, for a failure's message.
+  std::string tail() const {
+    const std::string text = readAll(report);
+    std::string lines;
+    for (const std::string& line : {text.substr(text.size() > 1500 ? text.size() - 1500 : 0)}) lines = line;
+    return "\nthe report ends:\n" + lines;
+  }
   bool waitForTop(int32_t d) {
     return waitFor([&] { return now().topDialog == d; }, 15);
   }
@@ -355,4 +365,148 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
   EXPECT_EQ(program.close(), 0);
   const std::string errors = readAll(program.root / "app/errors.txt");
   EXPECT_EQ(errors, "");
+}
+
+namespace {
+
+// The pixels of the element's rectangle that differ clearly between a and b.
+int changedInElement(const PpmPicture& a, const PpmPicture& b, int32_t d, int32_t e) {
+  const TVTLDialog& dlg = dialogOf(d);
+  const TVTLElement& el = elementOf(d, e);
+  const int x0 = int((dlg.x + el.x) * kWindowWidth / 807.0), y0 = int((dlg.y + el.y) * kWindowHeight / 607.0);
+  const int x1 = int((dlg.x + el.x + el.width) * kWindowWidth / 807.0);
+  const int y1 = int((dlg.y + el.y + el.height) * kWindowHeight / 607.0);
+  int n = 0;
+  for (int y = std::max(0, y0); y < std::min(a.height, y1); y++)
+    for (int x = std::max(0, x0); x < std::min(a.width, x1); x++)
+      if (a.difference(b, x, y) > 60) n++;
+  return n;
+}
+
+// The green pixels of a check box's tick: the square at the element's left.
+int tickPixels(const PpmPicture& p, int32_t d, int32_t e) {
+  const TVTLDialog& dlg = dialogOf(d);
+  const TVTLElement& el = elementOf(d, e);
+  const int x0 = int((dlg.x + el.x) * kWindowWidth / 807.0), y0 = int((dlg.y + el.y) * kWindowHeight / 607.0);
+  const int y1 = int((dlg.y + el.y + el.height) * kWindowHeight / 607.0);
+  int n = 0;
+  for (int y = std::max(0, y0); y < std::min(p.height, y1); y++)
+    for (int x = std::max(0, x0); x < std::min(p.width, x0 + (y1 - y0) + 4); x++) {
+      const TVTLPlainColour c = p.at(x, y);
+      if (c.g > c.r + 50 && c.g > c.b + 50) n++;
+    }
+  return n;
+}
+
+constexpr Point kCloth{kWindowWidth / 2, kWindowHeight * 9 / 20};  // the middle of the table top
+
+}  // namespace
+
+class SkatSettingsGL : public SkatWindowGL {
+ protected:
+  // The next frame with the pointer away from every element, so no hover look is in it.
+  PpmPicture parkedShot() {
+    xdotool("mousemove --window " + window + " 2 " + std::to_string(kWindowHeight - 3));
+    ::usleep(500000);
+    return shot();
+  }
+  // From the main menu through "Einzelspiel" to Skat's options on their rules page.
+  void openSkatRules() {
+    clickElement(dlgMainMenu, elMainMenuNewGame);
+    ASSERT_TRUE(waitForTop(dlgNewGame)) << tail();
+    clickElement(dlgNewGame, elNewGameSingle);
+    ASSERT_TRUE(waitForTop(dlgGameOptions[gidSkat])) << tail();
+    clickElement(dlgGameOptions[gidSkat], elTabRulesButton[gidSkat]);
+    ::usleep(600000);
+  }
+  void openDisplay() {
+    clickElement(dlgMainMenu, elMainMenuOptions);
+    ASSERT_TRUE(waitForTop(dlgOptions));
+    clickElement(dlgOptions, elOptionsDisplay);
+    ASSERT_TRUE(waitForTop(dlgDisplay));
+    ::usleep(600000);
+  }
+  // "Starten" in Skat's options; the table once the bidding asks the user.
+  PpmPicture startedTable() {
+    clickElement(dlgGameOptions[gidSkat], 2);
+    if (!waitFor([&] { return now().decisionKind != 0 && !now().options.empty(); }, 40)) return {};
+    ::usleep(300000);
+    return shot();
+  }
+};
+
+TEST_F(SkatSettingsGL, SpitzeAndTableThreeSurviveARestartAndTheTableIsDrawnInDesignThree) {
+  ShellRun program(false);
+  ASSERT_TRUE(program.markedSecond);
+  writeFastDisplay(program);
+  const int32_t skat = dlgGameOptions[gidSkat];
+
+  // First run: a list on the first table, ended from the game menu; then the two choices.
+  launch(program);
+  if (HasFatalFailure()) return;
+  openSkatRules();
+  if (HasFatalFailure()) return;
+  const PpmPicture withoutSpitze = parkedShot();
+  const PpmPicture tableOne = startedTable();
+  ASSERT_GT(tableOne.width, 0) << "the list did not start:\n" << readAll(report);
+  clickElement(dlgMenuBar, elMenuButton);
+  ASSERT_TRUE(waitForTop(dlgGameMenu)) << "the menu button did not open the game menu";
+  clickElement(dlgGameMenu, elGameMenuEnd);
+  ASSERT_TRUE(waitForTop(dlgMainMenu)) << "ending the game did not lead back to the main menu";
+  ::usleep(300000);
+  ASSERT_EQ(now().topDialog, dlgMainMenu) << "the main menu stays on top for its clicks" << tail();
+  openSkatRules();
+  if (HasFatalFailure()) return;
+  clickElement(skat, elSkatSpitzeCheck);
+  ::usleep(400000);
+  const PpmPicture withSpitze = parkedShot();
+  EXPECT_EQ(tickPixels(withoutSpitze, skat, elSkatSpitzeCheck), 0);
+  EXPECT_GT(tickPixels(withSpitze, skat, elSkatSpitzeCheck), 5) << "the tick shows";
+  clickElement(skat, elBackButton[gidSkat]);
+  ASSERT_TRUE(waitForTop(dlgNewGame));
+  clickElement(dlgNewGame, elNewGameBack);
+  ASSERT_TRUE(waitForTop(dlgMainMenu));
+  openDisplay();
+  if (HasFatalFailure()) return;
+  const PpmPicture tableOneChosen = parkedShot();
+  for (int i = 0; i < 2; i++) {
+    clickElement(dlgDisplay, nextArrow(dlgDisplay, elDisplayTableList));
+    ::usleep(300000);
+  }
+  ::usleep(300000);
+  const PpmPicture tableThreeChosen = parkedShot();
+  EXPECT_GT(changedInElement(tableOneChosen, tableThreeChosen, dlgDisplay, elDisplayTableList), 10);
+  clickElement(dlgDisplay, elDisplayBack);
+  ASSERT_TRUE(waitForTop(dlgOptions));
+  ASSERT_EQ(program.close(), 0);
+
+  // What was written: the check and the third table.
+  ASSERT_TRUE(loadDialogState(skat, program.settings(skat).string(), 0));
+  EXPECT_EQ(elementOf(skat, elSkatSpitzeCheck).checked, 1);
+  ASSERT_TRUE(loadDialogState(dlgDisplay, program.settings(dlgDisplay).string(), 0));
+  EXPECT_EQ(getTopIndex(dlgDisplay, elDisplayTableList), 3);
+
+  // Second run: both dialogs show the choices, and the table has the third design.
+  launch(program);
+  if (HasFatalFailure()) return;
+  openDisplay();
+  if (HasFatalFailure()) return;
+  const PpmPicture displayAgain = parkedShot();
+  EXPECT_LT(changedInElement(tableThreeChosen, displayAgain, dlgDisplay, elDisplayTableList), 5)
+      << "\"Anzeige\" shows \"Tisch 3\" again";
+  EXPECT_GT(changedInElement(tableOneChosen, displayAgain, dlgDisplay, elDisplayTableList), 10);
+  clickElement(dlgDisplay, elDisplayBack);
+  ASSERT_TRUE(waitForTop(dlgOptions));
+  clickElement(dlgOptions, elOptionsBack);
+  ASSERT_TRUE(waitForTop(dlgMainMenu));
+  openSkatRules();
+  if (HasFatalFailure()) return;
+  const PpmPicture rulesAgain = parkedShot();
+  EXPECT_GT(tickPixels(rulesAgain, skat, elSkatSpitzeCheck), 5) << "\"Mit Spitze\" is checked again";
+  const PpmPicture tableThree = startedTable();
+  ASSERT_GT(tableThree.width, 0) << "the list did not start:\n" << readAll(report);
+  EXPECT_GT(tableOne.difference(tableThree, kCloth.x, kCloth.y), 40)
+      << "the cloth at " << kCloth.x << "," << kCloth.y << " is the first design's";
+  EXPECT_EQ(program.close(), 0);
+  EXPECT_EQ(readAll(program.root / "app/errors.txt"), "");
 }
