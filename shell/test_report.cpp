@@ -5,8 +5,8 @@
 //   OPTION <i> <value> <x> <y> <caption>
 //   HAND <count>, then CARD <slot> <rank> <suit> <x> <y>                 (the user's cards at rest)
 //   SEAT <seat>, then what shows at it:
-//   BUBBLE <seat> <x> <y> <text>      a seat's speech bubble shows; its anchor in the window
-//   MARK <seat> <picture> <x> <y>     a seat's game mark shows; its anchor in the window
+//   BUBBLE <seat> <x> <y> <text>      a seat's speech bubble shows; the corner its panel grows from
+//   MARK <seat> <picture> <x> <y>     a seat's mark shows; the seat plate it rises from
 //   GAMELIST <0/1>                    the game list is open
 #include "shell/test_report.h"
 
@@ -77,8 +77,8 @@ std::string elementCentre(int32_t dialog, int32_t element) {
 std::string boxLines() {
   if (vtl.boxDialog == 0 || !dialogOf(vtl.boxDialog).open) return {};
   const TVTLDialog& d = dialogOf(vtl.boxDialog);
-  std::string lines = "BOX " + getElementText(vtl.boxDialog, 1) + "|" +
-                      getElementText(vtl.boxDialog, vtl.boxTextElement) + "\n";
+  std::string lines =
+      "BOX " + getElementText(vtl.boxDialog, 1) + "|" + getElementText(vtl.boxDialog, vtl.boxTextElement) + "\n";
   for (int32_t e = 1; e <= d.count; e++)
     if ((e == vtl.boxOkButton || e == vtl.boxYesButton || e == vtl.boxNoButton) && d.elements[e].visible)
       lines += "BOXBUTTON " + elementCentre(vtl.boxDialog, e) + "\n";
@@ -185,7 +185,8 @@ void testReportFrame() {
   if (path.empty()) return;
   reportBlock(path, "screen", screenBlock());
   reportBlock(path, "decision", decisionBlock());
-  reportBlock(path, "gamelist", std::string("GAMELIST ") + (dlgGameList != 0 && dialogOf(dlgGameList).open ? "1" : "0") + "\n");
+  reportBlock(path, "gamelist",
+              std::string("GAMELIST ") + (dlgGameList != 0 && dialogOf(dlgGameList).open ? "1" : "0") + "\n");
   if (screenMode == 0 || cg.gameId != gidSkat) return;
   reportBlock(path, "hand", handBlock());
   for (int32_t seat = 1; seat <= kSkatSeats; seat++) reportBlock(path, "seat" + std::to_string(seat), seatBlock(seat));

@@ -6,7 +6,6 @@
 // the places of the decision panel's buttons and of the hand cards from the program's test
 // report (SKAT_TEST_REPORT).
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <unistd.h>
 
@@ -166,7 +165,8 @@ class SkatWindowGL : public ShellGL {
     fs::remove(report);
     for (int n = 0; n <= shots; n++) fs::remove(n == 0 ? dump : fs::path(dump.string() + "." + std::to_string(n)));
     shots = 0;
-    program.start("./skat", {{"SKAT_SEED", "11"}, {"SKAT_FRAME_DUMP", dump.string()}, {"SKAT_TEST_REPORT", report.string()}});
+    program.start("./skat",
+                  {{"SKAT_SEED", "11"}, {"SKAT_FRAME_DUMP", dump.string()}, {"SKAT_TEST_REPORT", report.string()}});
     ASSERT_TRUE(waitFor([&] { return fs::exists(dump); }, 60)) << "no first frame";
     ASSERT_TRUE(waitFor([&] { return Report(readAll(report)).topDialog == dlgMainMenu; }, 30))
         << "the main menu did not come up:\n"
@@ -259,7 +259,6 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
   clickElement(options, 2);
 
   // The game: answer every decision, press and play by clicking hand cards.
-  PpmPicture resultShot;
   std::string resultText;
   PpmPicture decisionShot, rowGone, bubbleShot, bubbleGone, markShot, beforeMark;
   std::vector<Report::Option> bidOptions;
@@ -273,11 +272,7 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
         if (r.box) {
           // The game's result shows in the box; anything else there is an alert.
           if (r.boxTitle != kResultTitle || r.boxButtons.empty()) return true;
-          if (resultShot.width == 0) {
-            ::usleep(300000);
-            resultShot = shot();
-            resultText = r.boxText;
-          }
+          if (resultText.empty()) resultText = r.boxText;
           click(r.boxButtons.front());
           waitFor([&] { return now().box == 0; }, 2);
           return false;
@@ -317,7 +312,8 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
           }
           return false;
         }
-        if (r.waitsForCard && contains(kCardKinds, r.decisionKind) && r.handCount > 0 && int(r.cards.size()) == r.handCount) {
+        if (r.waitsForCard && contains(kCardKinds, r.decisionKind) && r.handCount > 0 &&
+            int(r.cards.size()) == r.handCount) {
           if (r.hands != lastHands) {
             lastHands = r.hands;
             tried = 0;
@@ -345,7 +341,8 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
 
   ASSERT_GT(decisionShot.width, 0) << "no bidding row was shown";
   for (const Report::Option& o : bidOptions)
-    EXPECT_GT(changedPixels(decisionShot, rowGone, o.at, 8), 30) << "option " << o.i << " is drawn at " << o.at.x << "," << o.at.y;
+    EXPECT_GT(changedPixels(decisionShot, rowGone, o.at, 8), 30)
+        << "option " << o.i << " is drawn at " << o.at.x << "," << o.at.y;
   ASSERT_GT(bubbleShot.width, 0) << "no seat spoke during the bidding";
   ASSERT_GT(bubbleGone.width, 0) << "seat " << bubbleSeat << "'s bubble never went";
   EXPECT_GT(changedPixels(bubbleGone, bubbleShot, bubbleAt, 25), 30)
