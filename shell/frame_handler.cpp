@@ -23,6 +23,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
+#include "shell/test_report.h"
 #include "table/animation.h"
 #include "table/menu_cards.h"
 #include "table/move_queue.h"
@@ -132,6 +133,7 @@ void handOverFinishedMoves(const std::function<void(const TFinishedMove&)>& take
 // [SECTION] the frame
 
 void Tglapp::main(bool nested) {
+  testReportFrame();
   keepDialogOpen(dlgInfoPanel, vtl.showInfoPanels);
   if (vtl.exitGranted) screenMode = 0;
   if (dlgMenuBar != 0) setElementVisible(dlgMenuBar, elMenuButton, 1);

@@ -312,6 +312,10 @@ void endGameFromMenu() {
   closeMenu(dlgHelpPanel);
   closeMenu(dlgTutorialPanel);
   closeMenu(dlgGameMenu);
+  // The table's panels close now, before the menu opens: closed by the next frame instead,
+  // each would hand the top of the dialog stack back to what lay below it, and the main menu
+  // would no longer take clicks.
+  for (int32_t d : {dlgInGame, dlgIPanel, dlgSkatSortMenu, dlgRommeSortMenu}) closeMenu(d);
   if (dlgStartScreen != 0) showDialog(dlgStartScreen);
   openMenu(dlgMainMenu);
   initMenuCards();

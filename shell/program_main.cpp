@@ -2,6 +2,7 @@
 #include "shell/program_main.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <fstream>
 
@@ -12,6 +13,7 @@
 #include "engine/message_box.h"
 #include "platform/instance.h"
 #include "platform/paths.h"
+#include "platform/random.h"
 #include "platform/window.h"
 #include "shell/core_message_routes.h"
 #include "shell/main_window.h"
@@ -53,6 +55,12 @@ int failedStart(const std::exception& e) {
   winMessageBox(startTitle(), screenText);
   return 1;
 }
+
+// A window test repeats its deals: SKAT_SEED=<n> fixes the seeds of every later randomize().
+void fixSeedForTests() {
+  const char* seed = std::getenv("SKAT_SEED");
+  if (seed && *seed) randomFixSeed(std::strtoull(seed, nullptr, 10));
+}
 }  // namespace
 
 std::string readHklmString(const std::string&, const std::string&) { return {}; }
@@ -82,6 +90,7 @@ int programMain(const std::vector<std::string>& params) {
   }
   if (activateOtherInstance()) return 0;
   initErrorLog();
+  fixSeedForTests();
   installMessageBoxAlertSink();
   installCoreMessageRoutes();
   vtl.params = params;

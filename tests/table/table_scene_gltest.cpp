@@ -18,7 +18,7 @@
 #include "tests/engine/ui_fixture.h"
 #include "tests/support/dealt_table.h"
 #include "tests/support/headless_skat.h"
-#include "tests/table/card_window_points.h"
+#include "table/card_window_points.h"
 
 namespace {
 

@@ -1,16 +1,11 @@
-// Where a resting card of a seat lands in the window, worked out from its pose without drawing:
-// the table camera, the table's tilt, the stack's pose, the card's anchor, turn and rise, the
-// corner the mesh starts from and the bow of the sheet, then the scene's perspective and the
-// current viewport. The window tests aim the pointer and read pixels with it.
-#pragma once
+// Window points of resting cards, from their poses.
+#include "table/card_window_points.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <vector>
 
 #include "core/cg.h"
 #include "engine/window_shape.h"
@@ -18,22 +13,20 @@
 #include "table/camera.h"
 #include "table/stacks.h"
 #include "table/table_globals.h"
+#include "table/table_pictures.h"
 
 namespace card_window {
 
-struct TPoint {
-  double x, y;  // window pixels, y from the top
-};
-using TQuad = std::array<TPoint, 4>;  // corners (u, v) = (0, 0), (1, 0), (1, 1), (0, 1); v = 1 is the top
+namespace {
 
-inline std::array<double, 4> apply(const TMatrix16& m, double x, double y, double z) {
+std::array<double, 4> apply(const TMatrix16& m, double x, double y, double z) {
   std::array<double, 4> out{};
   for (int r = 0; r < 4; r++) out[r] = m[r] * x + m[4 + r] * y + m[8 + r] * z + m[12 + r];
   return out;
 }
 
 // The model-view matrix of the card's mesh corner, for card `index` of seat `stack` at rest.
-inline TMatrix16 restingCardMatrix(int32_t stack, int32_t index, double& w, double& h) {
+TMatrix16 restingCardMatrix(int32_t stack, int32_t index, double& w, double& h) {
   const double scale = cg.gs.tableScale > 0 ? cg.gs.tableScale : 1;
   w = cardModelWidth * scale * 0.99;
   h = cardModelHeight * scale * 0.87;
@@ -56,23 +49,10 @@ inline TMatrix16 restingCardMatrix(int32_t stack, int32_t index, double& w, doub
   return m;
 }
 
-// The window point of (u, v) on the face of the card.
-inline TPoint cardPoint(int32_t stack, int32_t index, double u, double v) {
-  double w = 0, h = 0;
-  const TMatrix16 m = restingCardMatrix(stack, index, w, h);
-  const TCardSlot& slot = sp[stack].slots[index];
-  const double taper = slot.poseExtra[0], bend = slot.poseExtra[1];
-  double bx = 0, by = 0, bz = 0;
-  if (slot.poseFlag == 0) {
-    const double k = (1 - taper * u) * bend, s = 2 * (v - 0.5);
-    by = -s * s * s * k * k / 6400;
-    bz = s * s * k / 100;
-  } else {
-    const double k = (1 - taper * v) * bend * w / h, s = 2 * (u - 0.5);
-    bx = -s * s * s * k * k / 6400;
-    bz = s * s * k / 100;
-  }
-  const auto eye = apply(m, u * w / 497 + bx, v * h / 497 + by, bz);
+}  // namespace
+
+TPoint windowPoint(const TMatrix16& modelView, double x, double y, double z) {
+  const auto eye = apply(modelView, x, y, z);
   GLdouble identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
@@ -91,13 +71,30 @@ inline TPoint cardPoint(int32_t stack, int32_t index, double u, double v) {
   return {wx, height - wy};
 }
 
-inline TQuad cardQuad(int32_t stack, int32_t index) {
+TPoint cardPoint(int32_t stack, int32_t index, double u, double v) {
+  double w = 0, h = 0;
+  const TMatrix16 m = restingCardMatrix(stack, index, w, h);
+  const TCardSlot& slot = sp[stack].slots[index];
+  const double taper = slot.poseExtra[0], bend = slot.poseExtra[1];
+  double bx = 0, by = 0, bz = 0;
+  if (slot.poseFlag == 0) {
+    const double k = (1 - taper * u) * bend, s = 2 * (v - 0.5);
+    by = -s * s * s * k * k / 6400;
+    bz = s * s * k / 100;
+  } else {
+    const double k = (1 - taper * v) * bend * w / h, s = 2 * (u - 0.5);
+    bx = -s * s * s * k * k / 6400;
+    bz = s * s * k / 100;
+  }
+  return windowPoint(m, u * w / 497 + bx, v * h / 497 + by, bz);
+}
+
+TQuad cardQuad(int32_t stack, int32_t index) {
   return {cardPoint(stack, index, 0, 0), cardPoint(stack, index, 1, 0), cardPoint(stack, index, 1, 1),
           cardPoint(stack, index, 0, 1)};
 }
 
-// How far p lies inside the quad (negative: outside), by its nearest edge line.
-inline double depthInside(const TQuad& q, TPoint p) {
+double depthInside(const TQuad& q, TPoint p) {
   double area = 0;
   for (int i = 0; i < 4; i++) area += q[i].x * q[(i + 1) % 4].y - q[(i + 1) % 4].x * q[i].y;
   const double orient = area >= 0 ? 1 : -1;
@@ -111,9 +108,7 @@ inline double depthInside(const TQuad& q, TPoint p) {
   return depth;
 }
 
-// The window pixel lying deepest inside every quad of `in`, outside every quad of `out` and
-// inside the window; its margin (the least of those distances) goes to `margin`.
-inline TPoint deepestPoint(const std::vector<TQuad>& in, const std::vector<TQuad>& out, double& margin) {
+TPoint deepestPoint(const std::vector<TQuad>& in, const std::vector<TQuad>& out, double& margin) {
   int32_t width = 0, height = 0;
   winClientSize(width, height);
   TPoint best{-1, -1};
