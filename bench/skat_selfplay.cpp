@@ -3,15 +3,19 @@
 // scores, how often each bid and game type was played, the declarers' win rate, the slowest
 // single decision, and what went wrong (cards or answers refused, alerts, stalled games).
 // With --duel the same deals are played twice with the seats' strengths swapped, "Profi"
-// against "Anfänger".
+// against "Anfänger". With --duel --tables DIR the seats keep their strengths and the rule
+// tables are swapped instead: the shipped ones against those in DIR, each seat rating its
+// hands with its own set right after the deal.
 //
-// Usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules] [--digest]
+// Usage: skat_selfplay [--games N] [--seed S] [--duel] [--tables DIR] [--strengths P1,P2,P3]
+//                      [--all-rules] [--digest]
 // --all-rules plays with Rum, Spitze, Kontra up to Hirsch, Bock and Ramsch rounds with the
 // Schieben round, Jungfrau and Grand Hand, so every question of the game reaches the seats.
 // --digest prints one checksum over every deal, answer, pressed and played card and booked
 // value of the run: a change that keeps it plays the same games.
 //
 // [SECTION] the table without a screen
+// [SECTION] each seat's rule tables
 // [SECTION] one run of N games
 // [SECTION] printing
 // [SECTION] main
@@ -37,6 +41,8 @@
 #include "games/skat/skat_ai.h"
 #include "games/skat/skat_callbacks.h"
 #include "games/skat/skat_profile.h"
+#include "games/skat/skat_rating.h"
+#include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
 #include "platform/alert.h"
@@ -69,7 +75,16 @@ double decisionMsTotal = 0;
 long decisions = 0;
 long decisionsLeftOpen = 0;
 
+// Set before each game of a duel of tables: the seats are rated again with their own tables
+// before the first decision.
+bool rateDue = false;
+void rateWithSeatTables();
+
 void timedAIMove() {
+  if (rateDue) {
+    rateDue = false;
+    rateWithSeatTables();
+  }
   auto start = std::chrono::steady_clock::now();
   skatAIMove();
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -112,6 +127,41 @@ int countInFile(const std::string& path, const std::string& what) {
 
 }  // namespace
 
+// [SECTION] each seat's rule tables
+
+namespace {
+
+using TableSet = std::array<TSkatRuleTable, 3>;  // buben.txt, karten.txt, kartenf.txt
+
+std::array<TableSet, 2> tableSets;  // 0 the shipped tables, 1 those of --tables
+std::array<int, 4> seatTableSet{};  // per seat 1..3: which set it rates with
+bool tablesDuel = false;
+
+TableSet readTableSet(const std::string& dir) {
+  TableSet set;
+  const char* names[] = {"buben.txt", "karten.txt", "kartenf.txt"};
+  for (int i = 0; i < 3; i++) {
+    std::ifstream in(dir + "/" + names[i], std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error = "missing";
+    if (!in || !skatParseRuleTable(text, set[i], error)) {
+      std::fprintf(stderr, "%s/%s: %s\n", dir.c_str(), names[i], error.c_str());
+      std::exit(2);
+    }
+  }
+  return set;
+}
+
+// The same order and effects as the deal's own rating (seat 3 first), each seat with its set.
+void rateWithSeatTables() {
+  for (int s = 3; s >= 1; s--) {
+    for (int slot = 1; slot <= 3; slot++) skatRuleTables[slot] = tableSets[seatTableSet[s]][slot - 1];
+    skatAIEvaluateHand(sp[s]);
+  }
+}
+
+}  // namespace
+
 // [SECTION] one run of N games
 
 namespace {
@@ -135,6 +185,7 @@ RunResult playRun(int games, uint64_t seed, const std::array<int, 4>& strength) 
   bool newList = true;
   for (int g = 0; g < games; g++) {
     std::array<int64_t, 4> v{};
+    rateDue = tablesDuel;
     if (!skatSelfPlayGame(g, seed, strength, newList, listOptions(), frameLimitPerGame, v)) {
       r.stalled++;
       std::fprintf(stderr, "game %d stalled in phase %d step %d\n", g, int(cg.gs.phase), cg.gs.step);
@@ -207,33 +258,34 @@ void printHealth() {
   std::printf("alerts: %d\n", alertCount);
 }
 
-// Seats by strength in one run: the sum of what they booked.
-int64_t scoreOf(const RunResult& r, const std::array<int, 4>& strength, int which, int game) {
+// The seats of one side in one run (side[s] names the side of seat s): the sum they booked.
+int64_t scoreOf(const RunResult& r, const std::array<int, 4>& side, int which, int game) {
   int64_t sum = 0;
   for (int s = 1; s <= 3; s++)
-    if (strength[s] == which) sum += r.values[game][s];
+    if (side[s] == which) sum += r.values[game][s];
   return sum;
 }
 
-void printDuel(const RunResult& a, const RunResult& b, const std::array<int, 4>& sa, const std::array<int, 4>& sb,
-               int games) {
+// Side 0 against side 1 over the deals of run a and the same deals of run b, the sides swapped.
+void printDuel(const RunResult& a, const RunResult& b, const std::array<int, 4>& sideA, const std::array<int, 4>& sideB,
+               int games, const char* first, const char* second, const char* swapped) {
   double sum = 0, sumSq = 0;
-  int64_t profi = 0, beginner = 0;
+  int64_t one = 0, other = 0;
   for (int g = 0; g < games; g++) {
-    int64_t p = scoreOf(a, sa, 3, g) + scoreOf(b, sb, 3, g);
-    int64_t n = scoreOf(a, sa, 1, g) + scoreOf(b, sb, 1, g);
-    profi += p;
-    beginner += n;
+    int64_t p = scoreOf(a, sideA, 0, g) + scoreOf(b, sideB, 0, g);
+    int64_t n = scoreOf(a, sideA, 1, g) + scoreOf(b, sideB, 1, g);
+    one += p;
+    other += n;
     sum += double(p - n);
     sumSq += double(p - n) * double(p - n);
   }
   double mean = sum / games;
   double sd = std::sqrt(std::max(0.0, sumSq / games - mean * mean));
   double z = sd > 0 ? mean / (sd / std::sqrt(double(games))) : 0;
-  std::printf("duel over %d deals played twice, strengths swapped:\n", games);
-  std::printf("  Profi seats %lld, Anfaenger seats %lld, difference per deal %.1f (z = %.1f)\n",
-              static_cast<long long>(profi), static_cast<long long>(beginner), mean, z);
-  std::printf("  %s\n", profi > beginner && z >= 3 ? "Profi scores clearly more" : "no clear difference");
+  std::printf("duel over %d deals played twice, %s swapped:\n", games, swapped);
+  std::printf("  %s seats %lld, %s seats %lld, difference per deal %.1f (z = %.1f)\n", first,
+              static_cast<long long>(one), second, static_cast<long long>(other), mean, z);
+  std::printf("  %s\n", one > other && z >= 3 ? (std::string(first) + " scores clearly more").c_str() : "no clear difference");
 }
 
 std::array<int, 4> parseStrengths(const char* text) {
@@ -255,21 +307,28 @@ int main(int argc, char** argv) {
   uint64_t seed = 1;
   bool duel = false;
   bool digest = false;
+  std::string tablesDir;
   std::array<int, 4> strengths{0, 3, 2, 1};
   for (int i = 1; i < argc; i++) {
     std::string a = argv[i];
     if (a == "--games" && i + 1 < argc) games = std::atoi(argv[++i]);
     else if (a == "--seed" && i + 1 < argc) seed = std::strtoull(argv[++i], nullptr, 10);
     else if (a == "--duel") duel = true;
+    else if (a == "--tables" && i + 1 < argc) tablesDir = argv[++i];
     else if (a == "--strengths" && i + 1 < argc) strengths = parseStrengths(argv[++i]);
     else if (a == "--all-rules") allRules = true;
     else if (a == "--digest") digest = true;
     else {
-      std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--strengths P1,P2,P3] [--all-rules] [--digest]\n");
+      std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--tables DIR] [--strengths P1,P2,P3] "
+                           "[--all-rules] [--digest]\n");
       return 2;
     }
   }
   if (games < 0) games = duel ? 2000 : 1000;
+  if (!tablesDir.empty() && !duel) {
+    std::fprintf(stderr, "--tables is for --duel\n");
+    return 2;
+  }
   makeProgramFolder();
   setAlertSink([](const std::string& text) {
     alertCount++;
@@ -293,6 +352,20 @@ int main(int argc, char** argv) {
     std::printf("seats' strengths: %d, %d, %d (1 Anfaenger, 2 Normal, 3 Profi)\n", strengths[1], strengths[2], strengths[3]);
     printRun(r, games);
     failures = r.stalled;
+  } else if (!tablesDir.empty()) {
+    tableSets = {readTableSet(programDir + "/data/oldsk"), readTableSet(tablesDir)};
+    tablesDuel = true;
+    std::array<int, 4> sa{0, 0, 1, 1}, sb{0, 1, 0, 0};
+    seatTableSet = sa;
+    RunResult a = playRun(games, seed, strengths);
+    std::printf("run A, seat 1 with the shipped tables, strengths %d, %d, %d:\n", strengths[1], strengths[2], strengths[3]);
+    printRun(a, games);
+    seatTableSet = sb;
+    RunResult b = playRun(games, seed, strengths);
+    std::printf("run B, seats 2 and 3 with the shipped tables:\n");
+    printRun(b, games);
+    printDuel(a, b, sa, sb, games, "shipped tables", "tables of --tables", "tables");
+    failures = a.stalled + b.stalled;
   } else {
     std::array<int, 4> sa{0, 3, 1, 1}, sb{0, 1, 3, 3};
     RunResult a = playRun(games, seed, sa);
@@ -301,7 +374,8 @@ int main(int argc, char** argv) {
     RunResult b = playRun(games, seed, sb);
     std::printf("run B, strengths 1, 3, 3:\n");
     printRun(b, games);
-    printDuel(a, b, sa, sb, games);
+    std::array<int, 4> sideA{0, 0, 1, 1}, sideB{0, 1, 0, 0};  // side 0: the Profi seats
+    printDuel(a, b, sideA, sideB, games, "Profi", "Anfaenger", "strengths");
     failures = a.stalled + b.stalled;
   }
   printHealth();

@@ -41,8 +41,8 @@ TEST_F(SkatSelfPlayTest, SeededRunsPlayThePinnedGames) {
     uint64_t digest;
   };
   const Case cases[] = {
-      {1000, 7, false, 0xb06ac82427b8a700ULL},  // the bench's golden run
-      {300, 11, true, 0x574a56727fe58911ULL},  // Rum, Kontra, Ramsch, Bock and the rest
+      {1000, 7, false, 0xc466ae1ee12913d6ULL},  // the bench's golden run
+      {300, 11, true, 0xdc05ed04080c53d2ULL},  // Rum, Kontra, Ramsch, Bock and the rest
   };
   for (const Case& c : cases) {
     uint64_t d = digestOf(c.games, c.seed, c.allRules);
