@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "games/skat/skat_ai_cards.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
@@ -38,6 +39,15 @@ int32_t beatCount(const THand& mine, const THand& of) {
 // The trump duel of the current game: an opponent's trumps beat the seat's more often than
 // the seat's cards beat the trumps of both opponents.
 bool losesTrumpDuel(const THand& hand, const THand& other1, const THand& other2) {
+  const TSkatGameMasks* m = skatGameMasks();
+  TSkatCardSet own = 0, set1 = 0, set2 = 0;
+  if (m && skatCardSetOf(hand, own) && skatCardSetOf(other1, set1) && skatCardSetOf(other2, set2)) {
+    TSkatCardSet trumps = own & m->trumps;
+    int32_t x1 = skatBeatCount(*m, trumps, set1);
+    int32_t x2 = skatBeatCount(*m, trumps, set2);
+    int32_t y = skatBeatCount(*m, set1 & m->trumps, own) + skatBeatCount(*m, set2 & m->trumps, own);
+    return x1 > y || x2 > y;
+  }
   THand trumps = skatCardsOfClass(hand, suitTrumps);
   int32_t x1 = beatCount(trumps, other1);
   int32_t x2 = beatCount(trumps, other2);

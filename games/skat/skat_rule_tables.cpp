@@ -147,7 +147,7 @@ TSkatRuleTable loadRuleTable(const std::string& name) {
 
 }  // namespace
 
-int32_t skatReadRuleTable(const std::string& name, THand hand, int32_t trumpSuit, int32_t slot) {
+int32_t skatReadRuleTable(const std::string& name, const THand& hand, int32_t trumpSuit, int32_t slot) {
   if (!skatRuleTables.inRange(slot)) return 0;
   TSkatRuleTable& table = skatRuleTables[slot];
   if (!table.loaded) table = loadRuleTable(name);
