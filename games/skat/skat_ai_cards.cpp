@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/cg.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
@@ -46,17 +47,49 @@ int32_t skatCardWorth(const TCard& c) {
 
 // Picks the cards into a fresh list rather than deleting from a copy: this runs in every
 // rule of the card play.
+namespace {
+
+// A list's card is of the suit class; the game's trump set answers for deck cards.
+struct ClassTest {
+  const TSkatGameMasks* masks = skatGameMasks();
+  int suitClass;
+  bool operator()(const TCard& c) const {
+    bool trump = masks && skatIsDeckCard(c) ? (masks->trumps & skatCardMask(c)) != 0 : skatIsTrump(c);
+    return suitClass == suitTrumps ? trump : (c.f == suitClass && !trump);
+  }
+};
+
+}  // namespace
+
 THand skatCardsOfClass(const THand& hand, int suitClass) {
   THand out;
   out.extras = hand.extras;
+  ClassTest inClass{.suitClass = suitClass};
   int n = 0;
-  for (int i = 1; i <= handUsed(hand); i++) {
-    const TCard& c = hand.k[i];
-    bool trump = skatIsTrump(c);
-    if (suitClass == suitTrumps ? trump : (c.f == suitClass && !trump)) out.k[++n] = c;
-  }
+  for (int i = 1; i <= handUsed(hand); i++)
+    if (inClass(hand.k[i])) out.k[++n] = hand.k[i];
   out.anz = static_cast<int16_t>(n);
   return out;
+}
+
+int32_t skatCountOfClass(const THand& hand, int suitClass) {
+  ClassTest inClass{.suitClass = suitClass};
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += inClass(hand.k[i]);
+  return n;
+}
+
+TCard skatStrongestOfClass(const THand& hand, int suitClass, int32_t& count) {
+  ClassTest inClass{.suitClass = suitClass};
+  TCard best = noCard();
+  count = 0;
+  for (int i = 1; i <= handUsed(hand); i++) {
+    const TCard& c = hand.k[i];
+    if (!inClass(c)) continue;
+    // As skatStrongestCard on the class's list: the first card, then each that beats the pick.
+    if (count++ == 0 || skatCardBeats(c, best)) best = c;
+  }
+  return best;
 }
 
 THand skatAIFollowCards(int32_t, const THand& hand) {
@@ -102,6 +135,22 @@ THand skatWinningCards(const THand& hand, const TCard& card) {
   for (int i = 1; i <= handUsed(hand); i++)
     if (skatCardBeats(hand.k[i], card)) handaddk(out, hand.k[i]);
   return out;
+}
+
+int32_t skatCountWinningCards(const THand& hand, const TCard& card) {
+  if (isNoCard(card)) return 0;
+  skatCheckCardCode(card, "gewinnkarten");
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += skatCardBeats(hand.k[i], card);
+  return n;
+}
+
+int32_t skatCountLosingCardsB(const THand& hand, const TCard& card) {
+  if (isNoCard(card)) return 0;
+  skatCheckCardCode(card, "verlierkartenb");
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += skatCardBeats(card, hand.k[i]);
+  return n;
 }
 
 THand skatLosingCards(const THand& hand, const TCard& card) {

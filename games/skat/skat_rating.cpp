@@ -165,7 +165,7 @@ int32_t countLosers(const THand& hand, const THand& other1, const THand& other2)
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
     int32_t k = safeLength(hand, c);
-    int32_t w = handUsed(skatWinningCards(others, c));
+    int32_t w = skatCountWinningCards(others, c);
     if (w - k <= 0) continue;
     if (k < 3) losers += w - k;
     if (k == 0) losers += 5;
