@@ -54,7 +54,7 @@ struct ClassTest {
   const TSkatGameMasks* masks = skatGameMasks();
   int suitClass;
   bool operator()(const TCard& c) const {
-    bool trump = masks && skatIsDeckCard(c) ? (masks->trumps & skatCardMask(c)) != 0 : skatIsTrump(c);
+    bool trump = skatIsTrumpBy(masks, c);
     return suitClass == suitTrumps ? trump : (c.f == suitClass && !trump);
   }
 };

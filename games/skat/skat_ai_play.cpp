@@ -15,6 +15,7 @@
 #include "games/skat/skat_ai_cards.h"
 #include "games/skat/skat_ai_play.h"
 #include "games/skat/skat_ai_state.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_rating.h"
 #include "games/skat/skat_rules.h"
@@ -90,24 +91,35 @@ void assignDeclarerTrumps(TSkatAIChoice& ch) {
 // the model with fewer cards.
 void dealRest(TSkatAIChoice& ch) {
   shuffleHand(ch.pool);
+  const TSkatGameMasks* masks = skatGameMasks();
+  int n = handUsed(ch.pool);
+  // The pool holds each card once: a suit's plain cards are dealt in pairs in pool order and
+  // marked by their positions; the pool keeps the rest, in order.
+  bool dealt[handCapacity + 1] = {};
+  int left = n;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
-    // The pool holds each card once: the suit's plain cards are taken in pairs in pool order.
-    TCard plain[32];
-    int n = 0;
-    for (int i = 1; i <= handUsed(ch.pool) && n < 32; i++) {
+    int waiting = 0;
+    for (int i = 1; i <= n; i++) {
       const TCard& c = ch.pool.k[i];
-      if (c.f == s && !skatIsTrump(c)) plain[n++] = c;
-    }
-    for (int i = 0; i + 1 < n; i += 2) {
-      handaddk(ch.m1, plain[i]);
-      handaddk(ch.m2, plain[i + 1]);
-      removeFirstCard(ch.pool, plain[i]);
-      removeFirstCard(ch.pool, plain[i + 1]);
+      if (c.f != s || skatIsTrumpBy(masks, c)) continue;
+      if (waiting == 0) {
+        waiting = i;
+        continue;
+      }
+      handaddk(ch.m1, ch.pool.k[waiting]);
+      handaddk(ch.m2, c);
+      dealt[waiting] = dealt[i] = true;
+      waiting = 0;
+      left -= 2;
     }
   }
-  ch.poolDealtOut = handUsed(ch.pool) == 0;
-  for (int i = 1; i <= handUsed(ch.pool); i++) {
+  int kept = 0;
+  for (int i = 1; i <= n; i++)
+    if (!dealt[i]) ch.pool.k[++kept] = ch.pool.k[i];
+  ch.pool.anz = static_cast<int16_t>(kept);
+  ch.poolDealtOut = left == 0;
+  for (int i = 1; i <= kept; i++) {
     bool toFirst = handUsed(ch.m1) < handUsed(ch.m2) ||
                    (handUsed(ch.m1) == handUsed(ch.m2) && randomReal() < 0.5);
     handaddk(toFirst ? ch.m1 : ch.m2, ch.pool.k[i]);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/cards.h"
+#include "games/skat/skat_rules.h"
 
 using TSkatCardSet = uint32_t;
 
@@ -39,4 +40,9 @@ inline int32_t skatBeatCount(const TSkatGameMasks& m, TSkatCardSet mine, TSkatCa
   int32_t n = 0;
   for (TSkatCardSet s = mine; s != 0; s &= s - 1) n += skatSetSize(m.beatenBy[std::countr_zero(s)] & of);
   return n;
+}
+
+// skatIsTrump answered from the game's sets m (from skatGameMasks, may be nullptr).
+inline bool skatIsTrumpBy(const TSkatGameMasks* m, const TCard& c) {
+  return m && skatIsDeckCard(c) ? (m->trumps & skatCardMask(c)) != 0 : skatIsTrump(c);
 }
