@@ -87,7 +87,7 @@ TCard skatStrongestOfClass(const THand& hand, int suitClass, int32_t& count) {
     const TCard& c = hand.k[i];
     if (!inClass(c)) continue;
     // As skatStrongestCard on the class's list: the first card, then each that beats the pick.
-    if (count++ == 0 || skatCardBeats(c, best)) best = c;
+    if (count++ == 0 || skatBeatsBy(inClass.masks, c, best)) best = c;
   }
   return best;
 }
@@ -129,45 +129,50 @@ bool skatOtherPartyHolds(int32_t seat, const TCard& card) {
 // [SECTION] beating and losing
 
 THand skatWinningCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   THand out{};
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "gewinnkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
   return out;
 }
 
 int32_t skatCountWinningCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (isNoCard(card)) return 0;
   skatCheckCardCode(card, "gewinnkarten");
   int32_t n = 0;
-  for (int i = 1; i <= handUsed(hand); i++) n += skatCardBeats(hand.k[i], card);
+  for (int i = 1; i <= handUsed(hand); i++) n += skatBeatsBy(m, hand.k[i], card);
   return n;
 }
 
 int32_t skatCountLosingCardsB(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (isNoCard(card)) return 0;
   skatCheckCardCode(card, "verlierkartenb");
   int32_t n = 0;
-  for (int i = 1; i <= handUsed(hand); i++) n += skatCardBeats(card, hand.k[i]);
+  for (int i = 1; i <= handUsed(hand); i++) n += skatBeatsBy(m, card, hand.k[i]);
   return n;
 }
 
 THand skatLosingCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (isNoCard(card)) return hand;
   THand out{};
   skatCheckCardCode(card, "verlierkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (!skatCardBeats(hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (!skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
   return out;
 }
 
 THand skatLosingCardsB(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   THand out{};
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "verlierkartenb");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(card, hand.k[i])) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, card, hand.k[i])) handaddk(out, hand.k[i]);
   return out;
 }
 
@@ -190,12 +195,13 @@ TCard skatHighestPointCard(const THand& hand) {
 }
 
 TCard skatWeakestCard(const THand& hand) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (handUsed(hand) == 0) return noCard();
   TCard w = hand.k[1];
   bool byOrder = nullOrRamsch();
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (byOrder ? order(c) < order(w) : skatCardBeats(w, c)) w = c;
+    if (byOrder ? order(c) < order(w) : skatBeatsBy(m, w, c)) w = c;
   }
   if (passingOn()) {
     for (int i = 1; i <= handUsed(hand); i++) {
@@ -207,18 +213,19 @@ TCard skatWeakestCard(const THand& hand) {
 }
 
 TCard skatLowestBeatingCard(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (handUsed(hand) == 0) return noCard();
   TCard b = hand.k[1];
   if (isNoCard(card)) return b;
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (skatCardBeats(card, c) && order(c) < order(b)) b = c;
+    if (skatBeatsBy(m, card, c) && order(c) < order(b)) b = c;
   }
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], card)) b = hand.k[i];
+    if (skatBeatsBy(m, hand.k[i], card)) b = hand.k[i];
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (skatCardBeats(c, card) && order(c) < order(b)) b = c;
+    if (skatBeatsBy(m, c, card) && order(c) < order(b)) b = c;
   }
   return b;
 }

@@ -46,3 +46,9 @@ inline int32_t skatBeatCount(const TSkatGameMasks& m, TSkatCardSet mine, TSkatCa
 inline bool skatIsTrumpBy(const TSkatGameMasks* m, const TCard& c) {
   return m && skatIsDeckCard(c) ? (m->trumps & skatCardMask(c)) != 0 : skatIsTrump(c);
 }
+
+// skatCardBeats answered from the game's sets m (may be nullptr): loops fetch the sets once.
+inline bool skatBeatsBy(const TSkatGameMasks* m, const TCard& x, const TCard& y) {
+  if (m && skatIsDeckCard(x) && skatIsDeckCard(y)) return (m->beatenBy[skatCardBit(y)] & skatCardMask(x)) != 0;
+  return skatCardBeats(x, y);
+}

@@ -196,8 +196,9 @@ int32_t skatTrickWinner(const THand& trick, int32_t leader) {
 TCard skatStrongestCard(const THand& hand) {
   if (handUsed(hand) == 0) return noCard();
   TCard best = hand.k[1];
+  const TSkatGameMasks* m = skatGameMasks();
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], best)) best = hand.k[i];
+    if (skatBeatsBy(m, hand.k[i], best)) best = hand.k[i];
   return best;
 }
 
