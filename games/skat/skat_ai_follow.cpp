@@ -36,10 +36,11 @@ int32_t pointsOf(const THand& h) { return skatPoints(h); }
 bool partnerHoldsBest(const TSkatAIChoice& ch) {
   if (ch.partner == 0 || isNoCard(ch.best)) return false;
   if (skatAIUsesModel(ch.seat)) {
-    THand p1 = ch.m1, p2 = ch.m2;
-    if (!isNoCard(trickBySeat.k[ch.o2])) handaddk(p2, trickBySeat.k[ch.o2]);
-    if (ch.cardsToPlay == 0 && !isNoCard(trickBySeat.k[ch.o1])) handaddk(p1, trickBySeat.k[ch.o1]);
-    return (ch.partner == ch.o1 && hasCard(p1, ch.best)) || (ch.partner == ch.o2 && hasCard(p2, ch.best));
+    // A model holds the card, or the partner played it to this trick.
+    auto played = [&](int32_t s) { return !isNoCard(trickBySeat.k[s]) && cardsEqual(trickBySeat.k[s], ch.best); };
+    bool in1 = hasCard(ch.m1, ch.best) || (ch.cardsToPlay == 0 && played(ch.o1));
+    bool in2 = hasCard(ch.m2, ch.best) || played(ch.o2);
+    return (ch.partner == ch.o1 && in1) || (ch.partner == ch.o2 && in2);
   }
   if (!hasCard(dealtHands[ch.partner], ch.best)) return false;
   return !(ch.cardsToPlay == 1 && ch.partner == ch.o2) || cardsEqual(ch.best, ch.led);

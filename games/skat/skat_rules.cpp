@@ -220,8 +220,21 @@ int32_t skatPartyPoints(int32_t seat) {
   return points;
 }
 
+namespace {
+
+// The used positions, the count and the extras: what lies past the count is stale anyway.
+void copyUsed(const THand& src, THand& dst) {
+  int n = handUsed(src);
+  for (int i = 1; i <= n; i++) dst.k[i] = src.k[i];
+  dst.anz = src.anz;
+  dst.extras = src.extras;
+}
+
+}  // namespace
+
 THand concatHands(const THand& a, const THand& b) {
-  THand out = a;
+  THand out;
+  copyUsed(a, out);
   appendHand(out, b);
   return out;
 }
@@ -232,7 +245,7 @@ void skatMergeTrickHands(int32_t seat, const THand& hand, const THand& more, THa
     return skatMergeTrickHands(seat, &out == &hand ? copy : hand, &out == &more ? copy : more, out);
   }
   // Built in place: the card play merges hands for every card.
-  out = hand;
+  copyUsed(hand, out);
   appendHand(out, more);
   bool declarerKnowsSkat = seat == skatGame->declarer && !skatGame->handGame;
   if (!skatGame->rumGame && !declarerKnowsSkat) appendHand(out, pressedSkat);
