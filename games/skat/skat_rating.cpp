@@ -199,26 +199,28 @@ namespace {
 constexpr int8_t nullPlace[] = {0, 1, 2, 3, 5, 6, 7, 4, 8};
 int nullRank(const TCard& c) { return c.t >= 1 && c.t <= 8 ? nullPlace[c.t] : 0; }
 
-THand suitSortedForNull(const THand& h, int s) {
-  THand out{};
-  for (int place = 1; place <= 8; place++)
-    for (int i = 1; i <= handUsed(h); i++)
-      if (h.k[i].f == s && nullRank(h.k[i]) == place) handaddk(out, h.k[i]);
-  return out;
-}
+// An opponent's cards of one suit as the risk test reads them: how many there are with a
+// Null place, and the lowest place among them.
+struct SuitHold {
+  int32_t n = 0;
+  int32_t lowest = 9;
+};
 
-// An opponent holding `cards` of the suit can duck under c for as long as it has cards left
-// beyond those c's lower partners draw.
-// Only the count of the suit and its lowest place matter: no sorted list is built.
-bool riskyAgainst(const TCard& c, const THand& cards, int32_t kept) {
-  int32_t n = 0, lowest = 9;
+SuitHold suitHold(const THand& cards, int s) {
+  SuitHold h;
   for (int i = 1; i <= handUsed(cards); i++) {
     int place = nullRank(cards.k[i]);
-    if (cards.k[i].f != c.f || place < 1) continue;
-    n++;
-    lowest = std::min(lowest, place);
+    if (cards.k[i].f != s || place < 1) continue;
+    h.n++;
+    h.lowest = std::min(h.lowest, place);
   }
-  return n > 0 && nullRank(c) >= lowest && n > kept + 1;
+  return h;
+}
+
+// An opponent holding cards of the suit can duck under c for as long as it has cards left
+// beyond those c's lower partners draw.
+bool riskyAgainst(const TCard& c, const SuitHold& h, int32_t kept) {
+  return h.n > 0 && nullRank(c) >= h.lowest && h.n > kept + 1;
 }
 
 struct NullTest {
@@ -237,10 +239,14 @@ void storeRisk(TSkatSeatRating& r, int32_t n, const TCard& first, const TCard& s
 // A suit without a 7, 8 or 9 leaves a card that takes a trick once the suit is led to it.
 bool hasUnprotectedSuit(const THand& hand) {
   for (int s = suitClubs; s <= suitDiamonds; s++) {
-    THand cards{};
-    for (int i = 1; i <= handUsed(hand); i++)
-      if (hand.k[i].f == s) handaddk(cards, hand.k[i]);
-    if (handUsed(cards) > 0 && skatLowestRankCard(cards).t >= rankJack) return true;
+    bool any = false;
+    int lowest = 0;
+    for (int i = 1; i <= handUsed(hand); i++) {
+      if (hand.k[i].f != s || (any && hand.k[i].t >= lowest)) continue;
+      lowest = hand.k[i].t;
+      any = true;
+    }
+    if (any && lowest >= rankJack) return true;
   }
   return false;
 }
@@ -287,16 +293,20 @@ int32_t skatAICountSureTricks(const THand& own, const THand& other1, const THand
   first = second = noCard();
   int32_t risky = 0;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
-    THand mine = suitSortedForNull(own, s);
+    SuitHold h1 = suitHold(other1, s), h2 = suitHold(other2, s);
     int32_t kept = 0;
-    for (int i = 1; i <= handUsed(mine); i++) {
-      const TCard& c = mine.k[i];
-      if (riskyAgainst(c, other1, kept) || riskyAgainst(c, other2, kept)) {
-        risky++;
-        if (risky == 1) first = c;
-        if (risky == 2) second = c;
-      } else {
-        kept++;
+    // Own cards of the suit in Null order, by place.
+    for (int place = 1; place <= 8; place++) {
+      for (int i = 1; i <= handUsed(own); i++) {
+        const TCard& c = own.k[i];
+        if (c.f != s || nullRank(c) != place) continue;
+        if (riskyAgainst(c, h1, kept) || riskyAgainst(c, h2, kept)) {
+          risky++;
+          if (risky == 1) first = c;
+          if (risky == 2) second = c;
+        } else {
+          kept++;
+        }
       }
     }
   }
