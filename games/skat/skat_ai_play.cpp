@@ -45,10 +45,9 @@ bool seatVoid(int32_t seat, int suit, int32_t observer, bool withSignals) {
   return skatSuitShownVoid(h, suit) || (withSignals && skatSuitSignalledVoid(h, suit, observer));
 }
 
-THand unseenCards(const TSkatAIChoice& ch) {
-  THand pool{};
-  skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), pool);
-  return pool;
+// The pool is filled in place: this runs for every card.
+void collectUnseenCards(TSkatAIChoice& ch) {
+  skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), ch.pool);
 }
 
 // Cards of a void suit go to the other model (to none when both are void).
@@ -140,7 +139,7 @@ void applyOuvert(TSkatAIChoice& ch) {
 }
 
 void buildModel(TSkatAIChoice& ch) {
-  ch.pool = unseenCards(ch);
+  collectUnseenCards(ch);
   clearHandFull(ch.m1);
   clearHandFull(ch.m2);
   int32_t wafe = seatProfile[ch.seat].fields.wafe;
@@ -148,7 +147,7 @@ void buildModel(TSkatAIChoice& ch) {
   if (!skipKnowledge) {
     applyVoids(ch, true);
     if (handUsed(ch.pool) == 0 && (handUsed(ch.m1) == 0 || handUsed(ch.m2) == 0)) {
-      ch.pool = unseenCards(ch);
+      collectUnseenCards(ch);
       clearHandFull(ch.m1);
       clearHandFull(ch.m2);
       applyVoids(ch, false);
