@@ -291,22 +291,33 @@ int32_t skatAICountSureTricks(const THand& own, const THand& other1, const THand
                               TCard& first, TCard& second) {
   makeCurrentGame(skatTypeNull);
   first = second = noCard();
+  // Own cards of the suits 1..4 with a Null place, ordered by suit, then place, then position
+  // (a stable counting sort: equal cards keep their order).
+  constexpr int keys = 4 * 8;
+  int start[keys + 1] = {};
+  int n = handUsed(own);
+  auto keyOf = [](const TCard& c) {
+    return c.f >= 1 && c.f <= 4 && nullRank(c) >= 1 ? (c.f - 1) * 8 + nullRank(c) - 1 : -1;
+  };
+  for (int i = 1; i <= n; i++)
+    if (int k = keyOf(own.k[i]); k >= 0) start[k + 1]++;
+  for (int k = 0; k < keys; k++) start[k + 1] += start[k];
+  TCard sorted[handCapacity];
+  for (int i = 1; i <= n; i++)
+    if (int k = keyOf(own.k[i]); k >= 0) sorted[start[k]++] = own.k[i];
   int32_t risky = 0;
+  int next = 0;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     SuitHold h1 = suitHold(other1, s), h2 = suitHold(other2, s);
     int32_t kept = 0;
-    // Own cards of the suit in Null order, by place.
-    for (int place = 1; place <= 8; place++) {
-      for (int i = 1; i <= handUsed(own); i++) {
-        const TCard& c = own.k[i];
-        if (c.f != s || nullRank(c) != place) continue;
-        if (riskyAgainst(c, h1, kept) || riskyAgainst(c, h2, kept)) {
-          risky++;
-          if (risky == 1) first = c;
-          if (risky == 2) second = c;
-        } else {
-          kept++;
-        }
+    for (; next < start[s * 8 - 1]; next++) {
+      const TCard& c = sorted[next];
+      if (riskyAgainst(c, h1, kept) || riskyAgainst(c, h2, kept)) {
+        risky++;
+        if (risky == 1) first = c;
+        if (risky == 2) second = c;
+      } else {
+        kept++;
       }
     }
   }
