@@ -93,23 +93,24 @@ void dealRest(TSkatAIChoice& ch) {
   const TSkatGameMasks* masks = skatGameMasks();
   int n = handUsed(ch.pool);
   // The pool holds each card once: a suit's plain cards are dealt in pairs in pool order and
-  // marked by their positions; the pool keeps the rest, in order.
+  // marked by their positions; the pool keeps the rest, in order. One pass finds each suit's
+  // plain positions.
+  int16_t plain[4][handCapacity];
+  int plainCount[4] = {};
+  for (int i = 1; i <= n; i++) {
+    const TCard& c = ch.pool.k[i];
+    if (c.f >= suitClubs && c.f <= suitDiamonds && !skatIsTrumpBy(masks, c))
+      plain[c.f - 1][plainCount[c.f - 1]++] = static_cast<int16_t>(i);
+  }
   bool dealt[handCapacity + 1] = {};
   int left = n;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
-    int waiting = 0;
-    for (int i = 1; i <= n; i++) {
-      const TCard& c = ch.pool.k[i];
-      if (c.f != s || skatIsTrumpBy(masks, c)) continue;
-      if (waiting == 0) {
-        waiting = i;
-        continue;
-      }
-      handaddk(ch.m1, ch.pool.k[waiting]);
-      handaddk(ch.m2, c);
-      dealt[waiting] = dealt[i] = true;
-      waiting = 0;
+    for (int k = 0; k + 1 < plainCount[s - 1]; k += 2) {
+      int a = plain[s - 1][k], b = plain[s - 1][k + 1];
+      handaddk(ch.m1, ch.pool.k[a]);
+      handaddk(ch.m2, ch.pool.k[b]);
+      dealt[a] = dealt[b] = true;
       left -= 2;
     }
   }
