@@ -162,23 +162,39 @@ void sortHand(THand& h, int32_t type) {
 
 // [SECTION] random draws and shuffling
 
-TCard drawRandomCard(THand& h) {
-  int n = handUsed(h);
-  if (n == 0) return noCard();
-  // The last position is drawn with weight 0.9 against 1 for the others; a draw of 0
-  // would round to position 0, so the position is kept within 1..n.
+namespace {
+
+// The last position is drawn with weight 0.9 against 1 for the others; a draw of 0 would
+// round to position 0, so the position is kept within 1..n (n >= 1).
+int randomDrawPosition(int n) {
   double u = randomReal();
   int p = static_cast<int>(std::nearbyint(u * (n - 0.1) + 0.5));
   if (p < 1) p = 1;
   if (p > n) p = n;
-  return deleteCardAt(h, p);
+  return p;
 }
 
-void shuffleHand(THand& h) {
-  THand copy = h;
+}  // namespace
+
+TCard drawRandomCard(THand& h) {
   int n = handUsed(h);
-  h.anz = 0;
-  for (int i = 0; i < n; i++) handaddk(h, drawRandomCard(copy));
+  if (n == 0) return noCard();
+  return deleteCardAt(h, randomDrawPosition(n));
+}
+
+// The same draws as drawing the cards one by one from a copy of the list, but only the used
+// positions are copied: the computer player shuffles its unseen cards for every card.
+void shuffleHand(THand& h) {
+  int n = handUsed(h);
+  TCard rest[handCapacity];
+  for (int i = 0; i < n; i++) rest[i] = h.k[i + 1];
+  for (int out = 1; out <= n; out++) {
+    int left = n - out + 1;
+    int p = randomDrawPosition(left) - 1;
+    h.k[out] = rest[p];
+    for (int i = p; i + 1 < left; i++) rest[i] = rest[i + 1];
+  }
+  h.anz = static_cast<int16_t>(n);
 }
 
 void shuffleStack(TSpieler& s) {

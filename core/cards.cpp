@@ -142,9 +142,11 @@ void insertCardAt(THand& h, const TCard& c, int p) {
 }
 
 void appendHand(THand& dst, const THand& src) {
-  THand copy = src;  // dst and src may be the same list
-  for (int i = 1; i <= handUsed(copy); i++)
-    if (!appendItem(dst, copy.k[i], handCapacity)) return;
+  // dst and src may be the same list: the count is taken first, and appending writes only
+  // past it, so no copy of the list is needed.
+  int n = handUsed(src);
+  for (int i = 1; i <= n; i++)
+    if (!appendItem(dst, src.k[i], handCapacity)) return;
 }
 
 void addHand64Cards(THand64& dst, const THand64& src) {

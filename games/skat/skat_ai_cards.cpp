@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/cg.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
@@ -46,17 +47,49 @@ int32_t skatCardWorth(const TCard& c) {
 
 // Picks the cards into a fresh list rather than deleting from a copy: this runs in every
 // rule of the card play.
+namespace {
+
+// A list's card is of the suit class; the game's trump set answers for deck cards.
+struct ClassTest {
+  const TSkatGameMasks* masks = skatGameMasks();
+  int suitClass;
+  bool operator()(const TCard& c) const {
+    bool trump = skatIsTrumpBy(masks, c);
+    return suitClass == suitTrumps ? trump : (c.f == suitClass && !trump);
+  }
+};
+
+}  // namespace
+
 THand skatCardsOfClass(const THand& hand, int suitClass) {
   THand out;
   out.extras = hand.extras;
+  ClassTest inClass{.suitClass = suitClass};
   int n = 0;
-  for (int i = 1; i <= handUsed(hand); i++) {
-    const TCard& c = hand.k[i];
-    bool trump = skatIsTrump(c);
-    if (suitClass == suitTrumps ? trump : (c.f == suitClass && !trump)) out.k[++n] = c;
-  }
+  for (int i = 1; i <= handUsed(hand); i++)
+    if (inClass(hand.k[i])) out.k[++n] = hand.k[i];
   out.anz = static_cast<int16_t>(n);
   return out;
+}
+
+int32_t skatCountOfClass(const THand& hand, int suitClass) {
+  ClassTest inClass{.suitClass = suitClass};
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += inClass(hand.k[i]);
+  return n;
+}
+
+TCard skatStrongestOfClass(const THand& hand, int suitClass, int32_t& count) {
+  ClassTest inClass{.suitClass = suitClass};
+  TCard best = noCard();
+  count = 0;
+  for (int i = 1; i <= handUsed(hand); i++) {
+    const TCard& c = hand.k[i];
+    if (!inClass(c)) continue;
+    // As skatStrongestCard on the class's list: the first card, then each that beats the pick.
+    if (count++ == 0 || skatBeatsBy(inClass.masks, c, best)) best = c;
+  }
+  return best;
 }
 
 THand skatAIFollowCards(int32_t, const THand& hand) {
@@ -96,29 +129,50 @@ bool skatOtherPartyHolds(int32_t seat, const TCard& card) {
 // [SECTION] beating and losing
 
 THand skatWinningCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   THand out{};
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "gewinnkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
   return out;
 }
 
+int32_t skatCountWinningCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
+  if (isNoCard(card)) return 0;
+  skatCheckCardCode(card, "gewinnkarten");
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += skatBeatsBy(m, hand.k[i], card);
+  return n;
+}
+
+int32_t skatCountLosingCardsB(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
+  if (isNoCard(card)) return 0;
+  skatCheckCardCode(card, "verlierkartenb");
+  int32_t n = 0;
+  for (int i = 1; i <= handUsed(hand); i++) n += skatBeatsBy(m, card, hand.k[i]);
+  return n;
+}
+
 THand skatLosingCards(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (isNoCard(card)) return hand;
   THand out{};
   skatCheckCardCode(card, "verlierkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (!skatCardBeats(hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (!skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
   return out;
 }
 
 THand skatLosingCardsB(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   THand out{};
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "verlierkartenb");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(card, hand.k[i])) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, card, hand.k[i])) handaddk(out, hand.k[i]);
   return out;
 }
 
@@ -141,12 +195,13 @@ TCard skatHighestPointCard(const THand& hand) {
 }
 
 TCard skatWeakestCard(const THand& hand) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (handUsed(hand) == 0) return noCard();
   TCard w = hand.k[1];
   bool byOrder = nullOrRamsch();
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (byOrder ? order(c) < order(w) : skatCardBeats(w, c)) w = c;
+    if (byOrder ? order(c) < order(w) : skatBeatsBy(m, w, c)) w = c;
   }
   if (passingOn()) {
     for (int i = 1; i <= handUsed(hand); i++) {
@@ -158,18 +213,19 @@ TCard skatWeakestCard(const THand& hand) {
 }
 
 TCard skatLowestBeatingCard(const THand& hand, const TCard& card) {
+  const TSkatGameMasks* m = skatGameMasks();
   if (handUsed(hand) == 0) return noCard();
   TCard b = hand.k[1];
   if (isNoCard(card)) return b;
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (skatCardBeats(card, c) && order(c) < order(b)) b = c;
+    if (skatBeatsBy(m, card, c) && order(c) < order(b)) b = c;
   }
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], card)) b = hand.k[i];
+    if (skatBeatsBy(m, hand.k[i], card)) b = hand.k[i];
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
-    if (skatCardBeats(c, card) && order(c) < order(b)) b = c;
+    if (skatBeatsBy(m, c, card) && order(c) < order(b)) b = c;
   }
   return b;
 }

@@ -39,6 +39,9 @@ bool skatOtherPartyHolds(int32_t seat, const TCard& card);
 THand skatWinningCards(const THand& hand, const TCard& card);
 THand skatLosingCards(const THand& hand, const TCard& card);
 THand skatLosingCardsB(const THand& hand, const TCard& card);
+// The sizes of skatWinningCards and skatLosingCardsB, without building the lists.
+int32_t skatCountWinningCards(const THand& hand, const TCard& card);
+int32_t skatCountLosingCardsB(const THand& hand, const TCard& card);
 
 TCard skatLowestRankCard(const THand& hand);    // lowest rank number, the first of equals
 TCard skatHighestPointCard(const THand& hand);  // most card points, the first of equals
@@ -61,3 +64,7 @@ int32_t skatCardWorth(const TCard& c);
 inline bool skatHolds(const THand& hand, const TCard& c) { return !isNoCard(c) && hasCard(hand, c); }
 // The cards of the list of a suit class (1..4 plain cards of the suit, 6 the trumps).
 THand skatCardsOfClass(const THand& hand, int suitClass);
+// How many cards of the list are of the suit class; its strongest (as skatStrongestCard of
+// skatCardsOfClass), noCard() when none, with their count. No list is built.
+int32_t skatCountOfClass(const THand& hand, int suitClass);
+TCard skatStrongestOfClass(const THand& hand, int suitClass, int32_t& count);

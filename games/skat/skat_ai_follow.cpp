@@ -29,17 +29,18 @@ void followNullOrRamsch(TSkatAIChoice& ch) {
 
 // [SECTION] whether to take the trick
 
-bool anyBeats(const THand& of, const TCard& c) { return handUsed(skatWinningCards(of, c)) > 0; }
+bool anyBeats(const THand& of, const TCard& c) { return skatCountWinningCards(of, c) > 0; }
 
 int32_t pointsOf(const THand& h) { return skatPoints(h); }
 
 bool partnerHoldsBest(const TSkatAIChoice& ch) {
   if (ch.partner == 0 || isNoCard(ch.best)) return false;
   if (skatAIUsesModel(ch.seat)) {
-    THand p1 = ch.m1, p2 = ch.m2;
-    if (!isNoCard(trickBySeat.k[ch.o2])) handaddk(p2, trickBySeat.k[ch.o2]);
-    if (ch.cardsToPlay == 0 && !isNoCard(trickBySeat.k[ch.o1])) handaddk(p1, trickBySeat.k[ch.o1]);
-    return (ch.partner == ch.o1 && hasCard(p1, ch.best)) || (ch.partner == ch.o2 && hasCard(p2, ch.best));
+    // A model holds the card, or the partner played it to this trick.
+    auto played = [&](int32_t s) { return !isNoCard(trickBySeat.k[s]) && cardsEqual(trickBySeat.k[s], ch.best); };
+    bool in1 = hasCard(ch.m1, ch.best) || (ch.cardsToPlay == 0 && played(ch.o1));
+    bool in2 = hasCard(ch.m2, ch.best) || played(ch.o2);
+    return (ch.partner == ch.o1 && in1) || (ch.partner == ch.o2 && in2);
   }
   if (!hasCard(dealtHands[ch.partner], ch.best)) return false;
   return !(ch.cardsToPlay == 1 && ch.partner == ch.o2) || cardsEqual(ch.best, ch.led);
@@ -94,7 +95,7 @@ void decideTake(TSkatAIChoice& ch, TakeState& s) {
   bool announced = level == skatLevelSchneiderAnnounced || level == skatLevelSchwarzAnnounced || level == skatLevelOffen;
   if (declarer && announced) s.take = true;
   bool ledPlain = !skatIsTrump(ch.led);
-  bool void_ = handUsed(skatCardsOfClass(skatAISeatHand(ch.seat), skatSuitClass(ch.led))) == 0;
+  bool void_ = skatCountOfClass(skatAISeatHand(ch.seat), skatSuitClass(ch.led)) == 0;
   bool highCard = ch.led.t > rank9 || (ch.cardsToPlay == 0 && ch.second.t > rank9);
   if (declarer && handUsed(s.w) > 0 && void_ && ledPlain && (ch.cardsToPlay == 1 || highCard) &&
       pointsOf(defenderTricks) >= 45)
@@ -152,8 +153,8 @@ void skatAIFollowCard(TSkatAIChoice& ch) {
   } else if (s.partnerWins) {
     ch.choice = skatHighestPointCard(s.l);
     if (!isNoCard(ch.choice) && skatIsTrump(ch.choice)) {
-      int32_t above = handUsed(skatWinningCards(skatAISeatHand(ch.declarer), ch.choice));
-      int32_t trumps = handUsed(skatCardsOfClass(skatAISeatHand(ch.seat), suitTrumps));
+      int32_t above = skatCountWinningCards(skatAISeatHand(ch.declarer), ch.choice);
+      int32_t trumps = skatCountOfClass(skatAISeatHand(ch.seat), suitTrumps);
       if (above < trumps - 1) ch.choice = skatAIRaiseCard(ch, s.l, s.partnerWins);
     }
   } else {
@@ -166,13 +167,15 @@ void skatAIFollowCard(TSkatAIChoice& ch) {
 
 TCard skatAIThrowCard(const TSkatAIChoice& ch, const THand& list) {
   if (handUsed(list) == 0) return noCard();
-  THand opp = ch.seat == ch.declarer ? concatHands(skatAISeatHand(ch.o1), skatAISeatHand(ch.o2))
-                                     : skatAISeatHand(ch.declarer);
+  // The opponents' cards the card beats, counted in their hands as they are.
+  bool declarer = ch.seat == ch.declarer;
+  const THand& opp = skatAISeatHand(declarer ? ch.o1 : ch.declarer);
   TCard pick = noCard();
   int32_t pickScore = 100;
   for (int i = 1; i <= handUsed(list); i++) {
     const TCard& p = list.k[i];
-    int32_t score = handUsed(skatLosingCardsB(opp, p));
+    int32_t score = skatCountLosingCardsB(opp, p);
+    if (declarer) score += skatCountLosingCardsB(skatAISeatHand(ch.o2), p);
     bool lower = score < pickScore;
     bool sameLower = score == pickScore && p.t < pick.t;
     bool tenOverAce = p.t == rankTen && pick.t == rankAce && score == pickScore + 1;

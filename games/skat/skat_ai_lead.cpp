@@ -14,19 +14,18 @@
 
 namespace {
 
-bool holdsTrump(const THand& h) { return handUsed(skatCardsOfClass(h, suitTrumps)) > 0; }
+bool holdsTrump(const THand& h) { return skatCountOfClass(h, suitTrumps) > 0; }
 
 // a takes the trick from the strongest card of an opponent's list; an empty list is beaten.
 bool takesFrom(const TCard& a, const TCard& x) { return isNoCard(x) || skatCardBeatsInTrick(a, x); }
 
 // a stays above the opponent's strongest card, or the opponent is out of the suit and of trumps.
-bool coveredAgainst(const TCard& a, const THand& list, const TCard& top, const THand& oppHand) {
-  if (handUsed(list) > 0) return skatCardBeats2(a, top);
+bool coveredAgainst(const TCard& a, int32_t listSize, const TCard& top, const THand& oppHand) {
+  if (listSize > 0) return skatCardBeats2(a, top);
   return !holdsTrump(oppHand);
 }
 
-TCard strongestChecked(const THand& h, const char* label) {
-  TCard c = skatStrongestCard(h);
+TCard checked(const TCard& c, const char* label) {
   if (!isNoCard(c)) skatCheckCardCode(c, label);
   return c;
 }
@@ -37,17 +36,19 @@ struct LeadPick {
 };
 
 void rateCandidate(LeadPick& pick, int t, const THand& f, const THand& x1, const THand& x2) {
-  THand a = skatCardsOfClass(f, t);
-  THand b = skatCardsOfClass(x1, t);
-  THand c = skatCardsOfClass(x2, t);
-  if (handUsed(a) == 0) return;
-  TCard ta = strongestChecked(a, "vorhand.ak1");
-  TCard tb = strongestChecked(b, "vorhand.ak2");
-  TCard tc = strongestChecked(c, "vorhand.ak3");
+  // Only the class's size and strongest card of each list count: no lists are built.
+  int32_t a = 0, b = 0, c = 0;
+  TCard ta = skatStrongestOfClass(f, t, a);
+  if (a == 0) return;
+  TCard tb = skatStrongestOfClass(x1, t, b);
+  TCard tc = skatStrongestOfClass(x2, t, c);
+  checked(ta, "vorhand.ak1");
+  checked(tb, "vorhand.ak2");
+  checked(tc, "vorhand.ak3");
   bool aTrump = skatIsTrump(ta);
-  if (handUsed(b) == 0 && handUsed(c) == 0 && !aTrump && pick.prio < 20) pick = {ta, 20};
-  bool longest = handUsed(a) >= handUsed(b) && handUsed(a) >= handUsed(c);
-  bool othersHold = handUsed(b) > 0 || handUsed(c) > 0 || handUsed(f) == handUsed(a);
+  if (b == 0 && c == 0 && !aTrump && pick.prio < 20) pick = {ta, 20};
+  bool longest = a >= b && a >= c;
+  bool othersHold = b > 0 || c > 0 || handUsed(f) == a;
   if (aTrump && longest && takesFrom(ta, tb) && takesFrom(ta, tc) && othersHold) pick = {ta, 20};
   bool covered = coveredAgainst(ta, b, tb, x1) && coveredAgainst(ta, c, tc, x2) &&
                  (ta.t != rankJack || (!isNoCard(tb) && skatIsTrump(tb)) || (!isNoCard(tc) && skatIsTrump(tc)));
@@ -69,7 +70,7 @@ TCard lowestOfRun(const TCard& jack, const THand& f) {
 
 // Under an Ace of a suit both others still hold twice, a low card of the suit may go first.
 TCard underTheAce(const TCard& ace, const THand& f, const THand& x1, const THand& x2) {
-  if (handUsed(skatCardsOfClass(x1, ace.f)) <= 1 || handUsed(skatCardsOfClass(x2, ace.f)) <= 1) return ace;
+  if (skatCountOfClass(x1, ace.f) <= 1 || skatCountOfClass(x2, ace.f) <= 1) return ace;
   TCard low = skatLowestRankCard(skatCardsOfClass(f, ace.f));
   return !isNoCard(low) && low.t <= rank9 ? low : ace;
 }
@@ -124,7 +125,7 @@ TCard declarerNullLead(const THand& f, const THand& a, const THand& b) {
   for (int i = 1; i <= handUsed(s); i++) {
     const TCard& p = s.k[i];
     TCard x = skatNextHigherCard(p), y = skatNextLowerCard(p);
-    int n = handUsed(skatCardsOfClass(f, p.f));
+    int n = skatCountOfClass(f, p.f);
     bool shortSuit = n == 1 || (n == 2 && (hasCard(f, x) || hasCard(f, y)));
     if (shortSuit && p.t <= rank8) choice = p;
   }

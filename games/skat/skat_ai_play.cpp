@@ -15,6 +15,7 @@
 #include "games/skat/skat_ai_cards.h"
 #include "games/skat/skat_ai_play.h"
 #include "games/skat/skat_ai_state.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_rating.h"
 #include "games/skat/skat_rules.h"
@@ -44,10 +45,9 @@ bool seatVoid(int32_t seat, int suit, int32_t observer, bool withSignals) {
   return skatSuitShownVoid(h, suit) || (withSignals && skatSuitSignalledVoid(h, suit, observer));
 }
 
-THand unseenCards(const TSkatAIChoice& ch) {
-  THand pool{};
-  skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), pool);
-  return pool;
+// The pool is filled in place: this runs for every card.
+void collectUnseenCards(TSkatAIChoice& ch) {
+  skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), ch.pool);
 }
 
 // Cards of a void suit go to the other model (to none when both are void).
@@ -90,24 +90,36 @@ void assignDeclarerTrumps(TSkatAIChoice& ch) {
 // the model with fewer cards.
 void dealRest(TSkatAIChoice& ch) {
   shuffleHand(ch.pool);
+  const TSkatGameMasks* masks = skatGameMasks();
+  int n = handUsed(ch.pool);
+  // The pool holds each card once: a suit's plain cards are dealt in pairs in pool order and
+  // marked by their positions; the pool keeps the rest, in order. One pass finds each suit's
+  // plain positions.
+  int16_t plain[4][handCapacity];
+  int plainCount[4] = {};
+  for (int i = 1; i <= n; i++) {
+    const TCard& c = ch.pool.k[i];
+    if (c.f >= suitClubs && c.f <= suitDiamonds && !skatIsTrumpBy(masks, c))
+      plain[c.f - 1][plainCount[c.f - 1]++] = static_cast<int16_t>(i);
+  }
+  bool dealt[handCapacity + 1] = {};
+  int left = n;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
     if (skatSuitShownVoid(skatAISeatHand(ch.o1), s) || skatSuitShownVoid(skatAISeatHand(ch.o2), s)) continue;
-    // The pool holds each card once: the suit's plain cards are taken in pairs in pool order.
-    TCard plain[32];
-    int n = 0;
-    for (int i = 1; i <= handUsed(ch.pool) && n < 32; i++) {
-      const TCard& c = ch.pool.k[i];
-      if (c.f == s && !skatIsTrump(c)) plain[n++] = c;
-    }
-    for (int i = 0; i + 1 < n; i += 2) {
-      handaddk(ch.m1, plain[i]);
-      handaddk(ch.m2, plain[i + 1]);
-      removeFirstCard(ch.pool, plain[i]);
-      removeFirstCard(ch.pool, plain[i + 1]);
+    for (int k = 0; k + 1 < plainCount[s - 1]; k += 2) {
+      int a = plain[s - 1][k], b = plain[s - 1][k + 1];
+      handaddk(ch.m1, ch.pool.k[a]);
+      handaddk(ch.m2, ch.pool.k[b]);
+      dealt[a] = dealt[b] = true;
+      left -= 2;
     }
   }
-  ch.poolDealtOut = handUsed(ch.pool) == 0;
-  for (int i = 1; i <= handUsed(ch.pool); i++) {
+  int kept = 0;
+  for (int i = 1; i <= n; i++)
+    if (!dealt[i]) ch.pool.k[++kept] = ch.pool.k[i];
+  ch.pool.anz = static_cast<int16_t>(kept);
+  ch.poolDealtOut = left == 0;
+  for (int i = 1; i <= kept; i++) {
     bool toFirst = handUsed(ch.m1) < handUsed(ch.m2) ||
                    (handUsed(ch.m1) == handUsed(ch.m2) && randomReal() < 0.5);
     handaddk(toFirst ? ch.m1 : ch.m2, ch.pool.k[i]);
@@ -128,7 +140,7 @@ void applyOuvert(TSkatAIChoice& ch) {
 }
 
 void buildModel(TSkatAIChoice& ch) {
-  ch.pool = unseenCards(ch);
+  collectUnseenCards(ch);
   clearHandFull(ch.m1);
   clearHandFull(ch.m2);
   int32_t wafe = seatProfile[ch.seat].fields.wafe;
@@ -136,7 +148,7 @@ void buildModel(TSkatAIChoice& ch) {
   if (!skipKnowledge) {
     applyVoids(ch, true);
     if (handUsed(ch.pool) == 0 && (handUsed(ch.m1) == 0 || handUsed(ch.m2) == 0)) {
-      ch.pool = unseenCards(ch);
+      collectUnseenCards(ch);
       clearHandFull(ch.m1);
       clearHandFull(ch.m2);
       applyVoids(ch, false);

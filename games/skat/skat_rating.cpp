@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "games/skat/skat_ai_cards.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
@@ -38,6 +39,15 @@ int32_t beatCount(const THand& mine, const THand& of) {
 // The trump duel of the current game: an opponent's trumps beat the seat's more often than
 // the seat's cards beat the trumps of both opponents.
 bool losesTrumpDuel(const THand& hand, const THand& other1, const THand& other2) {
+  const TSkatGameMasks* m = skatGameMasks();
+  TSkatCardSet own = 0, set1 = 0, set2 = 0;
+  if (m && skatCardSetOf(hand, own) && skatCardSetOf(other1, set1) && skatCardSetOf(other2, set2)) {
+    TSkatCardSet trumps = own & m->trumps;
+    int32_t x1 = skatBeatCount(*m, trumps, set1);
+    int32_t x2 = skatBeatCount(*m, trumps, set2);
+    int32_t y = skatBeatCount(*m, set1 & m->trumps, own) + skatBeatCount(*m, set2 & m->trumps, own);
+    return x1 > y || x2 > y;
+  }
   THand trumps = skatCardsOfClass(hand, suitTrumps);
   int32_t x1 = beatCount(trumps, other1);
   int32_t x2 = beatCount(trumps, other2);
@@ -155,7 +165,7 @@ int32_t countLosers(const THand& hand, const THand& other1, const THand& other2)
   for (int i = 1; i <= handUsed(hand); i++) {
     const TCard& c = hand.k[i];
     int32_t k = safeLength(hand, c);
-    int32_t w = handUsed(skatWinningCards(others, c));
+    int32_t w = skatCountWinningCards(others, c);
     if (w - k <= 0) continue;
     if (k < 3) losers += w - k;
     if (k == 0) losers += 5;
@@ -189,26 +199,28 @@ namespace {
 constexpr int8_t nullPlace[] = {0, 1, 2, 3, 5, 6, 7, 4, 8};
 int nullRank(const TCard& c) { return c.t >= 1 && c.t <= 8 ? nullPlace[c.t] : 0; }
 
-THand suitSortedForNull(const THand& h, int s) {
-  THand out{};
-  for (int place = 1; place <= 8; place++)
-    for (int i = 1; i <= handUsed(h); i++)
-      if (h.k[i].f == s && nullRank(h.k[i]) == place) handaddk(out, h.k[i]);
-  return out;
-}
+// An opponent's cards of one suit as the risk test reads them: how many there are with a
+// Null place, and the lowest place among them.
+struct SuitHold {
+  int32_t n = 0;
+  int32_t lowest = 9;
+};
 
-// An opponent holding `cards` of the suit can duck under c for as long as it has cards left
-// beyond those c's lower partners draw.
-// Only the count of the suit and its lowest place matter: no sorted list is built.
-bool riskyAgainst(const TCard& c, const THand& cards, int32_t kept) {
-  int32_t n = 0, lowest = 9;
+SuitHold suitHold(const THand& cards, int s) {
+  SuitHold h;
   for (int i = 1; i <= handUsed(cards); i++) {
     int place = nullRank(cards.k[i]);
-    if (cards.k[i].f != c.f || place < 1) continue;
-    n++;
-    lowest = std::min(lowest, place);
+    if (cards.k[i].f != s || place < 1) continue;
+    h.n++;
+    h.lowest = std::min(h.lowest, place);
   }
-  return n > 0 && nullRank(c) >= lowest && n > kept + 1;
+  return h;
+}
+
+// An opponent holding cards of the suit can duck under c for as long as it has cards left
+// beyond those c's lower partners draw.
+bool riskyAgainst(const TCard& c, const SuitHold& h, int32_t kept) {
+  return h.n > 0 && nullRank(c) >= h.lowest && h.n > kept + 1;
 }
 
 struct NullTest {
@@ -227,10 +239,14 @@ void storeRisk(TSkatSeatRating& r, int32_t n, const TCard& first, const TCard& s
 // A suit without a 7, 8 or 9 leaves a card that takes a trick once the suit is led to it.
 bool hasUnprotectedSuit(const THand& hand) {
   for (int s = suitClubs; s <= suitDiamonds; s++) {
-    THand cards{};
-    for (int i = 1; i <= handUsed(hand); i++)
-      if (hand.k[i].f == s) handaddk(cards, hand.k[i]);
-    if (handUsed(cards) > 0 && skatLowestRankCard(cards).t >= rankJack) return true;
+    bool any = false;
+    int lowest = 0;
+    for (int i = 1; i <= handUsed(hand); i++) {
+      if (hand.k[i].f != s || (any && hand.k[i].t >= lowest)) continue;
+      lowest = hand.k[i].t;
+      any = true;
+    }
+    if (any && lowest >= rankJack) return true;
   }
   return false;
 }
@@ -275,13 +291,28 @@ int32_t skatAICountSureTricks(const THand& own, const THand& other1, const THand
                               TCard& first, TCard& second) {
   makeCurrentGame(skatTypeNull);
   first = second = noCard();
+  // Own cards of the suits 1..4 with a Null place, ordered by suit, then place, then position
+  // (a stable counting sort: equal cards keep their order).
+  constexpr int keys = 4 * 8;
+  int start[keys + 1] = {};
+  int n = handUsed(own);
+  auto keyOf = [](const TCard& c) {
+    return c.f >= 1 && c.f <= 4 && nullRank(c) >= 1 ? (c.f - 1) * 8 + nullRank(c) - 1 : -1;
+  };
+  for (int i = 1; i <= n; i++)
+    if (int k = keyOf(own.k[i]); k >= 0) start[k + 1]++;
+  for (int k = 0; k < keys; k++) start[k + 1] += start[k];
+  TCard sorted[handCapacity];
+  for (int i = 1; i <= n; i++)
+    if (int k = keyOf(own.k[i]); k >= 0) sorted[start[k]++] = own.k[i];
   int32_t risky = 0;
+  int next = 0;
   for (int s = suitClubs; s <= suitDiamonds; s++) {
-    THand mine = suitSortedForNull(own, s);
+    SuitHold h1 = suitHold(other1, s), h2 = suitHold(other2, s);
     int32_t kept = 0;
-    for (int i = 1; i <= handUsed(mine); i++) {
-      const TCard& c = mine.k[i];
-      if (riskyAgainst(c, other1, kept) || riskyAgainst(c, other2, kept)) {
+    for (; next < start[s * 8 - 1]; next++) {
+      const TCard& c = sorted[next];
+      if (riskyAgainst(c, h1, kept) || riskyAgainst(c, h2, kept)) {
         risky++;
         if (risky == 1) first = c;
         if (risky == 2) second = c;

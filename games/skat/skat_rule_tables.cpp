@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_services.h"
 #include "platform/paths.h"
 
@@ -19,11 +20,21 @@ LArray<TSkatRuleTable, 1, skatRuleSlotCount> skatRuleTables{};
 int32_t skatRuleTableValue(const TSkatRuleTable& table, const THand& hand, int32_t trumpSuit) {
   int32_t sum = 0;
   int n = table.ruleCount < 0 ? 0 : table.ruleCount > skatRuleCapacity ? skatRuleCapacity : table.ruleCount;
+  // The hand rating asks this for every deal: a hand of deck cards is looked up as a set.
+  TSkatCardSet set = 0;
+  bool asSet = skatCardSetOf(hand, set);
   for (int i = 1; i <= n; i++) {
     int suit = table.ruleSuit[i];
     if (trumpSuit != 0 && suit == skatRuleTrumpSuit) suit = trumpSuit;
-    bool match = suit != skatRuleAnySuit ? hasCard(hand, makeCard(table.ruleRank[i], suit))
-                                         : hasRank(hand, table.ruleRank[i]);
+    TCard card = makeCard(table.ruleRank[i], suit == skatRuleAnySuit ? suitClubs : suit);
+    bool match = false;
+    if (asSet) {
+      TSkatCardSet rankBits = skatIsDeckCard(card) ? TSkatCardSet{0x01010101} << (card.t - 1) : 0;
+      match = suit != skatRuleAnySuit ? skatIsDeckCard(card) && (set & skatCardMask(card)) != 0
+                                      : (set & rankBits) != 0;
+    } else {
+      match = suit != skatRuleAnySuit ? hasCard(hand, card) : hasRank(hand, table.ruleRank[i]);
+    }
     if (match) sum += table.ruleValue[i];
   }
   return sum;
@@ -147,7 +158,7 @@ TSkatRuleTable loadRuleTable(const std::string& name) {
 
 }  // namespace
 
-int32_t skatReadRuleTable(const std::string& name, THand hand, int32_t trumpSuit, int32_t slot) {
+int32_t skatReadRuleTable(const std::string& name, const THand& hand, int32_t trumpSuit, int32_t slot) {
   if (!skatRuleTables.inRange(slot)) return 0;
   TSkatRuleTable& table = skatRuleTables[slot];
   if (!table.loaded) table = loadRuleTable(name);

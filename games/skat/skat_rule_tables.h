@@ -39,7 +39,7 @@ extern LArray<TSkatRuleTable, 1, skatRuleSlotCount> skatRuleTables;
 // programFolder + "\data\oldsk\" + name at the first call for the slot. Later calls use the
 // slot's rules whatever the name. trumpSuit 1..4 gives rules of suit 5 that suit; 0 leaves
 // them unmatched. A slot outside 1..10 gives 0.
-int32_t skatReadRuleTable(const std::string& name, THand hand, int32_t trumpSuit, int32_t slot);
+int32_t skatReadRuleTable(const std::string& name, const THand& hand, int32_t trumpSuit, int32_t slot);
 
 // The value of a hand under one table (no file is touched).
 int32_t skatRuleTableValue(const TSkatRuleTable& table, const THand& hand, int32_t trumpSuit);

@@ -8,6 +8,7 @@
 #include "games/skat/skat_rules.h"
 
 #include "core/card_order.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
 #include "platform/alert.h"
@@ -46,9 +47,18 @@ LArray<int32_t, 1, 8> skatRankOrder = trumpGameOrder;
 LArray<std::string, 1, 4> kontraNames;
 LArray<std::string, 0, 5> skatLevelNames;
 
+namespace {
+
+// Which of the three orders skatRankOrder holds (0 trump games, 1 Null, 2 Ramsch): the key of
+// the card sets built for the order. Only the two writers below change the order.
+int rankOrderKind = 0;
+
+}  // namespace
+
 void skatInitTables() {
   skatBaseValue = baseValues;
   skatRankOrder = trumpGameOrder;
+  rankOrderKind = 0;
   for (int i = 1; i <= 4; i++) kontraNames[i] = skatLookupText(kontraKeys[i - 1]);
   for (int i = 0; i <= 5; i++) skatLevelNames[i] = skatLookupText(levelKeys[i]);
 }
@@ -56,6 +66,7 @@ void skatInitTables() {
 void skatSetRankOrder(int32_t type) {
   bool trumpGame = (type >= skatTypeClubs && type <= skatTypeDiamonds) || type == skatTypeGrand;
   skatRankOrder = trumpGame ? trumpGameOrder : type == skatTypeRamsch ? ramschOrder : nullOrder;
+  rankOrderKind = trumpGame ? 0 : type == skatTypeRamsch ? 2 : 1;
   setSkatSortWeights(type);
 }
 
@@ -92,7 +103,50 @@ bool beatsByOrder(const TCard& x, const TCard& y, bool ramschJacksReversed) {
   return order(x) > order(y);
 }
 
+// The game types by what the card comparisons see of them: the trump suit 1..4, 5 Grand
+// (Jacks only), 6 Ramsch (Jacks only, their order reversed), 0 no trumps.
+int comparisonClass(int32_t type) {
+  if (type >= skatTypeClubs && type <= skatTypeDiamonds) return type;
+  return type == skatTypeGrand ? 5 : type == skatTypeRamsch ? 6 : 0;
+}
+
+void buildGameMasks(TSkatGameMasks& m) {
+  m = {};
+  for (int yb = 0; yb < 32; yb++) {
+    TCard y = makeCard(yb % 8 + 1, yb / 8 + 1);
+    if (skatIsTrump(y)) m.trumps |= TSkatCardSet{1} << yb;
+    for (int xb = 0; xb < 32; xb++) {
+      TCard x = makeCard(xb % 8 + 1, xb / 8 + 1);
+      if (beatsByOrder(x, y, skatBid->gameType == skatTypeRamsch)) m.beatenBy[yb] |= TSkatCardSet{1} << xb;
+    }
+  }
+}
+
 }  // namespace
+
+const TSkatGameMasks* skatGameMasks() {
+  static TSkatGameMasks masks[3][7];
+  static bool built[3][7] = {};
+  if (cg.gameId != gidSkat) return nullptr;
+  int c = comparisonClass(skatBid->gameType);
+  if (!built[rankOrderKind][c]) {
+    buildGameMasks(masks[rankOrderKind][c]);
+    built[rankOrderKind][c] = true;
+  }
+  return &masks[rankOrderKind][c];
+}
+
+bool skatCardSetOf(const THand& h, TSkatCardSet& out) {
+  out = 0;
+  for (int i = 1; i <= handUsed(h); i++) {
+    const TCard& c = h.k[i];
+    if (!skatIsDeckCard(c)) return false;
+    TSkatCardSet bit = skatCardMask(c);
+    if (out & bit) return false;
+    out |= bit;
+  }
+  return true;
+}
 
 void skatShowCardCodeError(const TCard& c, const char* caller) {
   skatShowError(std::string("ConstructError, Caller: ") + caller + "\n\r" + "Values t: " +
@@ -102,6 +156,9 @@ void skatShowCardCodeError(const TCard& c, const char* caller) {
 bool skatCardBeats(const TCard& x, const TCard& y) {
   skatCheckCardCode(y, "winsu.uk1");
   skatCheckCardCode(x, "winsu.uk2");
+  if (skatIsDeckCard(x) && skatIsDeckCard(y)) {
+    if (const TSkatGameMasks* m = skatGameMasks()) return (m->beatenBy[skatCardBit(y)] & skatCardMask(x)) != 0;
+  }
   return beatsByOrder(x, y, skatBid->gameType == skatTypeRamsch);
 }
 
@@ -139,8 +196,9 @@ int32_t skatTrickWinner(const THand& trick, int32_t leader) {
 TCard skatStrongestCard(const THand& hand) {
   if (handUsed(hand) == 0) return noCard();
   TCard best = hand.k[1];
+  const TSkatGameMasks* m = skatGameMasks();
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatCardBeats(hand.k[i], best)) best = hand.k[i];
+    if (skatBeatsBy(m, hand.k[i], best)) best = hand.k[i];
   return best;
 }
 
@@ -162,8 +220,21 @@ int32_t skatPartyPoints(int32_t seat) {
   return points;
 }
 
+namespace {
+
+// The used positions, the count and the extras: what lies past the count is stale anyway.
+void copyUsed(const THand& src, THand& dst) {
+  int n = handUsed(src);
+  for (int i = 1; i <= n; i++) dst.k[i] = src.k[i];
+  dst.anz = src.anz;
+  dst.extras = src.extras;
+}
+
+}  // namespace
+
 THand concatHands(const THand& a, const THand& b) {
-  THand out = a;
+  THand out;
+  copyUsed(a, out);
   appendHand(out, b);
   return out;
 }
@@ -174,7 +245,7 @@ void skatMergeTrickHands(int32_t seat, const THand& hand, const THand& more, THa
     return skatMergeTrickHands(seat, &out == &hand ? copy : hand, &out == &more ? copy : more, out);
   }
   // Built in place: the card play merges hands for every card.
-  out = hand;
+  copyUsed(hand, out);
   appendHand(out, more);
   bool declarerKnowsSkat = seat == skatGame->declarer && !skatGame->handGame;
   if (!skatGame->rumGame && !declarerKnowsSkat) appendHand(out, pressedSkat);

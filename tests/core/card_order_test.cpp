@@ -167,6 +167,19 @@ TEST_F(CardOrderTest, ShuffleKeepsTheCardsAndRepeatsWithTheSeed) {
   EXPECT_EQ(sortedSlots(a), sortedSlots(deck));
 }
 
+TEST_F(CardOrderTest, ShuffleDrawsAsDrawingTheCardsOneByOne) {
+  for (const char* cards : {"sA#1", "c7#1 c8#2 c9#3 cJ#4 cQ#5", "hA#3 dK#1 s7#9 cJ#2 h8#4 d9#6 sQ#5"}) {
+    randomSeed(17);
+    THand shuffled = handOf(cards);
+    shuffleHand(shuffled);
+    randomSeed(17);
+    THand source = handOf(cards);
+    THand drawn{};
+    while (source.anz > 0) handaddk(drawn, drawRandomCard(source));
+    EXPECT_EQ(handSlotsText(shuffled), handSlotsText(drawn)) << cards;
+  }
+}
+
 TEST_F(CardOrderTest, ShuffleStackMovesOnlyTheCards) {
   TSpieler& s = sp[11];
   s = TSpieler{};

@@ -52,6 +52,10 @@ TEST_F(CardsTest, AppendsAndConversionsStopAtTheCapacity) {
   AlertCollector alerts;
   THand big = fullHand();
 
+  THand self = handOf("sA hK");
+  appendHand(self, self);
+  EXPECT_EQ(handText(self), "sA hK sA hK") << "a list appended to itself doubles once";
+
   THand h = handOf("sA hK");
   appendHand(h, big);
   EXPECT_EQ(h.anz, 166);

@@ -10,6 +10,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
 #include "tests/support/alerts.h"
@@ -118,6 +119,63 @@ TEST_F(SkatRulesTest, CardBeatsInEveryGameType) {
         << typeName(c.type) << ": skatCardBeatsInTrick(" << c.x << ", " << c.y << ") expected "
         << c.inTrick;
   }
+}
+
+// The card sets against the comparison formula itself (skatCardBeats2, which Ramsch's Jacks
+// alone tell apart), also with a game type set without its rank order.
+TEST_F(SkatRulesTest, CardSetsAnswerAsTheComparisons) {
+  struct Case {
+    int32_t type;
+    int32_t orderOf;
+  };
+  const Case cases[] = {
+      {skatTypeClubs, skatTypeClubs},   {skatTypeSpades, skatTypeSpades}, {skatTypeHearts, skatTypeHearts},
+      {skatTypeDiamonds, skatTypeDiamonds}, {skatTypeNull, skatTypeNull}, {skatTypeGrand, skatTypeGrand},
+      {skatTypeRamsch, skatTypeRamsch}, {skatTypeGrand, skatTypeNull},   {skatTypeNull, skatTypeGrand},
+      {skatTypeHearts, skatTypeRamsch}, {0, skatTypeGrand},
+  };
+  for (const Case& c : cases) {
+    skatBid->gameType = c.type;
+    skatSetRankOrder(c.orderOf);
+    const TSkatGameMasks* m = skatGameMasks();
+    ASSERT_NE(m, nullptr);
+    for (int xb = 0; xb < 32; xb++) {
+      TCard x = makeCard(xb % 8 + 1, xb / 8 + 1);
+      EXPECT_EQ((m->trumps & skatCardMask(x)) != 0, skatIsTrump(x)) << typeName(c.type) << " " << cardText(x);
+      for (int yb = 0; yb < 32; yb++) {
+        TCard y = makeCard(yb % 8 + 1, yb / 8 + 1);
+        bool jacks = c.type == skatTypeRamsch && x.t == rankJack && y.t == rankJack;
+        bool expected = jacks ? x.f > y.f : skatCardBeats2(x, y);
+        EXPECT_EQ(skatCardBeats(x, y), expected)
+            << typeName(c.type) << " in the order of " << typeName(c.orderOf) << ": " << cardText(x) << " over "
+            << cardText(y);
+      }
+    }
+  }
+}
+
+TEST_F(SkatRulesTest, CardSetsHoldOnlyDistinctDeckCards) {
+  TSkatCardSet set = 0;
+  EXPECT_TRUE(skatCardSetOf(handOf("sA hK cJ"), set));
+  EXPECT_EQ(set, skatCardMask(card("sA")) | skatCardMask(card("hK")) | skatCardMask(card("cJ")));
+  THand twice = handOf("sA hK sA");
+  THand foreign = handOf("sA");
+  handaddk(foreign, TCard{rank2, suitHearts, 0});
+  EXPECT_FALSE(skatCardSetOf(twice, set));
+  EXPECT_FALSE(skatCardSetOf(foreign, set));
+
+  play(skatTypeGrand);
+  THand mine = handOf("cJ sA s10 h7"), of = handOf("dJ sK hJ h8 cA");
+  int32_t pairs = 0;
+  for (int i = 1; i <= mine.anz; i++)
+    for (int j = 1; j <= of.anz; j++) pairs += skatCardBeats(of.k[j], mine.k[i]);
+  TSkatCardSet a = 0, b = 0;
+  ASSERT_TRUE(skatCardSetOf(mine, a) && skatCardSetOf(of, b));
+  EXPECT_EQ(skatBeatCount(*skatGameMasks(), a, b), pairs);
+  EXPECT_EQ(pairs, 7) << "dJ and hJ each over sA, s10 and h7, not over cJ; h8 over h7";
+
+  cg.gameId = gidNone;
+  EXPECT_EQ(skatGameMasks(), nullptr) << "another game's trump test answers then";
 }
 
 TEST_F(SkatRulesTest, SecondComparisonKeepsTheJackOrderInRamsch) {
