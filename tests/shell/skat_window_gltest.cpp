@@ -329,7 +329,7 @@ TEST_F(SkatWindowGL, AWholeGameRunsThroughTheWindowFromTheMenuToTheGameList) {
         }
         return false;
       },
-      400);  // a loaded two-core machine plays the game slowly
+      900);  // a loaded two-core machine plays the game slowly
   const Report last = now();
   const std::string text = readAll(report);
   ASSERT_TRUE(finished) << "the game list never came up; the report ends:\n"
