@@ -11,6 +11,7 @@
 #include "games/skat/skat_state.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_state.h"
 #include "table/animation.h"
 #include "table/deal_moves.h"
 #include "table/move_queue.h"
@@ -75,6 +76,18 @@ inline void plainPictures() {
   envParam.tableWidth = envParam.tableHeight = envParam.edgeRepeat = 1;
   envParam.reflection = 30;
   envParam.grayLevel = 50;
+}
+
+// Undoes dealSkat and plainPictures: the Skat lists, the picture numbers and the settings.
+inline void clear() {
+  trickCards.anz = 0;
+  skatBid->gameType = 0;
+  backdropTexture = tableTexture = tableTexture2 = tableShadeTexture = tableEdgeTexture = 0;
+  cardBackTexture = plainCardTexture = 0;
+  for (int s = 1; s <= 4; s++)
+    for (int r = 1; r <= 32; r++) cardFaceTextures[s][r] = 0;
+  envParam = TEnvParam{};
+  screenMode = 0;
 }
 
 }  // namespace dealt_table

@@ -46,14 +46,7 @@ class PickWindowTest : public UiFrame {
     inputState = 0;
     hoveredCard = pickedPile = pickedPileIndex = prevPickedPile = prevPickedPileIndex = 0;
     lastPickedCard = pendingHoverCard = 0;
-    trickCards.anz = 0;
-    skatBid->gameType = 0;
-    backdropTexture = tableTexture = tableTexture2 = tableShadeTexture = tableEdgeTexture = 0;
-    cardBackTexture = plainCardTexture = 0;
-    for (int s = 1; s <= 4; s++)
-      for (int r = 1; r <= 32; r++) cardFaceTextures[s][r] = 0;
-    envParam = TEnvParam{};
-    screenMode = 0;
+    dealt_table::clear();
     UiFrame::TearDown();
   }
 

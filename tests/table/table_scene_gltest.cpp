@@ -34,14 +34,7 @@ class TableSceneTest : public UiFrame {
     glDisable(GL_LIGHTING);  // colours as the pictures have them
   }
   void TearDown() override {
-    trickCards.anz = 0;
-    skatBid->gameType = 0;
-    backdropTexture = tableTexture = tableTexture2 = tableShadeTexture = tableEdgeTexture = 0;
-    cardBackTexture = plainCardTexture = 0;
-    for (int s = 1; s <= 4; s++)
-      for (int r = 1; r <= 32; r++) cardFaceTextures[s][r] = 0;
-    envParam = TEnvParam{};
-    screenMode = 0;
+    dealt_table::clear();
     UiFrame::TearDown();
   }
 
