@@ -64,6 +64,8 @@ struct TVTLApplication {
   int32_t focusDialog = 0;       // dialog of the keyboard focus
   int32_t focusElement = 0;      // element of the keyboard focus
   bool keyboardNavigation = false;  // switched on by the main window
+  int32_t pointerDialog = 0;     // the element under the pointer at the last processed
+  int32_t pointerElement = 0;    // position (0: none); unlike the focus, only the pointer sets it
   LArray<TVTLHelpSlot, 0, 25> helpSlots{};  // help-bubble registrations (setElementHelpTextSlot)
 
   // [SECTION] small services

@@ -197,6 +197,7 @@ bool processPointer(int32_t x, int32_t y, int32_t action, bool dragEnabled, bool
   const PointerPlace place = placeOf(x, y);
   const bool shielded = insideTopPopup(place);
   bool overAny = false;
+  if (!wheel) vtl.pointerDialog = vtl.pointerElement = 0;
   // Elements may open or close dialogs while the loop runs; the count is read each time.
   for (int32_t d = 1; d <= vtl.diags.count(); ++d) {
     if (!takesPointer(vtl.diags[d], d)) continue;
@@ -211,6 +212,8 @@ bool processPointer(int32_t x, int32_t y, int32_t action, bool dragEnabled, bool
           overAny = turnWheel(d, n, action) || overAny;
         } else {
           overAny = true;
+          vtl.pointerDialog = d;
+          vtl.pointerElement = n;
           stepHitElement(d, n, action, dragEnabled, unmoved);
           trackOffsets(d, n, place, action, dragEnabled);
         }

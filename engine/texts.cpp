@@ -104,6 +104,7 @@ void loadFragments() {
   TVTLTextTables& t = textTables;
   int32_t& fragmentCount = t.fragmentCount;
   fragmentCount = 0;
+  t.fragmentIndex.clear();
   bool second = t.textColumn == 2;
   try {
     TTextFieldReader r = openTextTable(kFragmentsFile);
@@ -173,10 +174,19 @@ std::string fillPercentMarks(std::string_view text, std::string_view p1, std::st
 
 std::string lookupText(std::string_view key, std::string_view p1, std::string_view p2,
                        std::string_view p3, std::string_view p4, bool useAlternative) {
-  if (textTables.fastMode) return {};
-  for (const TVTLFragment& f : textTables.fragmentTable) {
-    if (f.key.view() != key) continue;
+  TVTLTextTables& t = textTables;
+  if (t.fastMode) return {};
+  auto fill = [&](const TVTLFragment& f) {
     return fillPercentMarks(useAlternative ? f.altText.view() : f.text.view(), p1, p2, p3, p4);
+  };
+  if (auto known = t.fragmentIndex.find(std::string(key));
+      known != t.fragmentIndex.end() && t.fragmentTable[known->second].key.view() == key)
+    return fill(t.fragmentTable[known->second]);
+  for (int32_t i = 0; i < kFragmentCapacity; i++) {
+    const TVTLFragment& f = t.fragmentTable[i];
+    if (f.key.view() != key) continue;
+    t.fragmentIndex[std::string(key)] = i;
+    return fill(f);
   }
   return {};
 }

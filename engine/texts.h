@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 
 #include "platform/records.h"
@@ -47,6 +48,9 @@ struct TVTLTextTables {
   int32_t textColumn = 0;    // 1 or 2, set by setLanguage; read at the next load (0 reads as 1)
   bool fastMode = false;     // developer fast simulation (developer keys): lookups answer empty
   TVTLEnterCallback onEnterKey;  // set by setEnterCallback; called by the keyboard navigation
+  // Where each key was found first: the games look texts up in their inner loops. A slot
+  // written directly is still found by the search the index falls back to.
+  std::unordered_map<std::string, int32_t> fragmentIndex;
 };
 
 extern TVTLTextTables textTables;

@@ -72,8 +72,11 @@ void keepDialogOpen(int32_t dialog, bool open) {
 }
 
 bool pointerRestsOn(int32_t dialog, int32_t element) {
-  return vtl.keyboardNavigation && dialog != 0 && element != 0 && vtl.focusDialog == dialog &&
-         vtl.focusElement == element;
+  if (dialog == 0 || element == 0) return false;
+  if (vtl.pointerDialog == dialog && vtl.pointerElement == element) return true;
+  // The keyboard focus stands for the pointer only while the user steers with the keys: the
+  // focus the decision panel places on its own would otherwise play that card at any click.
+  return vtl.keyboardNavigation && vtl.focusShown && vtl.focusDialog == dialog && vtl.focusElement == element;
 }
 
 // [SECTION] double-click rule

@@ -35,19 +35,19 @@ bool tableHoverBlocked() {
 }
 
 // #ipanel's invisible buttons stand for the hand cards (1..48), the stock (49) and the
-// centre pile's four places (51..54) while the keyboard focus or the pointer rests on them.
+// centre pile's four places (51..54) while the pointer, or the keyboard focus the user moves,
+// rests on them.
 int32_t pickFromIPanel(int32_t o) {
-  if (dlgIPanel == 0 || !vtl.keyboardNavigation || vtl.focusDialog != dlgIPanel) return o;
-  const int32_t e = vtl.focusElement;
+  if (dlgIPanel == 0) return o;
   for (int32_t k = 1; k <= 48; k++)
-    if (e == elActionButtons[k]) o = k;
-  if (e == elActionButtons[49] && stackUsed(sp[kStock]) > 0) {
+    if (pointerRestsOn(dlgIPanel, elActionButtons[k])) o = k;
+  if (pointerRestsOn(dlgIPanel, elActionButtons[49]) && stackUsed(sp[kStock]) > 0) {
     pickedPile = kStock;
     pickedPileIndex = stackUsed(sp[kStock]);
     o = 0;
   }
   for (int32_t k = 51; k <= 54; k++) {
-    if (e != elActionButtons[k] || stackUsed(sp[kCentre]) == 0) continue;
+    if (!pointerRestsOn(dlgIPanel, elActionButtons[k]) || stackUsed(sp[kCentre]) == 0) continue;
     pickedPile = kCentre;
     pickedPileIndex = k - 50;
     o = 0;

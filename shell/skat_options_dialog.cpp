@@ -90,7 +90,7 @@ void enables(int32_t owner, std::initializer_list<int32_t> listed) {
 }
 
 int32_t smallButton(int32_t x, int32_t y, const char* caption) {
-  return addElement(ekButton, x, y, caption, 115, 26, 0.0f, 1.0f);
+  return addElement(ekButton, x, y, caption, 115, 24, 0.0f, 1.0f);  // fits the rows 25 apart
 }
 
 int32_t groupBox(int32_t x, int32_t y, const char* caption, int32_t width, int32_t height) {
@@ -145,9 +145,10 @@ void buildSkatOptionElements() {
   enables(others, {21, 22, 23, 24, 25});
   enables(elSkatOwnRulesCheck, {elSkatLengthChoices[4], others, scoring});
   elSkatIskoCheck = check(345, 272, "Internationale Skatordnung (ISkO)");
-  // The two presets stand side by side, so that each can be reached.
-  elDefaultRulesButton[gidSkat] = smallButton(345, 395, "Zurücksetzen");
-  elDefaultRules2Button[gidSkat] = smallButton(470, 395, "Zurücksetzen");
+  // The two presets stand side by side, right of the "Optionen" buttons, so that each can be
+  // reached.
+  elDefaultRulesButton[gidSkat] = smallButton(368, 395, "Zurücksetzen");
+  elDefaultRules2Button[gidSkat] = smallButton(486, 395, "Zurücksetzen");
 }
 
 void buildSkatOptionBoxes(int32_t d, int32_t pageGroup) {

@@ -42,8 +42,10 @@ void tableClick() {
   if (hoveredCard == 0 || inputState != 1) return;
   if (cg.gs.bl.meldingMode == 0) {
     keepDialogOpen(dlgButtonPanel, false);
-    cg.submitAction(0, pickedPile, hoveredCard);
+    // The gate closes before the card goes in: a game that refuses it shows the decision
+    // again, which opens the gate anew; closing it afterwards would wait for ever.
     inputState = 2;
+    cg.submitAction(0, pickedPile, hoveredCard);
   } else {
     toggleCardLift();
   }

@@ -11,10 +11,12 @@
 #include "engine/elements.h"
 #include "engine/engine_form.h"
 #include "platform/window.h"
+#include "shell/channel_parts.h"
 #include "shell/decision_panel_input.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
 #include "table/stacks.h"
+#include "table/table_globals.h"
 #include "tests/engine/temp_folder.h"
 
 namespace {
@@ -158,3 +160,30 @@ TEST_F(DecisionPanelTest, HoveringOutsideTheGameTypeChoiceLeavesTheHand) {
 }
 
 }  // namespace
+
+// A card the game refuses leaves the table waiting for the user's next card; a card it takes
+// closes the gate until the next decision.
+TEST_F(DecisionPanelTest, ACardTheGameRefusesLeavesTheTableWaiting) {
+  struct Row {
+    int32_t card;
+    uint8_t gate;
+  } rows[] = {{5, 1}, {1, 2}};  // a slot beyond the two cards; the first card
+  for (const Row& r : rows) {
+    sp[1] = TSpieler{};
+    for (const TCard& c : {makeCard(7, 1), makeCard(8, 2)}) sp[1].slots[++sp[1].count].card = c;
+    cg.gs.phase = 6;  // Skat's bidding: every card is legal
+    cg.gs.akspieler = 1;
+    cg.seatRecords[1].kind = seatKindUser;
+    cg.gs.bl.decisionKind = 58;
+    cg.gs.bl.showOptions = 0;
+    cg.gs.bl.cardsSelectable = 1;
+    cg.gs.awaitingAction = 2;
+    cg.showDecisionDialog(false, false);
+    ASSERT_EQ(inputState, 1);
+    hoveredCard = r.card;
+    tableClick();
+    EXPECT_EQ(inputState, r.gate) << "card " << r.card;
+  }
+  hoveredCard = 0;
+  inputState = 0;
+}

@@ -151,6 +151,7 @@ TEST_F(FrameHandlerTest, TheSeatKindOfSeatOneFollowsAutoPlayEveryFrame) {
 TEST_F(FrameHandlerTest, TheIPanelStockButtonSelectsTheStockOnlyWhenItHoldsCards) {
   screenMode = 1;
   vtl.keyboardNavigation = true;
+  vtl.focusShown = true;  // the user steers with the keys
   vtl.focusDialog = dlgIPanel;
   vtl.focusElement = elActionButtons[49];
   EXPECT_TRUE(pickedAt(20, 20));
@@ -160,6 +161,30 @@ TEST_F(FrameHandlerTest, TheIPanelStockButtonSelectsTheStockOnlyWhenItHoldsCards
   EXPECT_EQ(pickedPile, 11);
   EXPECT_EQ(pickedPileIndex, 7);
   EXPECT_EQ(hoveredCard, 0);
+}
+
+// The decision places the keyboard focus on the first hand-card button by itself: that card
+// counts only while the user steers with the keys or the pointer rests on its button.
+TEST_F(FrameHandlerTest, TheFocusTheDecisionPlacesPicksNoCardUnderAnotherPointer) {
+  screenMode = 1;
+  deal(1, 3);
+  vtl.keyboardNavigation = true;
+  vtl.focusDialog = dlgIPanel;
+  vtl.focusElement = elActionButtons[1];
+  struct Row {
+    bool focusShown;
+    int32_t pointerElement;
+    int32_t card;
+  } rows[] = {{false, 0, 0}, {true, 0, 1}, {false, elActionButtons[2], 2}};
+  for (const Row& r : rows) {
+    vtl.focusShown = r.focusShown;
+    vtl.pointerDialog = r.pointerElement != 0 ? dlgIPanel : 0;
+    vtl.pointerElement = r.pointerElement;
+    pickedAt(300 + 4 * r.card, 222);  // the table finds nothing here: its answer is the sentinel
+    EXPECT_EQ(hoveredCard, r.card == 0 ? 77 : r.card) << "focus shown " << r.focusShown << ", pointer on " << r.pointerElement;
+  }
+  vtl.pointerDialog = vtl.pointerElement = 0;
+  vtl.focusShown = false;
 }
 
 // [SECTION] checkupdownmoves

@@ -227,6 +227,22 @@ TEST_F(OptionsFrameTest, ResetButtonsLoadTheirPresetsForTheCurrentGame) {
   EXPECT_EQ(getElementChecked(skat, elSkatSpitzeCheck), 0);
 }
 
+// Every button of the rules page can be clicked: none lies on another.
+TEST_F(OptionsFrameTest, TheRulesPageButtonsDoNotOverlap) {
+  const TVTLDialog& dlg = dialogOf(skat);
+  std::vector<int32_t> buttons;
+  for (int32_t e = 1; e <= dlg.count; e++)
+    if (elementOf(skat, e).kind == ekButton && elementOf(skat, e).page == pageRules) buttons.push_back(e);
+  ASSERT_GE(buttons.size(), 5u) << "three \"Optionen\" and two \"Zurücksetzen\"";
+  for (size_t i = 0; i < buttons.size(); i++)
+    for (size_t j = i + 1; j < buttons.size(); j++) {
+      const TVTLElement& a = elementOf(skat, buttons[i]);
+      const TVTLElement& b = elementOf(skat, buttons[j]);
+      const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
+      EXPECT_TRUE(apart) << "elements " << buttons[i] << " and " << buttons[j];
+    }
+}
+
 TEST_F(OptionsFrameTest, RefreshCallsNameTheSelectorAndTheStepDirection) {
   setOptionsRefresh(gidMauMau, recordRefresh);
   const int32_t d = dlgGameOptions[gidMauMau];

@@ -62,6 +62,8 @@ class ProgramCopy {
       ::kill(pid, SIGKILL);
       ::waitpid(pid, nullptr, 0);
     }
+    // SKAT_KEEP_TEST_COPY keeps the folder (report, pictures, logs) for a look after a failure.
+    if (std::getenv("SKAT_KEEP_TEST_COPY") != nullptr) return;
     std::error_code ec;
     fs::remove_all(root, ec);
   }
