@@ -13,8 +13,8 @@
 #include <cstring>
 
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/trump_tests.h"
 #include "platform/alert.h"
 
 // [SECTION] alerts and small helpers
@@ -426,31 +426,9 @@ void xassignfromto(const THand& src, THand& dst) {
 
 // [SECTION] trump tests
 
-bool isTrump(const TCard& c) {
-  switch (cg.gameId) {
-    case gidPoker:
-    case gidHearts:
-      return false;
-    case gidDoppelkopf:
-      return doppelkopfIsTrump(c);
-    case gidSchafkopf:
-      return schafkopfIsTrump(c);
-    default:
-      break;
-  }
-  int type = skatBid->gameType;
-  if (type >= 1 && type <= 4) return c.t == rankJack || c.f == type;
-  if (type == skatTypeGrand || type == skatTypeRamsch) return c.t == rankJack;
-  return false;
-}
+bool isTrump(const TCard& c) { return isTrumpDispatch(c, false); }
 
 bool isTrumpDispatch(const TCard& c, bool dflt) {
-  switch (cg.gameId) {
-    case gidSkat:
-    case gidDoppelkopf:
-    case gidSchafkopf:
-      return isTrump(c);
-    default:
-      return dflt;
-  }
+  const TGameCallbacks* t = registeredGameCallbacks(cg.gameId);
+  return t && t->isTrump ? t->isTrump(c) : dflt;
 }

@@ -175,7 +175,9 @@ void xassignfromto(const THand& src, THand& dst);
 
 // [SECTION] trump tests
 
+// The current game's trump test, from its table of calls; no trumps in a game without one.
 bool isTrump(const TCard& c);
+// The same, with `dflt` for a game without a trump test.
 bool isTrumpDispatch(const TCard& c, bool dflt);
 
 // The number of valid positions of a list: anz kept within 0..capacity, so that a damaged

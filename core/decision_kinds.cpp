@@ -119,16 +119,11 @@ bool buildFixedKind(int32_t kind) {
   return false;
 }
 
-int32_t nextBidValue() {
-  const TSkatArea& a = cg.gs.skat;
-  return a.skatBidIndex >= 1 && a.skatBidIndex <= skatBidListCapacity ? a.skatBidList[a.skatBidIndex] : 0;
-}
-
 void buildSkatBid(int32_t kind) {
   perms(0, 0, 1);
-  std::string first = kind == 48 ? "! " + coreLookupText("f_skat_bid") + std::to_string(nextBidValue()) +
+  std::string first = kind == 48 ? "! " + coreLookupText("f_skat_bid") + std::to_string(gameAreas.skatNextBidValue()) +
                                        coreLookupText("f_skat_reizen")
-                                 : "! " + coreLookupText("f_skat_call") + std::to_string(cg.gs.skat.currentBid) +
+                                 : "! " + coreLookupText("f_skat_call") + std::to_string(gameAreas.skatCurrentBid()) +
                                        coreLookupText("f_skat_halten");
   offer({{first, kind == 48 ? 41 : 42}, {spaced("f_skat_passen"), 43}});
   record(kind);

@@ -3,6 +3,7 @@
 #include "core/game_areas.h"
 
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "shell/shell_globals.h"
 
 TGameAreaQueries gameAreas;
@@ -56,6 +57,11 @@ void resetGameAreaQueries() {
   auto zero = answer<int32_t>(0);
   auto noSeat = [](int32_t) { return false; };
   auto zeroSeat = [](int32_t) { return int32_t(0); };
+  q.skatNextBidValue = zero;
+  q.skatCurrentBid = zero;
+  q.skatPlaysForMoney = no;
+  q.skatMoneyRate = zero;
+  q.skatApplauds = answer(true);
   q.doppelkopfNextAnnouncementNow = zeroSeat;
   q.doppelkopfNextAnnouncementFor = zeroSeat;
   q.doppelkopfIsKontraSide = noSeat;
@@ -133,6 +139,7 @@ void resetGameAreaQueries() {
   q.schnapsenStartValue = zero;
   maumauPenalty = maumauLast = 0;
   variants = {};
+  applyRegisteredAreaAnswers(q);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 // Sie hand, Go Fish's seat order) answer correctly from the start.
 //
 // [SECTION] records
+// [SECTION] Skat
 // [SECTION] Doppelkopf and Schafkopf
 // [SECTION] rummy games
 // [SECTION] poker, Blackjack, Schnapsen, Jass
@@ -55,6 +56,13 @@ struct TJassWeis {
 };
 
 struct TGameAreaQueries {
+  // [SECTION] Skat
+  std::function<int32_t()> skatNextBidValue;  // the bid list's next value, 0 past its end
+  std::function<int32_t()> skatCurrentBid;    // the bid reached so far
+  std::function<bool()> skatPlaysForMoney;    // the list is played for money
+  std::function<int32_t()> skatMoneyRate;     // its tariff 1..4
+  std::function<bool()> skatApplauds;         // the user's won game earns applause
+
   // [SECTION] Doppelkopf and Schafkopf
   std::function<int32_t(int32_t seat)> doppelkopfNextAnnouncementNow;  // level allowed now, 0 none
   std::function<int32_t(int32_t seat)> doppelkopfNextAnnouncementFor;  // next level of its party

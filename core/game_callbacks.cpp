@@ -1,19 +1,15 @@
-// Dispatch of the core's per-game calls by game id. A game that is built adds its case to
-// each switch below, as in
-//   case gidSkat: return skatIsListOver(result);
-// Games not built yet fall to the default and answer neutrally. A registered table comes
-// first.
+// Dispatch of the core's per-game calls through the table registered for the game id. A
+// game without a table, or without the entry, answers neutrally.
 //
 // [SECTION] registered tables
 // [SECTION] the games' calls
 // [SECTION] end of a game
+// [SECTION] the game's area around saving and loading
 #include "core/game_callbacks.h"
 
 #include "core/auto_decide.h"
 #include "core/cg.h"
-#include "games/skat/skat_ai.h"
-#include "games/skat/skat_callbacks.h"
-#include "games/skat/skat_game_step.h"
+#include "core/game_areas.h"
 #include "platform/records.h"
 
 // [SECTION] registered tables
@@ -26,41 +22,32 @@ const TGameCallbacks* current() { return registeredGameCallbacks(cg.gameId); }
 }  // namespace
 
 void registerGameCallbacks(TGameId id, const TGameCallbacks* table) {
-  if (id <= gidNone) registered[id] = table;
+  if (id > gidNone) return;
+  registered[id] = table;
+  if (table && table->areaAnswers) table->areaAnswers(gameAreas);
 }
 
 const TGameCallbacks* registeredGameCallbacks(TGameId id) { return id <= gidNone ? registered[id] : nullptr; }
+
+void applyRegisteredAreaAnswers(TGameAreaQueries& q) {
+  for (const TGameCallbacks* t : registered)
+    if (t && t->areaAnswers) t->areaAnswers(q);
+}
 
 // [SECTION] the games' calls
 
 bool gameNewGame(TGameId id, bool newList) {
   const TGameCallbacks* t = registeredGameCallbacks(id);
-  if (t && t->newGame) {
-    t->newGame(newList);
-    return true;
-  }
-  switch (id) {
-    case gidSkat:
-      skatNewGame(newList);
-      return true;
-    default:
-      return false;
-  }
+  if (!t || !t->newGame) return false;
+  t->newGame(newList);
+  return true;
 }
 
 bool gameStepCall(TGameState& gs) {
   const TGameCallbacks* t = current();
-  if (t && t->gameStep) {
-    t->gameStep(gs);
-    return true;
-  }
-  switch (cg.gameId) {
-    case gidSkat:
-      skatGameStep(gs);
-      return true;
-    default:
-      return false;
-  }
+  if (!t || !t->gameStep) return false;
+  t->gameStep(gs);
+  return true;
 }
 
 bool gameAIMove() {
@@ -70,9 +57,6 @@ bool gameAIMove() {
     return true;
   }
   switch (cg.gameId) {
-    case gidSkat:
-      skatAIMove();
-      return true;
     case gidOldMaid:
     case gidGoFish:
     case gidWar:
@@ -83,86 +67,39 @@ bool gameAIMove() {
   }
 }
 
-void gameAIObserve(int kind, int32_t a, int32_t b) {
+bool gameAcceptAction(int kind, int32_t a, int32_t b) {
   const TGameCallbacks* t = current();
-  if (t && t->aiObserve) {
-    t->aiObserve(kind, a, b);
-    return;
-  }
-  switch (cg.gameId) {
-    case gidSkat:  // Skat refuses what the open decision does not take
-      skatCheckAction(kind, a, b);
-      return;
-    default:  // Schwimmen, Rommé, Canasta, Doppelkopf, Schafkopf observe once they are built
-      return;
-  }
+  if (!t) return true;
+  if (t->checkAction && !t->checkAction(kind, a, b)) return false;
+  if (t->aiObserve) t->aiObserve(kind, a, b);
+  return true;
 }
 
-void gameResume(int heartsPhase) {
+void gameResume(int phase) {
   const TGameCallbacks* t = current();
-  if (t && t->resume) {
-    if (heartsPhase == 0) t->resume();
-    return;
-  }
-  switch (cg.gameId) {
-    case gidSkat:
-      if (heartsPhase == 0) skatResume();
-      return;
-    default:  // Old Maid has none; the others resume once they are built
-      return;
-  }
+  if (t && t->resume) t->resume(phase);
 }
 
 // [SECTION] end of a game
 
 std::string gameResultText(const TGameResult& result) {
   const TGameCallbacks* t = current();
-  if (t && t->resultText) return t->resultText(result);
-  std::string text;
-  switch (cg.gameId) {
-    case gidSkat:
-      skatResultText(result, text);
-      return text;
-    default:
-      return {};
-  }
+  return t && t->resultText ? t->resultText(result) : std::string();
 }
 
 bool gameIsListOver(const TGameResult& result) {
   const TGameCallbacks* t = current();
-  if (t && t->isListOver) return t->isListOver(result);
-  switch (cg.gameId) {
-    case gidSkat:
-      return skatIsListOver();
-    default:
-      return false;
-  }
+  return t && t->isListOver && t->isListOver(result);
 }
 
 std::string gameListText(const TGameResult& result) {
   const TGameCallbacks* t = current();
-  if (t && t->listText) return t->listText(result);
-  std::string text;
-  switch (cg.gameId) {
-    case gidSkat:
-      skatListText(text);
-      return text;
-    default:
-      return {};
-  }
+  return t && t->listText ? t->listText(result) : std::string();
 }
 
 std::string gameEnterHighscore() {
   const TGameCallbacks* t = current();
-  if (t && t->enterHighscore) return t->enterHighscore();
-  std::string text;
-  switch (cg.gameId) {
-    case gidSkat:
-      skatEnterHighscore(text);
-      return text;
-    default:
-      return {};
-  }
+  return t && t->enterHighscore ? t->enterHighscore() : std::string();
 }
 
 bool rommeIsGinVariant() { return false; }
@@ -174,3 +111,23 @@ bool maumauWinnerCollects() { return false; }
 int pokerHighscoreTable() { return 1; }
 
 std::string gameFormatMoney(int32_t amount) { return std::to_string(amount); }
+
+// [SECTION] the game's area around saving and loading
+
+void gameListsToArea() {
+  const TGameCallbacks* t = current();
+  if (t && t->listsToArea) t->listsToArea();
+}
+
+void gameListsFromArea() {
+  const TGameCallbacks* t = current();
+  if (t && t->listsFromArea) t->listsFromArea();
+}
+
+void gameAreasImageIo(TRecordIo& io, TGameState& gs) {
+  static constexpr TGameId order[] = {gidMauMau,   gidHearts,    gidGoFish, gidOldMaid, gidWar,
+                                      gidSkat,     gidSchwimmen, gidRomme,  gidCanasta, gidDoppelkopf,
+                                      gidSchafkopf, gidPoker,    gidSchnapsen, gidBlackjack, gidJass};
+  for (TGameId id : order)
+    if (const TGameCallbacks* t = registered[id]; t && t->areaImageIo) t->areaImageIo(io, gs);
+}

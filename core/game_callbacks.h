@@ -1,20 +1,24 @@
-// The core's calls into the games, chosen by cg.gameId. Each game adds its cases when it is
-// built; until then a game answers the neutral value given with each call. A game may also
-// come as a table of callbacks registered for its id (registerGameCallbacks): a registered
-// table answers before the built-in cases, for every call it fills.
+// The core's and the card table's calls into the games. Each game registers one table of
+// calls for its id at start-up (registerGameCallbacks); every call goes through the table of
+// the current game. A game without a table, or a table without an entry, gets the neutral
+// answer given with each call.
 //
 // [SECTION] callback tables
 // [SECTION] the games' calls
+// [SECTION] the game's area around saving and loading
 // [SECTION] area questions of the end of a game
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "core/cards.h"
 #include "core/game_id.h"
 #include "core/game_result.h"
 
 struct TGameState;
+struct TGameAreaQueries;
+class TRecordIo;
 
 // [SECTION] callback tables
 
@@ -22,20 +26,42 @@ struct TGameState;
 struct TGameCallbacks {
   void (*newGame)(bool newList) = nullptr;               // NewGame: first TCG::prepareNewGame
   void (*gameStep)(TGameState& gs) = nullptr;            // GameStep: one step of its machine
-  void (*resume)() = nullptr;                            // Resume: after a saved game was loaded
+  void (*resume)(int phase) = nullptr;                   // Resume: 0 before the seats, 1 after
   std::string (*enterHighscore)() = nullptr;             // EnterHighscore: the congratulation
   bool (*isListOver)(const TGameResult& r) = nullptr;    // IsListOver
   std::string (*listText)(const TGameResult& r) = nullptr;    // ListText: the summary line
   std::string (*resultText)(const TGameResult& r) = nullptr;  // ResultText: the result box
   void (*aiMove)() = nullptr;                            // AIMove: the seat to act moves
-  void (*aiObserve)(int kind, int32_t a, int32_t b) = nullptr;  // AIObserve
+  // The check of an accepted action before anyone sees it: false refuses it (the game then
+  // keeps its decision open).
+  bool (*checkAction)(int kind, int32_t a, int32_t b) = nullptr;
+  void (*aiObserve)(int kind, int32_t a, int32_t b) = nullptr;  // AIObserve of a taken action
+  bool (*isTrump)(const TCard& c) = nullptr;             // the shared trump test
+  // The card table's questions.
+  bool (*isSeatHandOpen)(int32_t seat) = nullptr;
+  bool (*isLegalCard)(const TCard& card) = nullptr;
+  bool (*isLegalFollow)(const TCard& card, const TCard& ledCard) = nullptr;
+  bool (*allCardsSelectable)() = nullptr;
+  TCard (*ledTrickCard)() = nullptr;                     // the first card of the current trick
+  void (*refreshSeatMarks)() = nullptr;                  // the seats' marks on the table panel
+  // Puts the game's answers to the decision builder's questions into `q` (its own entries).
+  void (*areaAnswers)(TGameAreaQueries& q) = nullptr;
+  // The game's module-level lists into its area before saving, and back after loading.
+  void (*listsToArea)() = nullptr;
+  void (*listsFromArea)() = nullptr;
+  // The fields of the game's area (and of its saved lists) in the saved image, at the
+  // area's place in the block.
+  void (*areaImageIo)(TRecordIo& io, TGameState& gs) = nullptr;
 };
 
-// Registers a table for a game id (nullptr removes it). The table must outlive its
-// registration.
+// Registers a table for a game id (nullptr removes it) and puts its area answers in force.
+// The table must outlive its registration.
 void registerGameCallbacks(TGameId id, const TGameCallbacks* table);
 // The table registered for the id, or nullptr.
 const TGameCallbacks* registeredGameCallbacks(TGameId id);
+// The area answers of every registered table into `q` (resetGameAreaQueries, after the
+// neutral ones).
+void applyRegisteredAreaAnswers(TGameAreaQueries& q);
 
 // [SECTION] the games' calls
 
@@ -45,10 +71,11 @@ bool gameNewGame(TGameId id, bool newList);
 bool gameStepCall(TGameState& gs);
 // <game>AIMove, or autoDecide for War, Go Fish and Old Maid; false when the game has none.
 bool gameAIMove();
-// <game>AIObserve of the games with procedural observers.
-void gameAIObserve(int kind, int32_t a, int32_t b);
-// <game>Resume; Hearts takes its phase (0 before the seats are restored, 1 after).
-void gameResume(int heartsPhase);
+// An action the core accepted: the game's check, then, when it took it, its observer.
+// False when the check refused it.
+bool gameAcceptAction(int kind, int32_t a, int32_t b);
+// <game>Resume of the given phase (0 before the seats are restored, 1 after).
+void gameResume(int phase);
 
 // <game>ResultText: the text of the result box; "" for Blackjack and games not built.
 std::string gameResultText(const TGameResult& result);
@@ -59,6 +86,16 @@ std::string gameListText(const TGameResult& result);
 // <game>EnterHighscore (Rommé and Gin Rummy share one): the congratulation text, "" when no
 // entry was made or the game is not built.
 std::string gameEnterHighscore();
+
+// [SECTION] the game's area around saving and loading
+
+// The current game's module-level lists into its area, and back.
+void gameListsToArea();
+void gameListsFromArea();
+// The areas of the block in their order (Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat,
+// Schwimmen, Rommé, Canasta, Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass), each
+// as its game's table walks it; a game without one adds nothing.
+void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 
 // [SECTION] area questions of the end of a game
 bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists

@@ -249,7 +249,7 @@ void TCG::submitAction(int kind, int32_t a, int32_t b, const THand* cards, int32
     gs.awaitingAction = 0;
     gs.getBlender = TGetBlender{int16_t(a), int16_t(b), uint8_t(kind)};
     if (dlgInGame != 0) hideDialog(dlgInGame);
-    gameAIObserve(kind, a, b);
+    gameAcceptAction(kind, a, b);
   }
   if (isNetGame() && !noForward && forwardsAction(*this)) netTransport.sendMove(kind, a, b);
 }

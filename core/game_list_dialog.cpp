@@ -152,7 +152,6 @@ const char* skatTariffText(int32_t rate) {
 void addMoneyRow(bool atGameEnd) {
   std::vector<std::string> row{""};
   std::string label = coreLookupText("f_dialog_gewinnverlust");
-  const TSkatOptions& skat = cg.gs.skat.options;
   if (cg.gameId == gidSchafkopf) {
     int32_t tariff = gameAreas.schafkopfTariff();
     for (int i = 1; i <= seats(); i++) {
@@ -160,13 +159,14 @@ void addMoneyRow(bool atGameEnd) {
       row.push_back("!" + euroText(std::nearbyint(double(cg.gs.matchScore[i]) * tariff) / 100));
     }
     label = coreLookupText("f_dialog_gewinn") + " [" + std::to_string(tariff) + " ct/Pkt]";
-  } else if (cg.gameId == gidSkat && skat.money) {
+  } else if (cg.gameId == gidSkat && gameAreas.skatPlaysForMoney()) {
     static constexpr double divisors[5] = {10, 10, 4, 2, 1};
-    double d = divisors[std::clamp(skat.moneyRate, 1, 4)];
+    int32_t rate = gameAreas.skatMoneyRate();
+    double d = divisors[std::clamp(rate, 1, 4)];
     static const char* prefixes[3] = {"!", "! ", "!  "};
     for (int i = 1; i <= seats(); i++)
       row.push_back((atGameEnd ? prefixes[std::min(i, 3) - 1] : "!") + euroText(std::nearbyint(cg.gs.matchScore[i] / d) / 100));
-    label = coreLookupText("f_dialog_gewinn") + " " + skatTariffText(skat.moneyRate);
+    label = coreLookupText("f_dialog_gewinn") + " " + skatTariffText(rate);
   } else {
     for (int i = 1; i <= seats(); i++) row.push_back("!" + cg.pointsText(cg.gs.matchScore[i], true));
     if (cg.gameId == gidRomme && rommeIsGinVariant()) label += gameAreas.ginBonusText(0);

@@ -54,23 +54,6 @@ struct TMeldTableImage {
   LArray<THand, 1, 4> lists;
 };
 
-// Skat's module-level card lists, flag and text, copied in before a game is saved and back
-// after it is loaded (core/saved_game.cpp). The lists are those the Skat module keeps.
-struct TSkatSavedLists {
-  THand trickBySeat;
-  THand trickCards;
-  THand lastTrick;
-  THand playedCards;
-  THand declarerTricks;
-  THand defenderTricks;
-  LArray<THand, 1, 3> wonCards;
-  THand pressedSkat;
-  LArray<THand, 1, 3> dealtHands;
-  THand dealtSkat;
-  uint8_t nullTrickTaken;
-  ShortString<255> pendingSpecialGames;
-};
-
 constexpr int gameListRows = 201;  // rows 0..200, addressed by game number mod 201
 constexpr int gameListTextCapacity = 200;
 constexpr int bubbleSeats = 10;    // bubble entries 0..10 by seat
@@ -118,8 +101,8 @@ struct TGameState {
   // One fixed area per game follows here, in this order (the saved-game image fixes it):
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
-  // own area record in its folder and adds the member here and its fields to the image
-  // (gameStateImageIo) at the same place. Built so far: Skat.
+  // own area record in its folder and adds the member here; its table of calls walks the
+  // area's fields in the image (areaImageIo) at the same place. Built so far: Skat.
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
   TSkatSavedLists skatLists;    // Skat's module state as saved with the game
 

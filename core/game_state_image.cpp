@@ -1,11 +1,12 @@
 // Field lists of the game state object's byte images.
 //
 // [SECTION] records
-// [SECTION] per-game areas
 // [SECTION] game-state block
 // [SECTION] head of TCG
 // [SECTION] images
 #include "core/game_state_image.h"
+
+#include "core/game_callbacks.h"
 
 // [SECTION] records
 
@@ -37,9 +38,6 @@ void decisionBlockIo(TRecordIo& io, TDecisionBlock& b) {
 }
 
 namespace {
-
-void i32Io(TRecordIo& io, int32_t& v) { io.i32(v); }
-void u8Io(TRecordIo& io, uint8_t& v) { io.u8(v); }
 
 void bubbleIo(TRecordIo& io, TBubbleEntry& b) {
   io.u32(b.startTick);
@@ -76,103 +74,6 @@ void playerRecordIo(TRecordIo& io, TPlayerRecord& p) {
   io.str(p.name);
   io.u8(p.female);
   io.u8(p.voice);
-}
-
-// [SECTION] per-game areas
-
-void skatGameRecordIo(TRecordIo& io, TSkatGameRecord& g) {
-  io.align(4);
-  arrayIo(io, g.seatBid, i32Io);
-  for (int32_t* f : {&g.bidReached, &g.declarer, &g.multiplier, &g.gameType, &g.overbidGameType,
-                     &g.spitzeAnnounced})
-    io.i32(*f);
-  io.u8(g.level);
-  io.u8(g.handGame);
-  io.i32(g.gameValue);
-  io.u8(g.won);
-  io.i32(g.declarerPoints);
-  io.i32(g.defenderPoints);
-  io.u8(g.ramschGame);
-  io.u8(g.schiebenRound);
-  io.u8(g.bockGame);
-  arrayIo(io, g.noTrickYet, u8Io);
-  arrayIo(io, g.jungfrauAnnounced, u8Io);
-  io.i32(g.pushCount);
-  io.i32(g.jungfrauLoser);
-  io.i32(g.kontraLevel);
-  io.u8(g.spitzeWrong);
-  io.u8(g.rumGame);
-  io.align(4);
-}
-
-void skatBidRecordIo(TRecordIo& io, TSkatBidRecord& b) {
-  for (int32_t* f : {&b.declarer, &b.unused1, &b.unused2, &b.gameType, &b.leadSeat, &b.cardsToPlay})
-    io.i32(*f);
-}
-
-void skatOptionsIo(TRecordIo& io, TSkatOptions& o) {
-  io.align(4);
-  io.u8(o.internationalRules);
-  io.i32(o.scoring);
-  io.u8(o.ownLength);
-  io.i32(o.listLength);
-  io.i32(o.firstDealer);
-  io.u8(o.rum);
-  io.u8(o.spitze);
-  io.u8(o.grand20);
-  io.i32(o.grandBase);
-  io.u8(o.kontra);
-  arrayIo(io, o.kontraLevels, u8Io);
-  io.u8(o.kontraAfterAnnouncement);
-  io.u8(o.bockRamsch);
-  io.i32(o.bockRounds);
-  io.i32(o.ramschRounds);
-  for (uint8_t* f : {&o.bockAllPassed, &o.bockKontraLost, &o.bockGrandHandWon, &o.bockGrandHandLost,
-                     &o.ramschIfNoBid, &o.bockSixtyAll, &o.bockOver100, &o.bockSchneider,
-                     &o.bockListEnd, &o.jacksMayBePushed, &o.jungfrau, &o.grandHand,
-                     &o.durchmarsch, &o.skatToLoser, &o.money})
-    io.u8(*f);
-  io.i32(o.moneyRate);
-  io.align(4);
-}
-
-void skatAreaIo(TRecordIo& io, TSkatArea& a) {
-  io.align(4);
-  io.i32(a.skatDealerSeat);
-  io.i32(a.trickLeader);
-  skatGameRecordIo(io, a.game);
-  for (int32_t* f : {&a.rearhand, &a.bidListener, &a.bidSayer, &a.unusedBid1, &a.unusedBid2,
-                     &a.currentBid})
-    io.i32(*f);
-  io.u8(a.sayerTurn);
-  arrayIo(io, a.skatBidList, i32Io);
-  io.i32(a.skatBidCount);
-  io.i32(a.skatBidIndex);
-  skatBidRecordIo(io, a.bid);
-  skatOptionsIo(io, a.options);
-  io.i32(a.kontraDefender);
-  io.u8(a.kontraSecondAsked);
-  io.str(a.specialGameMarker);
-  io.align(4);
-}
-
-void skatSavedListsIo(TRecordIo& io, TSkatSavedLists& l) {
-  for (THand* h : {&l.trickBySeat, &l.trickCards, &l.lastTrick, &l.playedCards, &l.declarerTricks,
-                   &l.defenderTricks})
-    handIo(io, *h);
-  arrayIo(io, l.wonCards, handIo);
-  handIo(io, l.pressedSkat);
-  arrayIo(io, l.dealtHands, handIo);
-  handIo(io, l.dealtSkat);
-  io.u8(l.nullTrickTaken);
-  io.str(l.pendingSpecialGames);
-  io.align(4);
-}
-
-// The areas in the order of the block. Built so far: Skat (with its module state).
-void gameAreasIo(TRecordIo& io, TGameState& gs) {
-  skatAreaIo(io, gs.skat);
-  skatSavedListsIo(io, gs.skatLists);
 }
 
 // [SECTION] game-state block
@@ -242,7 +143,7 @@ void gameStateImageIo(TRecordIo& io, TGameState& gs) {
   gameListIo(io, gs);
   stepStateIo(io, gs);
   bubblesAndDecisionIo(io, gs);
-  gameAreasIo(io, gs);
+  gameAreasImageIo(io, gs);
   tailIo(io, gs);
   io.align(4);
 }

@@ -83,6 +83,9 @@ void arrayIo(TRecordIo& io, LArray<T, Lo, Hi>& a, F f) {
 }
 
 // TCard: rank, suit, slot number (4 bytes, aligned to 2).
+inline void i32Io(TRecordIo& io, int32_t& v) { io.i32(v); }
+inline void u8Io(TRecordIo& io, uint8_t& v) { io.u8(v); }
+
 inline void cardIo(TRecordIo& io, TCard& c) {
   io.align(2);
   io.i8(c.t);

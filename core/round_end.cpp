@@ -15,6 +15,7 @@
 #include "core/cg.h"
 #include "core/core_messages.h"
 #include "core/engine_switches.h"
+#include "core/game_areas.h"
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "core/game_list_dialog.h"
@@ -62,10 +63,7 @@ void recordRow(TCG& c, const TGameResult& result) {
 // game of type 0 or 14).
 void applaud(const TCG& c, const TGameResult& result) {
   if (result.mainSeat != 1 || c.gameId == gidOldMaid || c.gameId == gidBlackjack) return;
-  if (c.gameId == gidSkat) {
-    const TSkatGameRecord& g = c.gs.skat.game;
-    if (!g.won || (g.gameType != 0 && g.gameType != 14)) return;
-  }
+  if (c.gameId == gidSkat && !gameAreas.skatApplauds()) return;
   soundContainer.playEvent(17, 0, 0);
 }
 

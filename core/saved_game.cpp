@@ -5,7 +5,6 @@
 // checks the whole image before anything of it is used.
 //
 // [SECTION] the main image
-// [SECTION] module state kept in the game state
 // [SECTION] files
 // [SECTION] saveGame
 // [SECTION] loadGame
@@ -26,7 +25,6 @@
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "games/casino/chips.h"
-#include "games/skat/skat_state.h"
 #include "platform/errors.h"
 #include "shell/card_ai_lookup.h"
 #include "shell/env_param.h"
@@ -132,27 +130,6 @@ std::string checkGameImage(const std::vector<uint8_t>& image) {
   return bad.empty() ? checkState(*loaded.gs) : bad;
 }
 
-// [SECTION] module state kept in the game state
-
-void skatStateToGameState() {
-  TSkatSavedLists& l = cg.gs.skatLists;
-  l.trickBySeat = trickBySeat, l.trickCards = trickCards, l.lastTrick = lastTrick, l.playedCards = playedCards;
-  l.declarerTricks = declarerTricks, l.defenderTricks = defenderTricks, l.wonCards = wonCards;
-  l.pressedSkat = pressedSkat, l.dealtHands = dealtHands, l.dealtSkat = dealtSkat;
-  l.nullTrickTaken = nullTrickTaken;
-  l.pendingSpecialGames = pendingSpecialGames;
-}
-
-void skatStateFromGameState() {
-  const TSkatSavedLists& l = cg.gs.skatLists;
-  trickBySeat = l.trickBySeat, trickCards = l.trickCards, lastTrick = l.lastTrick, playedCards = l.playedCards;
-  declarerTricks = l.declarerTricks, defenderTricks = l.defenderTricks, wonCards = l.wonCards;
-  pressedSkat = l.pressedSkat, dealtHands = l.dealtHands, dealtSkat = l.dealtSkat;
-  nullTrickTaken = l.nullTrickTaken;
-  pendingSpecialGames = l.pendingSpecialGames;
-  skatAttachArea(cg.gs.skat);
-}
-
 // [SECTION] files
 
 namespace {
@@ -219,8 +196,8 @@ void dropTemporaries(const TSaveNames& n) {
 }  // namespace
 
 bool TCG::saveGame(const std::string& base, const std::string& displayName, bool quiet) {
-  // The meld table and Doppelkopf's and Schafkopf's module lists join here once they exist.
-  if (gameId == gidSkat) skatStateToGameState();
+  // The meld table joins here once it exists.
+  gameListsToArea();
   TSaveNames names = saveNames(base);
   // A name the file system refuses (too long, say) is a failed save, never a fatal error.
   std::error_code ec;
@@ -295,7 +272,7 @@ bool TCG::loadGame(const std::string& base) {
     if (!gs.tutorialMode && dlgIPanel != 0) loadDialogRecord(dlgIPanel, names.panel);
     // The meld table comes back from its image here once it exists.
     pokerAfterLoad();
-    if (gameId == gidSkat) skatStateFromGameState();
+    gameListsFromArea();
     inputState = headReserved[cgReservedInputState];
     showDecisionDialog(false, false);
     gs = *loaded.gs;  // nothing the redisplay did survives; the file's tutorial mode is back
@@ -321,5 +298,5 @@ void TCG::resumeGame() {
   }
   showStandings();
   envParam.playDirection = gs.seatOrder;
-  if (gameId == gidHearts) gameResume(1);
+  gameResume(1);
 }

@@ -19,6 +19,3 @@ std::vector<uint8_t> buildGameImage();
 // Why an image cannot be loaded; "" when it can.
 std::string checkGameImage(const std::vector<uint8_t>& image);
 
-// Skat's module-level lists into its saved copy in the game state, and back.
-void skatStateToGameState();
-void skatStateFromGameState();

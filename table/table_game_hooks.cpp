@@ -1,11 +1,10 @@
 // The card table's questions to the games and its notifications, with the neutral answers
-// of the games not built yet.
+// of the games not built yet. The rules' questions go to the current game's table of calls.
 #include "table/table_game_hooks.h"
 
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "games/casino/chips.h"
-#include "games/skat/skat_ai_cards.h"
-#include "games/skat/skat_callbacks.h"
 #include "shell/card_ai_lookup.h"
 
 // [SECTION] layout
@@ -39,17 +38,36 @@ bool gameFastPlay() { return false; }
 
 // [SECTION] rules
 
-bool gameIsSeatHandOpen(int32_t seat) { return cg.gameId == gidSkat ? skatIsSeatHandOpen(seat, false) : false; }
-bool gameIsLegalCard(const TCard& card) { return cg.gameId == gidSkat ? skatIsLegalCard(card) : true; }
-bool gameIsLegalFollow(const TCard&, const TCard&) { return cg.gameId == gidSkat ? skatIsLegalFollow() : true; }
-bool gameAllCardsSelectable() { return cg.gameId == gidSkat ? skatAllCardsSelectable() : true; }
+namespace {
+const TGameCallbacks* calls() { return registeredGameCallbacks(cg.gameId); }
+}  // namespace
+
+bool gameIsSeatHandOpen(int32_t seat) {
+  const TGameCallbacks* t = calls();
+  return t && t->isSeatHandOpen && t->isSeatHandOpen(seat);
+}
+bool gameIsLegalCard(const TCard& card) {
+  const TGameCallbacks* t = calls();
+  return !t || !t->isLegalCard || t->isLegalCard(card);
+}
+bool gameIsLegalFollow(const TCard& card, const TCard& ledCard) {
+  const TGameCallbacks* t = calls();
+  return !t || !t->isLegalFollow || t->isLegalFollow(card, ledCard);
+}
+bool gameAllCardsSelectable() {
+  const TGameCallbacks* t = calls();
+  return !t || !t->allCardsSelectable || t->allCardsSelectable();
+}
 
 int32_t gameCardRole(int32_t) { return 0; }
 int32_t gameWishedSuit() { return 0; }
 bool gameMayLayOffOnOthers() { return false; }
 bool gameDeadwoodLimit() { return false; }
 bool gameIsValidMeld(const THand&) { return false; }
-TCard gameLedTrickCard() { return cg.gameId == gidSkat ? skatLedCard() : noCard(); }
+TCard gameLedTrickCard() {
+  const TGameCallbacks* t = calls();
+  return t && t->ledTrickCard ? t->ledTrickCard() : noCard();
+}
 bool canastaIsWildCard(const TCard& card) { return card.t == rank2 || card.t == rankJoker; }
 
 // [SECTION] the meld table
@@ -83,3 +101,8 @@ void notifyCardAIMoved(int32_t fromStack, int32_t toStack, const TCard& card) {
 }
 
 void showHandCardHighlight(int32_t, bool) {}
+
+void gameRefreshSeatMarks() {
+  const TGameCallbacks* t = calls();
+  if (t && t->refreshSeatMarks) t->refreshSeatMarks();
+}

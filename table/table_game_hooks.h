@@ -66,11 +66,11 @@ bool gameFastPlay();
 
 // [SECTION] rules
 
-// The four questions of the table, as the current game's hook answers them (before the
-// table's overrides). Hooks: Mau-Mau, Skat, Schwimmen, Rommé, Canasta, poker, Hearts and Old
-// Maid show hands open; Mau-Mau, Skat, Schwimmen, Rommé, Doppelkopf, Schafkopf, Schnapsen,
+// The four questions of the table, as the current game's table of calls answers them (before
+// the table's overrides). Tables: Mau-Mau, Skat, Schwimmen, Rommé, Canasta, poker, Hearts and
+// Old Maid show hands open; Mau-Mau, Skat, Schwimmen, Rommé, Doppelkopf, Schafkopf, Schnapsen,
 // Jass, Hearts and Go Fish judge cards and follows (Rommé the card alone); Mau-Mau and Skat
-// say whether all cards are selectable. Fixed answers: not open, legal, selectable.
+// say whether all cards are selectable. Without an answer: not open, legal, selectable.
 bool gameIsSeatHandOpen(int32_t seat);
 bool gameIsLegalCard(const TCard& card);
 bool gameIsLegalFollow(const TCard& card, const TCard& ledCard);
@@ -85,7 +85,8 @@ bool gameMayLayOffOnOthers();
 bool gameDeadwoodLimit();
 // The formed meld is valid (Rommé, Canasta); false while no meld rules exist.
 bool gameIsValidMeld(const THand& meld);
-// Skat's led card of the current trick (its first card); noCard() elsewhere and before a lead.
+// The led card of the current trick (its first card), as the game's table gives it (Skat);
+// noCard() elsewhere and before a lead.
 TCard gameLedTrickCard();
 // Canasta's wild cards: a two or a joker.
 bool canastaIsWildCard(const TCard& card);
@@ -143,3 +144,6 @@ void notifyCardAIMoved(int32_t fromStack, int32_t toStack, const TCard& card);
 // The invisible button of the in-game panel that stands for hand card n: shown with its
 // highlight started, or hidden with it stopped. The panel is not built yet: nothing.
 void showHandCardHighlight(int32_t n, bool on);
+// The seats' marks on the table panel drawn again by the current game (Skat's turn and
+// contract marks); nothing for a game without them.
+void gameRefreshSeatMarks();

@@ -15,11 +15,11 @@
 #include "engine/jpeg_reader.h"
 #include "engine/loading_screen.h"
 #include "engine/textures.h"
-#include "games/skat/skat_callbacks.h"
 #include "platform/paths.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
 #include "shell/table_textures.h"
+#include "table/table_game_hooks.h"
 #include "engine/elements.h"
 
 // [SECTION] state
@@ -80,7 +80,7 @@ void kbladen() {
   for (int32_t suit = 1; suit <= 4; ++suit) {
     loadTextureCached(texSuitIcons[suit], programPath("\\data\\bilder\\f" + style + std::to_string(suit) + ".jpg"), true, -1);
     if (elSuitIcons[suit] > 0) setElementPicture(dlgIPanel, elSuitIcons[suit], texSuitIcons[suit]);
-    if (inSkat()) skatUpdatePlayerLabels();
+    gameRefreshSeatMarks();
   }
   setLoadingText("Kartentexturen vorbereiten..");
   showLoadingProgress(22, 0);

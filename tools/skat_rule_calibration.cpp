@@ -41,6 +41,7 @@
 #include "games/skat/skat_rating.h"
 #include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
+#include "games/skat/skat_registration.h"
 #include "games/skat/skat_state.h"
 #include "tools/skat_double_dummy.h"
 
@@ -734,6 +735,7 @@ int main(int argc, char** argv) {
     else if (a == "--win-at-18") winAtBid18 = std::atof(argv[i + 1]);
     else if (a == "--win-at-full") winAtBidFull = std::atof(argv[i + 1]);
   }
+  registerSkatGame();
   cg.gameId = gidSkat;
   skatInitTables();
   for (int slot = 1; slot <= 3; slot++) install(slot, "");

@@ -8,7 +8,6 @@
 // [SECTION] trick-end checks and the game name
 // [SECTION] the table panel
 // [SECTION] remarks
-// [SECTION] the table of callbacks
 #include "games/skat/skat_callbacks.h"
 
 #include <algorithm>
@@ -16,7 +15,6 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
-#include "core/game_callbacks.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "games/skat/skat_ai.h"
@@ -217,15 +215,16 @@ std::string actionRefusal(int kind, int32_t b) {
 
 }  // namespace
 
-void skatCheckAction(int kind, int32_t a, int32_t b) {
+bool skatCheckAction(int kind, int32_t a, int32_t b) {
   std::string why = actionRefusal(kind, b);
-  if (why.empty()) return;
+  if (why.empty()) return true;
   skatTrace("Skat: abgelehnt (Spieler " + std::to_string(cg.gs.akspieler) + ", Entscheidung " +
             std::to_string(cg.gs.bl.decisionKind) + ", Art " + std::to_string(kind) + ", " + std::to_string(a) +
             ", " + std::to_string(b) + "): " + why);
   cg.gs.getBlender.kind = skatActionUsed;
   cg.gs.awaitingAction = 2;
   cg.showDecisionDialog(false, false);
+  return false;
 }
 
 // [SECTION] the table's questions
@@ -409,41 +408,3 @@ void skatSound(int32_t type, int32_t seat, int32_t value) {
   if (chance == 0) return;
   skatSayComment(seat, 0, chance, 0, type == 2 ? -level : level);
 }
-
-// [SECTION] the table of callbacks
-
-namespace {
-
-bool listOver(const TGameResult&) { return skatIsListOver(); }
-
-std::string listText(const TGameResult&) {
-  std::string out;
-  skatListText(out);
-  return out;
-}
-
-std::string resultText(const TGameResult& r) {
-  std::string out;
-  skatResultText(r, out);
-  return out;
-}
-
-std::string enterHighscore() {
-  std::string out;
-  skatEnterHighscore(out);
-  return out;
-}
-
-}  // namespace
-
-const TGameCallbacks skatGameCallbacks = {
-    .newGame = skatNewGame,
-    .gameStep = skatGameStep,
-    .resume = skatResume,
-    .enterHighscore = enterHighscore,
-    .isListOver = listOver,
-    .listText = listText,
-    .resultText = resultText,
-    .aiMove = skatAIMove,
-    .aiObserve = skatCheckAction,
-};

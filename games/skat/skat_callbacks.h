@@ -33,7 +33,8 @@ void skatEnterHighscore(std::string& out);
 // Every action the core accepted for the seat to act, before the step sees it. An answer
 // that is not among the open decision's options, a card the seat may not give, or an action
 // the decision does not take is refused: the decision stays open and the trace log says why.
-void skatCheckAction(int kind, int32_t a, int32_t b);
+// False when refused.
+bool skatCheckAction(int kind, int32_t a, int32_t b);
 
 // [SECTION] the table's questions
 
@@ -70,6 +71,6 @@ void skatSound(int32_t type, int32_t seat, int32_t value);
 // [SECTION] the table of callbacks
 
 struct TGameCallbacks;
-// Skat's calls by role, as the core dispatches them by game id; a bench or a test may
-// register a copy with a call of its own in place.
+// Skat's calls by role (skat_registration.cpp), as the core dispatches them by game id; a
+// bench or a test may register a copy with a call of its own in place.
 extern const TGameCallbacks skatGameCallbacks;

@@ -34,14 +34,15 @@ void skatInitSortKeys();
 // [SECTION] card comparisons
 // The current game type is the bid record's; trumps are the shared trump test's.
 
-// The shared trump test (isTrump) answered here while Skat is the game: the card play and
-// the rating ask it in their inner loops.
-inline bool skatIsTrump(const TCard& c) {
-  if (cg.gameId != gidSkat) return isTrump(c);
+// Skat's trump test: by the bid record's game type (Skat's answer to the shared isTrump).
+// skatIsTrump answers it directly while Skat is the game: the card play and the rating ask
+// it in their inner loops.
+inline bool skatIsTrumpOfBid(const TCard& c) {
   int32_t type = skatBid->gameType;
   if (type >= skatTypeClubs && type <= skatTypeDiamonds) return c.t == rankJack || c.f == type;
   return (type == skatTypeGrand || type == skatTypeRamsch) && c.t == rankJack;
 }
+inline bool skatIsTrump(const TCard& c) { return cg.gameId == gidSkat ? skatIsTrumpOfBid(c) : isTrump(c); }
 
 // x ranks above y by skatRankOrder. Used by the computer player: in Null and Ramsch the
 // order runs from the Ace down to the 7, so the lower card "beats" there, and in Ramsch the

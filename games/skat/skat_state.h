@@ -142,3 +142,19 @@ extern THand dealtSkat;       // the Skat as dealt (written by the hand rating)
 extern ShortString<255> pendingSpecialGames;  // one letter per coming special game, "B" or "R"
 extern uint8_t nullTrickTaken;  // a trick ended the game early (broken announcement, Null, Jungfrau, Spitze)
 
+// The lists above, the flag and the text as saved with a game: the game state holds this
+// copy after the Skat area; Skat copies into it before saving and back after loading.
+struct TSkatSavedLists {
+  THand trickBySeat;
+  THand trickCards;
+  THand lastTrick;
+  THand playedCards;
+  THand declarerTricks;
+  THand defenderTricks;
+  LArray<THand, 1, 3> wonCards;
+  THand pressedSkat;
+  LArray<THand, 1, 3> dealtHands;
+  THand dealtSkat;
+  uint8_t nullTrickTaken;
+  ShortString<255> pendingSpecialGames;
+};

@@ -126,7 +126,8 @@ void hochGameStep(TGameState& gs) {
   }
 }
 
-void hochResume() {
+void hochResume(int phase) {
+  if (phase != 0) return;
   logRecord.resumed.push_back(cg.gs.step);
   cg.prepareResume();
 }

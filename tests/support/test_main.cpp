@@ -1,7 +1,9 @@
 // Main of every test program: a fixed random seed and a fake clock unless a test says
-// otherwise, and any unexpected alert fails the test.
+// otherwise, any unexpected alert fails the test, and every test starts with the games'
+// tables of calls registered as the program registers them.
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
 #include "tests/support/alerts.h"
@@ -15,10 +17,17 @@ class BaseEnvironment : public ::testing::Environment {
     useFakeTick(1000);
   }
 };
+
+// A test may register tables of its own; the next one starts from the program's again.
+class StartUpRegistrations : public ::testing::EmptyTestEventListener {
+ public:
+  void OnTestStart(const ::testing::TestInfo&) override { registerSkatGame(); }
+};
 }  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::AddGlobalTestEnvironment(new BaseEnvironment);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new StartUpRegistrations);
   return RUN_ALL_TESTS();
 }
