@@ -110,6 +110,8 @@ TEST_F(SchafkopfBiddingTest, BiddingOutcomes) {
       {"one seat: Farbsolo, asked for Tout", 0, 1, {W, W, W, PLAY, skfSolo, 4, NORMAL}, {skfSolo, 4, 0}, 4, 1},
       {"the first passes on 97, the second plays", 0, 0, {PLAY, PLAY, PASS, W, W, skfGeier}, {skfGeier, 0, 0}, 2, 1},
       {"Solo-Tout ends the bidding at once", 0, 1, {PLAY, PLAY, DECLARE, skfSolo, 1, TOUT}, {skfSolo, 1, 1}, 1, 1},
+      {"a caption ending in Tout skips the Tout question", 0, 1,
+       {PLAY, PLAY, DECLARE, skfSolo, 1, NORMAL, skfWenz, W, W}, {skfWenz, 0, 1}, 2, 1},
       {"a lower second declaration leaves the first", 0, 0,
        {PLAY, PLAY, DECLARE, skfWenz, PASS, W, W}, {skfWenz, 0, 0}, 1, 1},
   };

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/game_list.h"
 #include "core/highscores.h"
 #include "engine/texts.h"
 #include "games/skat/schafkopf_scoring.h"
@@ -286,6 +287,38 @@ TEST_F(SchafkopfScoringTest, HighscoreEntryByListLength) {
   fs::remove_all(folder);
   resetTextTables();
   setProgramFolder(savedFolder);
+}
+
+}  // namespace
+
+namespace {
+
+// The values the round hands to the core are what the list books, and they sum to zero.
+TEST_F(SchafkopfScoringTest, RoundEndBooksTheValuesAndCountsTheGame) {
+  struct Case {
+    TContractRecord contract;
+    int augen;
+    int32_t* counter;
+  } cases[] = {{solo, 61, &stat2}, {solo, 60, &stat3}, {soloTout, 120, &stat0}, {soloTout, 100, &stat1},
+               {{skfRamsch, 0, 0}, 61, &stat4}};
+  for (const Case& c : cases) {
+    SetUp();
+    schafkopfArea->contract = c.contract;
+    schafkopfBuildTrumpOrder();
+    setParties(c.contract.type, false);
+    splitPiles(c.augen, 1, 2);
+    TGameResult expected;
+    schafkopfScoreGame(expected);
+    int32_t before = *c.counter;
+    schafkopfScoreRound();
+    EXPECT_EQ(*c.counter, before + 1) << expected.text;
+    EXPECT_EQ(cg.gs.gamesPlayed, 1) << expected.text;
+    EXPECT_EQ(gameListRowText(1), expected.text);
+    for (int s = 1; s <= 4; s++) {
+      EXPECT_EQ(gameListValue(1, s), expected.values[s]) << expected.text << ", seat " << s;
+      EXPECT_EQ(cg.gs.listTotals[s], expected.values[s]) << expected.text << ", seat " << s;
+    }
+  }
 }
 
 }  // namespace
