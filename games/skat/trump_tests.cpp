@@ -2,5 +2,4 @@
 // a trump; the games' rules replace these answers when they are built.
 #include "games/skat/trump_tests.h"
 
-bool doppelkopfIsTrump(const TCard&) { return false; }
 bool schafkopfIsTrump(const TCard&) { return false; }
