@@ -3,6 +3,7 @@
 // [SECTION] party model
 // [SECTION] trick specials
 // [SECTION] seat marks
+// [SECTION] remarks
 #include "games/skat/doppelkopf_party.h"
 
 #include <string>
@@ -232,4 +233,38 @@ int32_t doppelkopfFoxMarkState(int32_t seat) {
 int32_t doppelkopfKarlchenMark(int32_t seat) { return seat >= 1 && seat <= 4 && area().seats[seat].karlchen ? 1 : 0; }
 int32_t doppelkopfDoppelkopfMark(int32_t seat) {
   return seat >= 1 && seat <= 4 && area().seats[seat].doppelkopf ? 1 : 0;
+}
+
+// [SECTION] remarks
+
+namespace {
+
+struct TRemark {
+  int32_t chance;  // 0: no remark
+  int32_t lower, upper;
+};
+
+// Types 3 and 4 by the trick's points: 36 or more, 33 to 35, 30 to 32.
+TRemark byTrickPoints(int32_t points, int32_t sign) {
+  if (points >= 36) return {90, 2 * sign, 3 * sign};
+  if (points >= 33) return {80, 2 * sign, 3 * sign};
+  if (points >= 30) return {60, 1 * sign, 2 * sign};
+  return {0, 0, 0};
+}
+
+}  // namespace
+
+void doppelkopfPlayTrickComment(int32_t type, int32_t seat, int32_t strength) {
+  if (type == 5 || type == 6) {
+    if (seat == 1) return;
+    const int32_t chance = strength <= 1 ? 60 : strength == 2 ? 80 : strength == 3 ? 90 : 95;
+    skatSayComment(seat, 2, chance, type == 5 ? 1 : 2, 0);
+    return;
+  }
+  TRemark r{};
+  if (type == 1) r = {90, 2, 3};
+  if (type == 2) r = {90, -3, -2};
+  if (type == 3) r = byTrickPoints(strength, 1);
+  if (type == 4) r = byTrickPoints(strength, -1);
+  if (r.chance > 0) skatSayComment(seat, 0, r.chance, r.lower, r.upper);
 }

@@ -4,6 +4,7 @@
 //
 // [SECTION] party model
 // [SECTION] trick specials
+// [SECTION] remarks
 #pragma once
 
 #include <cstdint>
@@ -47,3 +48,10 @@ bool doppelkopfFuchsCounts(int32_t seat, int record);
 int32_t doppelkopfFoxMarkState(int32_t seat);
 int32_t doppelkopfKarlchenMark(int32_t seat);
 int32_t doppelkopfDoppelkopfMark(int32_t seat);
+
+// [SECTION] remarks
+
+// A computer seat's remark: 1 the winner of a trick with a special, 2 an opponent of his,
+// 3 the winner and 4 an opponent by the trick's points (strength), 5 an announcement to the
+// soloist and 6 to all, by the level said (strength).
+void doppelkopfPlayTrickComment(int32_t type, int32_t seat, int32_t strength);

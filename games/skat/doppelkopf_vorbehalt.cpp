@@ -201,7 +201,12 @@ void doppelkopfStepAnnouncements() {
     return;
   }
   if (answer() == answerAnnounce) {
-    doppelkopfAnnounce(seatToAct());
+    const int32_t seat = seatToAct();
+    doppelkopfAnnounce(seat);
+    if (!doppelkopfIsNormalGame()) {
+      const bool soloist = seat == area().doppelkopfSoloist;
+      doppelkopfPlayTrickComment(soloist ? 6 : 5, seat, doppelkopfAnnouncementLevel(!soloist));
+    }
     s -= 2;
     gs.subStep = 1;
   } else {
