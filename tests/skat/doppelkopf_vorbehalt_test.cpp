@@ -197,6 +197,25 @@ TEST_F(DoppelkopfVorbehaltTest, AnswersThatWereNotOfferedAreRefused) {
   }
 }
 
+TEST_F(DoppelkopfVorbehaltTest, OnlyALegalCardIsTakenInTrickPlay) {
+  deal(false);
+  cg.gs.phase = doppelkopfPhaseTricks;
+  cg.gs.akspieler = 2;  // "hQ hQ dQ dQ cA cA sA sA c10 c10 s10 s10"
+  setTrick(1, "cK");
+  doppelkopfLegalCards(area.legalCards);
+  const struct { int32_t slot; bool taken; } cases[] = {
+      {1, false}, {3, false}, {5, true}, {9, true}, {7, false}, {13, false}, {0, false},
+  };
+  for (const auto& c : cases) {
+    cg.openDecisionDialog(47);
+    cg.submitAction(0, 0, c.slot);
+    EXPECT_EQ(cg.gs.awaitingAction == 0, c.taken) << "slot " << c.slot;
+  }
+  cg.openDecisionDialog(47);
+  cg.submitAction(2, 0, 5);
+  EXPECT_EQ(cg.gs.awaitingAction, 2) << "no announcement was offered";
+}
+
 TEST_F(DoppelkopfVorbehaltTest, TheHochzeitIsOfferedOnlyToTheSeatHoldingBoth) {
   deal(false);
   run({{66, {{1, {vorbehalt}}, {2, {vorbehalt}}}}, {84, {{1, {solo}}, {2, {solo}}}}, {88, {{2, {1}}}}});
