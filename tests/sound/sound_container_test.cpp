@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 #include "platform/random.h"
@@ -134,6 +135,26 @@ TEST_F(SoundSlots, EffectsAtTheirVolumeAndPlace) {
   ASSERT_EQ(soundContainer.slotCounter, 3);
   EXPECT_FALSE(soundContainer.samples[3]->isPlaying()) << "volume 0 loads and stays silent";
   EXPECT_EQ(soundContainer.slotKinds[3], 0);
+}
+
+TEST_F(SoundSlots, OggEffectsAreDecodedByTheMixer) {
+  const std::string ogg = soundPath("poch.ogg");
+  if (std::system(("sox -q -n -r 22050 -c 1 '" + ogg + "' synth 0.5 sine 300 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "sox cannot write the Ogg fixture";
+  writeSound("poch.wav", toneWave(22050, 50));
+  writeSound("_x.ogg", "OggS but nothing after it");
+  setLevels(1, 1, 1);
+  soundContainer.playEvent(32, 0, 0);
+  ASSERT_EQ(soundContainer.slotCounter, 1);
+  const TDSWSoundFileSample& s = *soundContainer.samples[1];
+  EXPECT_TRUE(s.hasBuffer());
+  EXPECT_EQ(s.format().channels, 2) << "decoded into the device's layout";
+  const int32_t halfSecond = s.format().samplesPerSec * 2 * 2 / 2;
+  EXPECT_NEAR(s.bufferSize(), halfSecond, halfSecond / 5) << "the Ogg's half second, not the wave's 50 ms";
+  soundContainer.playEvent(14, 0, 0);
+  ASSERT_EQ(soundContainer.slotCounter, 2);
+  EXPECT_FALSE(soundContainer.samples[2]->hasBuffer()) << "a broken file stays silent";
+  EXPECT_EQ(soundContainer.slotKinds[2], 0);
 }
 
 TEST_F(SoundSlots, VoicesArePannedByTheirSeat) {
