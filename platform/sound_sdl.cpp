@@ -36,6 +36,10 @@ struct Device {
 Device device;
 std::array<Voice, kChannelCount> voices;
 
+// False once SDL_Quit ran at exit, before the program-wide objects let go of their voices:
+// the mixer must not be called then.
+bool mixerAlive() { return device.open && SDL_WasInit(SDL_INIT_AUDIO) != 0; }
+
 // Runs on the audio thread, under the mixer's lock.
 void countPlayed(int, void*, int len, void* udata) {
   static_cast<Voice*>(udata)->playedBytes.fetch_add(len, std::memory_order_relaxed);
@@ -48,7 +52,7 @@ Voice* voiceOf(int32_t id, SndResult& result) {
     return nullptr;
   }
   Voice& v = voices[id - 1];
-  if (v.lost || !device.open) {
+  if (v.lost || !mixerAlive()) {
     result = SndResult::lost;
     return nullptr;
   }
@@ -109,6 +113,14 @@ bool sdlSoundOpen(std::string& error) {
 
 void sdlSoundClose() {
   if (!device.open) return;
+  if (!mixerAlive()) {
+    for (Voice& v : voices) {
+      v.chunk = nullptr;
+      v.lost = v.used;
+    }
+    device = Device{};
+    return;
+  }
   for (int c = 0; c < kChannelCount; c++) {
     if (!voices[c].used) continue;
     dropChunk(c, voices[c]);
@@ -146,7 +158,7 @@ int32_t sndCreateVoice(SndResult& result) {
 void sndFreeVoice(int32_t id) {
   if (id < 1 || id > kChannelCount || !voices[id - 1].used) return;
   Voice& v = voices[id - 1];
-  if (device.open) dropChunk(id - 1, v);
+  if (mixerAlive()) dropChunk(id - 1, v);
   v.used = false;
   v.lost = false;
 }
