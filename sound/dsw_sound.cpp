@@ -156,8 +156,12 @@ bool TDSWSoundBuffer::createFromEncoded(const std::string& path, uint8_t capabil
 
 void TDSWSoundBuffer::lock(int32_t offset, int32_t size, uint8_t flagsIndex) {
   if (offset < 0 || size < 0) throw ERangeError("TDSWSoundBuffer.lock: negative offset or size");
+  // The whole buffer alone starts at its beginning; with the write cursor it wraps from there.
+  if (flagsIndex & 2) {
+    offset = 0;
+    size = size_;
+  }
   if (flagsIndex & 1) offset = writeCursor_;
-  if (flagsIndex & 2) size = size_;
   if (memory_.empty() || flagsIndex > 3) check("Lock", dsErrInvalidCall);
   if (offset >= size_ || size > size_ || size == 0) check("Lock", dsErrInvalidParam);
   region1_ = memory_.data() + offset;

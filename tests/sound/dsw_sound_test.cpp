@@ -2,6 +2,7 @@
 // mixer's scales, a buffer whose device went away, and the play cursor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/errors.h"
@@ -98,6 +99,41 @@ TEST_F(DSWDevice, ALostBufferRaisesOnPlay) {
   } catch (const EDSWSoundError& e) {
     EXPECT_STREQ(e.what(), "TDSWSoundFileSample.Play:\rThe buffer memory has been lost and must be restored.");
   }
+}
+
+TEST_F(DSWDevice, LockHandsOutTheBufferInOneOrTwoRegions) {
+  openDevice("disk");
+  writeSound("tone.wav", toneWave(22050, 10));
+  TDSWSoundFileSample sample(*soundContainer.device, soundPath("tone.wav"), dswPan | dswVolume);
+  const int32_t size = sample.bufferSize();
+  ASSERT_EQ(size, 220 * 2);
+  const struct {
+    int32_t offset, size;
+    uint8_t flags;
+    int32_t length1, length2;
+  } cases[] = {{0, 100, 0, 100, 0}, {size - 4, 8, 0, 4, 4}, {7, 0, 2, size, 0}, {0, 10, 1, 10, 0}};
+  for (const auto& c : cases) {
+    sample.lock(c.offset, c.size, c.flags);
+    EXPECT_EQ(sample.region1Length(), c.length1) << c.offset << "+" << c.size << " flags " << int(c.flags);
+    EXPECT_EQ(sample.region2Length(), c.length2) << c.offset << "+" << c.size << " flags " << int(c.flags);
+    EXPECT_EQ(sample.region2() != nullptr, c.length2 > 0);
+    sample.unlock();
+  }
+  EXPECT_THROW(sample.lock(-1, 4, 0), ERangeError);
+  EXPECT_THROW(sample.lock(0, -4, 0), ERangeError);
+  EXPECT_THROW(sample.lock(size, 4, 0), EDSWSoundError);
+  // What unlock hands over is what plays: silence written over the tone.
+  sample.lock(0, 0, 2);
+  std::fill(sample.region1(), sample.region1() + sample.region1Length(), 0);
+  sample.unlock();
+  sample.play(false);
+  EXPECT_TRUE(sample.isPlaying());
+  while (sample.isPlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  sndCloseDevice();
+  std::ifstream in(diskFile(), std::ios::binary);
+  const std::string out((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_FALSE(out.empty());
+  EXPECT_EQ(out.find_first_not_of('\0'), std::string::npos) << "the tone was overwritten";
 }
 
 TEST_F(DSWDevice, CursorCountsBytesOfTheSamplesOwnFormat) {
