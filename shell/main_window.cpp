@@ -20,6 +20,7 @@
 #include "platform/window.h"
 #include "shell/player_names.h"
 #include "shell/shell_globals.h"
+#include "sound/sound_events.h"
 
 // [SECTION] state
 
@@ -59,7 +60,9 @@ void Tglapp::FormCreate() {
   startTick = getTickCount();
   keyBuffer.clear();
   // cg, soundContainer, the chip animation (animationHandler) and netTransport are
-  // program-wide objects of their subsystems and exist from the start.
+  // program-wide objects of their subsystems and exist from the start; the sound container
+  // opens its device here.
+  soundContainer.create();
   announceStandIn("FormCreate: music worker, helpContainer, ingameHelpContainer, k12, scReader, pokerCounter");
   announceStandIn("FormCreate: pokerCounter.reset, loadPreflopTable");
   announceStandIn("FormCreate: clusterer (\\data\\brain.txt)");

@@ -22,6 +22,7 @@
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
 #include "sound/music_control.h"
+#include "sound/sound_events.h"
 #include "table/menu_cards.h"
 #include "table/scene.h"
 
@@ -175,6 +176,7 @@ void Tglapp::closeDown() {
   // live to the end of the process.
   closeFree("unit1.onclose(-5).CG_FREE", nullptr);
   closeFree("unit1.onclose(-5).SNDFREE", nullptr);
+  soundContainer.destroy();
   closeFree("unit1.onclose(-5).SCODEFREE", "closeDown: scReader");
   closeFree("unit1.onclose(-5).POKC_FREE", "closeDown: pokerCounter");
   // Last: the case memory writes itself back to "\data\brain.txt" when it is freed.

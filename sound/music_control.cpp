@@ -2,6 +2,7 @@
 #include "sound/music_control.h"
 
 #include "engine/engine_services.h"
+#include "sound/sound_events.h"
 
 void pauseMusic() { logProtocol("pauseMusic: not available"); }
 
@@ -9,4 +10,8 @@ void resumeMusic() { logProtocol("resumeMusic: not available"); }
 
 void resumeMusicIfActive() { logProtocol("resumeMusicIfActive: not available"); }
 
-void applyMusicChoice(bool) { logProtocol("applyMusicChoice: not available"); }
+void applyMusicChoice(bool) {
+  // The volumes are the container's own; only the music itself waits for its worker.
+  soundContainer.applyVolumes(false);
+  logProtocol("applyMusicChoice: not available");
+}

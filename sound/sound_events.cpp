@@ -1,19 +1,227 @@
-// Sound effects of table events: no samples yet, only the listener.
+// The sound container: file lookup, the nine slots, the effect events and the volumes.
+//
+// [SECTION] tables      levels, attenuation steps, effects of the event codes
+// [SECTION] lookup      a name to a file: question variant, ".ogg" before ".wav", variants
+// [SECTION] playing     playSound, playSeatSound, playEvent
+// [SECTION] volumes     applyVolumes, setVolume
 #include "sound/sound_events.h"
 
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <random>
 #include <utility>
+
+#include "core/engine_switches.h"
+#include "engine/engine_options.h"
+#include "engine/engine_services.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "shell/shell_globals.h"
+#include "table/stacks.h"
 
 TSoundContainer soundContainer;
 
 namespace {
+
 TSoundEventListener& listener() {
   static TSoundEventListener l;
   return l;
 }
+
+std::mt19937_64& soundGenerator() {
+  static std::mt19937_64 g(uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+  return g;
+}
+
+int32_t roundEven(double v) { return int32_t(std::lrint(v)); }  // the default mode: halves to even
+int32_t clampTo(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// [SECTION] tables
+constexpr int32_t kLevelPercent[] = {100, 80, 56, 40, 24, 0};  // levels 1..6
+
+struct TAttenuationStep {
+  int32_t fromPercent;  // this step holds from here up to the next higher one
+  int32_t attenuation;  // hundredths of a decibel
+};
+constexpr TAttenuationStep kAttenuation[] = {
+    {90, 0},     {85, -50},   {80, -100},  {75, -150},  {70, -200},   {65, -280},   {60, -360},
+    {55, -430},  {50, -500},  {40, -650},  {30, -800},  {20, -950},   {10, -1100},  {1, -1250},
+};
+
+struct TEffectEvent {
+  int32_t code;
+  const char* name;
+};
+constexpr TEffectEvent kEffects[] = {
+    {1, "up"},       {2, "down"},     {3, "over"},         {10, "_leg"},   {11, "_sel"},
+    {12, "_zieh"},   {13, "_sel"},    {14, "_x"},          {15, "_sel"},   {16, "_x"},
+    {17, "applaus"}, {18, "applaushigh"}, {20, "_cleg"},   {21, "_zieh"},  {30, "_eleg"},
+    {31, "_zieh"},   {32, "poch"},
+};
+
+constexpr double kPanScale = 12;      // pan percent to hundredths of a decibel
+constexpr double kTableMiddleX = 650;  // table units
+
+// [SECTION] lookup
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(toLocalPath(path), ec);
+}
+
 }  // namespace
 
-void TSoundContainer::playEvent(int32_t code, int32_t stackOrSeat, int32_t index) {
-  if (listener()) listener()(code, stackOrSeat, index);
+std::string findSoundFile(const std::string& name, bool& found) {
+  std::string path = name;
+  found = fileExists(path);
+  if (!found && path.size() > 3 && path.size() >= 5 && path[path.size() - 5] == '_') {
+    // A question variant ("name_.wav") falls back to the plain sample.
+    path.erase(path.size() - 5, 1);
+    found = fileExists(path);
+  }
+  for (const char* ext : {".ogg", ".wav"}) {
+    if (found) break;
+    path = programPath("\\data\\sound\\" + name + ext);
+    found = fileExists(path);
+  }
+  if (path.size() < 4) return path;
+  const std::string stem = path.substr(0, path.size() - 4), ext = path.substr(path.size() - 4);
+  int32_t variants = 1;
+  while (variants < 99 && fileExists(stem + std::to_string(variants + 1) + ext)) variants++;
+  if (variants > 1) {
+    const int32_t k = soundRandomBelow(variants);
+    if (k >= 1) path = stem + std::to_string(k + 1) + ext;
+  }
+  return toLocalPath(path);
+}
+
+// [SECTION] tables
+int32_t levelToVolume(int32_t level) { return kLevelPercent[clampTo(level, 1, 6) - 1]; }
+
+int32_t attenuationOf(int32_t volume) {
+  for (const TAttenuationStep& s : kAttenuation)
+    if (volume >= s.fromPercent) return s.attenuation;
+  return kAttenuation[std::size(kAttenuation) - 1].attenuation;
+}
+
+const char* effectName(int32_t code) {
+  for (const TEffectEvent& e : kEffects)
+    if (e.code == code) return e.name;
+  return "";
+}
+
+TEffectPlacement effectPlacement(int32_t stack, int32_t slot) {
+  if (stack < 1 || slot < 1 || stack > stackCount || slot > slotCapacity) return {100, 0};
+  const TSpieler& s = sp[stack];
+  const int32_t x = roundEven(double(s.pose.x) + s.slots[slot].pose.x);
+  const int32_t z = roundEven(s.pose.z);
+  const int32_t factor = clampTo(roundEven(100 + z / 25.0), 0, 100);
+  int32_t pan = roundEven((x - kTableMiddleX) / 5.6);
+  if (stack == 1) pan *= 3;  // the user's own hand sits close: its sounds spread wider
+  return {factor, clampTo(pan, -100, 100)};
+}
+
+void soundRandomSeed(uint64_t seed) { soundGenerator().seed(seed); }
+
+int32_t soundRandomBelow(int32_t n) {
+  if (n <= 0) return 0;
+  return int32_t(std::uniform_int_distribution<int32_t>(0, n - 1)(soundGenerator()));
+}
+
+// [SECTION] lifetime
+void TSoundContainer::create() {
+  destroy();
+  device = std::make_unique<TDSWSound>(TGuid{});
+  noDevice = !device->hasDevice();
+  if (noDevice) {
+    // The null backend is the tests' quiet machine; a real device that fails is noted.
+    if (sndBackend() != SoundBackend::null) logProtocol("Sound: no audio device (" + device->openError() + ")");
+    return;
+  }
+  device->setCooperativeLevel(0, 0);
+}
+
+void TSoundContainer::destroy() {
+  for (auto& s : samples) s.reset();
+  slotKinds = {};
+  slotSeats = {};
+  slotCounter = 0;
+  device.reset();
+  noDevice = true;
+}
+
+// [SECTION] playing
+bool TSoundContainer::playSound(const std::string& name, int32_t seat, const std::string&, int32_t volume,
+                                int32_t pan, bool isVoice) {
+  bool found = false;
+  const std::string path = findSoundFile(name, found);
+  if (!found || noDevice || !device || isTerminating()) return found;
+  slotCounter = slotCounter + 1 >= 10 ? 1 : slotCounter + 1;
+  const int32_t slot = slotCounter;
+  samples[slot].reset();  // whatever the slot still plays stops
+  slotKinds[slot] = 0;
+  slotSeats[slot] = 0;
+  try {
+    samples[slot] = std::make_unique<TDSWSoundFileSample>(*device, path, dswPan | dswVolume);
+    TDSWSoundFileSample& sample = *samples[slot];
+    sample.setVolume(0);
+    sample.setVolume(attenuationOf(volume));
+    sample.setPan(int32_t(pan * kPanScale));
+    if (volume <= 0 || !sample.hasBuffer()) return found;  // loaded, silent
+    sample.play(false);
+    slotSeats[slot] = seat > 0 ? seat : 0;
+    slotKinds[slot] = isVoice ? 1 : 0;
+  } catch (const EDSWError& e) {
+    logProtocol(std::string("Sound dropped: ") + e.what());
+  } catch (const std::exception& e) {
+    logProtocol(std::string("Sound dropped: ") + e.what());
+  }
+  return found;
+}
+
+void TSoundContainer::playSeatSound(const std::string& name, int32_t seat) {
+  // Voices "Aus" play nothing at all (not the faintest step).
+  if (engineFastMode() || voiceVolume <= 0) return;
+  int32_t base = roundEven(voiceVolume * 1.05 + 5);
+  int32_t pan = 0;
+  if (playerCount > 2 && seat != 1)
+    pan = roundEven(double(2 * (seat - 2) - (playerCount - 2)) / (playerCount - 2) * 100);
+  if (seat == 1) base = std::max(0, base - 5);
+  playSound(name, seat, "", base + roundEven(std::abs(pan) * 0.05), pan, true);
+}
+
+void TSoundContainer::playEvent(int32_t code, int32_t stack, int32_t slot) {
+  if (listener()) listener()(code, stack, slot);
+  // A failed music player ends the music only; effects go on.
+  if (effectsVolume < 1 || engineFastMode()) return;
+  const char* name = effectName(code);
+  if (*name == 0) return;
+  if (code <= 5) {
+    playSound(name, 0, "", effectsVolume, 0, false);
+    return;
+  }
+  const TEffectPlacement p = effectPlacement(stack, slot);
+  playSound(name, 0, "", effectsVolume * p.factor / 100, p.pan, false);
+}
+
+// [SECTION] volumes
+void TSoundContainer::applyVolumes(bool apply) {
+  const int32_t voices = levelToVolume(appopt.speechLevel);
+  const int32_t effects = levelToVolume(appopt.effectsLevel);
+  const int32_t music = std::max(0, roundEven((levelToVolume(appopt.musicLevel) - 10) * 0.58));
+  setVolume(music, 1, apply);
+  setVolume(voices, 2, apply);
+  setVolume(effects, 3, apply);
+}
+
+void TSoundContainer::setVolume(int32_t value, int32_t kind, bool apply) {
+  // Volumes change even after the music player failed: that ends the music only.
+  if (kind == 0 || kind == 1) {
+    musicVolume = value;
+    if (apply) logNotAvailable("music worker volume");
+  }
+  if (kind == 0 || kind == 2) voiceVolume = value;
+  if (kind == 0 || kind == 3) effectsVolume = value;
 }
 
 TSoundEventListener setSoundEventListener(TSoundEventListener l) {
