@@ -9,6 +9,7 @@ packages=(
   xvfb xauth mesa-utils xdotool
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
   libpng-dev librsvg2-bin kdegames-card-data-kf5
+  libasio-dev
 )
 
 missing=()
