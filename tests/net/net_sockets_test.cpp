@@ -1,0 +1,311 @@
+// The transport over real loopback sockets: a host and clients in one process, each machine
+// on its own 127.0.0.x, each case on its own port.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "engine/engine_services.h"
+#include "net/net_transport.h"
+#include "platform/tick.h"
+
+namespace {
+
+// Polls the sockets until done() or the time is up; true when done.
+template <class F>
+bool pumpUntil(F done, int ms = 3000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    netPoll();
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  return done();
+}
+
+void pumpFor(int ms) {
+  pumpUntil([] { return false; }, ms);
+}
+
+// One simulated machine: a transport with recording hooks.
+struct Machine {
+  Machine(const std::string& address, uint16_t port, const char* name) {
+    NetSettings s;
+    s.localAddress = address;
+    s.tcpPort = port;
+    t = std::make_unique<TNetz>(s);
+    t->ownName = name;
+    t->hooks.event = [this](int code, const std::string&) { events.push_back(code); };
+    t->hooks.showNetError = [this](int code) { errors.push_back(code); };
+    t->hooks.gameTag = [] { return std::string("skata"); };
+    t->hooks.buildRulesString = [] { return std::string("rules"); };
+    t->hooks.applyRulesString = [](const std::string&, int) {};
+    t->hooks.addChatLine = [this](const std::string& line) { chat.push_back(line); };
+    t->hooks.seatToAct = [this] { return toAct; };
+    t->hooks.applyReceivedSync = [](const TNetMessage&) {};
+  }
+  void host() {
+    t->openAllSeats();
+    ASSERT_TRUE(t->createHost(1, false));
+  }
+  void join() {
+    ASSERT_TRUE(t->connectAsClient(t->settings.tcpPort, "127.0.0.1", false));
+    ASSERT_TRUE(pumpUntil([&] { return t->ownSeat != 0; })) << t->ownName.str() << " got no seat";
+  }
+  // The moves this machine's core would take now, as their first values.
+  std::vector<int32_t> takeMoves() {
+    std::vector<int32_t> out;
+    TNetMove m;
+    while (t->popInput(m)) out.push_back(m.a);
+    return out;
+  }
+
+  std::unique_ptr<TNetz> t;
+  std::vector<int> events, errors;
+  std::vector<std::string> chat;
+  int32_t toAct = 0;
+};
+
+std::vector<uint8_t> wireOf(const TNetMessage& r) {
+  std::vector<uint8_t> b(kNetMessageSize);
+  EXPECT_TRUE(encodeMessage(r, b.data()));
+  return b;
+}
+
+TNetMessage joinRequest() {
+  TNetMessage r;
+  initMessageRecord(r);
+  r.kind = JOINREQ;
+  r.routing = routeToHost;
+  r.text = "Fremder";
+  r.sender = "skata";
+  return r;
+}
+
+// Collects trace lines while it lives.
+struct TraceLines {
+  TraceLines() {
+    setTraceListener([this](std::string_view t) { lines.emplace_back(t); });
+  }
+  ~TraceLines() { setTraceListener({}); }
+  int count(const std::string& start) const {
+    int n = 0;
+    for (auto& l : lines) n += l.rfind(start, 0) == 0;
+    return n;
+  }
+  std::vector<std::string> lines;
+};
+
+}  // namespace
+
+TEST(NetSockets, HostAndTwoClientsExchangeChatAndMovesInOrder) {
+  const uint16_t port = 42611;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert"), b("127.0.0.3", port, "Carl");
+  h.host();
+  a.join();
+  b.join();
+  EXPECT_EQ(a.t->ownSeat, 2);
+  EXPECT_EQ(b.t->ownSeat, 3);
+  EXPECT_EQ(h.t->seats[2].substitute, 1);
+  EXPECT_EQ(h.t->seats[3].substitute, 0);
+  EXPECT_EQ(h.t->seats[2].socket->conn->peerAddress(), "127.0.0.2");
+
+  a.t->sendChat("Hallo");
+  ASSERT_TRUE(pumpUntil([&] { return h.chat.size() == 1; }));
+  h.t->sendChat("Servus");
+  ASSERT_TRUE(pumpUntil([&] { return a.chat.size() == 2 && b.chat.size() == 2; }));
+  const std::vector<std::string> seen{"Bert: Hallo", "Anna: Servus"};
+  EXPECT_EQ(a.chat, seen);  // a client sees its own line when the host relays it back
+  EXPECT_EQ(b.chat, seen);
+  EXPECT_EQ(h.chat, seen);
+
+  // Seat 2 moves three times; the host takes them at seat 2's turn and only then relays.
+  for (int m = 1; m <= 3; ++m) a.t->sendMove(0, m, 0);
+  pumpFor(50);
+  h.toAct = 3;
+  EXPECT_TRUE(h.takeMoves().empty());  // not seat 2's turn yet
+  EXPECT_TRUE(b.takeMoves().empty());
+  h.toAct = 2;
+  EXPECT_EQ(h.takeMoves(), (std::vector<int32_t>{1, 2, 3}));
+  h.t->sendMove(0, 4, 0);
+  ASSERT_TRUE(pumpUntil([&] { return b.t->queueHasItems(b.t->moveQueue) && b.t->moveQueue.items.size() == 4; }));
+  pumpUntil([&] { return a.t->moveQueue.items.size() == 1; }, 500);
+  EXPECT_EQ(b.takeMoves(), (std::vector<int32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(a.takeMoves(), (std::vector<int32_t>{4}));  // its own moves do not come back
+}
+
+TEST(NetSockets, RecordSentByteByByteArrivesWhole) {
+  const uint16_t port = 42612;
+  Machine h("127.0.0.1", port, "Anna");
+  h.host();
+  auto raw = netConnect("127.0.0.1", port, "127.0.0.4");
+  ASSERT_TRUE(raw);
+  ASSERT_TRUE(pumpUntil([&] { return raw->isConnected(); }));
+  const auto bytes = wireOf(joinRequest());
+  for (uint8_t byte : bytes) {
+    raw->write(&byte, 1);
+    pumpFor(1);
+  }
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].state == 1; }));
+  EXPECT_EQ(h.t->seats[2].name.str(), "Fremder");
+  // The newcomer hears _UNIINFO first, then its JOINRESP.
+  ASSERT_TRUE(pumpUntil([&] { return raw->available() >= 2 * size_t(kNetMessageSize); }));
+  uint8_t buf[400];
+  int32_t fill = 0;
+  TNetMessage r;
+  ASSERT_EQ(readMessageRecord(buf, fill, *raw, r), 1);
+  EXPECT_EQ(r.subKind, _UNIINFO);
+  ASSERT_EQ(readMessageRecord(buf, fill, *raw, r), 1);
+  EXPECT_EQ(r.kind, JOINRESP);
+  EXPECT_EQ(r.seatBytes[0], 2);
+  EXPECT_EQ(r.text.str(), "Teilnahme erfolgreich, Spielernr.:2");
+  raw->close();
+}
+
+TEST(NetSockets, HostileClientLeavesTheHostServingTheOthers) {
+  const uint16_t port = 42613;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  a.join();
+  h.t->sendGameStart(0);
+  ASSERT_TRUE(pumpUntil([&] { return a.t->phase == 2; }));
+  h.t->reconnectKind = 1;  // a wait lets a newcomer take a seat during the game
+  h.t->seats[3].state = 4;
+  TraceLines traces;
+  auto raw = netConnect("127.0.0.1", port, "127.0.0.5");
+  ASSERT_TRUE(pumpUntil([&] { return raw->isConnected(); }));
+  auto sendRaw = [&](TNetMessage r) {
+    const auto b = wireOf(r);
+    raw->write(b.data(), b.size());
+  };
+  // Seatless: only JOINREQ is taken.
+  TNetMessage chat;
+  initMessageRecord(chat);
+  chat.kind = CHATMSG;
+  chat.routing = routeToHost;
+  chat.text = "ohne Platz";
+  sendRaw(chat);
+  TNetMessage rejoin = joinRequest();
+  rejoin.seatBytes[0] = 3;
+  rejoin.seatFlags[0] = 1;
+  sendRaw(rejoin);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[3].state == 1; }));
+  h.t->reconnectKind = 0;
+  a.t->seats[3].state = 1;  // as the rules string would tell it
+
+  struct Hostile {
+    uint8_t kind, subKind;
+    int32_t valueA;
+    int8_t seat0;
+  } hostile[] = {
+      {JOINREQ, 0, 0, 2},                 // a second seat for one connection
+      {INFOPUSH, _KICK, 1, 0},            // sending the host away
+      {INFOPUSH, _SPIELINFO, 0, 0},       // rewriting the rules
+      {INFOPUSH, _STAPEL, 2, 0},          // rewriting cards
+      {INFOPUSH, _PLAYERINFO, 0, 2},      // speaking for seat 2
+      {SYNCHRONIZE, _STATE, 2, 0},        // a sync of seat 2
+      {CHATMSG, 2, 0, 2},                 // game chat of seat 2
+      {STATUSPUSH, _DISCONECT, 2, 0},     // announcing seat 2 gone
+      {JOINRESP, 1, 0, 2},
+      {INFOPUSH, _TL, 9999, 3},           // malformed time
+      {12, 0, 0, 0},                      // malformed kind
+  };
+  for (const Hostile& x : hostile) {
+    TNetMessage r;
+    initMessageRecord(r);
+    r.kind = x.kind;
+    r.subKind = x.subKind;
+    r.valueA = x.valueA;
+    r.seatBytes[0] = x.seat0;
+    r.routing = routeToHost;
+    sendRaw(r);
+  }
+  // Moves out of turn: seat 3 is not to act.
+  for (int m = 1; m <= 5; ++m) {
+    TNetMessage r;
+    initMessageRecord(r);
+    r.kind = CGINPUT;
+    r.subKind = 1;
+    r.valueA = 100 + m;
+    r.routing = routeToHost;
+    sendRaw(r);
+  }
+  h.toAct = 2;
+  pumpUntil([&] { return traces.count("Msg verworfen") >= 12; });
+  EXPECT_EQ(traces.count("Msg verworfen"), 12) << "one trace line per refused record";
+  // Garbage: the stream is out of step, the connection is closed as a closed one.
+  std::vector<uint8_t> garbage(kNetMessageSize, 0x5A);
+  raw->write(garbage.data(), garbage.size());
+  ASSERT_TRUE(pumpUntil([&] { return traces.count("Fehlerhafte Msg empfangen: ") == 1; }));
+  EXPECT_TRUE(h.takeMoves().empty()) << "nothing replayed for another seat";
+  EXPECT_TRUE(a.t->moveQueue.items.empty());
+  EXPECT_EQ(h.t->seats[1].state, 2);
+  EXPECT_EQ(h.t->seats[2].state, 1);
+  EXPECT_TRUE(h.t->isHost);
+  EXPECT_TRUE(h.errors.empty());
+  EXPECT_TRUE(a.errors.empty());
+  EXPECT_EQ(h.t->seats[3].state, 4) << "the closed connection's seat is played by the computer";
+  ASSERT_TRUE(pumpUntil([&] { return a.t->seats[3].state == 4; })) << "and announced";
+
+  // The host still serves seat 2.
+  a.t->sendMove(0, 7, 0);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->hasInput(); }));
+  EXPECT_EQ(h.takeMoves(), std::vector<int32_t>{7});
+  raw->close();
+}
+
+TEST(NetSockets, SeatlessNewcomersAssembleInTheirOwnBuffers) {
+  const uint16_t port = 42614;
+  Machine h("127.0.0.1", port, "Anna");
+  h.host();
+  auto x = netConnect("127.0.0.1", port, "127.0.0.6");
+  auto y = netConnect("127.0.0.1", port, "127.0.0.7");
+  ASSERT_TRUE(pumpUntil([&] { return x->isConnected() && y->isConnected(); }));
+  const auto bytes = wireOf(joinRequest());
+  // Interleaved halves: one shared buffer would mix them into two broken records.
+  x->write(bytes.data(), 100);
+  pumpFor(20);
+  y->write(bytes.data(), 100);
+  pumpFor(20);
+  x->write(bytes.data() + 100, bytes.size() - 100);
+  pumpFor(20);
+  y->write(bytes.data() + 100, bytes.size() - 100);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].state == 1 && h.t->seats[3].state == 1; }));
+  x->close();
+  y->close();
+}
+
+TEST(NetSockets, ClientThatStopsReadingIsClosedWhileTheOtherGetsEveryRecord) {
+  const uint16_t port = 42615;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  a.join();
+  auto raw = netConnect("127.0.0.1", port, "127.0.0.8");
+  ASSERT_TRUE(pumpUntil([&] { return raw->isConnected(); }));
+  const auto req = wireOf(joinRequest());
+  raw->write(req.data(), req.size());
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[3].state == 1; }));
+  raw->onRead = [] {};  // reads nothing: its buffers fill up
+  h.t->sendGameStart(0);
+  ASSERT_TRUE(pumpUntil([&] { return a.t->phase == 2; }));
+  // Turn-clock announcements to everybody until the silent reader's queue is long.
+  size_t sent = 0;
+  for (; sent < 40000 && h.t->seats[3].socket && h.t->seats[3].socket->conn->queuedBytes() < 4000000; ++sent) {
+    h.t->sendTimeLeft(1, 100);
+    if (sent % 200 == 0) {
+      netPoll();
+      a.t->clearEvents();
+    }
+  }
+  ASSERT_GT(h.t->seats[3].socket->conn->queuedBytes(), 0u);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].socket->conn->queuedBytes() == 0; }, 10000));
+  advanceFakeTick(h.t->settings.writeStallMs);
+  h.t->tick();
+  EXPECT_EQ(h.t->seats[3].state, 4);
+  EXPECT_EQ(h.t->seats[2].state, 1);
+  // Client a gets every record: count the _TL events (27) it raised.
+  ASSERT_TRUE(pumpUntil([&] {
+    return std::count(a.events.begin(), a.events.end(), 27) == static_cast<long>(sent);
+  }, 10000));
+  raw->close();
+}
