@@ -288,9 +288,10 @@ TEST(NetSockets, ClientThatStopsReadingIsClosedWhileTheOtherGetsEveryRecord) {
   raw->onRead = [] {};  // reads nothing: its buffers fill up
   h.t->sendGameStart(0);
   ASSERT_TRUE(pumpUntil([&] { return a.t->phase == 2; }));
-  // Turn-clock announcements to everybody until the silent reader's queue is long.
+  // Turn-clock announcements to everybody until the silent reader's queue is long: its
+  // system buffers are full by then.
   size_t sent = 0;
-  for (; sent < 40000 && h.t->seats[3].socket && h.t->seats[3].socket->conn->queuedBytes() < 4000000; ++sent) {
+  for (; sent < 200000 && h.t->seats[3].socket && h.t->seats[3].socket->conn->queuedBytes() < 2000000; ++sent) {
     h.t->sendTimeLeft(1, 100);
     if (sent % 200 == 0) {
       netPoll();
@@ -308,4 +309,55 @@ TEST(NetSockets, ClientThatStopsReadingIsClosedWhileTheOtherGetsEveryRecord) {
     return std::count(a.events.begin(), a.events.end(), 27) == static_cast<long>(sent);
   }, 10000));
   raw->close();
+}
+
+TEST(NetSockets, JoinRefusalsEndTheClientWithTheirErrors) {
+  struct Case {
+    const char* what;
+    uint16_t port;
+    const char* hostTag;
+    const char* seats;  // the host's seats 1..8
+    int32_t phase;
+    int error;
+  } cases[] = {
+      {"a table of another game", 42631, "canas", "23333333", 1, 3},
+      {"no seat free", 42632, "skata", "21155555", 1, 2},
+      {"game already running", 42633, "skata", "23333333", 2, 4},
+  };
+  for (const Case& c : cases) {
+    Machine h("127.0.0.1", c.port, "Anna"), a("127.0.0.2", c.port, "Bert");
+    h.host();
+    h.t->hooks.gameTag = [&] { return std::string(c.hostTag); };
+    for (int s = 1; s <= 8; ++s) h.t->seats[s].state = static_cast<uint8_t>(c.seats[s - 1] - '0');
+    h.t->phase = c.phase;
+    ASSERT_TRUE(a.t->connectAsClient(c.port, "127.0.0.1", false));
+    ASSERT_TRUE(pumpUntil([&] { return !a.errors.empty(); })) << c.what;
+    EXPECT_EQ(a.errors, std::vector<int>{c.error}) << c.what;
+    EXPECT_FALSE(a.t->isClient) << c.what;
+    EXPECT_EQ(a.t->ownSeat, 0) << c.what;
+  }
+}
+
+TEST(NetSockets, RecordsBeforeTheGrantFollowItInOrder) {
+  const uint16_t port = 42634;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  ASSERT_TRUE(a.t->connectAsClient(port, "127.0.0.1", false));
+  a.t->sendChat("eins");  // the connection is not even up yet
+  a.t->sendChat("zwei");
+  ASSERT_TRUE(pumpUntil([&] { return h.chat.size() == 2; }));
+  EXPECT_EQ(h.chat, (std::vector<std::string>{"Bert: eins", "Bert: zwei"}));
+  EXPECT_EQ(a.t->ownSeat, 2);
+}
+
+TEST(NetSockets, HostClosingItsConnectionsFreesTheSeats) {
+  const uint16_t port = 42635;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  a.join();
+  EXPECT_FALSE(h.t->sendChat("/1"));
+  EXPECT_EQ(h.t->seats[2].state, 3) << "a closed connection in the waiting room opens its seat";
+  EXPECT_TRUE(h.t->hostLinks().empty());
+  ASSERT_TRUE(pumpUntil([&] { return !a.t->isClient; }));
+  EXPECT_EQ(a.errors, std::vector<int>{1}) << "the host is gone";
 }
