@@ -220,6 +220,9 @@ TEST(NetSockets, HostileClientLeavesTheHostServingTheOthers) {
     r.routing = routeToHost;
     sendRaw(r);
   }
+  TNetMessage notice = chat;  // a server's notice is no client's to send
+  notice.magic = 12343;
+  sendRaw(notice);
   // Moves out of turn: seat 3 is not to act.
   for (int m = 1; m <= 5; ++m) {
     TNetMessage r;
@@ -231,8 +234,8 @@ TEST(NetSockets, HostileClientLeavesTheHostServingTheOthers) {
     sendRaw(r);
   }
   h.toAct = 2;
-  pumpUntil([&] { return traces.count("Msg verworfen") >= 12; });
-  EXPECT_EQ(traces.count("Msg verworfen"), 12) << "one trace line per refused record";
+  pumpUntil([&] { return traces.count("Msg verworfen") >= 13; });
+  EXPECT_EQ(traces.count("Msg verworfen"), 13) << "one trace line per refused record";
   // Garbage: the stream is out of step, the connection is closed as a closed one.
   std::vector<uint8_t> garbage(kNetMessageSize, 0x5A);
   raw->write(garbage.data(), garbage.size());
@@ -360,4 +363,52 @@ TEST(NetSockets, HostClosingItsConnectionsFreesTheSeats) {
   EXPECT_TRUE(h.t->hostLinks().empty());
   ASSERT_TRUE(pumpUntil([&] { return !a.t->isClient; }));
   EXPECT_EQ(a.errors, std::vector<int>{1}) << "the host is gone";
+}
+
+TEST(NetSockets, ClientShowsServerNoticesAndLeavesAStreamOutOfStep) {
+  const uint16_t port = 42636;
+  auto l = netListen("127.0.0.1", port);
+  ASSERT_TRUE(l);
+  NetConnectionPtr host;
+  l->onAccept = [&](NetConnectionPtr c) { host = c; };
+  Machine a("127.0.0.2", port, "Bert");
+  std::vector<std::string> notices;
+  a.t->hooks.showNotice = [&](const std::string& t) { notices.push_back(t); };
+  ASSERT_TRUE(a.t->connectAsClient(port, "127.0.0.1", false));
+  ASSERT_TRUE(pumpUntil([&] { return host && host->available() >= size_t(kNetMessageSize); }));
+  auto sendRecord = [&](TNetMessage r) {
+    const auto b = wireOf(r);
+    host->write(b.data(), b.size());
+  };
+  TNetMessage grant;
+  initMessageRecord(grant);
+  grant.kind = JOINRESP;
+  grant.subKind = 1;
+  grant.routing = routeOne;
+  grant.seatBytes[0] = 4;
+  grant.sender = "skata";
+  sendRecord(grant);
+  ASSERT_TRUE(pumpUntil([&] { return a.t->ownSeat == 4; }));
+
+  TNetMessage notice;
+  initMessageRecord(notice);
+  notice.magic = 12343;
+  notice.kind = CHATMSG;
+  notice.routing = routeAll;
+  notice.text = "Wartung um 22 Uhr";
+  notice.sender = "Server";
+  sendRecord(notice);
+  ASSERT_TRUE(pumpUntil([&] { return a.chat.size() == 1; }));
+  EXPECT_EQ(notices, std::vector<std::string>{"Wartung um 22 Uhr Server"});
+  EXPECT_EQ(a.chat[0], "Server: Wartung um 22 Uhr") << "then handled by its kind";
+
+  TraceLines traces;
+  TNetMessage shifted = notice;
+  shifted.magic = 4711;
+  sendRecord(shifted);
+  ASSERT_TRUE(pumpUntil([&] { return !a.t->isClient; }));
+  EXPECT_EQ(traces.count("Fehlerhafte Msg empfangen: "), 1);
+  EXPECT_EQ(a.chat.size(), 1u) << "not dispatched";
+  EXPECT_TRUE(a.errors.empty()) << "a connection error, no takeover";
+  EXPECT_EQ(a.events.back(), 14);
 }
