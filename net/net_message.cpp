@@ -107,7 +107,7 @@ int readMessageRecord(uint8_t* buffer, int32_t& fill, NetStream& stream, TNetMes
 namespace {
 bool isSeat(int s) { return s >= 1 && s <= 8; }
 
-// The seat a record names, when it names one: 0 none, else the value.
+// A record that names a seat (by its kind) naming one outside 1..8.
 bool namesBadSeat(const TNetMessage& r) {
   switch (r.kind) {
     case CHATMSG: return r.subKind >= 2 && !isSeat(r.seatBytes[0]);  // game chat

@@ -4,7 +4,6 @@
 // [SECTION] listener
 // [SECTION] UDP
 #include <asio.hpp>
-#include <deque>
 
 #include "platform/net.h"
 #include "platform/tick.h"
@@ -13,9 +12,10 @@ namespace {
 
 // [SECTION] context and errors
 
+// Never destroyed: sockets of program-wide objects close after every static has gone.
 asio::io_context& ioc() {
-  static asio::io_context context;
-  return context;
+  static asio::io_context* context = new asio::io_context;
+  return *context;
 }
 
 using asio::ip::tcp;

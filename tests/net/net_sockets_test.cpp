@@ -412,3 +412,18 @@ TEST(NetSockets, ClientShowsServerNoticesAndLeavesAStreamOutOfStep) {
   EXPECT_TRUE(a.errors.empty()) << "a connection error, no takeover";
   EXPECT_EQ(a.events.back(), 14);
 }
+
+TEST(NetSockets, MoveQueueOverflowClosesOnlyThatConnection) {
+  const uint16_t port = 42637;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  a.join();
+  h.toAct = 1;  // the host's own turn: nobody else's moves are taken
+  for (int m = 1; m <= kQueueCapacity; ++m) a.t->sendMove(0, m, 0);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].socket && h.t->seats[2].socket->moves.size() == size_t(kQueueCapacity); }));
+  TraceLines traces;
+  a.t->sendMove(0, 41, 0);
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].state == 3; }));
+  EXPECT_EQ(traces.count("Verbindung geschlossen: zu viele Züge"), 1);
+  EXPECT_TRUE(h.errors.empty()) << "no error box at the host";
+}
