@@ -427,3 +427,21 @@ TEST(NetSockets, MoveQueueOverflowClosesOnlyThatConnection) {
   EXPECT_EQ(traces.count("Verbindung geschlossen: zu viele Züge"), 1);
   EXPECT_TRUE(h.errors.empty()) << "no error box at the host";
 }
+
+TEST(NetSockets, BytesAloneRenewASeatsLastTick) {
+  const uint16_t port = 42638;
+  Machine h("127.0.0.1", port, "Anna");
+  h.host();
+  auto raw = netConnect("127.0.0.1", port, "127.0.0.11");
+  ASSERT_TRUE(raw);
+  ASSERT_TRUE(pumpUntil([&] { return raw->isConnected(); }));
+  const auto req = wireOf(joinRequest());
+  raw->write(req.data(), req.size());
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].state == 1; }));
+  advanceFakeTick(20000);
+  const uint32_t now = getTickCount();
+  EXPECT_NE(h.t->seats[2].lastTick, now);
+  raw->write(req.data(), 10);  // the start of a record, nothing whole
+  ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].lastTick == now; }));
+  raw->close();
+}

@@ -115,3 +115,16 @@ TEST(NetSeats, WireActionCodes) {
   EXPECT_EQ(toWireAction(7), 0);
   EXPECT_EQ(fromWireAction(99), 7);
 }
+
+TEST(NetQueues, DuringAReconnectWaitRecordsAreCachedButTheJoinRequestIsNot) {
+  TNetz t;
+  t.isClient = true;
+  t.reconnectKind = 2;
+  t.ownName = "Bert";
+  t.hooks.gameTag = [] { return std::string("skata"); };
+  EXPECT_TRUE(t.sendChat("bin gleich wieder da"));
+  EXPECT_EQ(t.resendCache.items.size(), 1u);
+  EXPECT_FALSE(t.sendJoinRequest(2, true)) << "no connection to send it on";
+  EXPECT_EQ(t.resendCache.items.size(), 1u);
+  EXPECT_EQ(t.resendCache.items.front().first.text.str(), "bin gleich wieder da");
+}
