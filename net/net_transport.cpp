@@ -10,6 +10,7 @@
 #include "net/net_transport.h"
 
 #include "engine/engine_services.h"
+#include "engine/texts.h"
 #include "platform/tick.h"
 #include "shell/shell_globals.h"
 
@@ -237,7 +238,7 @@ bool TNetz::sendJoinRequest(int32_t wantedSeat, bool rejoin) {
   r.text = ownName.view();
   r.sender = hooks.gameTag();
   setSeatByte(r, 0, seats.inRange(wantedSeat) ? wantedSeat : 0);
-  setSeatByte(r, 3, 1);  // the language column of the text tables
+  setSeatByte(r, 3, textTables.textColumn == 2 ? 2 : 1);  // the language column of the text tables
   r.seatFlags[0] = rejoin ? 1 : 0;
   return send(r, nullptr);
 }

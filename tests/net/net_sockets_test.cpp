@@ -376,6 +376,17 @@ TEST(NetSockets, ClientShowsServerNoticesAndLeavesAStreamOutOfStep) {
   a.t->hooks.showNotice = [&](const std::string& t) { notices.push_back(t); };
   ASSERT_TRUE(a.t->connectAsClient(port, "127.0.0.1", false));
   ASSERT_TRUE(pumpUntil([&] { return host && host->available() >= size_t(kNetMessageSize); }));
+  uint8_t buf[400];
+  int32_t fill = 0;
+  TNetMessage req;
+  ASSERT_EQ(readMessageRecord(buf, fill, *host, req), 1);
+  EXPECT_EQ(req.kind, JOINREQ);
+  EXPECT_EQ(req.routing, routeToHost);
+  EXPECT_EQ(req.text.str(), "Bert");
+  EXPECT_EQ(req.sender.str(), "skata");
+  EXPECT_EQ(req.seatBytes[0], 0) << "any seat";
+  EXPECT_EQ(req.seatBytes[3], 1) << "the language column";
+  EXPECT_EQ(req.seatFlags[0], 0) << "no rejoin in the waiting room";
   auto sendRecord = [&](TNetMessage r) {
     const auto b = wireOf(r);
     host->write(b.data(), b.size());
