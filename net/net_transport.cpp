@@ -5,10 +5,11 @@
 // [SECTION] sending
 // [SECTION] queues
 // [SECTION] seats
-// [SECTION] turn clock and reporting
+// [SECTION] reporting
 // [SECTION] the core's helpers
 #include "net/net_transport.h"
 
+#include "core/cg.h"
 #include "engine/engine_services.h"
 #include "engine/texts.h"
 #include "platform/tick.h"
@@ -38,6 +39,9 @@ TNetHooks standInHooks() {
     return 0;
   };
   h.applyReceivedSync = [](const TNetMessage&) { logNotAvailable("applyReceivedSync"); };
+  h.turnClockSetting = [] { return cg.netTimeLimit; };
+  h.seatToActLocal = [] { return int32_t(cg.gs.akspieler); };
+  h.gamePhase = [] { return int32_t(cg.gs.phase); };
   h.showNotice = [](const std::string& text) { trace("Hinweis: " + text); };
   h.protocol = [](const std::string&) {};
   return h;
@@ -253,6 +257,7 @@ bool TNetz::sendSync(bool allSynchronised) {
   if (!setSeatByte(r, ownSeat, ownSyncValue)) return false;
   r.seatFlags[ownSeat] = allSynchronised ? 1 : 0;
   r.valueA = ownSeat;
+  r.valueB = clockOverrunSeconds();
   r.text = ownChecksum;
   r.routing = ownRouting(*this, routeAll);
   return send(r, nullptr);
@@ -572,17 +577,7 @@ void TNetz::addSeatMessage(const std::string& text, int32_t netSeat) {
   s.messageLife[1] = 100;
 }
 
-// [SECTION] turn clock and reporting
-
-void TNetz::startTurnClock(int32_t) {
-  logNotAvailable("TNetz.startTurnClock");
-  clockRunning = true;
-}
-
-int32_t TNetz::nextTurnClockWarning(bool) {
-  logNotAvailable("TNetz.nextTurnClockWarning");
-  return -1;
-}
+// [SECTION] reporting
 
 void TNetz::showNetError(int code) {
   trace("Netzwerkfehler " + std::to_string(code));

@@ -82,6 +82,9 @@ struct TNetHooks {
   std::function<void(const TNetMessage&)> applyReceivedSync;
   std::function<void(const std::string& text)> showNotice;  // a server's notice, never modal
   std::function<void(const std::string& line)> protocol;    // the protocol trace
+  std::function<int32_t()> turnClockSetting;  // the table's netTimeLimit; below 2 no clock
+  std::function<int32_t()> seatToActLocal;    // akspieler; 1 is this machine's seat
+  std::function<int32_t()> gamePhase;         // the game's phase; 5 once it has ended
 };
 
 class TNetz {
@@ -181,9 +184,19 @@ class TNetz {
   int32_t getReconnectKind() const { return reconnectKind; }
   void addSeatMessage(const std::string& text, int32_t netSeat);
 
-  // [SECTION] turn clock (the core's calls)
+  // [SECTION] turn clock
+  bool clockAuto = false;          // the length came from the table's setting
+  int32_t clockStage = 0;          // the warning stage; starts at 1, 0 or -1 by the setting
+  uint32_t clockStart = 0;         // tick of the start; Canasta restarts it
+  int32_t clockDuration = 0;       // ms
+  // Starts the clock of the seat to act; 0 or -1: the length from the setting.
   void startTurnClock(int32_t duration);
+  // The warning number: -1 none, 100 the time is up; advance moves the stages on.
   int32_t nextTurnClockWarning(bool advance);
+  // Milliseconds left (negative once overrun).
+  int64_t clockRemainingMs() const;
+  // 0 while time is left, else the overrun in whole seconds as a negative number.
+  int32_t clockOverrunSeconds() const;
 
   void showNetError(int code);
   void log(const std::string& text);
