@@ -189,6 +189,7 @@ void TNetz::onHostRead(const TNetLinkPtr& link) {
       return;
     }
     link->moves.push_back(r);
+    ageSeatMessages(10);
     return;
   }
   dispatchMessage(r, link);
@@ -244,6 +245,7 @@ void TNetz::handleCommon(TNetMessage& r, const TNetLinkPtr& link) {
       if (r.subKind == _STATE) hooks.applyReceivedSync(r);
       break;
     case CGINPUT:
+      ageSeatMessages(10);
       if (!isHost) queuePush(moveQueue, r, link);
       break;
     case CHATMSG:

@@ -48,7 +48,7 @@ TNetHooks standInHooks() {
 }
 }  // namespace
 
-TNetz::TNetz(const NetSettings& s) : settings(s), hooks(standInHooks()) {
+TNetz::TNetz(const NetSettings& s) : settings(s), hooks(standInHooks()), messageAgeMark(getTickCount()) {
   // The seat-state steps of the computer takeover stand without the game glue.
   hooks.replaceSeatByComputer = [this](int seat) {
     logNotAvailable("replaceSeatByComputer");
@@ -172,6 +172,7 @@ void TNetz::closeClient() {
 }
 
 void TNetz::tick() {
+  ageSeatMessages(0);
   clientSeatCount = 0;
   for (int s = 1; s <= seatCount && s <= 8; ++s)
     if (seats[s].state == 1) ++clientSeatCount;
@@ -562,19 +563,6 @@ bool TNetz::allSeatsReady() const {
   for (int s = 1; s <= seatCount && s <= 8; ++s)
     if ((seats[s].state == 1 || seats[s].state == 2) && !seats[s].ready) return false;
   return true;
-}
-
-void TNetz::addSeatMessage(const std::string& text, int32_t netSeat) {
-  if (!seats.inRange(netSeat)) return;
-  if (messageShowState[netSeat] != 1 && messageShowState[netSeat] != 2) messageShowState[netSeat] = 0;
-  TNetSeat& s = seats[netSeat];
-  for (int i = 6; i >= 2; --i) {
-    s.messageLines[i] = s.messageLines[i - 1];
-    s.messageLife[i] = s.messageLife[i - 1];
-  }
-  s.messageCount = std::min(5, s.messageCount + 1);
-  s.messageLines[1] = text;
-  s.messageLife[1] = 100;
 }
 
 // [SECTION] reporting

@@ -182,7 +182,14 @@ class TNetz {
   bool allSeatsReady() const;
   bool isReconnecting() const { return reconnectKind != 0 && (isHost || isClient) && !gameEnded; }
   int32_t getReconnectKind() const { return reconnectKind; }
+  // [SECTION] seat message lines
+  uint32_t messageAgeMark;         // tick the lines were last aged by time
   void addSeatMessage(const std::string& text, int32_t netSeat);
+  // Ages every shown line: by the time passed and by moves (x 1.5); a move removes a line
+  // whose life falls below 0.
+  void ageSeatMessages(int32_t moves);
+  // The shown lines, newest first, joined by CR, character 5, CR.
+  void getSeatMessages(int32_t netSeat, std::string& text) const;
 
   // [SECTION] turn clock
   bool clockAuto = false;          // the length came from the table's setting
