@@ -232,7 +232,7 @@ void TNetz::handleCommon(TNetMessage& r, const TNetLinkPtr& link) {
           event(27);
           break;
         case _PLAYERINFO:
-          seats[s0].name = r.text.view().substr(0, 20);
+          seats[s0].name = stripNameTag(std::string(r.text.view())).substr(0, 20);
           seats[s0].ready = r.seatFlags[0];
           seats[s0].address = r.sender.view().substr(0, 20);
           event(2);
@@ -296,7 +296,7 @@ void TNetz::grantSeat(const TNetMessage& request, const TNetLinkPtr& link) {
     a.text = "Teilnahme erfolgreich, Spielernr.:" + std::to_string(seat);
     a.sender = hooks.gameTag();
     TNetSeat& st = seats[seat];
-    st.name = request.text.view().substr(0, 20);
+    st.name = stripNameTag(std::string(request.text.view())).substr(0, 20);
     st.socket = link;
     link->seat = seat;
     st.lastTick = getTickCount();
@@ -323,7 +323,7 @@ void TNetz::grantSeat(const TNetMessage& request, const TNetLinkPtr& link) {
 void TNetz::joinAnswered(const TNetMessage& r) {
   if (r.subKind == 1 && r.sender.view() == hooks.gameTag()) {
     ownSeat = r.seatBytes[0];
-    seats[ownSeat].name = ownName.view().substr(0, 20);
+    seats[ownSeat].name = stripNameTag(std::string(ownName.view())).substr(0, 20);
     joinPending_ = false;
     event(1);
     resendCached(resendCache);

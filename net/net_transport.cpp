@@ -44,6 +44,10 @@ TNetHooks standInHooks() {
   h.gamePhase = [] { return int32_t(cg.gs.phase); };
   h.showNotice = [](const std::string& text) { trace("Hinweis: " + text); };
   h.protocol = [](const std::string&) {};
+  h.isPrivateLobby = [] {
+    logNotAvailable("TNetz.isPrivateLobby");
+    return false;
+  };
   return h;
 }
 }  // namespace
@@ -107,7 +111,7 @@ bool TNetz::createHost(int32_t seat, bool keepCache) {
   if (!keepCache) phase = 1;
   ownSeat = seat;
   if (seats.inRange(seat)) {
-    seats[seat].name = ownName.view().substr(0, 20);
+    seats[seat].name = stripNameTag(std::string(ownName.view())).substr(0, 20);
     seats[seat].state = 2;
     seats[seat].substitute = 0;
   }
@@ -403,7 +407,7 @@ bool TNetz::sendPlayerInfo(bool toNewcomer, int32_t newcomerSeat) {
   TNetSeat& own = seats[ownSeat];
   own.state = isHost ? 2 : 1;
   if (isHost) own.substitute = 0;
-  own.name = ownName.view().substr(0, 20);
+  own.name = stripNameTag(std::string(ownName.view())).substr(0, 20);
   TNetMessage r;
   initNetMessage(r);
   r.kind = INFOPUSH;
@@ -563,6 +567,16 @@ bool TNetz::allSeatsReady() const {
   for (int s = 1; s <= seatCount && s <= 8; ++s)
     if ((seats[s].state == 1 || seats[s].state == 2) && !seats[s].ready) return false;
   return true;
+}
+
+std::string TNetz::stripNameTag(const std::string& name) const {
+  const size_t open = name.find('<');
+  if (open == std::string::npos || !hooks.isPrivateLobby()) return name;
+  const size_t close = name.find('>');
+  if (close != std::string::npos && close == open + 11) return name.substr(0, open) + name.substr(close + 1);
+  const size_t colon = name.find(':');
+  if (colon != std::string::npos && colon > open) return name.substr(0, open) + name.substr(colon);
+  return name;
 }
 
 // [SECTION] reporting

@@ -85,6 +85,7 @@ struct TNetHooks {
   std::function<int32_t()> turnClockSetting;  // the table's netTimeLimit; below 2 no clock
   std::function<int32_t()> seatToActLocal;    // akspieler; 1 is this machine's seat
   std::function<int32_t()> gamePhase;         // the game's phase; 5 once it has ended
+  std::function<bool()> isPrivateLobby;       // the private-table box checked with a password
 };
 
 class TNetz {
@@ -204,6 +205,9 @@ class TNetz {
   int64_t clockRemainingMs() const;
   // 0 while time is left, else the overrun in whole seconds as a negative number.
   int32_t clockOverrunSeconds() const;
+
+  // A player's name without the private-table tag it may carry (only at a private table).
+  std::string stripNameTag(const std::string& name) const;
 
   void showNetError(int code);
   void log(const std::string& text);

@@ -128,3 +128,24 @@ TEST(NetQueues, DuringAReconnectWaitRecordsAreCachedButTheJoinRequestIsNot) {
   EXPECT_EQ(t.resendCache.items.size(), 1u);
   EXPECT_EQ(t.resendCache.items.front().first.text.str(), "bin gleich wieder da");
 }
+
+TEST(NetSeats, StripNameTag) {
+  struct Case {
+    bool privateTable;
+    const char* name;
+    const char* shown;
+  } cases[] = {
+      {true, "Petra<0123456789>", "Petra"},
+      {true, "Petra<0123456789>x", "Petrax"},
+      {true, "Petra", "Petra"},
+      {true, "Pe<tag:tra", "Pe:tra"},
+      {true, "Pe:<tra", "Pe:<tra"},
+      {true, "Petra<012345678>", "Petra<012345678>"},
+      {false, "Petra<0123456789>", "Petra<0123456789>"},
+  };
+  for (const Case& c : cases) {
+    TNetz t;
+    t.hooks.isPrivateLobby = [&] { return c.privateTable; };
+    EXPECT_EQ(t.stripNameTag(c.name), c.shown) << c.name;
+  }
+}
