@@ -38,6 +38,7 @@
 #include "engine/texts.h"
 #include "engine/window_form.h"
 #include "platform/instance.h"
+#include "platform/net.h"
 #include "platform/tick.h"
 
 // [SECTION] helpers
@@ -131,6 +132,7 @@ void processMessages() {
   WinEvent e;
   while (winPollEvent(e)) dispatchWindowEvent(e);
   instancePoll();
+  netPoll();  // socket events arrive with the window's messages
 }
 
 namespace {
@@ -138,6 +140,7 @@ void waitOneMessage() {
   WinEvent e;
   if (winWaitEvent(e, kThrottleWaitMs)) dispatchWindowEvent(e);
   instancePoll();
+  netPoll();
 }
 
 // [SECTION] frame step

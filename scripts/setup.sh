@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
   libpng-dev librsvg2-bin kdegames-card-data-kf5
   libsdl2-mixer-dev sox
+  libasio-dev
 )
 
 missing=()

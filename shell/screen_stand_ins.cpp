@@ -3,6 +3,7 @@
 #include "shell/screen_stand_ins.h"
 
 #include "engine/engine_services.h"
+#include "net/net_transport.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -30,7 +31,7 @@ int32_t netGamePhase() {
   return 0;
 }
 
-void netTick() { notAvailable("TNetz.tick"); }
+void netTick() { netTransport.tick(); }
 
 void netCloseConnection() { notAvailable("TNetz.closeHost/closeClient"); }
 
