@@ -179,15 +179,18 @@ std::string lookupText(std::string_view key, std::string_view p1, std::string_vi
   auto fill = [&](const TVTLFragment& f) {
     return fillPercentMarks(useAlternative ? f.altText.view() : f.text.view(), p1, p2, p3, p4);
   };
-  if (auto known = t.fragmentIndex.find(std::string(key));
-      known != t.fragmentIndex.end() && t.fragmentTable[known->second].key.view() == key)
-    return fill(t.fragmentTable[known->second]);
+  auto known = t.fragmentIndex.find(std::string(key));
+  if (known != t.fragmentIndex.end()) {
+    if (known->second < 0) return {};  // looked for before: no such key
+    if (t.fragmentTable[known->second].key.view() == key) return fill(t.fragmentTable[known->second]);
+  }
   for (int32_t i = 0; i < kFragmentCapacity; i++) {
     const TVTLFragment& f = t.fragmentTable[i];
     if (f.key.view() != key) continue;
     t.fragmentIndex[std::string(key)] = i;
     return fill(f);
   }
+  t.fragmentIndex[std::string(key)] = -1;
   return {};
 }
 

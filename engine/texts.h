@@ -48,8 +48,8 @@ struct TVTLTextTables {
   int32_t textColumn = 0;    // 1 or 2, set by setLanguage; read at the next load (0 reads as 1)
   bool fastMode = false;     // developer fast simulation (developer keys): lookups answer empty
   TVTLEnterCallback onEnterKey;  // set by setEnterCallback; called by the keyboard navigation
-  // Where each key was found first: the games look texts up in their inner loops. A slot
-  // written directly is still found by the search the index falls back to.
+  // Where each key was found first (-1: not there): the games look texts up in their inner
+  // loops. Loading the table or resetting it forgets the index.
   std::unordered_map<std::string, int32_t> fragmentIndex;
 };
 
