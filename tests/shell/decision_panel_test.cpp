@@ -7,6 +7,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_form.h"
@@ -78,6 +79,9 @@ TEST_F(DecisionPanelTest, EveryElementStandsForItsOption) {
 }
 
 TEST_F(DecisionPanelTest, AnOptionButtonHidesThePanelAndSubmitsItsValue) {
+  // Hearts stands for a game without a check of its own: its table would refuse these
+  // decisions, which are not its.
+  registerGameCallbacks(gidHearts, nullptr);
   for (TGameId game : {gidSkat, gidSchafkopf, gidHearts}) {
     cg.gameId = game;
     for (int32_t e = 1; e <= 29; e++) {
