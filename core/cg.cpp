@@ -3,7 +3,7 @@
 
 TCG cg;
 
-int32_t stat0 = 0, stat1 = 0, stat2 = 0, stat3 = 0, stat4 = 0;
+int32_t stat0 = 0, stat1 = 0, stat2 = 0, stat3 = 0, stat4 = 0, stat5 = 0, stat6 = 0, stat7 = 0;
 
 // Old Maid, the one game that lets the user take cards from another hand, is not built yet;
 // every other game selects from seat 1.

@@ -127,8 +127,8 @@ extern TCG cg;
 extern uint32_t decisionShownTick;
 
 // Statistic counters of the games (won and lost games by kind); only the developer panel
-// shows them.
-extern int32_t stat0, stat1, stat2, stat3, stat4;
+// shows them, the first five. A game clears all eight at a new list.
+extern int32_t stat0, stat1, stat2, stat3, stat4, stat5, stat6, stat7;
 
 // The ordinal text of a place: "f_1st", "f_2nd", "f_3rd", else the number + "f_xth".
 std::string placeText(int place);

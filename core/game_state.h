@@ -16,6 +16,7 @@
 #include "core/game_id.h"
 #include "core/seat_profile.h"
 #include "games/family/hearts_state.h"
+#include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_state.h"
 #include "platform/records.h"
 
@@ -103,10 +104,12 @@ struct TGameState {
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here; its table of calls walks the
-  // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, Skat.
+  // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, Skat,
+  // Doppelkopf.
   THeartsState hearts;          // Hearts' area
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
   TSkatSavedLists skatLists;    // Skat's module state as saved with the game
+  TDoppelkopfArea doppelkopf;   // Doppelkopf's area; doppelkopfAttachArea points the module at it
 
   // [SECTION] members after the areas
   TMeldTableImage meldTableImage;  // copy of k12, saved and loaded with the game

@@ -15,6 +15,7 @@
 #include "engine/texts.h"
 #include "games/skat/skat_ai.h"
 #include "games/family/hearts_registration.h"
+#include "games/skat/doppelkopf_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -76,6 +77,7 @@ void Tglapp::FormCreate() {
 void createMainWindow() {
   registerSkatGame();
   registerHeartsGame();
+  registerDoppelkopfGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

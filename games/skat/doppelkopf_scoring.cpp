@@ -172,8 +172,7 @@ void countSolo(const TScore& s) {
   const bool suit = type <= 4, fleischlos = type == doppelkopfFleischlos;
   const bool won = a.doppelkopfSoloist >= 1 && a.doppelkopfSoloist <= 4 && s.winner[a.doppelkopfSoloist];
   if (won) (suit ? stat0 : fleischlos ? stat3 : stat1)++;
-  else if (!fleischlos) (suit ? stat2 : stat4)++;
-  else logNotAvailable("Doppelkopf: stat5");
+  else (suit ? stat2 : fleischlos ? stat5 : stat4)++;
 }
 
 }  // namespace

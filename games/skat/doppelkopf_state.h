@@ -92,10 +92,13 @@ struct TDoppelkopfArea {
   THand legalCards;                // the legal cards of the seat to act, stored before each card
   int32_t trickPosition;           // 1..4: the place of the next card in the trick
   LArray<int32_t, 1, 3> partyGuessStats;  // guesses undecided, right, wrong over the list
+  // The shared trick lists (trickBySeat, trickCards) as saved with the game.
+  THand savedTrickBySeat;
+  THand savedTrickCards;
 };
 
-// The Doppelkopf area in use: one record of this module until the game state holds the
-// area; doppelkopfAttachArea points the module at another.
+// The Doppelkopf area in use: the game state's once a game starts or is resumed; before
+// that a record of this module. doppelkopfAttachArea points the module at another.
 extern TDoppelkopfArea* doppelkopfArea;
 void doppelkopfAttachArea(TDoppelkopfArea& area);
 inline TDoppelkopfSeat& doppelkopfGameWide() { return doppelkopfArea->seats[0]; }

@@ -249,15 +249,16 @@ std::string actionRefusal(int kind, int32_t b) {
 
 }  // namespace
 
-void doppelkopfCheckAction(int kind, int32_t a, int32_t b) {
+bool doppelkopfCheckAction(int kind, int32_t a, int32_t b) {
   const std::string why = actionRefusal(kind, b);
-  if (why.empty()) return;
+  if (why.empty()) return true;
   skatTrace("Doppelkopf: abgelehnt (Spieler " + std::to_string(seatToAct()) + ", Entscheidung " +
             std::to_string(cg.gs.bl.decisionKind) + ", Art " + std::to_string(kind) + ", " + std::to_string(a) +
             ", " + std::to_string(b) + "): " + why);
   cg.gs.getBlender.kind = actionUsed;
   cg.gs.awaitingAction = 2;
   cg.showDecisionDialog(false, false);
+  return false;
 }
 
 // [SECTION] the decision builder's questions

@@ -26,8 +26,8 @@ int32_t doppelkopfLeadingSeat();
 
 // Every action the core accepted for the seat to act, before the step sees it: an answer
 // that is not among the open decision's options, or a card outside the stored legal list, is
-// refused; the decision stays open and the trace log says why.
-void doppelkopfCheckAction(int kind, int32_t a, int32_t b);
+// refused (false); the decision stays open and the trace log says why.
+bool doppelkopfCheckAction(int kind, int32_t a, int32_t b);
 
 // Fills Doppelkopf's entries of the decision builder's questions.
 void doppelkopfInstallAreaQueries(TGameAreaQueries& q);

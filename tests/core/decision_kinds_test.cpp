@@ -92,6 +92,7 @@ TEST_F(DecisionTest, EveryKindTable) {
        [] {
          gameAreas.doppelkopfNextAnnouncementNow = [](int32_t) { return int32_t(1); };
          gameAreas.doppelkopfNextAnnouncementFor = [](int32_t) { return int32_t(1); };
+         gameAreas.doppelkopfIsKontraSide = [](int32_t) { return false; };
        },
        "P0 C1 O1", "!Re=0", 47},
       {"Doppelkopf card", gidDoppelkopf, 47, {}, "P0 C1 O0", "", 47},

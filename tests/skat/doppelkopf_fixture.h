@@ -41,11 +41,7 @@ class DoppelkopfFixture : public ::testing::Test {
     resetTextTables();
     loadFragments();
     setProgramFolder(folder);
-    cg.gameId = gidDoppelkopf;
-    playerCount = 4;
-    cg.seatCount = 4;
-    const char* names[] = {"Anna", "Bert", "Carl", "Dora"};
-    for (int s = 1; s <= 4; s++) cg.seatNames[s] = names[s - 1];
+    seatFourPlayers();
     freshGame();
   }
   void TearDown() override {
@@ -56,6 +52,15 @@ class DoppelkopfFixture : public ::testing::Test {
     resetTextTables();
     setProgramFolder(savedFolder);
     std::filesystem::remove_all(folder);
+  }
+
+  // The core plays Doppelkopf with four named seats.
+  static void seatFourPlayers() {
+    cg.gameId = gidDoppelkopf;
+    playerCount = 4;
+    cg.seatCount = 4;
+    const char* names[] = {"Anna", "Bert", "Carl", "Dora"};
+    for (int s = 1; s <= 4; s++) cg.seatNames[s] = names[s - 1];
   }
 
   // A fresh area with the default options, the normal game's order, an empty table and

@@ -28,7 +28,7 @@ class DoppelkopfVorbehaltTest : public DoppelkopfFixture {
  protected:
   void SetUp() override {
     DoppelkopfFixture::SetUp();
-    callbacks.aiObserve = doppelkopfCheckAction;
+    callbacks.checkAction = doppelkopfCheckAction;
     registerGameCallbacks(gidDoppelkopf, &callbacks);
     doppelkopfInstallAreaQueries(gameAreas);
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "games/family/hearts_registration.h"
+#include "games/skat/doppelkopf_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -25,6 +26,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     registerSkatGame();
     registerHeartsGame();
+    registerDoppelkopfGame();
   }
 };
 }  // namespace
