@@ -2,6 +2,7 @@
 // offered answer: lists with every option on and with the defaults reach every branch of the
 // game and keep its invariants; a game saved in the bidding or in the middle of a trick and
 // loaded into a fresh program plays on to the same result.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -72,6 +73,17 @@ class SchafkopfPlayTest : public SkatPlayFixture {
   void SetUp() override {
     SkatPlayFixture::SetUp();
     startTable(defaults());
+  }
+  void TearDown() override {
+    tableLandsAtOnce = false;
+    SkatPlayFixture::TearDown();
+  }
+
+  // No answer was refused and no party question went out of range.
+  void expectCleanTrace() const {
+    std::string log = traceLog();
+    for (const char* fault : {"abgelehnt", "Bereichsfehler", "ACHTUNG"})
+      EXPECT_EQ(log.find(fault), std::string::npos) << fault;
   }
 
   static void startTable(const TSchafkopfOptions& options) {
@@ -188,7 +200,7 @@ TEST_F(SchafkopfPlayTest, EveryOptionOnReachesEveryBranch) {
   EXPECT_TRUE(b.bettelEndedEarly);
   EXPECT_TRUE(b.toutEndedEarly);
   EXPECT_TRUE(b.silentSolo);
-  EXPECT_EQ(traceLog().find("abgelehnt"), std::string::npos) << "an offered answer was refused";
+  expectCleanTrace();
 }
 
 TEST_F(SchafkopfPlayTest, DefaultsReachEveryBranchTheyAllow) {
@@ -197,7 +209,7 @@ TEST_F(SchafkopfPlayTest, DefaultsReachEveryBranchTheyAllow) {
   EXPECT_EQ(b.types, (std::set<int>{0, skfSie, skfSolo, skfWenz, skfGeier, skfRufspiel}));
   EXPECT_EQ(b.toutTypes, (std::set<int>{skfSolo, skfWenz, skfGeier}));
   EXPECT_EQ(b.kontraLevels, (std::set<int>{0, 1, 2}));
-  EXPECT_EQ(traceLog().find("abgelehnt"), std::string::npos) << "an offered answer was refused";
+  expectCleanTrace();
 }
 
 }  // namespace
@@ -210,6 +222,31 @@ TEST_F(SchafkopfPlayTest, TheChosenDealerStartsTheListAndTheDealMovesOn) {
     startGame(expected == 3);
     EXPECT_EQ(cg.gs.dealer, expected);
     ASSERT_TRUE(playOn());
+  }
+}
+
+// Packets of four go round from the seat after the dealer; all at once, every hand is full
+// after the deal's first step.
+TEST_F(SchafkopfPlayTest, TheDealStartsAfterTheDealer) {
+  struct Case {
+    int32_t dealMode;
+    std::vector<int32_t> order;  // seats in the order their hands first hold cards
+  } cases[] = {{2, {4, 1, 2, 3}}, {1, {1, 2, 3, 4}}};
+  for (const Case& c : cases) {
+    TSchafkopfOptions o = defaults();
+    o.dealerChoice = 4;  // "Spieler 3"
+    startTable(o);
+    envParam.dealMode = c.dealMode;
+    startGame(true);
+    std::vector<int32_t> order;
+    for (int f = 0; f < 200 && cg.gs.phase <= skfPhaseDeal; f++) {
+      headlessFrame();
+      for (int s = 1; s <= 4; s++)
+        if (stackUsed(sp[s]) > 0 && std::find(order.begin(), order.end(), s) == order.end()) order.push_back(s);
+    }
+    EXPECT_EQ(order, c.order) << "deal mode " << c.dealMode;
+    for (int s = 1; s <= 4; s++) EXPECT_EQ(stackUsed(sp[s]), 8) << "deal mode " << c.dealMode << ", seat " << s;
+    EXPECT_EQ(cg.gs.phase, skfPhaseAsking);
   }
 }
 
@@ -312,6 +349,7 @@ TEST_F(SchafkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
     EXPECT_EQ(loaded.kontra, reference.kontra) << when;
     for (int s = 1; s <= 4; s++) EXPECT_EQ(loaded.row[s], reference.row[s]) << when << " seat " << s;
   }
+  expectCleanTrace();
 }
 
 }  // namespace
