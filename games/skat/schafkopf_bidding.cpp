@@ -16,13 +16,11 @@
 
 #include "core/cg.h"
 #include "core/decision_panel.h"
-#include "engine/engine_services.h"
 #include "games/skat/schafkopf_contract.h"
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "sound/speech.h"
 #include "table/stacks.h"

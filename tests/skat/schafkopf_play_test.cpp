@@ -167,6 +167,14 @@ class SchafkopfPlayTest : public SkatPlayFixture {
     if (!early && !noGame) {
       EXPECT_EQ(inPiles, 32) << "game " << g << " type " << type;
     }
+    // Bettel ends with the first trick the declarer takes, Tout with the first the others take;
+    // a won one plays all eight.
+    if (early) {
+      int declarer = stackUsed(sp[schafkopfWonStack(a.declarerSeat)]);
+      int lost = type == skfBettel ? declarer : inPiles - declarer;
+      EXPECT_TRUE(lost == 0 ? inPiles == 32 : lost == 4) << "game " << g << " type " << type << ": " << lost
+                                                         << " cards taken that end it, " << inPiles << " played";
+    }
     int32_t sum = 0;
     for (int s = 1; s <= 4; s++) {
       int32_t booked = cg.gs.listTotals[s] - before[s];
