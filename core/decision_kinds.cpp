@@ -206,6 +206,12 @@ void buildAlsoPlay() {
   record(93);
 }
 
+// A Rufspiel may call the suit: never Herz (3), only with a plain card of it, and the Ace
+// of a held suit only when calling one's own Ace is allowed.
+bool callableSuit(const THand& hand, int suit, bool heldAceAllowed) {
+  return suit != 3 && countSuitNoTrump(hand, suit) > 0 && (heldAceAllowed || !hasCard(hand, makeCard(rankAce, suit)));
+}
+
 // Options whose contract does not rank above the highest so far: with the Tout rule a
 // higher Tout form stays with "-Tout"; the others are dropped from the end.
 void keepHigherContracts(const TSchafkopfRules& rules) {
@@ -234,9 +240,10 @@ void buildSchafkopfContract() {
   if (!rules.bettel) removeValue(7);
   THand hand = seatHand(seatToAct());
   if (!(rules.sie && gameAreas.schafkopfHasSieHand(hand))) removeValue(1);
-  bool threeAces = hasCard(hand, makeCard(rankAce, 1)) && hasCard(hand, makeCard(rankAce, 2)) &&
-                   hasCard(hand, makeCard(rankAce, 4));
-  if (!rules.callHeldAce && threeAces) removeValue(8);
+  // A Rufspiel is offered only when the suit question that follows keeps a suit.
+  bool anySuit = false;
+  for (int suit = 1; suit <= 4; suit++) anySuit = anySuit || callableSuit(hand, suit, rules.callHeldAce);
+  if (!anySuit) removeValue(8);
   if (gameAreas.schafkopfSeatsWanting() > 1) keepHigherContracts(rules);
   record(92);
 }
@@ -248,11 +255,8 @@ void buildCalledSuit() {
   if (gameAreas.schafkopfChosenContract(seat).type == 8) {
     THand hand = seatHand(seat);
     bool heldAceAllowed = gameAreas.schafkopfRules().callHeldAce;
-    for (int n = bl().optionCount; n >= 1; n--) {
-      int suit = bl().optionValues[n];
-      bool keep = suit != 3 && countSuitNoTrump(hand, suit) > 0 && (heldAceAllowed || !hasCard(hand, makeCard(rankAce, suit)));
-      if (!keep) removeDialogOption(n);
-    }
+    for (int n = bl().optionCount; n >= 1; n--)
+      if (!callableSuit(hand, bl().optionValues[n], heldAceAllowed)) removeDialogOption(n);
   }
   record(91);
 }

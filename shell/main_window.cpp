@@ -16,6 +16,7 @@
 #include "games/skat/skat_ai.h"
 #include "games/family/hearts_registration.h"
 #include "games/skat/doppelkopf_registration.h"
+#include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -78,6 +79,7 @@ void createMainWindow() {
   registerSkatGame();
   registerHeartsGame();
   registerDoppelkopfGame();
+  registerSchafkopfGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

@@ -16,12 +16,11 @@
 
 #include "core/cg.h"
 #include "core/decision_panel.h"
-#include "engine/engine_services.h"
 #include "games/skat/schafkopf_contract.h"
+#include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "sound/speech.h"
 #include "table/stacks.h"
@@ -34,30 +33,15 @@ TSchafkopfArea& area() { return *schafkopfArea; }
 int32_t seatsInPlay() { return playerCount >= 1 ? playerCount : schafkopfSeats; }
 int16_t& answer() { return cg.gs.getBlender.res_ii; }
 
-// The party knowledge of the seats is kept by its own module, which is not built yet.
-void partyEvent(int kind, int32_t seat) {
-  logNotAvailable("schafkopfPartyEvent " + std::to_string(kind) + " " + std::to_string(seat));
+void partyEvent(int kind, int32_t seat) { schafkopfPartyEvent(kind, seat); }
+void initPartyKnowledge() {
+  TSchafkopfPartyFields f = schafkopfPartyFields();
+  schafkopfInitPartyKnowledge(f);
 }
-void initPartyKnowledge() { logNotAvailable("schafkopfInitPartyKnowledge"); }
 
 void sayText(const std::string& text, int32_t seat, int32_t kind) { say(text, seat, kind, false); }
 
-THand handOf(int32_t seat) {
-  syncHandFromSlots(sp[seat]);
-  return sp[seat].hand;
-}
-
-void open(int32_t kind) {
-  cg.buildDecisionDialog(kind);
-  // A Rufspiel needs a suit to call; without one the suit question would open empty.
-  TDecisionBlock& bl = cg.gs.bl;
-  if (kind == skfAskContract && !schafkopfRufspielPossible(handOf(cg.gs.akspieler)))
-    for (int32_t n = std::min(bl.optionCount, decisionOptionCapacity); n >= 1; n--)
-      if (bl.optionValues[n] == skfRufspiel) removeDialogOption(n);
-  cg.gs.subState = 3;
-  cg.gs.awaitingAction = 2;
-  cg.showDecisionDialog(false, false);
-}
+void open(int32_t kind) { cg.openDecisionDialog(kind); }
 
 void sayContract(int32_t seat) { sayText(schafkopfContractName(area().seats[seat].seatContract), seat, 101); }
 
@@ -316,6 +300,9 @@ void schafkopfStepDoubling() {
       a.kontraLevel = 2;
       partyEvent(5, seat);
     }
+    TSchafkopfPartyFields f = schafkopfPartyFields();
+    if (schafkopfPartiesKnown(f) && seat != 0)
+      schafkopfPlayTrickComment(seat == a.soloistSeat ? skfRemarkToAll : skfRemarkToSoloist, seat, 0);
     sayText(schafkopfKontraReText(), seat, 1);
   }
   schafkopfStepToNextSeat();

@@ -11,6 +11,18 @@ TSchafkopfArea moduleArea{};
 
 TSchafkopfArea* schafkopfArea = &moduleArea;
 
+const TSchafkopfOptions schafkopfDefaultOptions = [] {
+  TSchafkopfOptions o{};
+  o.gameLimit = 20;
+  o.pointLimit = 0;
+  o.dealerChoice = 1;
+  o.moneyTariff = 0;
+  o.tariffItem = 1;
+  o.tout = o.sie = o.kontra = o.re = o.laufende = 1;
+  o.soloValue = 2;
+  return o;
+}();
+
 void schafkopfAttachArea(TSchafkopfArea& area) { schafkopfArea = &area; }
 
 int32_t schafkopfPartyOf(int32_t seat, int32_t view) {
@@ -20,5 +32,16 @@ int32_t schafkopfPartyOf(int32_t seat, int32_t view) {
               std::to_string(view));
     return skfPartyUnknown;
   }
-  return schafkopfArea->partyViews[view][seat];
+  return schafkopfArea->partyViews[view].party[seat];
+}
+
+TSchafkopfPartyFields schafkopfPartyFields() {
+  TSchafkopfArea& a = *schafkopfArea;
+  return TSchafkopfPartyFields{a.partyViews, a.contract.type, a.contract.suit, a.declarerSeat, a.soloistSeat,
+                               a.silentSoloShown};
+}
+
+void schafkopfPartyEvent(int kind, int32_t seat) {
+  TSchafkopfPartyFields f = schafkopfPartyFields();
+  schafkopfPartyEvent(f, kind, seat);
 }

@@ -11,6 +11,7 @@
 
 #include "core/cards.h"
 #include "core/game_areas.h"
+#include "games/skat/party_knowledge.h"
 #include "platform/records.h"
 
 // [SECTION] contract types
@@ -60,6 +61,11 @@ struct TSchafkopfOptions {
   int32_t soloValue;    // "Solo, Wenz und Geier Spielwert": 2, 4 or 5
 };
 
+// The record a list starts from until the options dialog fills it: 20 games, no point
+// limit, a random dealer, no money; Tout, Sie, Kontra, Re and Laufende on, the Farb- forms,
+// Bettel, Ramsch and the own Ace off; solo value 2.
+extern const TSchafkopfOptions schafkopfDefaultOptions;
+
 // [SECTION] seats and party views
 
 // One seat's part of the bidding. Cleared by the new game (answered) and the bidding.
@@ -73,9 +79,6 @@ struct TSchafkopfSeat {
 // Party values of the views.
 enum : int32_t { skfPartyRamsch = 0, skfPartyUnknown = 9, skfPartyRe = 10, skfPartyKontra = 11 };
 
-// One view of the party knowledge: 33 entries, 1..4 the party of seats 1..4, 5..8 the
-// second estimate, the rest kept by the party model and the computer players.
-using TSchafkopfPartyEntries = LArray<int32_t, 1, 33>;
 
 // [SECTION] the Schafkopf area
 
@@ -101,7 +104,14 @@ struct TSchafkopfArea {
   int32_t trickPosition;         // 1: the next card leads the trick
   THand trumpList;               // every trump of the applied contract
   THand legalCards;              // legal cards of the seat to act, written before each card
-  LArray<TSchafkopfPartyEntries, 0, 4> partyViews;  // 0 public, s what seat s knows
+  TPartyViews partyViews;        // 0 public, s what seat s knows (party_knowledge)
+};
+
+// The shared trick lists (trickBySeat, trickCards) as saved with a Schafkopf game: copied in
+// before saving and back after loading.
+struct TSchafkopfSavedLists {
+  THand trickBySeat;
+  THand trickCards;
 };
 
 // The Schafkopf area in use: one program-wide record of this module until the game state
@@ -112,3 +122,6 @@ void schafkopfAttachArea(TSchafkopfArea& area);
 // The raw party entry of a seat (1..4) in a view (0..4); 9 outside these ranges, with a
 // trace line.
 int32_t schafkopfPartyOf(int32_t seat, int32_t view);
+// The party model's fields of the area in use, and one of its events on them.
+TSchafkopfPartyFields schafkopfPartyFields();
+void schafkopfPartyEvent(int kind, int32_t seat);

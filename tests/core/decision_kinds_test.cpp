@@ -6,6 +6,7 @@
 
 #include "core/card_names.h"
 #include "core/decision_panel.h"
+#include "core/game_callbacks.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "games/skat/stack_sync.h"
@@ -51,6 +52,11 @@ void giveSeat(int seat, const char* cards) {
   for (int i = 1; i <= h.anz; i++) sp[seat].slots[i].card = h.k[i];
   syncHandFromSlots(sp[seat]);
 }
+
+// Schafkopf's trumps while nothing is declared: every Ober and Unter, and Herz. A Sie hand
+// holds no plain card, so it has no suit to call.
+const TGameCallbacks schafkopfBiddingTrumps = {
+    .isTrump = [](const TCard& c) { return c.t == rankQueen || c.t == rankJack || c.f == suitHearts; }};
 
 struct TKindCase {
   const char* what;
@@ -112,7 +118,8 @@ TEST_F(DecisionTest, EveryKindTable) {
       {"Schafkopf play or pass", gidSchafkopf, 97, {}, "P0 C0 O1", "!{f_skat_spielansagen}=96|!{f_skat_passen}=43", 97},
       {"Schafkopf also play, nobody", gidSchafkopf, 93, {}, "P0 C0 O1", "!Spielen=93|!{f_dialog_weiter}=37", 93},
       {"Tout", gidSchafkopf, 94, {}, "P0 C0 O1", "!Tout=94|!Normal=95", 94},
-      {"contract without special rules", gidSchafkopf, 92, {}, "P0 C0 O1", "!Farbsolo=2|!Wenz=3|!Geier=4|!Rufspiel=8", 92},
+      {"contract without special rules", gidSchafkopf, 92, [] { giveSeat(2, "c7 s7 d7 h7"); }, "P0 C0 O1",
+       "!Farbsolo=2|!Wenz=3|!Geier=4|!Rufspiel=8", 92},
       {"contract with the pass rule", gidSchafkopf, 92,
        [] { gameAreas.schafkopfRules = [] { TSchafkopfRules r{}; r.passOption = true; return r; }; },
        "P0 C0 O1", "!Passen=43|!Farbsolo=2|!Wenz=3|!Geier=4", 92},
@@ -132,10 +139,13 @@ TEST_F(DecisionTest, EveryKindTable) {
        "P0 C0 O1", "!Farbsolo=2", 92},
       {"Sie with a Sie hand", gidSchafkopf, 92,
        [] {
+         registerGameCallbacks(gidSchafkopf, &schafkopfBiddingTrumps);
          gameAreas.schafkopfRules = [] { TSchafkopfRules r{}; r.sie = true; return r; };
          giveSeat(2, "cQ sQ hQ dQ cJ sJ hJ dJ");
        },
-       "P0 C0 O1", "!Sie=1|!Farbsolo=2|!Wenz=3|!Geier=4|!Rufspiel=8", 92},
+       "P0 C0 O1", "!Sie=1|!Farbsolo=2|!Wenz=3|!Geier=4", 92},
+      {"Rufspiel kept with a plain card of a suit whose Ace is out", gidSchafkopf, 92,
+       [] { giveSeat(2, "cA sA d7 cQ"); }, "P0 C0 O1", "!Farbsolo=2|!Wenz=3|!Geier=4|!Rufspiel=8", 92},
       {"Rufspiel gone with three aces", gidSchafkopf, 92, [] { giveSeat(2, "cA sA dA h7"); }, "P0 C0 O1",
        "!Farbsolo=2|!Wenz=3|!Geier=4", 92},
       {"Rommé draw", gidRomme, 78, {}, "P1 C0 O0", "", 78},

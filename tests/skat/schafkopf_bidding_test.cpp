@@ -195,7 +195,7 @@ TEST_F(SchafkopfBiddingTest, KontraByAnOpponentThenReByTheDeclarer) {
   schafkopfArea->options.re = 1;
   deal({"c7 s7 d7 c8 s8 d8 cK sK"});
   // What each seat knows of itself in a Solo of seat 1.
-  for (int s = 1; s <= 4; s++) schafkopfArea->partyViews[s][s] = s == 1 ? skfPartyRe : skfPartyKontra;
+  for (int s = 1; s <= 4; s++) schafkopfArea->partyViews[s].party[s] = s == 1 ? skfPartyRe : skfPartyKontra;
   ASSERT_TRUE(bid({PLAY, W, W, W, skfSolo, 1, 1, 2}));
   EXPECT_EQ(asked, (std::vector<int32_t>{93, 93, 93, 93, 92, 91, 44, 63}));
   EXPECT_EQ(schafkopfArea->kontraLevel, 2);
@@ -210,6 +210,48 @@ TEST_F(SchafkopfBiddingTest, NoKontraForRamsch) {
   ASSERT_TRUE(bid({W, W, W, W}));
   EXPECT_EQ(schafkopfArea->contract.type, skfRamsch);
   EXPECT_EQ(cg.gs.phase, 4);
+}
+
+}  // namespace
+
+namespace {
+
+bool offered(int16_t value) {
+  for (int i = 1; i <= cg.gs.bl.optionCount; i++)
+    if (cg.gs.bl.optionValues[i] == value) return true;
+  return false;
+}
+
+// Rufspiel is offered exactly when the suit question after it keeps a suit to call.
+TEST_F(SchafkopfBiddingTest, RufspielOfferedOnlyWithASuitToCall) {
+  struct Case {
+    const char* what;
+    const char* hand;
+    uint8_t ownAce;
+    std::vector<int16_t> suits;  // what 91 offers; empty: no Rufspiel at 92
+  } cases[] = {
+      {"plain cards of every callable suit", "c7 s7 d7 c8 s8 d8 cK sK", 0, {1, 2, 4}},
+      {"the three callable Aces", "cA sA dA c7 s7 d7 hK h9", 0, {}},
+      {"the three callable Aces, own Ace allowed", "cA sA dA c7 s7 d7 hK h9", 1, {1, 2, 4}},
+      {"two Aces held, the third suit missing", "cA sA c7 s7 hA hK hQ hJ", 0, {}},
+      {"two Aces held, own Ace allowed", "cA sA c7 s7 hA hK hQ hJ", 1, {1, 2}},
+      {"only Ober, Unter and Herz", "cQ sQ hQ dQ cJ sJ hJ dJ", 1, {}},
+      {"one Ace held, the other suits plain", "cA c7 s7 d7 hA hK hQ hJ", 0, {2, 4}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    schafkopfArea->options.ownAce = c.ownAce;
+    deal({c.hand});
+    cg.gs.akspieler = 1;
+    cg.buildDecisionDialog(92);
+    EXPECT_EQ(offered(skfRufspiel), !c.suits.empty()) << c.what;
+    if (c.suits.empty()) continue;
+    schafkopfArea->seats[1].seatContract = TContractRecord{skfRufspiel, 0, 0};
+    cg.buildDecisionDialog(91);
+    std::vector<int16_t> suits;
+    for (int i = 1; i <= cg.gs.bl.optionCount; i++) suits.push_back(cg.gs.bl.optionValues[i]);
+    EXPECT_EQ(suits, c.suits) << c.what;
+  }
 }
 
 }  // namespace

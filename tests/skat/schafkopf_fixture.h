@@ -105,8 +105,8 @@ class SchafkopfFixture : public ::testing::Test {
   }
 
   static void setPublicParty(int32_t seat, int32_t party) {
-    schafkopfArea->partyViews[0][seat] = party;
-    schafkopfArea->partyViews[0][seat + 4] = party;
+    schafkopfArea->partyViews[0].party[seat] = party;
+    schafkopfArea->partyViews[0].partyGuess[seat] = party;
   }
 
   TSchafkopfArea area{};

@@ -5,6 +5,7 @@
 
 #include "games/family/hearts_registration.h"
 #include "games/skat/doppelkopf_registration.h"
+#include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -27,6 +28,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerSkatGame();
     registerHeartsGame();
     registerDoppelkopfGame();
+    registerSchafkopfGame();
   }
 };
 }  // namespace
