@@ -268,7 +268,7 @@ int selfPlayScale() {
 TEST(MaumauSelfPlay, RandomOfferedAnswersOnEverySeat) {
   TSelfPlayRun run;
   int lists = 0;
-  for (int rep = 0; rep < 6 * selfPlayScale(); rep++)
+  for (int rep = 0; rep < 100 * selfPlayScale(); rep++)
     for (int seats = 2; seats <= 6; seats++) {
       randomSeed(1000 + 10 * rep + seats);
       TMaumauState s = maumauDefaultState();
@@ -294,11 +294,11 @@ TEST(MaumauSelfPlay, ComputerOnEverySeat) {
     TMaumauState s = maumauDefaultState();
     s.announceRule = s.stackDrawTwo = seats % 2 == 0;
     s.deckCopies = seats >= 5 ? 2 : 1;
-    s.roundLimit = 8;
-    selfPlayList(seats, s, 8, true, run);
+    s.roundLimit = 60;
+    selfPlayList(seats, s, 60, true, run);
   }
   EXPECT_EQ(run.stalls, 0);
-  EXPECT_EQ(run.games, 5 * 8);
+  EXPECT_EQ(run.games, 5 * 60);
 }
 
 }  // namespace
