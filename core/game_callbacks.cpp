@@ -106,7 +106,10 @@ bool rommeIsGinVariant() { return false; }
 
 bool rommeHighscoreFlag() { return false; }
 
-bool maumauWinnerCollects() { return false; }
+bool maumauWinnerCollects() {
+  const TGameCallbacks* t = registeredGameCallbacks(gidMauMau);
+  return t && t->winnerCollects && t->winnerCollects();
+}
 
 int pokerHighscoreTable() { return 1; }
 

@@ -52,6 +52,11 @@ struct TGameCallbacks {
   // The fields of the game's area (and of its saved lists) in the saved image, at the
   // area's place in the block.
   void (*areaImageIo)(TRecordIo& io, TGameState& gs) = nullptr;
+  // Mau-Mau: the role a rank carries (31..35, 33 the wish card; 0 none), the suit wished
+  // on a wish card (0 none), and whether the winner collects the points (positive scoring).
+  int32_t (*cardRole)(int32_t rank) = nullptr;
+  int32_t (*wishedSuit)() = nullptr;
+  bool (*winnerCollects)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -100,7 +105,7 @@ void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 // [SECTION] area questions of the end of a game
 bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists
 bool rommeHighscoreFlag();         // Rommé's flag for highscore entries; false until then
-bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring; false until its area exists
+bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring, from its table; false without one
 int pokerHighscoreTable();         // 3 split limit, 2 pot limit, 1 neither (1 until the poker area exists)
 // formatMoney of the chip games; the decimal amount until they exist.
 std::string gameFormatMoney(int32_t amount);

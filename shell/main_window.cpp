@@ -17,6 +17,7 @@
 #include "games/family/hearts_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
+#include "games/family/maumau_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -80,6 +81,7 @@ void createMainWindow() {
   registerHeartsGame();
   registerDoppelkopfGame();
   registerSchafkopfGame();
+  registerMaumauGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

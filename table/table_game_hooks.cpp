@@ -59,8 +59,14 @@ bool gameAllCardsSelectable() {
   return !t || !t->allCardsSelectable || t->allCardsSelectable();
 }
 
-int32_t gameCardRole(int32_t) { return 0; }
-int32_t gameWishedSuit() { return 0; }
+int32_t gameCardRole(int32_t rank) {
+  const TGameCallbacks* t = calls();
+  return t && t->cardRole ? t->cardRole(rank) : 0;
+}
+int32_t gameWishedSuit() {
+  const TGameCallbacks* t = calls();
+  return t && t->wishedSuit ? t->wishedSuit() : 0;
+}
 bool gameMayLayOffOnOthers() { return false; }
 bool gameDeadwoodLimit() { return false; }
 bool gameIsValidMeld(const THand&) { return false; }

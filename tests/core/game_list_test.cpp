@@ -1,6 +1,7 @@
 // The game list ring, the end of a game and the standings.
 #include <gtest/gtest.h>
 
+#include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "sound/sound_events.h"
 #include "tests/core/core_state_fixture.h"
@@ -78,9 +79,14 @@ TEST_F(GameListTest, StandingsByGame) {
     TGameId game;
     std::vector<int32_t> totals;
     std::string want;
+    bool winnerCollects = false;  // Mau-Mau's scoring
   };
+  static bool collects = false;
+  static const TGameCallbacks maumauScoring{.winnerCollects = [] { return collects; }};
+  registerGameCallbacks(gidMauMau, &maumauScoring);
   const std::vector<Case> cases = {
       {gidMauMau, {-10, -3, 0}, "0 7 10"},       // the best lead over another seat
+      {gidMauMau, {40, 0, 0}, "40 0 0", true},   // the winner collects: the totals
       {gidSchwimmen, {2, 1, 0, -3}, "8 4 0 -12"},  // the sum of leads
       {gidHearts, {26, 0, 52, 26}, "26 0 52 26"},  // the totals
       {gidWar, {3, 7}, "3 7"},
@@ -89,6 +95,7 @@ TEST_F(GameListTest, StandingsByGame) {
   for (const Case& c : cases) {
     cg = blank();
     cg.gameId = c.game;
+    collects = c.winnerCollects;
     playerCount = int32_t(c.totals.size());
     TGameResult r;
     for (size_t i = 0; i < c.totals.size(); i++) r.values[int(i) + 1] = c.totals[i];

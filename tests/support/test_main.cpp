@@ -6,6 +6,7 @@
 #include "games/family/hearts_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
+#include "games/family/maumau_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -29,6 +30,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerHeartsGame();
     registerDoppelkopfGame();
     registerSchafkopfGame();
+    registerMaumauGame();
   }
 };
 }  // namespace
