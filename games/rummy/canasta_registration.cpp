@@ -5,6 +5,7 @@
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
+#include "games/rummy/canasta_area_image.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_scoring.h"
 
@@ -66,6 +67,7 @@ const TGameCallbacks canastaGameCallbacks = {
     .resultText = resultText,
     .isSeatHandOpen = canastaIsSeatHandOpen,
     .areaAnswers = areaAnswers,
+    .areaImageIo = canastaAreaImageIo,
 };
 
 }  // namespace
