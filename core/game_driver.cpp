@@ -22,6 +22,7 @@
 #include "engine/elements.h"
 #include "engine/stopwatch.h"
 #include "games/casino/chips.h"
+#include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "platform/alert.h"
@@ -178,8 +179,8 @@ bool stepMayRun(const TCG& c) {
 
 void runGameStep(TCG& c, uint32_t now) {
   c.gs.lastStepTick = now;
-  // While the meld table is in use it is rebuilt from the card slots here once the rummy
-  // games' meld table exists.
+  // The card table may have moved meld cards since the last step.
+  if (c.gs.meldTableInUse) k12.rebuildFromSlots();
   markStopwatch(2);
   gameStepCall(c.gs);
   stopwatchElapsed(2);

@@ -18,6 +18,7 @@
 #include "games/family/hearts_state.h"
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/schafkopf_state.h"
+#include "games/rummy/canasta_state.h"
 #include "games/skat/skat_state.h"
 #include "platform/records.h"
 
@@ -106,13 +107,14 @@ struct TGameState {
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here; its table of calls walks the
   // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, Skat,
-  // Doppelkopf, Schafkopf.
+  // Canasta, Doppelkopf, Schafkopf.
   THeartsState hearts;          // Hearts' area
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
   TSkatSavedLists skatLists;    // Skat's module state as saved with the game
   TDoppelkopfArea doppelkopf;   // Doppelkopf's area; doppelkopfAttachArea points the module at it
   TSchafkopfArea schafkopf;     // Schafkopf's area; schafkopfAttachArea points its module at it
   TSchafkopfSavedLists schafkopfLists;  // the trick lists as saved with a Schafkopf game
+  TCanastaArea can;             // Canasta's area
 
   // [SECTION] members after the areas
   TMeldTableImage meldTableImage;  // copy of k12, saved and loaded with the game

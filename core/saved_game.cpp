@@ -25,6 +25,7 @@
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "games/casino/chips.h"
+#include "games/rummy/meld_table.h"
 #include "platform/errors.h"
 #include "shell/card_ai_lookup.h"
 #include "shell/env_param.h"
@@ -196,7 +197,7 @@ void dropTemporaries(const TSaveNames& n) {
 }  // namespace
 
 bool TCG::saveGame(const std::string& base, const std::string& displayName, bool quiet) {
-  // The meld table joins here once it exists.
+  meldTableToImage(k12, gs.meldTableImage);
   gameListsToArea();
   TSaveNames names = saveNames(base);
   // A name the file system refuses (too long, say) is a failed save, never a fatal error.
@@ -270,7 +271,8 @@ bool TCG::loadGame(const std::string& base) {
       seatRecordFromTCG(seatRecords[i], spLayout[i]);
     }
     if (!gs.tutorialMode && dlgIPanel != 0) loadDialogRecord(dlgIPanel, names.panel);
-    // The meld table comes back from its image here once it exists.
+    meldTableFromImage(gs.meldTableImage, k12);
+    if (gs.meldTableInUse) k12.writeSlotLocations();
     pokerAfterLoad();
     gameListsFromArea();
     inputState = headReserved[cgReservedInputState];

@@ -14,6 +14,7 @@
 #include "engine/engine_services.h"
 #include "engine/loading_screen.h"
 #include "engine/texts.h"
+#include "games/rummy/meld_table.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -191,10 +192,8 @@ int32_t canastaCardSize(int32_t cardSize, int32_t meldCards, int32_t ownMelds, i
 void setksize() {
   envParam.cardSize = displayChoice(elDisplaySizeList, 3, defaultCardSize);
   if (cg.gameId == gidCanasta && cg.gs.meldTableInUse != 0) {
-    // The meld counts of each side come with Canasta's meld table; until then it is never full.
-    logNotAvailable("Canasta's meld counts for the card size");
-    envParam.cardSize = canastaCardSize(envParam.cardSize, sp[12].count, 0, 0, isViewFromAbove(),
-                                        isViewFromSide());
+    envParam.cardSize = canastaCardSize(envParam.cardSize, sp[12].count, k12.ownMeldCount,
+                                        k12.otherMeldCount, isViewFromAbove(), isViewFromSide());
   }
   double scale = cardScaleFor(envParam.cardSize, cg.gameId);
   envParam.chipScale = static_cast<float>((scale * 0.46 + 0.46) * 1.0);

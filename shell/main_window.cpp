@@ -18,6 +18,7 @@
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
+#include "games/rummy/canasta_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -82,6 +83,7 @@ void createMainWindow() {
   registerDoppelkopfGame();
   registerSchafkopfGame();
   registerMaumauGame();
+  registerCanastaGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

@@ -5,6 +5,9 @@
 #include "core/cg.h"
 #include "core/game_callbacks.h"
 #include "games/casino/chips.h"
+#include "games/rummy/canasta_rules.h"
+#include "games/rummy/meld_sides.h"
+#include "games/rummy/meld_table.h"
 #include "shell/card_ai_lookup.h"
 
 // [SECTION] layout
@@ -18,7 +21,10 @@ int32_t blackjackDealerSeat() { return 0; }
 int32_t blackjackShoeDecks() { return 2; }
 bool blackjackIs17und4() { return false; }
 bool blackjackAllPlayersDone() { return false; }
-int32_t canastaPackCount() { return 2; }
+int32_t canastaPackCount() {
+  int32_t packs = cg.gs.can.options.packs;
+  return packs >= 1 && packs <= 3 ? packs : 2;
+}
 void tutorialDealCards() {}
 
 // [SECTION] moves and landing
@@ -69,34 +75,72 @@ int32_t gameWishedSuit() {
 }
 bool gameMayLayOffOnOthers() { return false; }
 bool gameDeadwoodLimit() { return false; }
-bool gameIsValidMeld(const THand&) { return false; }
+bool gameIsValidMeld(const THand& meld) { return cg.gameId == gidCanasta && canastaIsValidMeld(meld); }
 TCard gameLedTrickCard() {
   const TGameCallbacks* t = calls();
   return t && t->ledTrickCard ? t->ledTrickCard() : noCard();
 }
-bool canastaIsWildCard(const TCard& card) { return card.t == rank2 || card.t == rankJoker; }
 
 // [SECTION] the meld table
 
-void meldTableCardTarget(int32_t, int32_t, int32_t, int32_t, TCardSlot&) {}
-TCard meldTableCard(int32_t, int32_t) { return noCard(); }
-TCardPose meldTableCardPose(int32_t, int32_t, int32_t) { return TCardPose{}; }
-int32_t meldTableRowOffset() { return cg.gameId == gidCanasta ? 4 : 0; }
-bool meldTablePlacing() { return false; }
-float meldTablePlacingSpeed() { return 0.0f; }
-void meldTableAdvancePlacement(float) {}
-void meldTablePlaceSelection() {}
-int32_t meldTableAddMeld(int32_t, int32_t) { return 0; }
-void meldTableFormLayOff(const THand&, int32_t, int32_t, THand& out) { out.anz = 0; }
-void meldTableGetMeld(int32_t, THand& out) { out.anz = 0; }
-bool meldTablePrepareLayOff(const THand&, const THand&, const THand&, int32_t, int32_t,
-                            int32_t, int32_t&, TCard&) {
+void meldTableCardTarget(int32_t meldNo, int32_t meldPos, int32_t slot, int32_t asTarget, TCardSlot& out) {
+  k12.meldCardTarget(meldNo, meldPos, out, asTarget != 0, slot);
+}
+TCard meldTableCard(int32_t meldNo, int32_t meldPos) {
+  THand meld{};
+  k12.getMeld(meldNo, meld);
+  return meldPos >= 1 && meldPos <= handUsed(meld) ? meld.k[meldPos] : noCard();
+}
+TCardPose meldTableCardPose(int32_t meldNo, int32_t withLayOff, int32_t mode) {
+  TCardPose out{};
+  k12.meldCardPose(meldNo, withLayOff != 0, out, mode);
+  return out;
+}
+int32_t meldTableRowOffset() { return Tk12Container::meldRowOffset(); }
+bool meldTablePlacing() { return k12.layOffPending != 0; }
+float meldTablePlacingSpeed() {
+  const int32_t seat = k12.layOffSeat, slot = k12.layOffSeatSlot;
+  if (seat < 1 || seat > stackCount || slot < 1 || slot > slotCapacity) return 0.0f;
+  return sp[seat].slots[slot].speed;
+}
+void meldTableAdvancePlacement(float step) { k12.layOffProgress += step; }
+void meldTablePlaceSelection() { k12.placeSelection(); }
+int32_t meldTableAddMeld(int32_t seat, int32_t count) { return k12.addMeld(seat, count); }
+void meldTableFormLayOff(const THand& cards, int32_t meldNo, int32_t meldPos, THand& out) {
+  if (cg.gameId == gidCanasta) k12.calegenanhand(cards, meldNo, meldPos, out);
+  else k12.legenanhand(cards, meldNo, meldPos, out);
+}
+void meldTableGetMeld(int32_t meldNo, THand& out) { k12.getMeld(meldNo, out); }
+bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const THand&,
+                            int32_t meldNo, int32_t seat, int32_t seatSlot, int32_t& jokerSlot,
+                            TCard& joker) {
+  // The table has queued the cards into the last slots of stack 12 and written each one's
+  // position in the formed meld there; the formed meld is built again whole.
+  THand formed{};
+  meldTableFormLayOff(cards, meldNo, 0, formed);
+  THand laid = cards;
+  const int32_t n = handUsed(cards), base = sp[12].count;
+  for (int32_t i = 1; i <= n; i++) {
+    const int32_t s = base + i;
+    laid.k[i].hi = static_cast<int16_t>(s >= 1 && s <= slotCapacity ? sp[12].slots[s].meldPos : 0);
+  }
+  k12.prepareLayOff(selection, laid, formed, meldNo, seat, seatSlot, false, base + n);
+  jokerSlot = 0;
+  joker = noCard();
   return false;
 }
-bool meldTableJokerReturning(int32_t, TCard&) { return false; }
-void meldTableRemoveFromMeld(int32_t, int32_t) {}
-void meldTableWriteSlotLocations() {}
-bool meldTableOwnerPartnersPrevSeat(int32_t) { return false; }
+bool meldTableJokerReturning(int32_t slot, TCard& exchange) {
+  if (!k12.jokerExchange || slot != k12.jokerSlot) return false;
+  exchange = k12.exchangeCard;
+  return true;
+}
+void meldTableRemoveFromMeld(int32_t meldNo, int32_t meldPos) { k12.removeFromMeld(meldNo, meldPos); }
+void meldTableWriteSlotLocations() { k12.writeSlotLocations(); }
+bool meldTableOwnerPartnersPrevSeat(int32_t slot) {
+  if (slot < 1 || slot > slotCapacity) return false;
+  const int32_t n = sp[12].slots[slot].meldNo;
+  return k12.inUse(n) && samePartnership(prevSeat(cg.gs.akspieler), k12.melds[n].owner);
+}
 void meldMarkedCardLeaves(const TCard&, int32_t) {}
 void meldMarkedCardFollows(int32_t, int32_t) {}
 

@@ -1,6 +1,6 @@
 // What the card table asks of the games and hands to them, one call per question, chosen
 // by cg.gameId. Most games that own these answers (Blackjack, War, Schnapsen, Jass, Hearts,
-// Schwimmen, Mau-Mau, Old Maid, Go Fish, poker, the meld table of Canasta and Rommé) are not
+// Schwimmen, Mau-Mau, Old Maid, Go Fish, poker) are not
 // built yet: until each is, its calls give the neutral answer stated here and change
 // nothing. A game that is built puts its call into the body of the hook.
 //
@@ -83,7 +83,7 @@ int32_t gameWishedSuit();
 bool gameMayLayOffOnOthers();
 // Gin Rummy: the deadwood limit applies to taking cards; false.
 bool gameDeadwoodLimit();
-// The formed meld is valid (Rommé, Canasta); false while no meld rules exist.
+// The formed meld is valid (Canasta; Rommé's rules come with Rommé, false until then).
 bool gameIsValidMeld(const THand& meld);
 // The led card of the current trick (its first card), as the game's table gives it (Skat);
 // noCard() elsewhere and before a lead.
@@ -92,8 +92,8 @@ TCard gameLedTrickCard();
 bool canastaIsWildCard(const TCard& card);
 
 // [SECTION] the meld table
-// Canasta's and Rommé's meld table k12. Until it exists nothing is placed or laid off:
-// no meld is in use, no lay-off forms a meld, and no joker comes back.
+// Canasta's and Rommé's meld table k12 answers these (games/rummy/meld_table.h). Rommé's
+// lay-offs come with Rommé: until then none forms a meld there and no joker comes back.
 
 // The placement block and card of the meld card at (meldNo, meldPos) written into `out`
 // (slot: pile 12's slot; asTarget: the target of a move). Leaves `out` alone.

@@ -7,6 +7,7 @@
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
+#include "games/rummy/canasta_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -31,6 +32,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerDoppelkopfGame();
     registerSchafkopfGame();
     registerMaumauGame();
+    registerCanastaGame();
   }
 };
 }  // namespace
