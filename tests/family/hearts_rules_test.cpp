@@ -75,7 +75,7 @@ TEST_F(HeartsRules, PassesGoLeftRightAcrossOrNotByGamesPlayed) {
 }
 
 TEST_F(HeartsRules, DealPointsWithMoonSunAndSunOff) {
-  THand all, hearts, rest;
+  THand all{}, hearts{}, rest{};
   for (int s = 1; s <= 4; s++)
     for (int r : {int(rank2), int(rank3), int(rank4), int(rank5), int(rank6), int(rank7), int(rank8), int(rank9),
                   int(rankTen), int(rankJack), int(rankQueen), int(rankKing), int(rankAce)}) {

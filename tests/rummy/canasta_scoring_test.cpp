@@ -114,8 +114,8 @@ TEST_F(CanastaTextsTest, ListText) {
     const char* text;
   } cases[] = {
       {99999, 5000, "Höchster Stand 2400 von 5000 Punkten"},
-      {10, 5000, "3 von 10 Spielen gespielt"},
-      {99999, 0, "3 von unbegrenzt Spielen gespielt"},
+      {10, 5000, "Spiel 3 von 10"},
+      {99999, 0, "Spiel 3 von unbegrenzt"},
       {0, 0, "3 Spiele gespielt"},
   };
   for (const Case& c : cases) {
