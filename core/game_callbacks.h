@@ -18,6 +18,7 @@
 
 struct TGameState;
 struct TGameAreaQueries;
+struct TSpieler;
 class TRecordIo;
 
 // [SECTION] callback tables
@@ -52,6 +53,14 @@ struct TGameCallbacks {
   // The fields of the game's area (and of its saved lists) in the saved image, at the
   // area's place in the block.
   void (*areaImageIo)(TRecordIo& io, TGameState& gs) = nullptr;
+  // War's card table hooks: the face-up test of a card, its own seat pile after the table's
+  // layout, its steps at the end of the table layout, and the text of a seat's player panel.
+  bool (*cardFaceUp)(int32_t stack, int32_t slot) = nullptr;
+  void (*placeSeat)(TSpieler& stack) = nullptr;
+  void (*tableLayout)() = nullptr;
+  std::string (*panelText)(int32_t seat) = nullptr;
+  // Old Maid's step at the end of a trick card's placement.
+  void (*trickLayout)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -15,6 +15,8 @@
 #include "core/decision_block.h"
 #include "core/game_id.h"
 #include "core/seat_profile.h"
+#include "games/family/oldmaid_state.h"
+#include "games/family/war_state.h"
 #include "games/skat/skat_state.h"
 #include "platform/records.h"
 
@@ -102,7 +104,9 @@ struct TGameState {
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here; its table of calls walks the
-  // area's fields in the image (areaImageIo) at the same place. Built so far: Skat.
+  // area's fields in the image (areaImageIo) at the same place. Built so far: Old Maid, War, Skat.
+  TOldMaidArea oldMaid;         // Old Maid's area
+  TWarArea war;                 // War's area
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
   TSkatSavedLists skatLists;    // Skat's module state as saved with the game
 

@@ -14,6 +14,7 @@
 #include "engine/message_box.h"
 #include "engine/texts.h"
 #include "games/skat/skat_ai.h"
+#include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -74,6 +75,7 @@ void Tglapp::FormCreate() {
 
 void createMainWindow() {
   registerSkatGame();
+  registerWarGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

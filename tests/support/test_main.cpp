@@ -3,6 +3,7 @@
 // tables of calls registered as the program registers them.
 #include <gtest/gtest.h>
 
+#include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -21,7 +22,10 @@ class BaseEnvironment : public ::testing::Environment {
 // A test may register tables of its own; the next one starts from the program's again.
 class StartUpRegistrations : public ::testing::EmptyTestEventListener {
  public:
-  void OnTestStart(const ::testing::TestInfo&) override { registerSkatGame(); }
+  void OnTestStart(const ::testing::TestInfo&) override {
+    registerSkatGame();
+    registerWarGame();
+  }
 };
 }  // namespace
 
