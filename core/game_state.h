@@ -104,7 +104,8 @@ struct TGameState {
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here; its table of calls walks the
-  // area's fields in the image (areaImageIo) at the same place. Built so far: Old Maid, War, Skat.
+  // area's fields in the image (areaImageIo) at the same place. Built so far: War, Skat (Old
+  // Maid's record only; its table is not registered yet).
   TOldMaidArea oldMaid;         // Old Maid's area
   TWarArea war;                 // War's area
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
