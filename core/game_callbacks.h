@@ -18,6 +18,7 @@
 
 struct TGameState;
 struct TGameAreaQueries;
+struct TSpieler;
 class TRecordIo;
 
 // [SECTION] callback tables
@@ -57,6 +58,14 @@ struct TGameCallbacks {
   int32_t (*cardRole)(int32_t rank) = nullptr;
   int32_t (*wishedSuit)() = nullptr;
   bool (*winnerCollects)() = nullptr;
+  // War's card table hooks: the face-up test of a card, its own seat pile after the table's
+  // layout, its steps at the end of the table layout, and the text of a seat's player panel.
+  bool (*cardFaceUp)(int32_t stack, int32_t slot) = nullptr;
+  void (*placeSeat)(TSpieler& stack) = nullptr;
+  void (*tableLayout)() = nullptr;
+  std::string (*panelText)(int32_t seat) = nullptr;
+  // Old Maid's step at the end of a trick card's placement.
+  void (*trickLayout)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

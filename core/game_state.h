@@ -19,6 +19,8 @@
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/schafkopf_state.h"
 #include "games/rummy/canasta_state.h"
+#include "games/family/oldmaid_state.h"
+#include "games/family/war_state.h"
 #include "games/skat/skat_state.h"
 #include "platform/records.h"
 
@@ -106,9 +108,12 @@ struct TGameState {
   // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
   // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
   // own area record in its folder and adds the member here; its table of calls walks the
-  // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, Skat,
-  // Canasta, Doppelkopf, Schafkopf.
+  // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, War,
+  // Skat, Canasta, Doppelkopf, Schafkopf (Old Maid's record only; its table is not
+  // registered yet).
   THeartsState hearts;          // Hearts' area
+  TOldMaidArea oldMaid;         // Old Maid's area
+  TWarArea war;                 // War's area
   TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
   TSkatSavedLists skatLists;    // Skat's module state as saved with the game
   TDoppelkopfArea doppelkopf;   // Doppelkopf's area; doppelkopfAttachArea points the module at it

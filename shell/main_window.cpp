@@ -19,6 +19,7 @@
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -84,6 +85,7 @@ void createMainWindow() {
   registerSchafkopfGame();
   registerMaumauGame();
   registerCanastaGame();
+  registerWarGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

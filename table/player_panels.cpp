@@ -31,6 +31,7 @@
 #include "table/scene.h"
 #include "table/seat_plates.h"
 #include "table/stacks.h"
+#include "table/table_game_hooks.h"
 #include "table/table_layout.h"
 #include "table/table_questions.h"
 
@@ -221,7 +222,7 @@ std::string playerPanelText(int32_t seat, bool& forced) {
   }
   // "Jaa" is how a doubled vowel is written for the voice; the panel shows it once.
   if (size_t jaa = text.find("Jaa"); jaa != std::string::npos) text.erase(jaa + 2, 1);
-  if (cg.gameId == gidWar) logNotAvailable("warPanelText");
+  if (cg.gameId == gidWar && !gamePanelText(seat, text)) logNotAvailable("warPanelText");
   return text;
 }
 

@@ -12,11 +12,30 @@
 
 // [SECTION] layout
 
-bool gameCardFaceUp(int32_t, int32_t) { return true; }
+namespace {
+const TGameCallbacks* calls() { return registeredGameCallbacks(cg.gameId); }
+}  // namespace
+
+bool gameCardFaceUp(int32_t stack, int32_t index) {
+  const TGameCallbacks* t = calls();
+  return !t || !t->cardFaceUp || t->cardFaceUp(stack, index);
+}
 int32_t gameSeatOffset(int32_t) { return 0; }
-void gamePlaceSeat(TSpieler&, bool, float) {}
-void gameTableLayout() {}
-void gameTrickLayout() {}
+void gamePlaceSeat(TSpieler& stack, bool, float) {
+  if (const TGameCallbacks* t = calls(); t && t->placeSeat) t->placeSeat(stack);
+}
+void gameTableLayout() {
+  if (const TGameCallbacks* t = calls(); t && t->tableLayout) t->tableLayout();
+}
+bool gamePanelText(int32_t seat, std::string& text) {
+  const TGameCallbacks* t = calls();
+  if (!t || !t->panelText) return false;
+  text = t->panelText(seat);
+  return true;
+}
+void gameTrickLayout() {
+  if (const TGameCallbacks* t = calls(); t && t->trickLayout) t->trickLayout();
+}
 int32_t blackjackDealerSeat() { return 0; }
 int32_t blackjackShoeDecks() { return 2; }
 bool blackjackIs17und4() { return false; }
@@ -43,10 +62,6 @@ void gameAnimateChips() {}
 bool gameFastPlay() { return false; }
 
 // [SECTION] rules
-
-namespace {
-const TGameCallbacks* calls() { return registeredGameCallbacks(cg.gameId); }
-}  // namespace
 
 bool gameIsSeatHandOpen(int32_t seat) {
   const TGameCallbacks* t = calls();

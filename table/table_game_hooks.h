@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/cards.h"
 #include "table/stacks.h"
@@ -24,6 +25,8 @@ bool gameCardFaceUp(int32_t stack, int32_t index);
 int32_t gameSeatOffset(int32_t stack);
 // Blackjack's, Old Maid's and War's own seat fan in place of the hand fan; nothing yet.
 void gamePlaceSeat(TSpieler& stack, bool open, float n);
+// War's text of a seat's player panel: true and the text when the game has one.
+bool gamePanelText(int32_t seat, std::string& text);
 // The per-game layout steps at the end of the table layout (Schnapsen, Go Fish, Old Maid,
 // War; Blackjack's stock); nothing yet.
 void gameTableLayout();

@@ -48,11 +48,12 @@ TEST_F(GameStartTest, VariantsRunAsTheirBaseGame) {
   EXPECT_EQ(gameCodes[gidSchnapsen], "snp");
 }
 
+// A game of four seats (War is always played by two).
 TEST_F(GameStartTest, ANewListDrawsOpponentsAContinuedListKeepsThem) {
   playerCount = 4;
-  cg.startGame(gidWar, 0);
+  cg.startGame(gidGoFish, 0);
   EXPECT_EQ(cg.seatCount, 4);
-  EXPECT_EQ(cg.gs.optionsGameId, gidWar);
+  EXPECT_EQ(cg.gs.optionsGameId, gidGoFish);
   std::set<std::string> firstWords;
   std::set<int> voices;
   for (int s = 1; s <= 4; s++) {
@@ -68,7 +69,7 @@ TEST_F(GameStartTest, ANewListDrawsOpponentsAContinuedListKeepsThem) {
   std::string seat3 = cg.gs.playerRecords[3].name.str();
   cg.gs.listTotals[2] = 17;
   cg.gs.gamesPlayed = 5;
-  cg.startGame(gidWar, 1);
+  cg.startGame(gidGoFish, 1);
   EXPECT_EQ(cg.gs.playerRecords[3].name.str(), seat3);
   EXPECT_EQ(cg.gs.listTotals[2], 17);
   EXPECT_EQ(cg.gs.gamesPlayed, 5);

@@ -8,6 +8,7 @@
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -33,6 +34,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerSchafkopfGame();
     registerMaumauGame();
     registerCanastaGame();
+    registerWarGame();
   }
 };
 }  // namespace
