@@ -216,7 +216,7 @@ TEST_F(WarFlow, ListAndResultTexts) {
   cg.gs.war.gameLimit = 99999;
   cg.gs.war.pointsLimit = 20;
   warListText(text);
-  EXPECT_EQ(text, "Höchster Stand: 7 von 20 Punkten");
+  EXPECT_EQ(text, "Höchster Stand 7 von 20 Punkten");
   cg.gs.war.pointsLimit = 0;
   warListText(text);
   EXPECT_EQ(text, "2 Spiele gespielt");
