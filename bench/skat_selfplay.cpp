@@ -8,16 +8,20 @@
 // hands with its own set right after the deal.
 //
 // Usage: skat_selfplay [--games N] [--seed S] [--duel] [--tables DIR] [--strengths P1,P2,P3]
-//                      [--all-rules] [--digest]
+//                      [--all-rules] [--digest] [--sound]
 // --all-rules plays with Rum, Spitze, Kontra up to Hirsch, Bock and Ramsch rounds with the
 // Schieben round, Jungfrau and Grand Hand, so every question of the game reaches the seats.
 // --digest prints one checksum over every deal, answer, pressed and played card and booked
 // value of the run: a change that keeps it plays the same games.
+// --sound plays a few games (10 unless --games) with voices and effects on SDL's dummy audio
+// driver and the voices made at build time, and prints the slowest tick: the frame never
+// waits for audio.
 //
 // [SECTION] the table without a screen
 // [SECTION] each seat's rule tables
 // [SECTION] one run of N games
 // [SECTION] printing
+// [SECTION] a run with sound
 // [SECTION] main
 #include <algorithm>
 #include <array>
@@ -31,6 +35,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/cg.h"
@@ -45,11 +50,15 @@
 #include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
+#include "engine/engine_options.h"
 #include "platform/alert.h"
 #include "platform/paths.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "platform/tick.h"
 #include "shell/env_param.h"
+#include "sound/sound_events.h"
+#include "sound/voice_catalogue.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
 #include "table/animation.h"
@@ -300,6 +309,69 @@ std::array<int, 4> parseStrengths(const char* text) {
 
 }  // namespace
 
+// [SECTION] a run with sound
+
+namespace {
+
+int soundRun(int games, uint64_t seed) {
+  const std::string voices = std::string(SKAT_APP_DIR) + "/data/sound";
+  if (!fs::exists(voices + "/2/Ja.wav")) {
+    std::fprintf(stderr, "no voices in %s (espeak-ng missing?)\n", voices.c_str());
+    return 1;
+  }
+  fs::create_directory_symlink(voices, programDir + "/data/sound");
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  sndSetBackend(SoundBackend::sdl);
+  soundContainer.create();
+  if (soundContainer.noDevice) {
+    std::fprintf(stderr, "no audio device\n");
+    return 1;
+  }
+  scReader.create();
+  appopt.speechLevel = appopt.effectsLevel = 1;
+  appopt.musicLevel = 6;
+  soundContainer.applyVolumes(false);
+  int spoken = 0, ended = 0;
+  double slowestTickMs = 0;
+  setVoiceStartListener([&](const std::string&, int32_t) { spoken++; });
+  resetTableAndCore();
+  for (int g = 0; g < games; g++) {
+    randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g));
+    soundRandomSeed(seed + static_cast<uint64_t>(g));
+    screenMode = 1;
+    cg.gs.skat.options = listOptions();
+    cg.startGame(gidSkat, 0);
+    for (int s = 1; s <= 3; s++) {
+      cg.seatRecords[s].kind = seatKindComputer;
+      cg.seatVoice[s] = 2 * s;
+      cg.gs.seatProfiles[s].strength = 2;
+      skatLoadSeatProfile(s, 2);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (cg.gs.phase != 5 && std::chrono::steady_clock::now() < deadline) {
+      const auto start = std::chrono::steady_clock::now();
+      const double thinking = decisionMsTotal;
+      headlessFrame();
+      // The computer's own decision is the player's time, not the frame's wait for audio.
+      const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      slowestTickMs = std::max(slowestTickMs, ms - (decisionMsTotal - thinking));
+      advanceFakeTick(skatSelfPlayMsPerFrame);
+      // The game waits for the voice in real time; the frames need not spin meanwhile.
+      if (cg.gs.voicePlaying != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (cg.gs.phase == 5) ended++;
+    else std::fprintf(stderr, "game %d stalled in phase %d step %d\n", g, int(cg.gs.phase), cg.gs.step);
+  }
+  setVoiceStartListener({});
+  soundContainer.destroy();
+  sndSetBackend(SoundBackend::null);
+  std::printf("games with sound: %d of %d ended, voice samples started: %d\n", ended, games, spoken);
+  std::printf("slowest tick (without the computer's decisions): %.3f ms\n", slowestTickMs);
+  return ended == games ? 0 : 1;
+}
+
+}  // namespace
+
 // [SECTION] main
 
 int main(int argc, char** argv) {
@@ -307,6 +379,7 @@ int main(int argc, char** argv) {
   uint64_t seed = 1;
   bool duel = false;
   bool digest = false;
+  bool sound = false;
   std::string tablesDir;
   std::array<int, 4> strengths{0, 3, 2, 1};
   for (int i = 1; i < argc; i++) {
@@ -318,13 +391,14 @@ int main(int argc, char** argv) {
     else if (a == "--strengths" && i + 1 < argc) strengths = parseStrengths(argv[++i]);
     else if (a == "--all-rules") allRules = true;
     else if (a == "--digest") digest = true;
+    else if (a == "--sound") sound = true;
     else {
       std::fprintf(stderr, "usage: skat_selfplay [--games N] [--seed S] [--duel] [--tables DIR] [--strengths P1,P2,P3] "
-                           "[--all-rules] [--digest]\n");
+                           "[--all-rules] [--digest] [--sound]\n");
       return 2;
     }
   }
-  if (games < 0) games = duel ? 2000 : 1000;
+  if (games < 0 && !sound) games = duel ? 2000 : 1000;
   if (!tablesDir.empty() && !duel) {
     std::fprintf(stderr, "--tables is for --duel\n");
     return 2;
@@ -346,6 +420,12 @@ int main(int argc, char** argv) {
   benchCallbacks.aiMove = timedAIMove;
   skatAISubmitHook = skatSelfPlaySubmit;
   registerGameCallbacks(gidSkat, &benchCallbacks);
+  if (sound) {
+    const int failed = soundRun(games < 0 ? 10 : games, seed);
+    registerGameCallbacks(gidSkat, nullptr);
+    fs::remove_all(programDir);
+    return failed;
+  }
   int failures = 0;
   if (!duel) {
     RunResult r = playRun(games, seed, strengths);

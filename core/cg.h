@@ -47,6 +47,8 @@ class TCG {
                                                  // the name is taken by TCG::seatName)
   std::string userName;   // seat 1's name, at most 255 characters; the shell's start-up
   uint8_t userVoice = 0;  // seat 1's voice 1..6 (1..3 female); the shell's start-up
+  int32_t moveCounter = 0;  // moves made in the game (the games whose comments are once per
+                            // move count it); zeroed by prepareNewGame
 
   // [SECTION] game state, highscores, workers
   TGameState gs{};

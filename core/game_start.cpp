@@ -267,6 +267,7 @@ void readPlayers(TCG& c) {
 
 void TCG::prepareNewGame() {
   gs.warCollectDelay = 0;
+  moveCounter = 0;
   pendingMoveCount = 0;
   gs.pendingMove = 0;
   gs.pendingStack = gs.pendingSlot = 0;

@@ -9,7 +9,7 @@ packages=(
   xvfb xauth mesa-utils xdotool
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
   libpng-dev librsvg2-bin kdegames-card-data-kf5
-  libsdl2-mixer-dev sox
+  libsdl2-mixer-dev sox espeak-ng vorbis-tools
   libasio-dev
 )
 

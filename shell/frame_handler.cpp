@@ -24,6 +24,7 @@
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
 #include "shell/test_report.h"
+#include "sound/sound_events.h"
 #include "table/animation.h"
 #include "table/menu_cards.h"
 #include "table/move_queue.h"
@@ -145,6 +146,9 @@ void Tglapp::main(bool nested) {
   frameTick = getTickCount();
   handOverFinishedMoves([](const TFinishedMove& m) { carddone(m.srcStack, m.dstStack, m.srcIndex, m.dstIndex); });
   gameTicks(nested);
+  // The music worker's messages wait for a frame of the main thread; a box opened from a
+  // nested frame would nest once more.
+  if (!nested) soundContainer.showPostedMessages();
   if (vtlInfo.totalFrames % 3 == 0) everyThirdFrame();
   if (elEngineInfoText != 0 && vtl.overlayPanel != 0) {
     setElementText(vtl.overlayPanel, elEngineInfoText, "", 0);

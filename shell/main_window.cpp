@@ -27,6 +27,7 @@
 #include "shell/player_names.h"
 #include "shell/shell_globals.h"
 #include "sound/sound_events.h"
+#include "sound/voice_catalogue.h"
 
 // [SECTION] state
 
@@ -68,8 +69,10 @@ void Tglapp::FormCreate() {
   // cg, soundContainer, the chip animation (animationHandler) and netTransport are
   // program-wide objects of their subsystems and exist from the start; the sound container
   // opens its device here.
+  // The voices' catalogues first, then the container, which starts the music worker.
+  scReader.create();
   soundContainer.create();
-  announceStandIn("FormCreate: music worker, helpContainer, ingameHelpContainer, k12, scReader, pokerCounter");
+  announceStandIn("FormCreate: helpContainer, ingameHelpContainer, k12, pokerCounter");
   announceStandIn("FormCreate: pokerCounter.reset, loadPreflopTable");
   announceStandIn("FormCreate: clusterer (\\data\\brain.txt)");
   if (!vtl.onCloseQuery) vtl.onCloseQuery = Tglapp::ccapp;

@@ -166,8 +166,6 @@ void closeFree(const char* label, const char* standIn) {
 
 void Tglapp::closeDown() {
   freeCardAIs();
-  // The music player and its worker (cg.musicWorker) are not built yet.
-  announceStandIn("closeDown: music stop, music worker end");
   closeSave("unit1.onclose(-5).SAVEALL", [] { saveDialogStates(); });
   closeSave("unit1.onclose(-5).SAVESETTZ", [] { cg.saveHighscores(); });  // Tglapp.savesettz
   closeFree("unit1.onclose(-5).K12_FREE", "closeDown: k12");
@@ -176,8 +174,9 @@ void Tglapp::closeDown() {
   // live to the end of the process.
   closeFree("unit1.onclose(-5).CG_FREE", nullptr);
   closeFree("unit1.onclose(-5).SNDFREE", nullptr);
+  // Ends the music worker (closing its track) before the mixer closes.
   soundContainer.destroy();
-  closeFree("unit1.onclose(-5).SCODEFREE", "closeDown: scReader");
+  closeFree("unit1.onclose(-5).SCODEFREE", nullptr);
   closeFree("unit1.onclose(-5).POKC_FREE", "closeDown: pokerCounter");
   // Last: the case memory writes itself back to "\data\brain.txt" when it is freed.
   announceStandIn("closeDown: clusterer");

@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/sound.h"
 #include "shell/shell_globals.h"
+#include "sound/music_worker.h"
 #include "table/stacks.h"
 
 TSoundContainer soundContainer;
@@ -74,8 +75,9 @@ bool fileExists(const std::string& path) {
 std::string findSoundFile(const std::string& name, bool& found) {
   std::string path = name;
   found = fileExists(path);
-  if (!found && path.size() > 3 && path.size() >= 5 && path[path.size() - 5] == '_') {
-    // A question variant ("name_.wav") falls back to the plain sample.
+  // A question variant ("name_.wav") falls back to the plain sample, one "_" at a time (a
+  // question asked with a question pick has two).
+  while (!found && path.size() >= 5 && path[path.size() - 5] == '_') {
     path.erase(path.size() - 5, 1);
     found = fileExists(path);
   }
@@ -123,6 +125,8 @@ TEffectPlacement effectPlacement(int32_t stack, int32_t slot) {
 
 void soundRandomSeed(uint64_t seed) { soundGenerator().seed(seed); }
 
+double soundRandomUnit() { return std::uniform_real_distribution<double>(0, 1)(soundGenerator()); }
+
 int32_t soundRandomBelow(int32_t n) {
   if (n <= 0) return 0;
   return int32_t(std::uniform_int_distribution<int32_t>(0, n - 1)(soundGenerator()));
@@ -133,19 +137,27 @@ void TSoundContainer::create() {
   destroy();
   device = std::make_unique<TDSWSound>(TGuid{});
   noDevice = !device->hasDevice();
+  // The music plays on the effects' device: without one no player is made.
+  playerFailed = noDevice;
+  musicStopped = false;
   if (noDevice) {
     // The null backend is the tests' quiet machine; a real device that fails is noted.
     if (sndBackend() != SoundBackend::null) logProtocol("Sound: no audio device (" + device->openError() + ")");
     return;
   }
   device->setCooperativeLevel(0, 0);
+  musicThread.start();
 }
 
 void TSoundContainer::destroy() {
+  // The worker closes its track and ends before the mixer goes.
+  musicThread.terminate();
   for (auto& s : samples) s.reset();
   slotKinds = {};
   slotSeats = {};
   slotCounter = 0;
+  queueCount = 0;
+  lastCommentedMove = {};
   device.reset();
   noDevice = true;
 }
@@ -218,7 +230,7 @@ void TSoundContainer::setVolume(int32_t value, int32_t kind, bool apply) {
   // Volumes change even after the music player failed: that ends the music only.
   if (kind == 0 || kind == 1) {
     musicVolume = value;
-    if (apply) logNotAvailable("music worker volume");
+    if (apply) musicThread.requestVolume(value * 10);
   }
   if (kind == 0 || kind == 2) voiceVolume = value;
   if (kind == 0 || kind == 3) effectsVolume = value;

@@ -4,10 +4,13 @@
 // are panned and attenuated by where they happen. Main thread only.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/records.h"
 #include "sound/dsw_sound.h"
@@ -63,18 +66,72 @@ class TSoundContainer {
   // kind 0 all three volumes, 1 music, 2 voices, 3 effects.
   void setVolume(int32_t value, int32_t kind, bool apply);
 
+  // [SECTION] voices and comments (speech.cpp)
+  // Appends a voice sample unless the queue is full or the voice setting filters it; an
+  // appended entry takes the subtitle (the caller's becomes empty).
+  void queueVoice(const std::string& path, std::string& subtitle, int32_t seat, int32_t code);
+  // 3 while a voice sample is busy (of that seat when seat is not 0), else 0; with seat 0 it
+  // starts the next queued sample when none is busy (and answers 3).
+  uint8_t processVoiceQueue(int32_t seat);
+  // A computer seat's remark by chance; true when chance and rules allowed it.
+  bool sayComment(int32_t seat, int32_t kind, int32_t firstCode, int32_t secondCode, int32_t chance);
+
+  // [SECTION] music, main thread (music_control.cpp)
+  // Starts, changes or stops the music after the settings changed; force restarts it.
+  void applyMusicChoice(bool force);
+  // Records the music name and asks the worker for the track.
+  void requestMusic(const std::string& name);
+  void pauseMusic();
+  void resumeMusic();
+  void resumeMusicIfActive();
+  // The music volume is above 0, the music is not stopped and the player has not failed.
+  bool musicEnabled() const;
+  // Shows the messages the music worker posted (message 40: a missing music file). Called
+  // once per frame by the main window, never from a nested frame.
+  void showPostedMessages();
+  std::string recordedMusicName();
+  // The file the worker started last ("" before any) and how many it started.
+  std::string startedMusicFile();
+  std::atomic<int32_t> musicStarts{0};
+
+  // [SECTION] music, worker thread only (music_control.cpp)
+  void playNextTrack();
+  void playClip(const std::string& name, int32_t start, int32_t end, bool reopen);
+  void checkMusicEnd();
+  void setMciVolume(int32_t volume);
+  // The worker's replacement player: opens the file and plays it; a failure ends the music.
+  void reopenPlayer(const std::string& file);
+
   // [SECTION] state: create() sets the device; applyVolumes/setVolume the volumes; playSound
   // the slots.
   std::unique_ptr<TDSWSound> device;
-  int32_t musicVolume = 0;      // 0..52
-  int32_t effectsVolume = 0;    // 0..100 percent
-  int32_t voiceVolume = 0;      // 0..100 percent
+  // The volumes are read by the music worker too.
+  std::atomic<int32_t> musicVolume{0};    // 0..52
+  std::atomic<int32_t> effectsVolume{0};  // 0..100 percent
+  std::atomic<int32_t> voiceVolume{0};    // 0..100 percent
   bool noDevice = true;         // no output device: nothing plays
-  bool playerFailed = false;    // the music player failed; ends the music only
+  std::atomic<bool> playerFailed{false};  // the music player failed; ends the music only
+  std::atomic<bool> musicStopped{false};  // "Musik" "Aus" closed the track; set by the worker
+  std::atomic<bool> playerOpen{false};    // the player holds a track; the worker's
   int32_t slotCounter = 0;      // slot used last, 1..9; 0 before the first sound
   LArray<std::unique_ptr<TDSWSoundFileSample>, 1, 10> samples{};  // slot 10 is never used
   LArray<int32_t, 1, 10> slotKinds{};  // 1 the slot plays a voice sample
   LArray<int32_t, 1, 10> slotSeats{};  // the seat whose voice it plays, 0 none
+
+  // [SECTION] voice queue: queueVoice appends, processVoiceQueue removes what it starts.
+  static constexpr int32_t queueCapacity = 5;
+  LArray<std::string, 1, queueCapacity> queuedPaths{};
+  LArray<std::string, 1, queueCapacity> queuedSubtitles{};  // bubble text shown when it starts
+  LArray<int32_t, 1, queueCapacity> queuedSeats{};
+  int32_t queueCount = 0;                       // 0..5
+  LArray<int32_t, 1, 6> lastCommentedMove{};    // per seat to act, cg.moveCounter of the last
+
+ private:
+  std::mutex musicMutex_;               // guards the two fields below
+  std::string musicName_;               // the choice last requested; main thread and worker
+  std::vector<std::string> posted_;     // files of message 40, posted by the worker
+  std::string startedFile_;             // written by the worker
+  void noteStarted(const std::string& file);
 };
 
 extern TSoundContainer soundContainer;
@@ -83,6 +140,13 @@ extern TSoundContainer soundContainer;
 // seeded deal. Seeded from the clock at first use; tests fix it.
 void soundRandomSeed(uint64_t seed);
 int32_t soundRandomBelow(int32_t n);
+
+// A number uniform in [0, 1) from the same generator.
+double soundRandomUnit();
+
+// Hears every voice sample as it starts (path, seat); tests follow the queue through it.
+using TVoiceStartListener = std::function<void(const std::string& path, int32_t seat)>;
+TVoiceStartListener setVoiceStartListener(TVoiceStartListener listener);
 
 // Hears every event played; tests observe the table's sounds through it. Returns the
 // listener it replaces; an empty one stops listening.

@@ -1,6 +1,5 @@
-// What the card-game core asks of the sound subsystem: the voice queue, the effects and
-// the seats' turn markers (effects: sound_events.h). Sound output is not built yet: no voice
-// ever plays, so the voice queue answers 0, as it does while sound is off.
+// What the card-game core asks of the sound subsystem: the voice queue and the seats' turn
+// markers (effects: sound_events.h). Without an audio device the voice queue answers 0.
 #pragma once
 
 #include <cstdint>

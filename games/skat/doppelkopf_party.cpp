@@ -12,6 +12,7 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_services.h"
+#include "sound/sound_events.h"
 #include "games/skat/skat_state.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
@@ -258,7 +259,7 @@ void doppelkopfPlayTrickComment(int32_t type, int32_t seat, int32_t strength) {
   if (type == 5 || type == 6) {
     if (seat == 1) return;
     const int32_t chance = strength <= 1 ? 60 : strength == 2 ? 80 : strength == 3 ? 90 : 95;
-    skatSayComment(seat, 2, chance, type == 5 ? 1 : 2, 0);
+    soundContainer.sayComment(seat, 2, type == 5 ? 1 : 2, 0, chance);
     return;
   }
   TRemark r{};
@@ -266,5 +267,5 @@ void doppelkopfPlayTrickComment(int32_t type, int32_t seat, int32_t strength) {
   if (type == 2) r = {90, -3, -2};
   if (type == 3) r = byTrickPoints(strength, 1);
   if (type == 4) r = byTrickPoints(strength, -1);
-  if (r.chance > 0) skatSayComment(seat, 0, r.chance, r.lower, r.upper);
+  if (r.chance > 0) soundContainer.sayComment(seat, 0, r.lower, r.upper, r.chance);
 }

@@ -25,6 +25,7 @@
 #include "games/skat/skat_options_io.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
+#include "sound/sound_events.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_bock_ramsch.h"
 #include "games/skat/skat_step_internal.h"
@@ -399,12 +400,12 @@ void skatSound(int32_t type, int32_t seat, int32_t value) {
   if (isNetGame() && cg.seatRecords[seat].kind == 2) return;
   if (type == 3) {
     int32_t level = skatGame->kontraLevel;
-    if (cg.gs.akspieler != 1 && level >= 1 && level <= 4) skatSayComment(seat, 2, kontraChances[level], 0, 0);
+    if (cg.gs.akspieler != 1 && level >= 1 && level <= 4) soundContainer.sayComment(seat, 2, 0, 0, kontraChances[level]);
     return;
   }
   if (skatIsNullOrRamsch() || skatGame->gameType == skatTypeRamsch) return;
   int32_t level = 0;
   int32_t chance = trickChance(value, level);
   if (chance == 0) return;
-  skatSayComment(seat, 0, chance, 0, type == 2 ? -level : level);
+  soundContainer.sayComment(seat, 0, 0, type == 2 ? -level : level, chance);
 }

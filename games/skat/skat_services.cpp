@@ -38,8 +38,3 @@ const std::string& skatLastSaid(int32_t seat) {
 void skatClearSaid() {
   for (std::string& s : said) s.clear();
 }
-
-void skatSayComment(int32_t seat, int32_t kind, int32_t chance, int32_t firstLevel, int32_t secondLevel) {
-  (void)seat, (void)kind, (void)chance, (void)firstLevel, (void)secondLevel;
-  logNotAvailable("TSoundContainer.sayComment");
-}

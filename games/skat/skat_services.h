@@ -1,5 +1,5 @@
 // The few engine and sound services Skat uses, reached through one place: text lookup, the
-// error dialog, the error and trace logs, speech and remarks.
+// error dialog, the error and trace logs, speech (remarks: TSoundContainer.sayComment).
 #pragma once
 
 #include <cstdint>
@@ -27,8 +27,3 @@ void skatSay(const std::string& text, int32_t seat, int32_t kind);
 // The last text a seat 0..3 said in the running game ("" after skatClearSaid).
 const std::string& skatLastSaid(int32_t seat);
 void skatClearSaid();
-
-// A computer seat's remark, decided by chance (TSoundContainer.sayComment): kind 0 an emotion
-// between the two levels, 2 the Kontra remark. Not available until the sound subsystem's
-// comments are built: a trace line says so and no seat speaks.
-void skatSayComment(int32_t seat, int32_t kind, int32_t chance, int32_t firstLevel, int32_t secondLevel);

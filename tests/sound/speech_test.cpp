@@ -1,5 +1,5 @@
 // say's bubble: the text in the seat's speech bubble element, the timed bubble state, its
-// duration and the keep flag; the voices not built yet say so in the trace.
+// duration and the keep flag.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -93,12 +93,11 @@ TEST_F(SpeechTest, FastSimulationShowsNothing) {
   EXPECT_EQ(cg.gs.bubbleState[2], 0);
 }
 
-TEST_F(SpeechTest, VoicesAreNotAvailableYetButTheBubbleShows) {
-  say("Passe", 2, 12, false);
-  EXPECT_TRUE(traced("voice catalogue: not available"));
-  EXPECT_TRUE(traced("voice samples: not available"));
+TEST_F(SpeechTest, WithoutADeviceTheBubbleShowsAtOnce) {
+  say("Passe", 2, 1, false);
   EXPECT_EQ(getElementText(dlgIPanel, elSpeechBubble[2]), "?Passe");
   EXPECT_EQ(cg.gs.bubbleState[2], 3);
+  EXPECT_FALSE(traced("not available"));
 }
 
 }  // namespace
