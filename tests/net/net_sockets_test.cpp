@@ -266,6 +266,8 @@ TEST(NetSockets, RecordsBeforeTheGrantFollowItInOrder) {
 TEST(NetSockets, HostClosingItsConnectionsFreesTheSeats) {
   const uint16_t port = 42635;
   Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.mirrorSeats();
+  a.mirrorSeats();
   h.host();
   a.join();
   EXPECT_FALSE(h.t->sendChat("/1"));
