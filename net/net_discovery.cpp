@@ -7,8 +7,9 @@
 // [SECTION] candidate addresses
 #include "net/net_discovery.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 
 #include "engine/engine_services.h"
 #include "engine/frame_loop.h"

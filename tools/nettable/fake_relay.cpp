@@ -1,6 +1,8 @@
 // The fake relay's canned answers and its hub.
 #include "tools/nettable/fake_relay.h"
 
+#include <algorithm>
+
 FakeRelay::FakeRelay(const std::string& address, uint16_t port, FakeRelayReply reply)
     : reply_(std::move(reply)), listener_(netListen(address, port)) {
   if (!listener_) return;
