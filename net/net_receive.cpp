@@ -66,37 +66,23 @@ void TNetz::dropLink(const TNetLinkPtr& link) {
 
 void TNetz::onClientConnect() {
   connectedOnce = true;
+  if (client_) client_->lastHeard = getTickCount();
   closingByUser = false;
   log("c_connect.");
   if (!sendJoinRequest(ownSeat, phase == 2)) showNetError(101);
 }
 
 void TNetz::onClientError(int code) {
+  if (retrying_) {
+    // The substitute is not listening yet: the tick tries again.
+    client_.reset();
+    isClient = false;
+    return;
+  }
   if (phase == 1) event(3);
   if (isClient) closeClient();
   if (code == kNetErrRefused) showNetError(101);
   event(14);
-}
-
-void TNetz::onClientDisconnect() {
-  if (!connectedOnce) phase = 0;
-  if (phase == 1 || phase == 2) logNotAvailable("host takeover");
-  event(3);
-  if (!closingByUser) {
-    if (phase > 0) {
-      showNetError(1);
-      hooks.markRemoteSeatsLost();
-      if (phase == 2) event(7);
-    } else {
-      showNetError(102);
-    }
-  }
-  closingByUser = false;
-  log("c_disconnect.");
-  if (client_) client_->conn->close();
-  client_.reset();
-  isClient = false;
-  joinPending_ = false;
 }
 
 void TNetz::onClientRead() {
@@ -124,6 +110,7 @@ void TNetz::onClientRead() {
 
 int TNetz::receive(TNetMessage& record, TNetLink& link) {
   const int n = readMessageRecord(link.buffer, link.fill, *link.conn, record);
+  link.lastHeard = getTickCount();
   if (isHost && seats.inRange(link.seat)) seats[link.seat].lastTick = getTickCount();
   return n > 0 ? 1 : n;
 }
@@ -325,11 +312,13 @@ void TNetz::joinAnswered(const TNetMessage& r) {
     ownSeat = r.seatBytes[0];
     seats[ownSeat].name = stripNameTag(std::string(ownName.view())).substr(0, 20);
     joinPending_ = false;
+    retrying_ = false;
     event(1);
     resendCached(resendCache);
     return;
   }
   const int code = r.subKind == 4 ? 5 : r.subKind == 3 ? 4 : r.subKind == 2 ? 2 : 3;
+  retrying_ = false;
   showNetError(code);
   closeClient();
 }

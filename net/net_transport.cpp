@@ -12,8 +12,10 @@
 #include "core/cg.h"
 #include "engine/engine_services.h"
 #include "engine/texts.h"
+#include "net/net_discovery.h"
 #include "platform/tick.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_state.h"
 
 TNetz netTransport;
 
@@ -48,11 +50,33 @@ TNetHooks standInHooks() {
     logNotAvailable("TNetz.isPrivateLobby");
     return false;
   };
+  // Relay mode needs an internet game; outside one it is plainly off.
+  h.isRelayMode = [] {
+    if (cg.lobbyGame) logNotAvailable("isRelayMode");
+    return false;
+  };
+  h.gameOnScreen = [] { return screenMode != 0; };
+  h.continuePressed = [] { return false; };
+  h.countTakenSeats = [] {
+    logNotAvailable("countTakenSeats");
+    return 0;
+  };
+  h.isForcedOptionValue = [](int32_t) {
+    logNotAvailable("isForcedOptionValue");
+    return false;
+  };
+  h.pressWaitingRoomAbort = [] { logNotAvailable("waiting room Abbruch"); };
+  h.startNetworkGame = [] { logNotAvailable("startNetworkGame"); };
+  h.showStartCountdown = [](int32_t) { logNotAvailable("showStartCountdown"); };
+  h.drawWaitingRoom = [] { logNotAvailable("drawWaitingRoom"); };
+  h.resetSeatSyncFlags = [] { logNotAvailable("resetSeatSyncFlags"); };
+  h.setFpsSuffix = [](const std::string& text) { setFpsSuffix(text); };
   return h;
 }
 }  // namespace
 
-TNetz::TNetz(const NetSettings& s) : settings(s), hooks(standInHooks()), messageAgeMark(getTickCount()) {
+TNetz::TNetz(const NetSettings& s)
+    : settings(s), hooks(standInHooks()), discovery(std::make_unique<TNetDiscovery>(*this)), messageAgeMark(getTickCount()) {
   // The seat-state steps of the computer takeover stand without the game glue.
   hooks.replaceSeatByComputer = [this](int seat) {
     logNotAvailable("replaceSeatByComputer");
@@ -91,15 +115,17 @@ void TNetz::openAllSeats() {
 }
 
 bool TNetz::createHost(int32_t seat, bool keepCache) {
-  logNotAvailable("startDiscovery");  // LAN discovery comes later; its failure is ignored
   if (isHost) return false;
+  discovery->startDiscovery(true, true);  // a table without discovery can still be joined by address
   resetTimers();
   isHost = true;
   isClient = false;
-  queueClear(moveQueue);
+  // A substitute keeps the moves it received and has not played yet.
+  if (!keepCache) queueClear(moveQueue);
   if (!keepCache) queueClear(resendCache);
   listener_ = netListen(settings.localAddress, settings.tcpPort);
   if (!listener_) {
+    discovery->stopDiscovery();
     isHost = false;
     return false;
   }
@@ -127,7 +153,7 @@ bool TNetz::connectAsClient(uint16_t port, const std::string& host, bool keepCac
   connectedOnce = false;
   isHost = false;
   isClient = true;
-  queueClear(moveQueue);
+  if (!keepCache) queueClear(moveQueue);
   if (!keepCache) queueClear(resendCache);
   auto conn = netConnect(host.empty() ? "localhost" : host, port == 0 ? 1234 : port, settings.localAddress);
   if (!conn) {
@@ -136,6 +162,7 @@ bool TNetz::connectAsClient(uint16_t port, const std::string& host, bool keepCac
   }
   client_ = std::make_shared<TNetLink>();
   client_->conn = conn;
+  client_->lastHeard = getTickCount();
   joinPending_ = true;
   std::weak_ptr<bool> alive = alive_;
   conn->onConnect = [this, alive] {
@@ -157,6 +184,7 @@ bool TNetz::connectAsClient(uint16_t port, const std::string& host, bool keepCac
 
 void TNetz::closeHost() {
   phase = 0;
+  discovery->stopDiscovery();
   if (listener_) listener_->close();
   listener_.reset();
   for (auto& l : links_) l->conn->close();
@@ -175,26 +203,6 @@ void TNetz::closeClient() {
   event(3);
 }
 
-void TNetz::tick() {
-  ageSeatMessages(0);
-  clientSeatCount = 0;
-  for (int s = 1; s <= seatCount && s <= 8; ++s)
-    if (seats[s].state == 1) ++clientSeatCount;
-  // A connection whose peer stopped reading is closed, so the others keep getting records.
-  if (client_ && client_->conn->writeStalledMs() >= settings.writeStallMs) {
-    trace("Verbindung zum Host geschlossen: Schreibpuffer läuft nicht ab");
-    client_->conn->close();
-    onClientDisconnect();
-  }
-  std::vector<TNetLinkPtr> stalled;
-  for (auto& l : links_)
-    if (l->conn->writeStalledMs() >= settings.writeStallMs) stalled.push_back(l);
-  for (auto& l : stalled) {
-    trace("Verbindung geschlossen: Schreibpuffer läuft nicht ab (Platz " + std::to_string(l->seat) + ")");
-    dropLink(l);
-  }
-}
-
 // [SECTION] sending
 
 void TNetz::initNetMessage(TNetMessage& record) const {
@@ -203,11 +211,13 @@ void TNetz::initNetMessage(TNetMessage& record) const {
 }
 
 bool TNetz::writeTo(const TNetLinkPtr& link, const TNetMessage& record) {
-  return link && sendMessageRecord(record, *link->conn);
+  if (!link) return false;
+  link->lastSent = getTickCount();
+  return sendMessageRecord(record, *link->conn);
 }
 
 bool TNetz::send(TNetMessage& record, const TNetLinkPtr& link) {
-  if ((!isHost && !isClient) || gameEnded) return false;
+  if ((!isHost && !isClient && !retrying_) || gameEnded) return false;
   if (record.routing == routeDirect && link) return writeTo(link, record);
   const bool joinRecord = record.kind == JOINREQ || record.kind == JOINRESP;
   // Until the grant, and during a reconnect wait, records wait in order in the cache.
@@ -461,13 +471,14 @@ TNetLinkPtr TNetz::linkOfSeat(int32_t seat) const {
 }
 
 bool TNetz::hasInput() const {
-  if (!isHost) return queueHasItems(moveQueue);
+  // At a new host the moves received as a client come first.
+  if (!isHost || queueHasItems(moveQueue)) return queueHasItems(moveQueue);
   TNetLinkPtr l = linkOfSeat(hooks.seatToAct());
   return l && !l->moves.empty();
 }
 
 bool TNetz::popInputRecord(TNetMessage& record) {
-  if (!isHost) return queuePop(moveQueue, record);
+  if (!isHost || queueHasItems(moveQueue)) return queuePop(moveQueue, record);
   TNetLinkPtr l = linkOfSeat(hooks.seatToAct());
   if (!l || l->moves.empty()) return false;
   record = l->moves.front();
@@ -586,11 +597,22 @@ void TNetz::showNetError(int code) {
   hooks.showNetError(code);
 }
 
-void TNetz::log(const std::string& text) { hooks.protocol(text); }
+void TNetz::log(const std::string& text) {
+  buildDebugStatus();
+  hooks.protocol(text);
+}
 
 // [SECTION] the core's helpers
 
-bool isGameMaster(const TNetz& t) { return !t.isClient || t.isHost; }
+bool isGameMaster(const TNetz& t) {
+  if (t.isHost) return true;
+  if (!t.isClient) return true;
+  if (!t.isRelayMode()) return false;
+  // In relay mode the lowest client seat leads; the search stops at the own seat.
+  for (int s = 1; s <= 7 && s != t.ownSeat; ++s)
+    if (t.seats[s].state == 1) return false;
+  return true;
+}
 
 int toWireAction(int kind) { return kind >= 0 && kind <= 6 ? kind + 1 : 0; }
 
@@ -606,10 +628,21 @@ bool isSeatPlayable(int32_t seat) { return seat >= 1 && seat <= playerCount && !
 
 bool isSeatLostInGame(int32_t seat) { return isNetGame() && netTransport.isSeatLost(seat, false, false); }
 
-int32_t localSeatToNet(int32_t seat) {
-  // Seat numbers differ only when this machine's own network seat is not seat 1.
-  if (isNetActive()) logNotAvailable("localSeatToNet");
+namespace {
+// Network and local seats differ by the own seat, wrapped into 1..playerCount.
+int32_t wrapSeat(int32_t seat) {
+  if (seat < 1) seat += playerCount;
+  if (seat > playerCount) seat -= playerCount;
   return seat;
+}
+}  // namespace
+
+int32_t netSeatToLocal(int32_t seat) {
+  return isNetActive() ? wrapSeat(seat - netTransport.ownSeat + 1) : seat;
+}
+
+int32_t localSeatToNet(int32_t seat) {
+  return isNetActive() ? wrapSeat(seat + netTransport.ownSeat - 1) : seat;
 }
 
 bool hasHumanNetSeat() {

@@ -40,6 +40,8 @@ struct TNetLink {
   uint8_t buffer[kReceiveBufferSize] = {};
   int32_t fill = 0;           // bytes of an incomplete record held
   int32_t seat = 0;           // host: the seat granted to this connection, 0 none
+  uint32_t lastHeard = 0;     // tick of the last bytes received on it
+  uint32_t lastSent = 0;      // tick of the last record queued on it
   std::deque<TNetMessage> moves;  // host: CGINPUT of this seat, taken at its turn only
 };
 using TNetLinkPtr = std::shared_ptr<TNetLink>;
@@ -86,7 +88,20 @@ struct TNetHooks {
   std::function<int32_t()> seatToActLocal;    // akspieler; 1 is this machine's seat
   std::function<int32_t()> gamePhase;         // the game's phase; 5 once it has ended
   std::function<bool()> isPrivateLobby;       // the private-table box checked with a password
+  std::function<bool()> isRelayMode;          // an internet game through a relay server
+  std::function<bool()> gameOnScreen;         // screenMode: a game has been started on the screen
+  std::function<bool()> continuePressed;      // netContinuePressed of the game list
+  std::function<int32_t()> countTakenSeats;
+  std::function<bool(int32_t)> isForcedOptionValue;  // option 1's player count equals n
+  std::function<void()> pressWaitingRoomAbort;       // the waiting room's "Abbruch"
+  std::function<void()> startNetworkGame;
+  std::function<void(int32_t seconds)> showStartCountdown;
+  std::function<void()> drawWaitingRoom;
+  std::function<void()> resetSeatSyncFlags;
+  std::function<void(const std::string& text)> setFpsSuffix;
 };
+
+class TNetDiscovery;
 
 class TNetz {
  public:
@@ -97,6 +112,7 @@ class TNetz {
 
   NetSettings settings;
   TNetHooks hooks;
+  std::unique_ptr<TNetDiscovery> discovery;  // this machine's LAN discovery
 
   // [SECTION] state read and written by the program
   ShortString<32> tableName{};
@@ -121,6 +137,15 @@ class TNetz {
   int32_t ownSeat = 0;             // this machine's network seat, 0 none
   int32_t gameCounter = 3;         // kept by the game logic; the transport never touches it
   int32_t reconnectKind = 0;       // the pending reconnect wait, 0 none
+  bool reconnectPending = false;
+  uint32_t reconnectStart = 0;
+  int32_t reconnectTimeout = 0;    // ms
+  bool countdownRunning = false;
+  int32_t countdownKind = 0;       // kept, not used
+  uint32_t countdownStart = 0;
+  int32_t countdownDuration = 0;   // ms
+  std::string statusText;
+  std::string panelText;           // the protocol panel
   TNetzSpecialChecker checker;
   LArray<TNetSeat, 1, 8> seats{};
   LArray<uint8_t, 0, 10> messageShowState{};  // by network seat: 0 new, 2 showing, 3 shown; the table draws
@@ -134,7 +159,8 @@ class TNetz {
   void closeClient();
   void openAllSeats();
   void resetTimers();
-  // Per frame: connections whose writes stalled are closed.
+  // Every third frame of a network game: countdown, clock warnings, reconnect wait, status
+  // line and the watchdogs (REFRESH, silent peers, stalled writes).
   void tick();
 
   // [SECTION] sending
@@ -181,8 +207,17 @@ class TNetz {
   int32_t getHostSeat() const;
   bool isSeatLost(int32_t seat, bool notSeat1, bool silent) const;
   bool allSeatsReady() const;
-  bool isReconnecting() const { return reconnectKind != 0 && (isHost || isClient) && !gameEnded; }
+  bool isReconnecting() const { return (reconnectKind != 0 || retrying_) && (isHost || isClient || retrying_) && !gameEnded; }
   int32_t getReconnectKind() const { return reconnectKind; }
+  // [SECTION] host migration
+  bool startReconnectWait(int32_t kind, int32_t timeoutMs);
+  bool finishReconnect(int32_t kind);
+  bool allSeatsBack() const;
+  void markSeatsLost();
+  bool startStartCountdown(int32_t kind, int32_t durationMs);
+  void setStatusText(const std::string& text);
+  void buildDebugStatus();
+  bool isRelayMode() const { return hooks.isRelayMode(); }
   // [SECTION] seat message lines
   uint32_t messageAgeMark;         // tick the lines were last aged by time
   void addSeatMessage(const std::string& text, int32_t netSeat);
@@ -234,20 +269,40 @@ class TNetz {
   void handleCommon(TNetMessage& record, const TNetLinkPtr& link);
   void handleAtClient(const TNetMessage& record);
   bool writeTo(const TNetLinkPtr& link, const TNetMessage& record);
+  void tickCountdown();
+  void tickReconnect();
+  void tickWatchdogs();
+  void takeOverTable();
+  void reconnectToSubstitute();
+  void leaveTable();
   TNetLinkPtr linkOfSeat(int32_t seat) const;
 
   std::unique_ptr<NetListener> listener_;
   std::vector<TNetLinkPtr> links_;   // host: every accepted connection
   TNetLinkPtr client_;               // client: the connection to the host
   bool joinPending_ = false;         // client: records wait for the grant, in order
+  uint32_t tickNumber_ = 0;          // calls of tick: every third frame
+  // client: connecting to the substitute is retried until substituteWaitMs have passed
+  bool retrying_ = false;
+  uint32_t retryFirst_ = 0;
+  uint32_t retryLast_ = 0;
+  std::string retryAddress_;
   std::deque<std::pair<int32_t, int32_t>> clockQueue;  // (local seat, tenths) from _TL
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // socket handlers outlive nothing
 };
 
 extern TNetz netTransport;
 
-// This machine leads the table.
+// This machine leads the table: the host; in relay mode the client whose seat is the lowest
+// client seat.
 bool isGameMaster(const TNetz& transport);
+// Positions 9..32 of the rules string: per seat its kind, strength and substitute digits.
+std::string buildSeatDigits(const TNetz& transport);
+// Takes the seat digits of a received rules string (positions 9..32); false when the text
+// is too short or not digits, and then nothing changes.
+bool applySeatDigits(TNetz& transport, const std::string& rules);
+// A rules string as senders make it: 32 digits at least, seat kinds 1..6.
+bool isRulesString(const std::string& text);
 // Action kinds 0..6 travel as wire codes 1..7, kind 7 as 0.
 int toWireAction(int kind);
 int fromWireAction(int32_t wire);
@@ -258,7 +313,9 @@ void refreshCurrentHand(bool keepSlots);
 // A valid seat 1..playerCount whose network player is not lost.
 bool isSeatPlayable(int32_t seat);
 bool isSeatLostInGame(int32_t seat);
-// The network seat of a local seat; outside an active network game the seat itself.
+// Every machine plays its own network seat as local seat 1; outside an active network game
+// both give the seat itself.
+int32_t netSeatToLocal(int32_t seat);
 int32_t localSeatToNet(int32_t seat);
 bool hasHumanNetSeat();
 // isNetGame, or the transport's game-ended flag still set.

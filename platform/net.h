@@ -112,3 +112,16 @@ std::vector<std::string> broadcastAddresses();
 bool pingHost(const std::string& host, uint16_t port, uint32_t timeoutMs);
 // The network neighbourhood: Linux has none to enumerate.
 std::vector<std::string> enumerateNeighbourhood();
+
+// [SECTION] blocking exchanges
+// One TCP exchange run wholly on the calling thread, on an I/O context of its own, so any
+// thread may run one while the main thread polls its sockets. Connects from bindAddress
+// (empty: any) to host:port, writes request once connected, then hands the bytes received to
+// onRead (a stream of those not yet taken) until onRead answers non-zero. Answers onRead's
+// value (1 done, -1 failed); -1 also when the socket fails; 0 when the peer closed or
+// timeoutMs passed first.
+int netExchange(const std::string& host, uint16_t port, const std::string& bindAddress,
+                const std::vector<uint8_t>& request, uint32_t timeoutMs,
+                const std::function<int(NetStream&)>& onRead);
+// The host name of a dotted address by reverse look-up; empty when unknown.
+std::string ipToHostName(const std::string& address);

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <net/if.h>
+#include <netdb.h>
 
 #include <fstream>
 #include <sstream>
@@ -61,3 +62,12 @@ std::vector<std::string> broadcastAddresses() {
 }
 
 std::vector<std::string> enumerateNeighbourhood() { return {}; }
+
+std::string ipToHostName(const std::string& address) {
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  if (inet_pton(AF_INET, address.c_str(), &a.sin_addr) != 1) return "";
+  char name[NI_MAXHOST] = {};
+  if (getnameinfo(reinterpret_cast<sockaddr*>(&a), sizeof a, name, sizeof name, nullptr, 0, NI_NAMEREQD) != 0) return "";
+  return name;
+}
