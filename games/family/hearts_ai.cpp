@@ -20,6 +20,7 @@
 #include "games/skat/skat_services.h"
 #include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
+#include "sound/sound_events.h"
 #include "table/stacks.h"
 
 // [SECTION] card measures and orders
@@ -201,9 +202,9 @@ TCard followWithoutPoints(THeartsCards& list, int lead, const THeartsAIPlayer& p
     p.log("hat die Farbe nicht und will ein Herz loswerden!");
     sortBy(list, penaltyDumpOrder);
     if (isQueenOfSpades(list.front()))
-      skatSayComment(seat, 0, 90, 3, 3);
+      soundContainer.sayComment(seat, 0, 3, 3, 90);
     else
-      skatSayComment(seat, 0, 70, 1, 2);
+      soundContainer.sayComment(seat, 0, 1, 2, 70);
     return list.front();
   }
   sortBy(list, keyDescending);
@@ -217,7 +218,7 @@ TCard followWithoutPoints(THeartsCards& list, int lead, const THeartsAIPlayer& p
   }
   if (trickCardCount() == 3) {
     if (isQueenOfSpades(list.front()) && list.size() >= 2) return list[1];
-    if (isQueenOfSpades(list.front())) skatSayComment(seat, 0, 70, -3, -2);
+    if (isQueenOfSpades(list.front())) soundContainer.sayComment(seat, 0, -3, -2, 70);
     return list.front();
   }
   p.log("hat Angst die Dame zu spielen, weil noch jemand Pik spielen muss und bedient deshalb mit niedrigem Pik.");
@@ -241,7 +242,7 @@ TCard followWithPoints(THeartsCards& list, int lead, const THeartsAIPlayer& p) {
     }
     if (trickCardCount() == 3) {
       p.log("muss den Stich nehmen und tut dies mit der höchsten Stichkarte aber versucht die Pik Dame zu meiden!");
-      skatSayComment(p.Seat, 0, 70, -1, -1);
+      soundContainer.sayComment(p.Seat, 0, -1, -1, 70);
       return firstNotQueenOfSpades(list, p);
     }
     p.log("spielt eine niedrige Karte und hofft noch geschlagen zu werden!");

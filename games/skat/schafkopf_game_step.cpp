@@ -25,6 +25,7 @@
 #include "net/net_transport.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
+#include "sound/sound_events.h"
 #include "sound/speech.h"
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
@@ -270,8 +271,11 @@ constexpr TRemarkStep opponentRemarks[] = {{40, 95, -3, -2}, {36, 90, -3, -2}, {
 constexpr int32_t doublingChance[] = {0, 60, 80, 90, 95};
 
 void trickRemark(const TRemarkStep (&steps)[4], int32_t seat, int32_t points) {
-  for (const TRemarkStep& s : steps)
-    if (points >= s.points) return skatSayComment(seat, 0, s.chance, s.low, s.high);
+  for (const TRemarkStep& s : steps) {
+    if (points < s.points) continue;
+    soundContainer.sayComment(seat, 0, s.low, s.high, s.chance);
+    return;
+  }
 }
 
 }  // namespace
@@ -281,8 +285,8 @@ void schafkopfPlayTrickComment(int32_t type, int32_t seat, int32_t points) {
   switch (type) {
     case skfRemarkWinner: trickRemark(winnerRemarks, seat, points); return;
     case skfRemarkOpponent: trickRemark(opponentRemarks, seat, points); return;
-    case skfRemarkToSoloist: skatSayComment(seat, 2, doublingChance[1], 1, 0); return;
-    case skfRemarkToAll: skatSayComment(seat, 2, doublingChance[2], 2, 0); return;
+    case skfRemarkToSoloist: soundContainer.sayComment(seat, 2, 1, 0, doublingChance[1]); return;
+    case skfRemarkToAll: soundContainer.sayComment(seat, 2, 2, 0, doublingChance[2]); return;
     default: return;
   }
 }
