@@ -10,6 +10,7 @@
 #include "core/cg.h"
 #include "core/record_io.h"
 #include "games/skat/doppelkopf_state.h"
+#include "games/skat/party_knowledge.h"
 #include "games/skat/skat_state.h"
 
 // [SECTION] fields of the area
@@ -50,22 +51,11 @@ void seatIo(TRecordIo& io, TDoppelkopfSeat& s) {
   io.i32(s.doppelkopfKontraLevel);
 }
 
-void viewIo(TRecordIo& io, TPartyView& v) {
-  arrayIo(io, v.party, i32Io);
-  arrayIo(io, v.partyGuess, i32Io);
-  arrayIo(io, v.guessScore, i32Io);
-  arrayIo(io, v.evidence, i32Io);
-  io.i32(v.fixedContract);
-  arrayIo(io, v.unused, i32Io);
-  io.u8(v.shownParty);
-  arrayIo(io, v.shownPartyPad, u8Io);
-}
-
 void areaIo(TRecordIo& io, TDoppelkopfArea& a) {
   optionsIo(io, a.options);
   for (int32_t* f : {&a.doppelkopfSoloType, &a.doppelkopfSoloist, &a.hochzeitSeat, &a.hochzeitPartner}) io.i32(*f);
   arrayIo(io, a.seats, seatIo);
-  arrayIo(io, a.views, viewIo);
+  arrayIo(io, a.views, partyViewIo);
   handIo(io, a.trumps);
   handIo(io, a.legalCards);
   io.i32(a.trickPosition);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/record_io.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
 #include "shell/shell_globals.h"
@@ -193,4 +194,15 @@ void schafkopfInitPartyKnowledge(TSchafkopfPartyFields& f) {
   schafkopfPartyEvent(f, 5, f.declarerSeat);
   for (int32_t s = 1; s <= 4; s++)
     if (s != f.declarerSeat) schafkopfPartyEvent(f, isRufspiel(f) ? 9 : 4, s);
+}
+
+void partyViewIo(TRecordIo& io, TPartyView& v) {
+  arrayIo(io, v.party, i32Io);
+  arrayIo(io, v.partyGuess, i32Io);
+  arrayIo(io, v.guessScore, i32Io);
+  arrayIo(io, v.evidence, i32Io);
+  io.i32(v.fixedContract);
+  arrayIo(io, v.unused, i32Io);
+  io.u8(v.shownParty);
+  arrayIo(io, v.shownPartyPad, u8Io);
 }

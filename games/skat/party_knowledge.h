@@ -13,6 +13,8 @@
 
 #include "platform/records.h"
 
+class TRecordIo;
+
 // [SECTION] views
 
 // Party values. Any value but partyUndecided counts as known.
@@ -104,3 +106,6 @@ void schafkopfPartyEvent(TSchafkopfPartyFields& f, int kind, int32_t seat);
 void schafkopfOnCardPlayed(TSchafkopfPartyFields& f, int32_t seat);
 // Start of play, once the contract is applied.
 void schafkopfInitPartyKnowledge(TSchafkopfPartyFields& f);
+
+// A party view's fields in a saved game, as both games' areas hold them.
+void partyViewIo(TRecordIo& io, TPartyView& v);

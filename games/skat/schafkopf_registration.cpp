@@ -10,6 +10,7 @@
 #include "core/game_callbacks.h"
 #include "core/record_io.h"
 #include "engine/engine_services.h"
+#include "games/skat/party_knowledge.h"
 #include "games/skat/schafkopf_bidding.h"
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
@@ -84,17 +85,6 @@ void seatIo(TRecordIo& io, TSchafkopfSeat& s) {
   io.i32(s.laufende);
 }
 
-void viewIo(TRecordIo& io, TPartyView& v) {
-  arrayIo(io, v.party, i32Io);
-  arrayIo(io, v.partyGuess, i32Io);
-  arrayIo(io, v.guessScore, i32Io);
-  arrayIo(io, v.evidence, i32Io);
-  io.i32(v.fixedContract);
-  arrayIo(io, v.unused, i32Io);
-  io.u8(v.shownParty);
-  arrayIo(io, v.shownPartyPad, u8Io);
-}
-
 void areaIo(TRecordIo& io, TSchafkopfArea& a) {
   io.align(4);
   optionsIo(io, a.options);
@@ -110,7 +100,7 @@ void areaIo(TRecordIo& io, TSchafkopfArea& a) {
   io.u8(a.calledAcePlayed);
   io.i32(a.trickPosition);
   handIo(io, a.legalCards);
-  arrayIo(io, a.partyViews, viewIo);
+  arrayIo(io, a.partyViews, partyViewIo);
   io.align(4);
 }
 
