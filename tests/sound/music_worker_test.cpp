@@ -42,7 +42,7 @@ class MusicTest : public AudioTest {
     if (std::system(cmd.c_str()) != 0) GTEST_SKIP() << "sox cannot write Ogg tracks";
     std::filesystem::rename(part, musicPath(file));
   }
-  static bool waitFor(const std::function<bool()>& done, double seconds = 3) {
+  static bool waitFor(const std::function<bool()>& done, double seconds = 15) {
     const auto end = Clock::now() + std::chrono::milliseconds(int(seconds * 1000));
     while (Clock::now() < end) {
       if (done()) return true;
