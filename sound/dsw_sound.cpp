@@ -122,7 +122,7 @@ void TDSWSoundBuffer::releaseBuffer() {
   length1_ = length2_ = 0;
 }
 
-void TDSWSoundBuffer::createWithFormat(const TWaveFormatSpec& format, int32_t size, uint8_t capabilities, bool) {
+void TDSWSoundBuffer::createWithFormat(const TWaveFormatValues& format, int32_t size, uint8_t capabilities, bool) {
   makeWaveFormat(format);  // raises for a triple out of range
   releaseBuffer();
   if (size < 1) check("Create", dsErrInvalidParam);

@@ -83,7 +83,7 @@ class TDSWSoundBuffer : public TDSWSoundObject {
   ~TDSWSoundBuffer() override;
 
   // CreateWithFormat: a buffer of size bytes in the format, silent until written.
-  void createWithFormat(const TWaveFormatSpec& format, int32_t size, uint8_t capabilities, bool isStatic);
+  void createWithFormat(const TWaveFormatValues& format, int32_t size, uint8_t capabilities, bool isStatic);
   // Lock-flags index: 0 the region, 1 from the write cursor, 2 the whole buffer, 3 both.
   void lock(int32_t offset, int32_t size, uint8_t flagsIndex);
   void unlock();
@@ -98,7 +98,7 @@ class TDSWSoundBuffer : public TDSWSoundObject {
   int32_t pan() const { return pan_; }
   int32_t bufferSize() const { return size_; }
   int32_t playCursor() const { return playCursor_; }
-  const TWaveFormatSpec& format() const { return format_; }
+  const TWaveFormatValues& format() const { return format_; }
   uint8_t* region1() const { return region1_; }
   int32_t region1Length() const { return length1_; }
   uint8_t* region2() const { return region2_; }
@@ -110,7 +110,7 @@ class TDSWSoundBuffer : public TDSWSoundObject {
   bool createFromEncoded(const std::string& path, uint8_t capabilities);
 
   TDSWSound* owner_;
-  TWaveFormatSpec format_{};
+  TWaveFormatValues format_{};
   uint8_t capabilities_ = 0;   // the buffer description's capability set
   int32_t voice_ = 0;          // the platform voice; 0: no buffer
   std::vector<uint8_t> memory_;  // what lock hands out, sent to the mixer at unlock

@@ -162,24 +162,24 @@ bool closeWaveFile(TWaveFile& reader) {
   return wasOpen;
 }
 
-TWaveFormatSpec waveFormatFromHeader(const TWaveFormatBlock& f) {
+TWaveFormatValues waveFormatFromHeader(const TWaveFormatBlock& f) {
   return {int32_t(f.samplesPerSec), int32_t(f.channels), int32_t(f.bitsPerSample)};
 }
 
-TWaveFormatBlock makeWaveFormat(const TWaveFormatSpec& spec) {
-  if (spec.samplesPerSec < 0 || spec.channels < 0 || spec.channels >= 65536 || spec.bitsPerSample < 0 ||
-      spec.bitsPerSample >= 65536)
+TWaveFormatBlock makeWaveFormat(const TWaveFormatValues& values) {
+  if (values.samplesPerSec < 0 || values.channels < 0 || values.channels >= 65536 || values.bitsPerSample < 0 ||
+      values.bitsPerSample >= 65536)
     throw ERangeError("makeWaveFormat: format out of range");
-  const int64_t align = int64_t(spec.bitsPerSample / 8) * spec.channels;
-  const int64_t avg = int64_t(spec.samplesPerSec) * align;
+  const int64_t align = int64_t(values.bitsPerSample / 8) * values.channels;
+  const int64_t avg = int64_t(values.samplesPerSec) * align;
   if (align >= 65536 || avg > int64_t(UINT32_MAX)) throw ERangeError("makeWaveFormat: block align out of range");
   TWaveFormatBlock f;
   f.formatTag = 1;
-  f.channels = uint16_t(spec.channels);
-  f.samplesPerSec = uint32_t(spec.samplesPerSec);
+  f.channels = uint16_t(values.channels);
+  f.samplesPerSec = uint32_t(values.samplesPerSec);
   f.avgBytesPerSec = uint32_t(avg);
   f.blockAlign = uint16_t(align);
-  f.bitsPerSample = uint16_t(spec.bitsPerSample);
+  f.bitsPerSample = uint16_t(values.bitsPerSample);
   return f;
 }
 

@@ -43,7 +43,7 @@ struct TWaveFile {
   TWaveFormatBlock format;
 };
 
-struct TWaveFormatSpec {
+struct TWaveFormatValues {
   int32_t samplesPerSec = 0;     // not negative
   int32_t channels = 0;          // below 65,536
   int32_t bitsPerSample = 0;     // below 65,536
@@ -62,7 +62,7 @@ int32_t readWaveData(TWaveFile& reader, int32_t count, uint8_t* buffer);
 // Frees the stream and zeroes the reader; answers whether a stream was open.
 bool closeWaveFile(TWaveFile& reader);
 
-TWaveFormatSpec waveFormatFromHeader(const TWaveFormatBlock& format);
+TWaveFormatValues waveFormatFromHeader(const TWaveFormatBlock& format);
 // A PCM block for the triple; a value out of range raises ERangeError.
-TWaveFormatBlock makeWaveFormat(const TWaveFormatSpec& spec);
+TWaveFormatBlock makeWaveFormat(const TWaveFormatValues& values);
 bool sameGuid(const TGuid& a, const TGuid& b);

@@ -78,7 +78,7 @@ TEST(WaveReader, FilesGiveTheirResultAndCode) {
 TEST(WaveReader, FormatOfALongFmtChunkIsItsFirst18Bytes) {
   TWaveFile r;
   ASSERT_TRUE(parseBytes(waveImage({fmtChunk(1, 2, 22050, 16, -1, -1, 24), fmtChunk(1, 1, 8000, 8), dataChunk(8)}), r));
-  const TWaveFormatSpec f = waveFormatFromHeader(r.format);
+  const TWaveFormatValues f = waveFormatFromHeader(r.format);
   EXPECT_EQ(f.samplesPerSec, 22050);
   EXPECT_EQ(f.channels, 2);
   EXPECT_EQ(f.bitsPerSample, 16);
@@ -112,8 +112,8 @@ TEST(WaveReader, MakeWaveFormatBuildsPcmAndRefusesRanges) {
   EXPECT_EQ(f.blockAlign, 4);
   EXPECT_EQ(f.avgBytesPerSec, 88200u);
   EXPECT_EQ(f.extraSize, 0);
-  const TWaveFormatSpec bad[] = {{-1, 1, 16}, {8000, 65536, 16}, {8000, 1, 65536}, {8000, 40000, 32}};
-  for (const TWaveFormatSpec& s : bad)
+  const TWaveFormatValues bad[] = {{-1, 1, 16}, {8000, 65536, 16}, {8000, 1, 65536}, {8000, 40000, 32}};
+  for (const TWaveFormatValues& s : bad)
     EXPECT_THROW(makeWaveFormat(s), ERangeError) << s.samplesPerSec << " " << s.channels << " " << s.bitsPerSample;
   EXPECT_TRUE(sameGuid(TGuid{}, TGuid{}));
   EXPECT_FALSE(sameGuid(TGuid{}, TGuid{1}));
