@@ -222,7 +222,8 @@ std::string playerPanelText(int32_t seat, bool& forced) {
   }
   // "Jaa" is how a doubled vowel is written for the voice; the panel shows it once.
   if (size_t jaa = text.find("Jaa"); jaa != std::string::npos) text.erase(jaa + 2, 1);
-  if (cg.gameId == gidWar && !gamePanelText(seat, text)) logNotAvailable("warPanelText");
+  // A game with a panel text of its own (War) answers it; the others keep the bubble text.
+  gamePanelText(seat, text);
   return text;
 }
 
