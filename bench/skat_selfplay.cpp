@@ -205,7 +205,7 @@ RunResult playRun(int games, uint64_t seed, const std::array<int, 4>& strength) 
     }
     for (int s = 1; s <= 3; s++) r.totals[s] += v[s];
     r.values.push_back(v);
-    const TSkatGameRecord& game = cg.gs.skat.game;
+    const TSkatGameRecord& game = skatGameArea().game;
     int32_t type = game.gameType;
     r.types[type]++;
     bool declared = (type >= 1 && type <= 4) || type == skatTypeNull || type == skatTypeGrand ||
@@ -339,7 +339,7 @@ int soundRun(int games, uint64_t seed) {
     randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g));
     soundRandomSeed(seed + static_cast<uint64_t>(g));
     screenMode = 1;
-    cg.gs.skat.options = listOptions();
+    skatGameArea().options = listOptions();
     cg.startGame(gidSkat, 0);
     for (int s = 1; s <= 3; s++) {
       cg.seatRecords[s].kind = seatKindComputer;

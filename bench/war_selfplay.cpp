@@ -48,9 +48,9 @@ void playOne(const TOptions& o, int g, TFigures& f) {
   const int seats = 2;
   resetTable(seats);
   randomSeed(o.seed * 1000003ULL + uint64_t(g));
-  cg.gs.war.gameLimit = 1;
-  cg.gs.war.jokerWars = g % 2;
-  cg.gs.war.warsToWin = (g % 4) * 3;
+  warArea().gameLimit = 1;
+  warArea().jokerWars = g % 2;
+  warArea().warsToWin = (g % 4) * 3;
   screenMode = 1;
   cg.startGame(gidWar, 0);
   for (int s = 1; s <= seats; s++) cg.seatRecords[s].kind = seatKindComputer;

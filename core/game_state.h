@@ -9,19 +9,15 @@
 // [SECTION] members after the areas
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
+#include <type_traits>
 
 #include "core/cards.h"
 #include "core/decision_block.h"
 #include "core/game_id.h"
 #include "core/seat_profile.h"
-#include "games/family/hearts_state.h"
-#include "games/skat/doppelkopf_state.h"
-#include "games/skat/schafkopf_state.h"
-#include "games/rummy/canasta_state.h"
-#include "games/family/oldmaid_state.h"
-#include "games/family/war_state.h"
-#include "games/skat/skat_state.h"
 #include "platform/records.h"
 
 // [SECTION] records of the block
@@ -59,6 +55,21 @@ struct TMeldTableImage {
   LArray<int32_t, 1, 8> selection;  // selection and lay-off state
   LArray<THand, 1, 4> lists;
 };
+
+// A game's area as the core keeps it: bytes at the area's place in the block.
+template <size_t N>
+struct TGameAreaBytes {
+  alignas(8) uint8_t bytes[N];
+};
+
+// The game's own record over its area's bytes. Records are plain data whose zero bytes are a
+// valid empty area, as a new block holds them.
+template <class T, size_t N>
+T& gameArea(TGameAreaBytes<N>& area) {
+  static_assert(std::is_trivially_copyable_v<T> && alignof(T) <= 8, "an area record is plain data");
+  static_assert(sizeof(T) <= N, "the game's record outgrew its area");
+  return *std::launder(reinterpret_cast<T*>(area.bytes));
+}
 
 constexpr int gameListRows = 201;  // rows 0..200, addressed by game number mod 201
 constexpr int gameListTextCapacity = 200;
@@ -104,22 +115,28 @@ struct TGameState {
   LArray<ShortString<100>, 1, 6> netSeatName;  // seat names of a network game
 
   // [SECTION] per-game areas
-  // One fixed area per game follows here, in this order (the saved-game image fixes it):
-  // Mau-Mau, Hearts, Go Fish, Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta
-  // (`can`), Doppelkopf, Schafkopf, poker, Schnapsen, Blackjack, Jass. Each game defines its
-  // own area record in its folder and adds the member here; its table of calls walks the
-  // area's fields in the image (areaImageIo) at the same place. Built so far: Hearts, War,
-  // Skat, Canasta, Doppelkopf, Schafkopf (Old Maid's record only; its table is not
-  // registered yet).
-  THeartsState hearts;          // Hearts' area
-  TOldMaidArea oldMaid;         // Old Maid's area
-  TWarArea war;                 // War's area
-  TSkatArea skat;               // Skat's area; skatAttachArea points the Skat module at it
-  TSkatSavedLists skatLists;    // Skat's module state as saved with the game
-  TDoppelkopfArea doppelkopf;   // Doppelkopf's area; doppelkopfAttachArea points the module at it
-  TSchafkopfArea schafkopf;     // Schafkopf's area; schafkopfAttachArea points its module at it
-  TSchafkopfSavedLists schafkopfLists;  // the trick lists as saved with a Schafkopf game
-  TCanastaArea can;             // Canasta's area
+  // One area per game, in the order the saved-game image fixes: Mau-Mau, Hearts, Go Fish,
+  // Old Maid, War, Skat, Schwimmen, Rommé and Gin Rummy, Canasta, Doppelkopf, Schafkopf,
+  // poker, Schnapsen, Blackjack, Jass. The core does not look into them: each game lays its
+  // own record over its bytes (gameArea) and its table of calls walks the record's fields in
+  // the image (areaImageIo) at the area's place.
+  TGameAreaBytes<4096> maumau;
+  TGameAreaBytes<8192> hearts;
+  TGameAreaBytes<4096> goFish;
+  TGameAreaBytes<4096> oldMaid;
+  TGameAreaBytes<4096> war;
+  TGameAreaBytes<4096> skat;
+  TGameAreaBytes<16384> skatLists;  // Skat's module lists as saved with the game
+  TGameAreaBytes<4096> schwimmen;
+  TGameAreaBytes<8192> romme;
+  TGameAreaBytes<4096> can;
+  TGameAreaBytes<8192> doppelkopf;
+  TGameAreaBytes<4096> schafkopf;
+  TGameAreaBytes<4096> schafkopfLists;  // Schafkopf's trick lists as saved with the game
+  TGameAreaBytes<16384> poker;
+  TGameAreaBytes<8192> schnapsen;
+  TGameAreaBytes<8192> blackjack;
+  TGameAreaBytes<8192> jass;
 
   // [SECTION] members after the areas
   TMeldTableImage meldTableImage;  // copy of k12, saved and loaded with the game

@@ -41,7 +41,7 @@ int32_t blackjackShoeDecks() { return 2; }
 bool blackjackIs17und4() { return false; }
 bool blackjackAllPlayersDone() { return false; }
 int32_t canastaPackCount() {
-  int32_t packs = cg.gs.can.options.packs;
+  int32_t packs = canastaArea().options.packs;
   return packs >= 1 && packs <= 3 ? packs : 2;
 }
 void tutorialDealCards() {}

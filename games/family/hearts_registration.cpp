@@ -63,7 +63,7 @@ void areaAnswers(TGameAreaQueries& q) {
   q.heartsPassList = []() -> THand& { return heartsArea().passSelection; };
 }
 
-void areaImage(TRecordIo& io, TGameState& gs) { heartsAreaIo(io, gs.hearts); }
+void areaImage(TRecordIo& io, TGameState& gs) { heartsAreaIo(io, gameArea<THeartsState>(gs.hearts)); }
 
 const TGameCallbacks heartsGameCallbacks = {
     .newGame = heartsNewGame,

@@ -21,7 +21,7 @@
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
 
-THeartsState& heartsArea() { return cg.gs.hearts; }
+THeartsState& heartsArea() { return gameArea<THeartsState>(cg.gs.hearts); }
 
 // [SECTION] card order
 

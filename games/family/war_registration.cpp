@@ -52,7 +52,7 @@ std::string panelText(int32_t seat) {
 // [SECTION] the area in the image
 
 void areaImageIo(TRecordIo& io, TGameState& gs) {
-  TWarArea& a = gs.war;
+  TWarArea& a = gameArea<TWarArea>(gs.war);
   io.align(4);
   io.i32(a.warSeatOrder);
   io.i32(a.gameLimit);

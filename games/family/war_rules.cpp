@@ -19,7 +19,7 @@
 
 // [SECTION] helpers and options
 
-TWarArea& warArea() { return cg.gs.war; }
+TWarArea& warArea() { return gameArea<TWarArea>(cg.gs.war); }
 
 int32_t warDeckSize() { return warArea().jokerWars ? 54 : 52; }
 

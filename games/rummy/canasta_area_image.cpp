@@ -2,6 +2,7 @@
 
 #include "core/game_state.h"
 #include "core/record_io.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void optionsIo(TRecordIo& io, TCanastaOptions& o) {
 }  // namespace
 
 void canastaAreaImageIo(TRecordIo& io, TGameState& gs) {
-  TCanastaArea& a = gs.can;
+  TCanastaArea& a = gameArea<TCanastaArea>(gs.can);
   optionsIo(io, a.options);
   io.align(4);
   arrayIo(io, a.team, i32Io);

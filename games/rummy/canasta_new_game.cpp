@@ -55,7 +55,7 @@ int32_t canastaParseOptionNumber(std::string_view text) {
 
 void canastaBuildDeck() {
   TSpieler& stock = sp[11];
-  const int32_t packs = std::clamp(cg.gs.can.options.packs, 1, 3);
+  const int32_t packs = std::clamp(canastaArea().options.packs, 1, 3);
   int32_t slot = 0;
   for (int32_t p = 1; p <= packs; p++)
     for (int32_t r = 1; r <= rankJoker; r++)
@@ -69,7 +69,7 @@ void canastaBuildDeck() {
 }
 
 void canastaResetSeats() {
-  TCanastaArea& can = cg.gs.can;
+  TCanastaArea& can = canastaArea();
   can.pileFrozen = 0;
   for (int32_t s = 1; s <= 6; s++) {
     can.team[s] = 0;
@@ -80,7 +80,7 @@ void canastaResetSeats() {
 }
 
 int32_t canastaChooseDealer(bool newList) {
-  const TCanastaOptions& o = cg.gs.can.options;
+  const TCanastaOptions& o = canastaArea().options;
   if (newList || o.nextDealer == 7) {
     if (o.firstDealer <= 1) return randomOtherSeat();
     return std::clamp(o.firstDealer - 1, 1, std::max(playerCount, 1));

@@ -11,7 +11,7 @@
 
 namespace {
 
-TCanastaArea& can() { return cg.gs.can; }
+TCanastaArea& can() { return canastaArea(); }
 
 // Decision 82's view of the seat to act: "done" is offered while the seat keeps more than
 // one card or its side owns a canasta, no pile card waits to be laid, and a first meld it

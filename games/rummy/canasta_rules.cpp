@@ -8,9 +8,11 @@
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
 
+TCanastaArea& canastaArea() { return gameArea<TCanastaArea>(cg.gs.can); }
+
 namespace {
 
-const TCanastaOptions& opts() { return cg.gs.can.options; }
+const TCanastaOptions& opts() { return canastaArea().options; }
 
 constexpr int32_t stockStack = 11, pileStack = 13;
 
@@ -174,7 +176,7 @@ bool canastaPartnershipMode() { return opts().teams != 0; }
 
 int32_t canastaSide(int32_t seat) {
   if (!validSeat(seat)) return 1;
-  int32_t t = cg.gs.can.team[seat];
+  int32_t t = canastaArea().team[seat];
   return canastaPartnershipMode() && validSeat(t) ? t : seat;
 }
 
@@ -196,7 +198,7 @@ bool canastaTeamHasRankMeld(int32_t seat, int32_t rank) {
 }
 
 bool canastaUpdateTeamCanastaFlag(int32_t seat) {
-  uint8_t& flag = cg.gs.can.teamCanasta[canastaSide(seat)];
+  uint8_t& flag = canastaArea().teamCanasta[canastaSide(seat)];
   flag = 0;
   THand list{}, meld{};
   k12.meldsOfTeam(seat, list);
@@ -209,7 +211,7 @@ bool canastaUpdateTeamCanastaFlag(int32_t seat) {
 
 bool canastaTeamHasCanasta(int32_t seat) { return canastaUpdateTeamCanastaFlag(seat); }
 
-bool canastaNeedsFirstMeld(int32_t seat) { return cg.gs.can.firstMeldMade[canastaSide(seat)] == 0; }
+bool canastaNeedsFirstMeld(int32_t seat) { return canastaArea().firstMeldMade[canastaSide(seat)] == 0; }
 
 bool canastaCurrentNeedsFirstMeld() { return canastaNeedsFirstMeld(cg.gs.akspieler); }
 
@@ -221,7 +223,7 @@ int32_t canastaMinimumForTotal(int32_t listTotal) {
 }
 
 int32_t canastaGoingOutBonus(int32_t seat) {
-  const TCanastaArea& can = cg.gs.can;
+  const TCanastaArea& can = canastaArea();
   int32_t out = can.wentOutSeat;
   if (out == 0 || !validSeat(seat) || !validSeat(out)) return 0;
   if (seat != out && !(canastaPartnershipMode() && can.team[seat] == can.team[out])) return 0;
@@ -297,7 +299,7 @@ bool canastaMayTakePileWith(int32_t seat, const TCard& pileCard, int32_t restOfP
 }
 
 bool canastaCanTakePile() {
-  TCanastaArea& can = cg.gs.can;
+  TCanastaArea& can = canastaArea();
   int32_t seat = cg.gs.akspieler;
   const THand pile = seatHand(pileStack);
   can.pileFrozen = countWild(pile) > 0 || opts().pileAlwaysFrozen ? 1 : 0;

@@ -12,7 +12,7 @@
 
 namespace {
 
-const TCanastaOptions& opts() { return cg.gs.can.options; }
+const TCanastaOptions& opts() { return canastaArea().options; }
 
 std::string num(int32_t v) { return std::to_string(v); }
 
@@ -59,7 +59,7 @@ void canastaScoreText(int32_t seat, int32_t& score, std::string& text) {
   part(melded, "f_canasta_ausgelegt");
   part(bonus, "f_canasta_canasta");
   part(redThrees, "f_canasta_dreier");
-  part(out, cg.gs.can.wentOutConcealed ? "f_canasta_handausmachen" : "f_canasta_fertigmachen");
+  part(out, canastaArea().wentOutConcealed ? "f_canasta_handausmachen" : "f_canasta_fertigmachen");
   text += ")";
 }
 
@@ -77,7 +77,7 @@ std::string canastaResultLongText() {
       std::string names;
       int32_t joined = 0;
       for (int32_t s = 1; s <= seats; s++) {
-        if (cg.gs.can.team[s] != t) continue;
+        if (canastaArea().team[s] != t) continue;
         names += (joined == 1 ? " " + lookupText("f_resultmessage_und") + " " : joined > 1 ? " " : "") + cg.seatName(s);
         joined++;
       }
@@ -139,5 +139,5 @@ void canastaEnterHighscore(std::string& out) {
 }
 
 int32_t canastaRound() {
-  return playerCount > 0 ? (cg.gs.can.turnCounter - 3) / playerCount + 1 : 1;
+  return playerCount > 0 ? (canastaArea().turnCounter - 3) / playerCount + 1 : 1;
 }

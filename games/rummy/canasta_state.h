@@ -63,3 +63,6 @@ struct TCanastaArea {
   uint8_t aiPlannedThisTurn;
   int32_t turnCounter;                   // turns since the hand started
 };
+
+// Canasta's area in the game state's block.
+TCanastaArea& canastaArea();

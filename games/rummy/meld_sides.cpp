@@ -4,7 +4,7 @@
 #include "shell/shell_globals.h"
 
 bool samePartnership(int32_t a, int32_t b) {
-  const TCanastaArea& can = cg.gs.can;
+  const TCanastaArea& can = canastaArea();
   if (cg.gameId == gidCanasta && can.options.teams != 0 && a >= 1 && a <= 6 && b >= 1 && b <= 6)
     return can.team[a] == can.team[b];
   return a == b;

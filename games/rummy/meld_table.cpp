@@ -96,7 +96,7 @@ void Tk12Container::meldsOfSeat(int32_t seat, THand& out) const {
 }
 
 void Tk12Container::meldsOfTeam(int32_t seat, THand& out) const {
-  const TCanastaArea& can = cg.gs.can;
+  const TCanastaArea& can = canastaArea();
   if (!(cg.gameId == gidCanasta && can.options.teams) || seat < 1 || seat > 6) {
     meldsOfSeat(seat, out);
     return;

@@ -69,19 +69,19 @@ void areaIo(TRecordIo& io, TDoppelkopfArea& a) {
 
 // [SECTION] the area in the image
 
-void doppelkopfAreaImageIo(TRecordIo& io, TGameState& gs) { areaIo(io, gs.doppelkopf); }
+void doppelkopfAreaImageIo(TRecordIo& io, TGameState& gs) { areaIo(io, gameArea<TDoppelkopfArea>(gs.doppelkopf)); }
 
 // [SECTION] the module lists
 
 void doppelkopfListsToArea() {
-  TDoppelkopfArea& a = cg.gs.doppelkopf;
+  TDoppelkopfArea& a = doppelkopfGameArea();
   a.savedTrickBySeat = trickBySeat;
   a.savedTrickCards = trickCards;
 }
 
 void doppelkopfListsFromArea() {
-  const TDoppelkopfArea& a = cg.gs.doppelkopf;
+  const TDoppelkopfArea& a = doppelkopfGameArea();
   trickBySeat = a.savedTrickBySeat;
   trickCards = a.savedTrickCards;
-  doppelkopfAttachArea(cg.gs.doppelkopf);
+  doppelkopfAttachArea(doppelkopfGameArea());
 }

@@ -75,7 +75,7 @@ int32_t firstDealer(int32_t choice) {
 }  // namespace
 
 void doppelkopfNewGame(bool newList) {
-  doppelkopfAttachArea(cg.gs.doppelkopf);
+  doppelkopfAttachArea(doppelkopfGameArea());
   TDoppelkopfArea& a = area();
   if (newList) {
     clearStatistics();
@@ -113,7 +113,7 @@ void replaceTrickCards() {
 
 void doppelkopfResume(int phase) {
   if (phase != 0) return;
-  doppelkopfAttachArea(cg.gs.doppelkopf);
+  doppelkopfAttachArea(doppelkopfGameArea());
   cg.prepareResume();
   playerCount = seatsAtTable;
   cg.seatCount = seatsAtTable;

@@ -3,6 +3,8 @@
 
 #include <cctype>
 
+#include "core/cg.h"
+
 namespace {
 TDoppelkopfArea moduleArea{};
 }  // namespace
@@ -10,6 +12,8 @@ TDoppelkopfArea moduleArea{};
 TDoppelkopfArea* doppelkopfArea = &moduleArea;
 
 void doppelkopfAttachArea(TDoppelkopfArea& area) { doppelkopfArea = &area; }
+
+TDoppelkopfArea& doppelkopfGameArea() { return gameArea<TDoppelkopfArea>(cg.gs.doppelkopf); }
 
 // A list of 20 games with every special and announcement, the dealer by chance.
 const TDoppelkopfOptions doppelkopfDefaultOptions = [] {

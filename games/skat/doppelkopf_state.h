@@ -101,4 +101,6 @@ struct TDoppelkopfArea {
 // that a record of this module. doppelkopfAttachArea points the module at another.
 extern TDoppelkopfArea* doppelkopfArea;
 void doppelkopfAttachArea(TDoppelkopfArea& area);
+// Doppelkopf's area in the game state's block.
+TDoppelkopfArea& doppelkopfGameArea();
 inline TDoppelkopfSeat& doppelkopfGameWide() { return doppelkopfArea->seats[0]; }

@@ -113,19 +113,19 @@ void listsIo(TRecordIo& io, TSchafkopfSavedLists& l) {
 }  // namespace
 
 void schafkopfAreaImageIo(TRecordIo& io, TGameState& gs) {
-  areaIo(io, gs.schafkopf);
-  listsIo(io, gs.schafkopfLists);
+  areaIo(io, gameArea<TSchafkopfArea>(gs.schafkopf));
+  listsIo(io, gameArea<TSchafkopfSavedLists>(gs.schafkopfLists));
 }
 
 void schafkopfListsToArea() {
-  cg.gs.schafkopfLists.trickBySeat = trickBySeat;
-  cg.gs.schafkopfLists.trickCards = trickCards;
+  schafkopfGameLists().trickBySeat = trickBySeat;
+  schafkopfGameLists().trickCards = trickCards;
 }
 
 void schafkopfListsFromArea() {
-  trickBySeat = cg.gs.schafkopfLists.trickBySeat;
-  trickCards = cg.gs.schafkopfLists.trickCards;
-  schafkopfAttachArea(cg.gs.schafkopf);
+  trickBySeat = schafkopfGameLists().trickBySeat;
+  trickCards = schafkopfGameLists().trickCards;
+  schafkopfAttachArea(schafkopfGameArea());
 }
 
 // [SECTION] the table

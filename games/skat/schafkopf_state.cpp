@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/cg.h"
 #include "games/skat/skat_services.h"
 
 namespace {
@@ -24,6 +25,9 @@ const TSchafkopfOptions schafkopfDefaultOptions = [] {
 }();
 
 void schafkopfAttachArea(TSchafkopfArea& area) { schafkopfArea = &area; }
+
+TSchafkopfArea& schafkopfGameArea() { return gameArea<TSchafkopfArea>(cg.gs.schafkopf); }
+TSchafkopfSavedLists& schafkopfGameLists() { return gameArea<TSchafkopfSavedLists>(cg.gs.schafkopfLists); }
 
 int32_t schafkopfPartyOf(int32_t seat, int32_t view) {
   if (seat < 1 || seat > schafkopfSeats || view < 0 || view > 4) {

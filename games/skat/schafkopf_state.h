@@ -118,6 +118,9 @@ struct TSchafkopfSavedLists {
 // holds the area; schafkopfAttachArea points the module at another.
 extern TSchafkopfArea* schafkopfArea;
 void schafkopfAttachArea(TSchafkopfArea& area);
+// Schafkopf's area and its saved trick lists in the game state's block.
+TSchafkopfArea& schafkopfGameArea();
+TSchafkopfSavedLists& schafkopfGameLists();
 
 // The raw party entry of a seat (1..4) in a view (0..4); 9 outside these ranges, with a
 // trace line.

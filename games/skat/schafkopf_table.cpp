@@ -34,7 +34,7 @@ void schafkopfReadOptions() {
 }
 
 void schafkopfNewGame(bool newList) {
-  schafkopfAttachArea(cg.gs.schafkopf);
+  schafkopfAttachArea(schafkopfGameArea());
   TSchafkopfArea& a = area();
   if (newList) stat0 = stat1 = stat2 = stat3 = stat4 = 0;
   a.firstPlayWish = a.secondPlayWish = a.playWishCount = a.declarationsMade = 0;
@@ -70,7 +70,7 @@ void schafkopfNewGame(bool newList) {
 // [SECTION] resume
 
 void schafkopfResume() {
-  schafkopfAttachArea(cg.gs.schafkopf);
+  schafkopfAttachArea(schafkopfGameArea());
   cg.prepareResume();
   cg.seatCount = playerCount = schafkopfSeats;
   for (int32_t i = 1; i <= stackCount; i++) syncHandFromSlots(sp[i]);

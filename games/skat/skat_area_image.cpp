@@ -109,14 +109,14 @@ void skatSavedListsIo(TRecordIo& io, TSkatSavedLists& l) {
 // [SECTION] the area in the image
 
 void skatAreaImageIo(TRecordIo& io, TGameState& gs) {
-  skatAreaIo(io, gs.skat);
-  skatSavedListsIo(io, gs.skatLists);
+  skatAreaIo(io, gameArea<TSkatArea>(gs.skat));
+  skatSavedListsIo(io, gameArea<TSkatSavedLists>(gs.skatLists));
 }
 
 // [SECTION] the module lists
 
 void skatListsToArea() {
-  TSkatSavedLists& l = cg.gs.skatLists;
+  TSkatSavedLists& l = skatGameLists();
   l.trickBySeat = trickBySeat, l.trickCards = trickCards, l.lastTrick = lastTrick, l.playedCards = playedCards;
   l.declarerTricks = declarerTricks, l.defenderTricks = defenderTricks, l.wonCards = wonCards;
   l.pressedSkat = pressedSkat, l.dealtHands = dealtHands, l.dealtSkat = dealtSkat;
@@ -125,11 +125,11 @@ void skatListsToArea() {
 }
 
 void skatListsFromArea() {
-  const TSkatSavedLists& l = cg.gs.skatLists;
+  const TSkatSavedLists& l = skatGameLists();
   trickBySeat = l.trickBySeat, trickCards = l.trickCards, lastTrick = l.lastTrick, playedCards = l.playedCards;
   declarerTricks = l.declarerTricks, defenderTricks = l.defenderTricks, wonCards = l.wonCards;
   pressedSkat = l.pressedSkat, dealtHands = l.dealtHands, dealtSkat = l.dealtSkat;
   nullTrickTaken = l.nullTrickTaken;
   pendingSpecialGames = l.pendingSpecialGames;
-  skatAttachArea(cg.gs.skat);
+  skatAttachArea(skatGameArea());
 }

@@ -82,7 +82,7 @@ int32_t firstDealer() {
 }  // namespace
 
 void skatNewGame(bool newList) {
-  skatAttachArea(cg.gs.skat);
+  skatAttachArea(skatGameArea());
   resetGameRecord();
   emptyAllStacks();
   skatTakeSpecialGameMarker();
@@ -127,7 +127,7 @@ void replaceTrickCards() {
 }  // namespace
 
 void skatResume() {
-  skatAttachArea(cg.gs.skat);
+  skatAttachArea(skatGameArea());
   cg.prepareResume();
   cg.seatCount = 3;
   playerCount = 3;

@@ -53,15 +53,15 @@ bool legalFollow(const TCard&, const TCard&) { return skatIsLegalFollow(); }
 
 void areaAnswers(TGameAreaQueries& q) {
   q.skatNextBidValue = [] {
-    const TSkatArea& a = cg.gs.skat;
+    const TSkatArea& a = skatGameArea();
     return a.skatBidIndex >= 1 && a.skatBidIndex <= skatBidListCapacity ? a.skatBidList[a.skatBidIndex] : 0;
   };
-  q.skatCurrentBid = [] { return cg.gs.skat.currentBid; };
-  q.skatPlaysForMoney = [] { return cg.gs.skat.options.money != 0; };
-  q.skatMoneyRate = [] { return cg.gs.skat.options.moneyRate; };
+  q.skatCurrentBid = [] { return skatGameArea().currentBid; };
+  q.skatPlaysForMoney = [] { return skatGameArea().options.money != 0; };
+  q.skatMoneyRate = [] { return skatGameArea().options.moneyRate; };
   // Only a won suit game of type 0 or 14 is applauded.
   q.skatApplauds = [] {
-    const TSkatGameRecord& g = cg.gs.skat.game;
+    const TSkatGameRecord& g = skatGameArea().game;
     return g.won && (g.gameType == 0 || g.gameType == 14);
   };
 }

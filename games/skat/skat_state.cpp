@@ -29,6 +29,9 @@ void skatAttachArea(TSkatArea& area) {
   skatBid = &area.bid;
 }
 
+TSkatArea& skatGameArea() { return gameArea<TSkatArea>(cg.gs.skat); }
+TSkatSavedLists& skatGameLists() { return gameArea<TSkatSavedLists>(cg.gs.skatLists); }
+
 int32_t& skatSeatToAct() { return cg.gs.akspieler; }
 
 THand trickBySeat;

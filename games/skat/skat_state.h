@@ -118,6 +118,10 @@ extern TSkatBidRecord* skatBid;
 // Points skatArea, skatGame and skatBid into the given area (after loading a saved game,
 // or once the game state holds the area).
 void skatAttachArea(TSkatArea& area);
+struct TSkatSavedLists;
+// Skat's area and its saved lists in the game state's block.
+TSkatArea& skatGameArea();
+TSkatSavedLists& skatGameLists();
 
 // The seat to act: the game state's akspieler.
 int32_t& skatSeatToAct();

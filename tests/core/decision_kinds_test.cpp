@@ -75,9 +75,9 @@ TEST_F(DecisionTest, EveryKindTable) {
       {"Sup", gidSkat, 64, {}, "P0 C0 O1", "! {f_skat_sup}=3|! {f_skat_keinsup}=-1", 64},
       {"Hirsch", gidSkat, 65, {}, "P0 C0 O1", "! {f_skat_hirsch}=4|! {f_skat_keinhirsch}=-1", 65},
       {"bid", gidSkat, 48,
-       [] { cg.gs.skat.skatBidIndex = 2, cg.gs.skat.skatBidList[2] = 20; },
+       [] { skatGameArea().skatBidIndex = 2, skatGameArea().skatBidList[2] = 20; },
        "P0 C0 O1", "! {f_skat_bid}20{f_skat_reizen}=41|! {f_skat_passen}=43", 48},
-      {"answer a bid", gidSkat, 49, [] { cg.gs.skat.currentBid = 18; }, "P0 C0 O1",
+      {"answer a bid", gidSkat, 49, [] { skatGameArea().currentBid = 18; }, "P0 C0 O1",
        "! {f_skat_call}18{f_skat_halten}=42|! {f_skat_passen}=43", 49},
       {"take the skat", gidSkat, 50, {}, "P0 C0 O1", "! {f_skat_skatnehmen}=51|! {f_skat_handspiel}=45", 50},
       {"push the skat", gidSkat, 67, {}, "P0 C0 O1", "! {f_skat_skatnehmen}=51|! {f_skat_skatschieben}=45", 67},
@@ -258,7 +258,7 @@ TEST_F(DecisionTest, EveryKindTable) {
     resetGameAreaQueries();
     cg.gameId = c.game;
     cg.gs.akspieler = 2;
-    cg.gs.skat = TSkatArea{};
+    skatGameArea() = TSkatArea{};
     for (int s = 1; s <= 12; s++) sp[s].count = 0;
     cg.gs.bl = TDecisionBlock{};
     if (c.setup) c.setup();

@@ -76,8 +76,8 @@ TEST_F(GameListDialogTest, OnlyTheCurrentBlockOf201RowsIsShown) {
 }
 
 TEST_F(GameListDialogTest, SkatMoneyRow) {
-  cg.gs.skat.options.money = 1;
-  cg.gs.skat.options.moneyRate = 2;
+  skatGameArea().options.money = 1;
+  skatGameArea().options.moneyRate = 2;
   cg.gs.matchScore[1] = 250, cg.gs.matchScore[2] = -250, cg.gs.matchScore[3] = 4;
   fill(gidSkat, 3);
   EXPECT_EQ(row(elGameList2, 6, 2), (Row{"", "!0,62 €", "! -0,62 €", "!  0,01 €", "!", "{f_dialog_gewinn} [1/4 ct pro Punkt]"}))

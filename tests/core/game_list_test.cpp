@@ -137,8 +137,8 @@ TEST_F(GameListTest, ApplauseForTheUsersWin) {
     cg = blank();
     cg.gameId = c.game;
     playerCount = 3;
-    cg.gs.skat.game.won = c.skatWon;
-    cg.gs.skat.game.gameType = c.skatType;
+    skatGameArea().game.won = c.skatWon;
+    skatGameArea().game.gameType = c.skatType;
     int applause = 0;
     TSoundEventListener before = setSoundEventListener([&](int32_t code, int32_t, int32_t) { applause += code == 17; });
     TGameResult r = resultOf({1, 0, 0});

@@ -72,7 +72,7 @@ TEST_F(SavedGameTest, MainFileLayoutAtTheNamedOffsets) {
   cg.gs.gamesPlayed = 4;
   cg.gs.gameListValues[1][4] = -48;
   cg.gs.gameListTexts[4] = "Grand";
-  cg.gs.skat.options.moneyRate = 3;
+  skatGameArea().options.moneyRate = 3;
   ASSERT_FALSE(cg.saveGame(base, "probe", true));
   std::vector<uint8_t> b = readAll(base + ".ska");
   ASSERT_EQ(b.size(), gameImageSize());
@@ -202,16 +202,16 @@ TEST_F(SavedGameTest, AMissingFileIsFalseWithoutChange) {
 TEST_F(SavedGameTest, SkatModuleStateTravelsWithTheGame) {
   trickCards = handOf("cJ sJ");
   pendingSpecialGames = "BR";
-  cg.gs.skat.currentBid = 23;
+  skatGameArea().currentBid = 23;
   ASSERT_FALSE(cg.saveGame(base, "probe", true));
   clearHand(trickCards);
   pendingSpecialGames = "";
-  cg.gs.skat.currentBid = 0;
+  skatGameArea().currentBid = 0;
   ASSERT_TRUE(cg.loadGame(base));
   EXPECT_EQ(handText(trickCards), "cJ sJ");
   EXPECT_EQ(pendingSpecialGames.str(), "BR");
-  EXPECT_EQ(cg.gs.skat.currentBid, 23);
-  EXPECT_EQ(skatArea, &cg.gs.skat) << "the Skat module works on the loaded area";
+  EXPECT_EQ(skatGameArea().currentBid, 23);
+  EXPECT_EQ(skatArea, &skatGameArea()) << "the Skat module works on the loaded area";
 }
 
 TEST_F(SavedGameTest, LoadingInTutorialModeLeavesThePanelRecordUnread) {

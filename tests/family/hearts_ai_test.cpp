@@ -10,17 +10,17 @@ class HeartsAI : public HeartsTable {
  protected:
   std::string passOf(const THand& hand) {
     setHand(2, hand);
-    clearHand(cg.gs.hearts.passSelection);
+    clearHand(heartsArea().passSelection);
     THeartsAIPlayer p(2);
     p.passCards();
-    return heartsCodes(cg.gs.hearts.passSelection);
+    return heartsCodes(heartsArea().passSelection);
   }
   template <class T>
   std::string playOf(int seat) {
     cg.gs.phase = heartsPhasePlay;
     cg.gs.subState = heartsAskCard;
     cg.gs.akspieler = seat;
-    cg.gs.hearts.actingHand = sp[seat].hand;
+    heartsArea().actingHand = sp[seat].hand;
     T p(seat);
     int32_t slot = p.playCard();
     if (slot < 1 || slot > stackUsed(sp[seat])) return "none";
@@ -61,7 +61,7 @@ TEST_F(HeartsAI, NormalPlayerFollowsItsRules) {
   for (const Case& c : cases) {
     setHand(1, c.hand);
     setTrick(c.leader, c.trick);
-    cg.gs.hearts.heartsBroken = 1;
+    heartsArea().heartsBroken = 1;
     setHand(2, heartsCards({"5c", "6c", "7c", "8c", "9c", "Tc", "Jc", "Qc"}));
     EXPECT_EQ(playOf<THeartsProAIPlayer>(1), c.played) << c.what;
   }
@@ -83,7 +83,7 @@ TEST_F(HeartsAI, StrongestSimulatesOnlyWithSevenCardsOrFewer) {
     setHand(1, c.own);
     for (int s = 2; s <= 4; s++) setHand(s, c.others);
     setTrick(1, {});
-    cg.gs.hearts.heartsBroken = 1;
+    heartsArea().heartsBroken = 1;
     EXPECT_EQ(playOf<THeartsProAIPlayer>(1), c.normal) << handUsed(c.own) << " cards";
     EXPECT_EQ(playOf<THeartsUltraProAIPlayer>(1), c.strongest) << handUsed(c.own) << " cards";
   }

@@ -46,9 +46,9 @@ class HeartsTable : public ::testing::Test {
     tableLandsAtOnce = true;
     cg.gameId = gidHearts;
     cg.seatCount = playerCount = 4;
-    cg.gs.hearts = THeartsState{};
-    cg.gs.hearts.heartsSeating = 1;
-    cg.gs.hearts.roundLimit = heartsNoRoundLimit;
+    heartsArea() = THeartsState{};
+    heartsArea().heartsSeating = 1;
+    heartsArea().roundLimit = heartsNoRoundLimit;
     heartsSetCardValues();
   }
 
@@ -61,13 +61,13 @@ class HeartsTable : public ::testing::Test {
 
   // The trick so far, led by `leader`; the seats follow in turn.
   static void setTrick(int leader, const THand& cards) {
-    clearHand(cg.gs.hearts.trick);
+    clearHand(heartsArea().trick);
     for (int i = 1; i <= handUsed(cards); i++) {
       TCard c = cards.k[i];
       c.hi = int16_t((leader + i - 2) % 4 + 1);
-      handaddk(cg.gs.hearts.trick, c);
+      handaddk(heartsArea().trick, c);
     }
-    cg.gs.hearts.trickPosition = handUsed(cards) + 1;
+    heartsArea().trickPosition = handUsed(cards) + 1;
   }
 
   // The legal cards of the seat to act while playing.
@@ -75,7 +75,7 @@ class HeartsTable : public ::testing::Test {
     cg.gs.phase = heartsPhasePlay;
     cg.gs.subState = heartsAskCard;
     cg.gs.akspieler = seat;
-    cg.gs.hearts.actingHand = sp[seat].hand;
+    heartsArea().actingHand = sp[seat].hand;
     THand legal;
     heartsLegalCards(seat, 0, legal);
     return heartsCodes(legal);

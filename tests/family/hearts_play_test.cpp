@@ -34,7 +34,7 @@ void randomAnswer(TPlayStats& st) {
     cg.submitAction(1, 0, 0, &sel);
     cg.submitAction(bad && randomBelow(2) ? 0 : 2, 0, bad && randomBelow(2) ? 1 : 116);
   } else {
-    const THand& legal = cg.gs.hearts.legalCards;
+    const THand& legal = heartsArea().legalCards;
     int32_t slot = legal.k[1 + randomBelow(handUsed(legal))].hi;
     if (bad) {
       slot = n + 1;
@@ -80,7 +80,7 @@ class HeartsPlay : public HeartsTable {
       if (pendingMoveCount <= 0 && finishedMoves.count == 0 && cg.gs.pendingMove == 0 && cg.gs.phase >= 1) expectEveryCardOnce();
     }
     if (cg.gs.phase != 5) return false;
-    const THeartsState& a = cg.gs.hearts;
+    const THeartsState& a = heartsArea();
     EXPECT_EQ(handUsed(a.playedCards), 52);
     int sum = 0;
     for (int s = 1; s <= 4; s++) sum += cg.gs.listTotals[s] - before[s];
@@ -107,7 +107,7 @@ TEST_F(HeartsPlay, ListsOfComputerAndRandomSeatsEndCleanly) {
     bool newList = true;
     for (int g = 0; g < 60; g++) {
       if (newList) {
-        cg.gs.hearts.sonneRule = v.sonne;
+        heartsArea().sonneRule = v.sonne;
         heartsSetLimits("6 Runden", "100 Punkte", g % 2 == 0);
       }
       ASSERT_TRUE(playGame(newList, v.strength, g % 3 != 0, st)) << "stalled in game " << g;
@@ -122,7 +122,7 @@ TEST_F(HeartsPlay, ListsOfComputerAndRandomSeatsEndCleanly) {
 
 TEST_F(HeartsPlay, RefusedAnswersChangeNothing) {
   setHeadlessDisplay(1);
-  cg.gs.hearts.roundLimit = heartsNoRoundLimit;
+  heartsArea().roundLimit = heartsNoRoundLimit;
   screenMode = 1;
   cg.startGame(gidHearts, 0);
   for (int f = 0; f < 200 && cg.gs.awaitingAction != 2; f++) headlessFrame(), advanceFakeTick(1);

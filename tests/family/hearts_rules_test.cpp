@@ -51,7 +51,7 @@ TEST_F(HeartsRules, LegalCardsByLeadFollowAndFirstTrick) {
   for (const Case& c : cases) {
     setHand(1, c.hand);
     setTrick(2, c.trick);
-    cg.gs.hearts.heartsBroken = c.broken;
+    heartsArea().heartsBroken = c.broken;
     EXPECT_EQ(legalFor(1), c.legal) << c.what;
   }
 }
@@ -103,9 +103,9 @@ TEST_F(HeartsRules, DealPointsWithMoonSunAndSunOff) {
       setPile(8, half);
       setPile(9, heartsCards({"8h", "9h", "Th", "Jh", "Qh", "Kh", "Ah"}));
     }
-    cg.gs.hearts.sonneRule = c.sonne;
-    cg.gs.hearts.sunShooter = heartsSunShooter();
-    cg.gs.hearts.moonShooter = heartsMoonShooter();
+    heartsArea().sonneRule = c.sonne;
+    heartsArea().sunShooter = heartsSunShooter();
+    heartsArea().moonShooter = heartsMoonShooter();
     int sum = 0;
     for (int s = 1; s <= 4; s++) {
       EXPECT_EQ(heartsRoundPoints(s), c.points[s - 1]) << c.what << " seat " << s;

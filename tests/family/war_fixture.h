@@ -104,7 +104,7 @@ class WarFixture : public FamilyTableFixture {
 
   // A new list with these options; both seats played by the computer.
   static void newList(int32_t gameLimit, int32_t pointsLimit, bool jokers, int32_t warsToWin) {
-    TWarArea& a = cg.gs.war;
+    TWarArea& a = warArea();
     a.gameLimit = gameLimit;
     a.pointsLimit = pointsLimit;
     a.jokerWars = jokers ? 1 : 0;
@@ -123,9 +123,9 @@ class WarFixture : public FamilyTableFixture {
                        const std::string& pot2, int32_t turnState, int32_t seat, int32_t step = 0) {
     cg.gameId = gidWar;
     warRankValueTable();
-    cg.gs.war.warSeatOrder = 1;
-    std::fill(cg.gs.war.warsWon.begin(), cg.gs.war.warsWon.end(), 0);
-    for (auto& row : cg.gs.war.potFaceUp) std::fill(row.begin(), row.end(), uint8_t(1));
+    warArea().warSeatOrder = 1;
+    std::fill(warArea().warsWon.begin(), warArea().warsWon.end(), 0);
+    for (auto& row : warArea().potFaceUp) std::fill(row.begin(), row.end(), uint8_t(1));
     for (int s = 1; s <= stackCount; s++) put(s, "");
     put(1, hand1);
     put(2, hand2);

@@ -33,7 +33,7 @@ TEST_F(WarFlow, PlainRoundGoesToTheHigherCardWithoutAcknowledgement) {
   position("c7 cK", "d7 d3", "", "", 4, 1);
   ASSERT_TRUE(runUntil([] { return cg.gs.subState == 6 && cg.gs.pendingMove == 0; }));
   EXPECT_EQ(cardsOf(7), "cK d3");
-  EXPECT_EQ(cg.gs.war.warsWon[1], 0);
+  EXPECT_EQ(warArea().warsWon[1], 0);
   ASSERT_TRUE(runUntil([] { return asked(124); }));
   EXPECT_EQ(cg.gs.akspieler, 1) << "seat 2 turned up last, so seat 1 opens";
 }
@@ -51,8 +51,8 @@ TEST_F(WarFlow, SingleWarNeedsTheButtonScoresOneAndSeatTwoOpensNext) {
   cg.submitAction(2, 0, 37);
   ASSERT_TRUE(runUntil([] { return asked(124); }));
   EXPECT_EQ(cardsOf(7), "h9 c5 c4 c3 cA s9 d5 d4 d3 dK") << "seat 1's pot first, bottom first";
-  EXPECT_EQ(cg.gs.war.warsWon[1], 1);
-  EXPECT_EQ(cg.gs.war.warsWon[2], 0);
+  EXPECT_EQ(warArea().warsWon[1], 1);
+  EXPECT_EQ(warArea().warsWon[2], 0);
   EXPECT_EQ(cg.gs.akspieler, 2) << "seat 1 turned up last, so seat 2 opens";
 }
 
@@ -74,8 +74,8 @@ TEST_F(WarFlow, ChainedWarsScoreByTheirLength) {
     ASSERT_TRUE(runUntil([] { return asked(37); })) << c.name;
     cg.submitAction(2, 0, 37);
     ASSERT_TRUE(runUntil([] { return cg.gs.subState == 8 || asked(124); })) << c.name;
-    EXPECT_EQ(cg.gs.war.warsWon[1], c.points) << c.name;
-    EXPECT_EQ(cg.gs.war.potCardsMoved, 8 * c.points + 2) << c.name;
+    EXPECT_EQ(warArea().warsWon[1], c.points) << c.name;
+    EXPECT_EQ(warArea().potCardsMoved, 8 * c.points + 2) << c.name;
   }
 }
 
@@ -99,7 +99,7 @@ TEST_F(WarFlow, TieWithASeatWithoutCardsIsNoWar) {
   // Seat 2 turns up its last card: a tie, but seat 2 holds nothing more, so seat 1 takes both.
   ASSERT_TRUE(runUntil([] { return cg.gs.subState == 6 && cg.gs.step == 99; }));
   EXPECT_EQ(cardsOf(7), "d9 h9");
-  EXPECT_EQ(cg.gs.war.warsWon[1], 0);
+  EXPECT_EQ(warArea().warsWon[1], 0);
 }
 
 // A seat whose last card lies in a tied pot passes its turn; the other seat still turns up.
@@ -166,11 +166,11 @@ TEST_F(WarFlow, AnswersOutsideTheDecisionAreRefused) {
 
 TEST_F(WarFlow, TheGameGoesToTheSeatWithMoreWarsAndTheListBooksThem) {
   position("c7", "cK", "", "", 4, 1);
-  cg.gs.war.warsWon[1] = 2;
-  cg.gs.war.warsWon[2] = 1;
-  cg.gs.war.gameLimit = 1;
-  cg.gs.war.pointsLimit = 0;
-  cg.gs.war.warsToWin = 0;
+  warArea().warsWon[1] = 2;
+  warArea().warsWon[2] = 1;
+  warArea().gameLimit = 1;
+  warArea().pointsLimit = 0;
+  warArea().warsToWin = 0;
   // Seat 1 loses its last card, but the game is won by wars.
   ASSERT_TRUE(runUntil([] { return cg.gs.phase == 5; }));
   EXPECT_EQ(cg.gs.listTotals[1], 2);
@@ -193,8 +193,8 @@ TEST_F(WarFlow, ListEndsByGamesOrByPoints) {
       {"no limit", 99999, 99999, 50, 80, 4, false},
   };
   for (const Case& c : cases) {
-    cg.gs.war.gameLimit = c.gameLimit;
-    cg.gs.war.pointsLimit = c.pointsLimit;
+    warArea().gameLimit = c.gameLimit;
+    warArea().pointsLimit = c.pointsLimit;
     cg.gs.gamesPlayed = c.played;
     cg.gs.listTotals[1] = c.total1;
     cg.gs.listTotals[2] = c.total2;
@@ -210,14 +210,14 @@ TEST_F(WarFlow, ListAndResultTexts) {
   cg.gs.listTotals[1] = 4;
   cg.gs.listTotals[2] = 7;
   std::string text;
-  cg.gs.war.gameLimit = 5;
+  warArea().gameLimit = 5;
   warListText(text);
   EXPECT_EQ(text, "Spiel 2 von 5");
-  cg.gs.war.gameLimit = 99999;
-  cg.gs.war.pointsLimit = 20;
+  warArea().gameLimit = 99999;
+  warArea().pointsLimit = 20;
   warListText(text);
   EXPECT_EQ(text, "Höchster Stand 7 von 20 Punkten");
-  cg.gs.war.pointsLimit = 0;
+  warArea().pointsLimit = 0;
   warListText(text);
   EXPECT_EQ(text, "2 Spiele gespielt");
   TGameResult r;

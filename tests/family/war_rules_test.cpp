@@ -39,7 +39,7 @@ TEST_F(WarRules, ComparisonPicksTheWinnerAndTellsAWar) {
   for (const Case& c : cases) {
     position(c.hand1, c.hand2, c.pot1, c.pot2, 8, 1);
     put(8, c.won2);
-    cg.gs.war.jokerWars = c.jokers ? 1 : 0;
+    warArea().jokerWars = c.jokers ? 1 : 0;
     EXPECT_EQ(warRoundWinner(), c.winner) << c.name;
     EXPECT_EQ(warIsWar(), c.war) << c.name;
   }
@@ -70,9 +70,9 @@ TEST_F(WarRules, EndTestReportsTheSeatThatWonOrRanOut) {
   };
   for (const Case& c : cases) {
     position(c.hand1, c.hand2, "", "", 8, 1);
-    cg.gs.war.warsToWin = c.warsToWin;
-    cg.gs.war.warsWon[1] = c.won1;
-    cg.gs.war.warsWon[2] = c.won2;
+    warArea().warsToWin = c.warsToWin;
+    warArea().warsWon[1] = c.won1;
+    warArea().warsWon[2] = c.won2;
     EXPECT_EQ(warFindWinner(), c.expected) << c.name;
   }
 }
@@ -87,7 +87,7 @@ TEST_F(WarRules, LimitTextsReadTheNumberBeforeTheLastBlank) {
 
 TEST_F(WarRules, DealGivesEachSeatHalfTheDeck) {
   for (bool jokers : {false, true}) {
-    cg.gs.war.jokerWars = jokers ? 1 : 0;
+    warArea().jokerWars = jokers ? 1 : 0;
     EXPECT_EQ(warDeckSize(), jokers ? 54 : 52);
     EXPECT_EQ(warDealCount(1), jokers ? 27 : 26);
     EXPECT_EQ(warDealCount(2), jokers ? 27 : 26);

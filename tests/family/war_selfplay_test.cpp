@@ -60,8 +60,8 @@ TListRun playList(int32_t gameLimit, bool jokers, int32_t warsToWin, int& refuse
       return run;
     }
     run.games++;
-    EXPECT_EQ(cg.gs.listTotals[1] - before1, cg.gs.war.warsWon[1]);
-    EXPECT_EQ(cg.gs.listTotals[2] - before2, cg.gs.war.warsWon[2]);
+    EXPECT_EQ(cg.gs.listTotals[1] - before1, warArea().warsWon[1]);
+    EXPECT_EQ(cg.gs.listTotals[2] - before2, warArea().warsWon[2]);
     EXPECT_NE(warFindWinner(), 0) << "a game ends only at its end";
     if (cg.gs.listOver) return run;
     WarFixture::startGame(false);
@@ -89,7 +89,7 @@ TEST_F(WarSelfPlay, ListsOfEveryOptionEndWithEveryCardInPlace) {
 TEST_F(WarSelfPlay, AListWithAPointsLimitEndsWhenASeatReachesIt) {
   int refused = 0;
   randomSeed(77);
-  cg.gs.war.pointsLimit = 4;
+  warArea().pointsLimit = 4;
   WarFixture::newList(99999, 4, false, 3);
   int games = 0;
   while (cg.gs.phase != 5 || !cg.gs.listOver) {
@@ -114,7 +114,7 @@ TOutcome finishGame() {
     advanceFakeTick(50);
   }
   EXPECT_EQ(cg.gs.phase, 5);
-  return {cg.gs.war.warsWon[1], cg.gs.war.warsWon[2], cg.gs.listTotals[1], cg.gs.listTotals[2],
+  return {warArea().warsWon[1], warArea().warsWon[2], cg.gs.listTotals[1], cg.gs.listTotals[2],
           WarFixture::cardsOf(7), WarFixture::cardsOf(8), WarFixture::cardsOf(1), WarFixture::cardsOf(2)};
 }
 

@@ -10,7 +10,7 @@ namespace {
 using CanastaAreaImageTest = CanastaTest;
 
 TEST_F(CanastaAreaImageTest, AreaComesBackFromTheImage) {
-  TCanastaArea& a = cg.gs.can;
+  TCanastaArea& a = canastaArea();
   a.options.teams = 1;
   a.options.pointLimit = 5000;
   a.options.pileAlwaysFrozen = 1;

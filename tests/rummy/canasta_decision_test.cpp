@@ -37,7 +37,7 @@ TEST_F(CanastaDecisionTest, DoneIsOfferedOnlyWhenTheTurnMayEnd) {
     sp[12].count = 0;
     if (c.canasta) layMeld(1, "cA hA sA dA cA hA sA");
     giveHand(1, c.hand);
-    TCanastaArea& can = cg.gs.can;
+    TCanastaArea& can = canastaArea();
     can.kartenzwang = c.pileCardPending ? card("hK") : noCard();
     can.firstMeldMade[1] = c.firstMeldMade;
     can.meldedThisTurn[1] = c.meldedThisTurn;
@@ -52,12 +52,12 @@ TEST_F(CanastaDecisionTest, DoneIsOfferedOnlyWhenTheTurnMayEnd) {
 
 TEST_F(CanastaDecisionTest, TurnCountersAndSelection) {
   resetGameAreaQueries();
-  cg.gs.can.hcount = 3;
-  cg.gs.can.aiPlannedThisTurn = 1;
+  canastaArea().hcount = 3;
+  canastaArea().aiPlannedThisTurn = 1;
   EXPECT_EQ(gameAreas.canastaMovesThisTurn(), 3);
   EXPECT_TRUE(gameAreas.canastaFirstMeldPlanned());
   gameAreas.canastaSelection() = handOf("cK hK");
-  EXPECT_EQ(handText(cg.gs.can.selhand), "cK hK");
+  EXPECT_EQ(handText(canastaArea().selhand), "cK hK");
 }
 
 TEST_F(CanastaDecisionTest, OtherHandsOpenOnceTheHandEnded) {

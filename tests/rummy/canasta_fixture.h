@@ -32,7 +32,7 @@ class CanastaTest : public ::testing::Test {
     cg.gameId = gidCanasta;
     cg.gs.tableScale = 1;
     seats(4);
-    TCanastaOptions& o = cg.gs.can.options;
+    TCanastaOptions& o = canastaArea().options;
     o.packs = 2;
     o.jokerValue = 50;
     o.goingOutBonus = 100;
@@ -51,8 +51,8 @@ class CanastaTest : public ::testing::Test {
 
   // Teams as the new game seats them: partners opposite.
   static void teams() {
-    cg.gs.can.options.teams = 1;
-    for (int s = 1; s <= 6; s++) cg.gs.can.team[s] = playerCount == 6 ? (s - 1) % 3 + 1 : (s - 1) % 2 + 1;
+    canastaArea().options.teams = 1;
+    for (int s = 1; s <= 6; s++) canastaArea().team[s] = playerCount == 6 ? (s - 1) % 3 + 1 : (s - 1) % 2 + 1;
   }
 
   static void giveHand(int stack, const std::string& cards) {

@@ -19,7 +19,7 @@ TEST_F(CanastaNewGameTest, OptionNumbers) {
 
 TEST_F(CanastaNewGameTest, StockHoldsEveryPackWithTwoJokersEach) {
   for (int packs : {1, 2, 3}) {
-    cg.gs.can.options.packs = packs;
+    canastaArea().options.packs = packs;
     layMeld(1, "cK hK dK");
     canastaBuildDeck();
     EXPECT_EQ(sp[11].count, 54 * packs);
@@ -40,19 +40,19 @@ TEST_F(CanastaNewGameTest, TeamsSitOppositeAndFlagsStartCleared) {
   } cases[] = {{4, true, "1212"}, {6, true, "123123"}, {4, false, "0000"}, {3, true, "000"}};
   for (const Case& c : cases) {
     seats(c.seats);
-    cg.gs.can.options.teams = c.teams;
-    cg.gs.can.firstMeldMade[2] = cg.gs.can.teamCanasta[1] = cg.gs.can.hasLaidDown[6] = 1;
+    canastaArea().options.teams = c.teams;
+    canastaArea().firstMeldMade[2] = canastaArea().teamCanasta[1] = canastaArea().hasLaidDown[6] = 1;
     canastaResetSeats();
     std::string t;
-    for (int s = 1; s <= c.seats; s++) t += std::to_string(cg.gs.can.team[s]);
+    for (int s = 1; s <= c.seats; s++) t += std::to_string(canastaArea().team[s]);
     EXPECT_EQ(t, c.table);
-    EXPECT_EQ(cg.gs.can.firstMeldMade[2] + cg.gs.can.teamCanasta[1] + cg.gs.can.hasLaidDown[6], 0);
+    EXPECT_EQ(canastaArea().firstMeldMade[2] + canastaArea().teamCanasta[1] + canastaArea().hasLaidDown[6], 0);
   }
 }
 
 TEST_F(CanastaNewGameTest, DealerByEachRule) {
   seats(4);
-  TCanastaOptions& o = cg.gs.can.options;
+  TCanastaOptions& o = canastaArea().options;
   cg.gs.gamesPlayed = 5;
   const int32_t row[5] = {0, 120, 340, 340, -60};
   for (int s = 1; s <= 4; s++) setGameListCell(std::to_string(row[s]), 5, s);

@@ -36,10 +36,10 @@ TEST_F(CanastaRulesTest, MeldValidityAndRank) {
   };
   for (const Case& c : cases) {
     THand h = handOf(c.cards);
-    cg.gs.can.options.wildCanastas = 0;
+    canastaArea().options.wildCanastas = 0;
     EXPECT_EQ(canastaIsValidMeld(h), c.rankWithout != 0) << c.cards;
     EXPECT_EQ(canastaMeldRank(h), c.rankWithout) << c.cards;
-    cg.gs.can.options.wildCanastas = 1;
+    canastaArea().options.wildCanastas = 1;
     EXPECT_EQ(canastaIsValidMeld(h), c.rankWith != 0) << c.cards << " wild canastas";
     EXPECT_EQ(canastaMeldRank(h), c.rankWith) << c.cards << " wild canastas";
   }
@@ -48,7 +48,7 @@ TEST_F(CanastaRulesTest, MeldValidityAndRank) {
 }
 
 TEST_F(CanastaRulesTest, CanastasAndTheirBonuses) {
-  cg.gs.can.options.wildCanastas = 1;
+  canastaArea().options.wildCanastas = 1;
   struct Case {
     const char* cards;
     bool canasta;
@@ -97,7 +97,7 @@ TEST_F(CanastaRulesTest, CardAndMeldPoints) {
     EXPECT_EQ(canastaMeldPoints(h, 2), c.redThrees) << c.cards;
     EXPECT_EQ(canastaHandCardPoints(h), c.hand) << c.cards;
   }
-  cg.gs.can.options.jokerValue = 30;
+  canastaArea().options.jokerValue = 30;
   EXPECT_EQ(canastaCardPoints(card("x")), 30);
   EXPECT_EQ(canastaCardPoints(card("d3")), 0);
   EXPECT_EQ(canastaCardPoints(card("s3")), 5);
@@ -123,8 +123,8 @@ TEST_F(CanastaRulesTest, CardsDealt) {
   };
   for (const Case& c : cases) {
     seats(c.seats);
-    cg.gs.can.options.packs = c.packs;
-    cg.gs.can.options.cardsDealt = c.dealt;
+    canastaArea().options.packs = c.packs;
+    canastaArea().options.cardsDealt = c.dealt;
     cg.gs.tutorialMode = c.tutorial;
     EXPECT_EQ(canastaCardsToDeal(), c.cards) << c.seats << " seats, " << c.packs << " packs";
   }
@@ -212,12 +212,12 @@ TEST_F(CanastaRulesTest, TeamCanastaFlagFollowsTheSidesMelds) {
   EXPECT_FALSE(canastaTeamHasCanasta(3));
   layMeld(3, "cA hA sA dA cA hA sA");
   EXPECT_TRUE(canastaTeamHasCanasta(1));
-  EXPECT_EQ(cg.gs.can.teamCanasta[1], 1);
+  EXPECT_EQ(canastaArea().teamCanasta[1], 1);
   EXPECT_FALSE(canastaUpdateTeamCanastaFlag(2));
 }
 
 TEST_F(CanastaRulesTest, GoingOutBonus) {
-  TCanastaArea& can = cg.gs.can;
+  TCanastaArea& can = canastaArea();
   struct Case {
     bool teams;
     int wentOut;
@@ -241,7 +241,7 @@ TEST_F(CanastaRulesTest, GoingOutBonus) {
 }
 
 TEST_F(CanastaRulesTest, TakingThePile) {
-  TCanastaArea& can = cg.gs.can;
+  TCanastaArea& can = canastaArea();
   struct Case {
     const char* pile;
     const char* hand;

@@ -25,10 +25,10 @@ TEST_F(CanastaScoringTest, ASidesScorePartByPart) {
   layMeld(2, "c8 h8 d8");               // 30
   giveHand(1, "c7 x");                  // 55 in hand
   giveHand(2, "d3 cA");                 // a red three and an ace left: 20
-  cg.gs.can.wentOutSeat = 2;
+  canastaArea().wentOutSeat = 2;
   EXPECT_EQ(score(1), 80 + 300 + 200 - 55);
   EXPECT_EQ(score(2), 30 - 20 + 100);
-  cg.gs.can.wentOutConcealed = 1;
+  canastaArea().wentOutConcealed = 1;
   EXPECT_EQ(score(2), 30 - 20 + 200);
 }
 
@@ -52,8 +52,8 @@ TEST_F(CanastaScoringTest, RedThreesAndMissingCanastas) {
     sp[12].count = 0;
     for (const char* m : c.melds)
       if (*m) layMeld(1, m);
-    cg.gs.can.options.negativeWithoutCanasta = c.negative;
-    cg.gs.can.options.redThreesAlwaysPositive = c.alwaysPositive;
+    canastaArea().options.negativeWithoutCanasta = c.negative;
+    canastaArea().options.redThreesAlwaysPositive = c.alwaysPositive;
     EXPECT_EQ(score(1), c.score) << c.melds[0] << " / " << c.melds[1];
   }
 }
@@ -66,7 +66,7 @@ TEST_F(CanastaScoringTest, PartnersShareTheirHandsAndTheirScore) {
   giveHand(3, "x");
   giveHand(2, "cA");
   giveHand(4, "c4 c5");
-  cg.gs.can.wentOutSeat = 4;
+  canastaArea().wentOutSeat = 4;
   EXPECT_EQ(score(1), 30 - 55);
   EXPECT_EQ(score(3), score(1));
   EXPECT_EQ(score(2), 30 - 30 + 100);
@@ -99,14 +99,14 @@ TEST_F(CanastaTextsTest, ScoreTextNamesEachPartThatCounts) {
   std::string text;
   canastaScoreText(1, s, text);
   EXPECT_EQ(text, "525 Punkte (Hand -55, ausgelegt 80, Canasta 300, rote Dreier 200)");
-  cg.gs.can.wentOutSeat = 2;
-  cg.gs.can.options.goingOutBonus = 150;
+  canastaArea().wentOutSeat = 2;
+  canastaArea().options.goingOutBonus = 150;
   canastaScoreText(2, s, text);
   EXPECT_EQ(text, "150 Punkte (Hand -0, fertiggemacht 150)");
 }
 
 TEST_F(CanastaTextsTest, ListText) {
-  TCanastaOptions& o = cg.gs.can.options;
+  TCanastaOptions& o = canastaArea().options;
   cg.gs.gamesPlayed = 3;
   cg.gs.listTotals[2] = 2400;
   struct Case {
@@ -128,7 +128,7 @@ TEST_F(CanastaTextsTest, ListText) {
 }
 
 TEST_F(CanastaScoringTest, ListEndsByGamesOrPoints) {
-  TCanastaOptions& o = cg.gs.can.options;
+  TCanastaOptions& o = canastaArea().options;
   struct Case {
     int length, limit, played, total;
     bool over;
@@ -151,7 +151,7 @@ TEST_F(CanastaScoringTest, HighscoreTableByTeamsAndListLength) {
     int played, table;
   } cases[] = {{true, 15, 1}, {false, 15, 2}, {true, 16, 3}, {false, 40, 3}};
   for (const Case& c : cases) {
-    cg.gs.can.options.teams = c.teams;
+    canastaArea().options.teams = c.teams;
     cg.gs.gamesPlayed = c.played;
     EXPECT_EQ(canastaHighscoreTable(), c.table) << c.teams << " " << c.played;
   }
@@ -167,7 +167,7 @@ TEST_F(CanastaScoringTest, RoundCountsPassesOfTurns) {
   } cases[] = {{4, 3, 1}, {4, 6, 1}, {4, 7, 2}, {2, 5, 2}};
   for (const Case& c : cases) {
     seats(c.seats);
-    cg.gs.can.turnCounter = c.turns;
+    canastaArea().turnCounter = c.turns;
     EXPECT_EQ(canastaRound(), c.round);
   }
 }

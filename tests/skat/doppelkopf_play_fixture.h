@@ -117,7 +117,7 @@ class DoppelkopfPlayFixture : public DoppelkopfFixture {
   // Starts a game of the list (a new list with these options when newList).
   static void start(bool newList, const TDoppelkopfOptions& options) {
     screenMode = 1;
-    if (newList) cg.gs.doppelkopf.options = options;
+    if (newList) doppelkopfGameArea().options = options;
     cg.startGame(gidDoppelkopf, newList ? 0 : 1);
     answeredByTheTest();
   }

@@ -32,7 +32,7 @@ TDoppelkopfOptions everyOption(int list) {
 
 // Which branch a finished game took.
 std::string gameKind(int32_t declaredSolo) {
-  const TDoppelkopfArea& a = cg.gs.doppelkopf;
+  const TDoppelkopfArea& a = doppelkopfGameArea();
   if (declaredSolo != 0) return "Solo " + std::to_string(declaredSolo);
   if (a.hochzeitSeat != 0) return a.hochzeitPartner != 0 ? "Hochzeit mit Partner" : "Hochzeit ohne Partner";
   if (a.doppelkopfSoloType == doppelkopfKaroSolo) return "stille Hochzeit";
@@ -87,7 +87,7 @@ class DoppelkopfSelfPlayTest : public DoppelkopfPlayFixture {
       EXPECT_EQ(sum, 0) << "game " << g << ": " << gameListRowText(cg.gs.gamesPlayed);
       if (!fault.empty() || sum != 0) return seen;
       seen.insert(gameKind(answerer.declaredSolo));
-      const TDoppelkopfSeat& w = cg.gs.doppelkopf.seats[0];
+      const TDoppelkopfSeat& w = doppelkopfGameArea().seats[0];
       for (int l = 1; l <= w.doppelkopfReLevel; l++) seen.insert("Re " + std::to_string(l));
       for (int l = 1; l <= w.doppelkopfKontraLevel; l++) seen.insert("Kontra " + std::to_string(l));
       if (gameListRowText(cg.gs.gamesPlayed).rfind("Unentschieden", 0) == 0) seen.insert("keiner gewinnt");
@@ -135,7 +135,7 @@ TEST_F(DoppelkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnToTheSameResult)
       {"solo type", [] { return cg.gs.phase == doppelkopfPhaseSolo && cg.gs.awaitingAction == 2; }},
       {"mid-trick", [] {
          return cg.gs.phase == doppelkopfPhaseTricks && cg.gs.awaitingAction == 2 && cg.gs.subStep == 5 &&
-                cg.gs.doppelkopf.trickPosition == 3;
+                doppelkopfGameArea().trickPosition == 3;
        }},
   };
   const std::string base = folder + "/save/resume";
@@ -166,10 +166,10 @@ TEST_F(DoppelkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnToTheSameResult)
     doppelkopfAttachArea(blank);
     cardValues = TCardValueTable{};
     ASSERT_TRUE(cg.loadGame(base));
-    cg.gs.doppelkopf.trumps = THand{};
+    doppelkopfGameArea().trumps = THand{};
     cg.resumeGame();
     screenMode = 1;
-    EXPECT_EQ(doppelkopfArea, &cg.gs.doppelkopf);
+    EXPECT_EQ(doppelkopfArea, &doppelkopfGameArea());
     EXPECT_EQ(handText(doppelkopfArea->trumps), trumpsAtSave);
     for (int suit = 1; suit <= 4; suit++)
       for (int rank = 1; rank <= 14; rank++)

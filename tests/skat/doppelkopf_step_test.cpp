@@ -57,7 +57,7 @@ TEST_F(DoppelkopfStepTest, AnAnnouncementDuringPlayAsksTheSameSeatForItsCardAgai
   start(true, doppelkopfDefaultOptions);
   ASSERT_TRUE(runUntil(answerer, [] {
     return cg.gs.phase == doppelkopfPhaseTricks && cg.gs.awaitingAction == 2 && cg.gs.bl.decisionKind == 47 &&
-           cg.gs.bl.showOptions && cg.gs.bl.optionCount >= 1 && cg.gs.doppelkopf.trickPosition == 2;
+           cg.gs.bl.showOptions && cg.gs.bl.optionCount >= 1 && doppelkopfGameArea().trickPosition == 2;
   }));
   const int32_t seat = cg.gs.akspieler;
   const bool kontra = doppelkopfIsKontraSide(seat);

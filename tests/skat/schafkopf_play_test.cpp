@@ -24,7 +24,7 @@ namespace {
 constexpr int askCard = 47;
 constexpr int seatKindAnswered = seatKindUser;
 
-TSchafkopfArea& skfArea() { return cg.gs.schafkopf; }
+TSchafkopfArea& skfArea() { return schafkopfGameArea(); }
 
 int pick(int n) { return int(randomBelow(int32_t(n))); }
 
@@ -88,8 +88,8 @@ class SchafkopfPlayTest : public SkatPlayFixture {
 
   static void startTable(const TSchafkopfOptions& options) {
     resetHeadlessSkat(1, skatDefaultOptions);
-    cg.gs.schafkopf = TSchafkopfArea{};
-    cg.gs.schafkopf.options = options;
+    schafkopfGameArea() = TSchafkopfArea{};
+    schafkopfGameArea().options = options;
     tableLandsAtOnce = true;
   }
 
@@ -324,7 +324,7 @@ class SchafkopfResumeTest : public SchafkopfPlayTest {
     for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
     trickBySeat = THand{};
     trickCards = THand{};
-    cg.gs.schafkopf = TSchafkopfArea{};
+    schafkopfGameArea() = TSchafkopfArea{};
     cardValues = TCardValueTable{};
   }
 };

@@ -25,8 +25,8 @@ class SkatFlowTest : public SkatPlayFixture {
   using Script = std::function<int(int kind, int seat)>;
 
   void startList(int dealer = 3) {
-    cg.gs.skat.options.firstDealer = dealer;
-    cg.gs.skat.options.listLength = 36;
+    skatGameArea().options.firstDealer = dealer;
+    skatGameArea().options.listLength = 36;
     screenMode = 1;
     cg.startGame(gidSkat, 0);
     allSeatsAnsweredByTheTest();
@@ -93,8 +93,8 @@ TEST_F(SkatFlowTest, ThreePassesAreSettledAsAllPassed) {
 }
 
 TEST_F(SkatFlowTest, ThreePassesWithRamschOptionsPlayRamschWithoutSchieben) {
-  cg.gs.skat.options.bockRamsch = 1;
-  cg.gs.skat.options.ramschIfNoBid = 1;
+  skatGameArea().options.bockRamsch = 1;
+  skatGameArea().options.ramschIfNoBid = 1;
   startList();
   ASSERT_TRUE(play(passAll)) << sequence();
   EXPECT_EQ(skatGame->gameType, skatTypeRamsch);
@@ -123,7 +123,7 @@ TEST_F(SkatFlowTest, MittelhandPassesAtOnceAndVorhandBidsAlone) {
 
 TEST_F(SkatFlowTest, HandGameGoesStraightToTheGameAndItsAnnouncement) {
   startList();
-  cg.gs.skat.options.spitze = 1;
+  skatGameArea().options.spitze = 1;
   ASSERT_TRUE(play([](int kind, int seat) {
     if (kind == 48) return seat == mittelhand ? 41 : 43;
     if (kind == 49) return 43;
@@ -145,7 +145,7 @@ TEST_F(SkatFlowTest, HandGameGoesStraightToTheGameAndItsAnnouncement) {
 TEST_F(SkatFlowTest, GrandAndNullAreNeverAskedSpitze) {
   for (int game : {11, 10}) {
     SetUp();
-    cg.gs.skat.options.spitze = 1;
+    skatGameArea().options.spitze = 1;
     startList();
     asked.clear();
     ASSERT_TRUE(play([game](int kind, int seat) {
@@ -188,7 +188,7 @@ TEST_F(SkatFlowTest, PressingOffersFertigOnlyWithTwoCardsInTheSkat) {
 }
 
 TEST_F(SkatFlowTest, KontraAfterTheFirstTrick) {
-  TSkatOptions& o = cg.gs.skat.options;
+  TSkatOptions& o = skatGameArea().options;
   o.kontra = 1;
   o.kontraLevels = {{0, 0, 1}};
   o.kontraAfterAnnouncement = 0;
@@ -239,7 +239,7 @@ TEST_F(SkatFlowTest, KontraRoundBeforeTheFirstCard) {
   for (const Case& c : cases) {
     SetUp();
     asked.clear();
-    TSkatOptions& o = cg.gs.skat.options;
+    TSkatOptions& o = skatGameArea().options;
     o.kontra = 1;
     o.kontraLevels = {{0, 0, 0}};
     o.kontraLevels[c.levelOption] = 1;
@@ -271,7 +271,7 @@ TEST_F(SkatFlowTest, KontraRoundBeforeTheFirstCard) {
 
 // Rum: the Skat is shown in the centre, then taken up; the declarer presses from an empty Skat.
 TEST_F(SkatFlowTest, RumShowsTheSkatThenTheDeclarerPresses) {
-  cg.gs.skat.options.rum = 1;
+  skatGameArea().options.rum = 1;
   startList();
   THand skatAsDealt;
   bool seenInTheCentre = false;
@@ -341,7 +341,7 @@ TEST_F(SkatFlowTest, RefusedAnswersKeepTheDecisionOpenAndGoToTheTraceLog) {
 }
 
 TEST_F(SkatFlowTest, SchiebenRoundAsksEachSeatInTurn) {
-  TSkatOptions& o = cg.gs.skat.options;
+  TSkatOptions& o = skatGameArea().options;
   o.bockRamsch = 1;
   o.grandHand = 1;
   o.jungfrau = 1;
@@ -354,7 +354,7 @@ TEST_F(SkatFlowTest, SchiebenRoundAsksEachSeatInTurn) {
   screenMode = 1;
   cg.startGame(gidSkat, 1);
   allSeatsAnsweredByTheTest();
-  ASSERT_EQ(cg.gs.skat.specialGameMarker.str(), "R");
+  ASSERT_EQ(skatGameArea().specialGameMarker.str(), "R");
   ASSERT_TRUE(play([](int kind, int) {
     if (kind == 66) return 66;  // gesund
     if (kind == 67) return 45;  // push on
@@ -377,7 +377,7 @@ TEST_F(SkatFlowTest, SchiebenRoundGrandHandAndTakingTheSkat) {
   for (int grandHandSeat : {vorhand, 0}) {
     SetUp();
     asked.clear();
-    TSkatOptions& o = cg.gs.skat.options;
+    TSkatOptions& o = skatGameArea().options;
     o.bockRamsch = 1;
     o.grandHand = 1;
     o.jungfrau = 1;
@@ -390,7 +390,7 @@ TEST_F(SkatFlowTest, SchiebenRoundGrandHandAndTakingTheSkat) {
     screenMode = 1;
     cg.startGame(gidSkat, 1);
     allSeatsAnsweredByTheTest();
-    ASSERT_EQ(cg.gs.skat.specialGameMarker.str(), "R");
+    ASSERT_EQ(skatGameArea().specialGameMarker.str(), "R");
     int takes = 0;
     ASSERT_TRUE(playGame([&] {
       int kind = cg.gs.bl.decisionKind;

@@ -110,7 +110,7 @@ class SkatPlayTest : public SkatPlayFixture {
   // [SECTION] options of each list
 
   void chooseOptions() {
-    TSkatOptions& o = cg.gs.skat.options;
+    TSkatOptions& o = skatGameArea().options;
     o = skatDefaultOptions;
     o.listLength = rnd() < 0.5 ? 3 : 12;
     o.firstDealer = randomBelow(4);
@@ -181,12 +181,12 @@ class SkatPlayTest : public SkatPlayFixture {
 
   // The list's new row holds what the settlement worked out.
   void expectBookedValues() {
-    const TSkatGameRecord& g = cg.gs.skat.game;
+    const TSkatGameRecord& g = skatGameArea().game;
     LArray<int32_t, 1, 6> expected{};
     if (g.gameType == skatTypeRamsch)
       expected[g.declarer] = g.gameValue;
     else if (g.gameType != skatTypeAllPassed)
-      skatSeatValues(cg.gs.skat.options.scoring, g.declarer, g.gameValue, expected);
+      skatSeatValues(skatGameArea().options.scoring, g.declarer, g.gameValue, expected);
     int n = cg.gs.gamesPlayed;
     for (int s = 1; s <= 3; s++)
       EXPECT_EQ(gameListValue(n, s), expected[s]) << "game " << n << " seat " << s << " type " << g.gameType
@@ -194,7 +194,7 @@ class SkatPlayTest : public SkatPlayFixture {
   }
 
   void noteBranches() {
-    const TSkatGameRecord& g = cg.gs.skat.game;
+    const TSkatGameRecord& g = skatGameArea().game;
     if (g.handGame) count("Hand");
     if (g.rumGame) count("Rum");
     if (g.spitzeAnnounced) count("Spitze");

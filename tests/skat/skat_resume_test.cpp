@@ -135,8 +135,8 @@ class SkatResumeTest : public SkatPlayFixture {
     faults.clear();
     for (int s = 1; s <= 3; s++) legalWhenAsked[s].clear();
     randomSeed(seed);
-    cg.gs.skat.options.kontra = 0;
-    cg.gs.skat.options.rum = 0;
+    skatGameArea().options.kontra = 0;
+    skatGameArea().options.rum = 0;
     screenMode = 1;
     cg.startGame(gidSkat, 0);
     for (int s = 1; s <= 3; s++) cg.gs.seatProfiles[s].wafe = seatProfile[s].fields.wafe = 0;
@@ -156,7 +156,7 @@ class SkatResumeTest : public SkatPlayFixture {
     for (const std::string& f : faults) ADD_FAILURE() << when << ": " << f;
     TOutcome o;
     o.played = handText(playedCards);
-    const TSkatGameRecord& g = cg.gs.skat.game;
+    const TSkatGameRecord& g = skatGameArea().game;
     o.gameType = g.gameType;
     o.declarer = g.declarer;
     o.value = g.gameValue;
@@ -187,7 +187,7 @@ class SkatResumeTest : public SkatPlayFixture {
       EXPECT_TRUE(seen.insert(cardText(p.card)).second) << when << ": " << cardText(p.card) << " twice";
     EXPECT_EQ(int(plays.size()), handUsed(playedCards)) << when << ": cards seen in the trick vs. cards played";
     // A game all passed plays no card.
-    if (!nullTrickTaken && cg.gs.skat.game.gameType != skatTypeAllPassed) {
+    if (!nullTrickTaken && skatGameArea().game.gameType != skatTypeAllPassed) {
       EXPECT_EQ(handUsed(playedCards), 30) << when;
     }
   }
@@ -220,7 +220,7 @@ TEST_F(SkatResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
 
     base = folder + "/save/resume";
     ASSERT_FALSE(cg.saveGame(base, "Test", true)) << "saving failed";
-    const int32_t typeAtSave = cg.gs.skat.game.gameType;
+    const int32_t typeAtSave = skatGameArea().game.gameType;
     const bool declaredAtSave = cg.gs.subStep == 4 && (cg.gs.phase == 4 || cg.gs.phase == 7);
     TSkatSeatRating ratings[4];
     for (int s = 1; s <= 3; s++) ratings[s] = skatSeatRating(sp[s]);

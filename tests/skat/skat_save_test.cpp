@@ -56,16 +56,16 @@ class SkatSaveTest : public SkatPlayFixture {
     EXPECT_TRUE(playGame(answer));
     TOutcome o;
     o.played = handText(playedCards);
-    o.value = cg.gs.skat.game.gameValue;
-    o.declarer = cg.gs.skat.game.declarer;
+    o.value = skatGameArea().game.gameValue;
+    o.declarer = skatGameArea().game.declarer;
     for (int s = 1; s <= 3; s++) o.row[s] = gameListValue(cg.gs.gamesPlayed, s);
     return o;
   }
 };
 
 TEST_F(SkatSaveTest, LoadedInTheMiddleOfATrickTheGameEndsTheSame) {
-  cg.gs.skat.options.firstDealer = 3;
-  cg.gs.skat.options.kontra = 0;
+  skatGameArea().options.firstDealer = 3;
+  skatGameArea().options.kontra = 0;
   screenMode = 1;
   cg.startGame(gidSkat, 0);
   allSeatsAnsweredByTheTest();

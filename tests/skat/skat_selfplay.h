@@ -49,7 +49,7 @@ inline void skatSelfPlayDigestGame(const std::array<int64_t, 4>& booked) {
   d.addHand(dealtSkat);
   d.addHand(pressedSkat);
   d.addHand(playedCards);
-  const TSkatGameRecord& g = cg.gs.skat.game;
+  const TSkatGameRecord& g = skatGameArea().game;
   for (int32_t v : {g.declarer, g.bidReached, g.gameType, int32_t(g.level), int32_t(g.handGame), g.gameValue,
                     int32_t(g.won), g.declarerPoints, g.kontraLevel})
     d.add(v);
@@ -91,7 +91,7 @@ inline bool skatSelfPlayGame(int g, uint64_t seed, const std::array<int, 4>& str
                              const TSkatOptions& options, int frameLimit, std::array<int64_t, 4>& booked) {
   randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g));
   screenMode = 1;
-  if (newList) cg.gs.skat.options = options;
+  if (newList) skatGameArea().options = options;
   cg.startGame(gidSkat, newList ? 0 : 1);
   // The start seeds the generator from the clock after dealing: seed the play too.
   randomSeed(seed * 1000003ULL + static_cast<uint64_t>(g) + 0x9E3779B9ULL);

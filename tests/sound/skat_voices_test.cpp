@@ -68,7 +68,7 @@ class SkatVoices : public SkatPlayFixture {
     randomSeed(seed);
     soundRandomSeed(seed);
     screenMode = 1;
-    cg.gs.skat.options = skatDefaultOptions;
+    skatGameArea().options = skatDefaultOptions;
     cg.startGame(gidSkat, 0);
     envParam.voiceMode = voiceMode;  // the game start reads the options
     for (int s = 1; s <= 3; s++) {

@@ -62,8 +62,8 @@ inline void resetHeadlessSkat(int32_t dealMode, const TSkatOptions& options) {
   setHeadlessDisplay(dealMode);
   vtlInfo.fps = 1;
   screenMode = 1;
-  cg.gs.skat = TSkatArea{};
-  cg.gs.skat.options = options;
+  skatGameArea() = TSkatArea{};
+  skatGameArea().options = options;
 }
 
 // One frame as the main window runs it: the finished moves go to the core once nothing
