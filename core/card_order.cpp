@@ -10,7 +10,7 @@
 #include <cmath>
 #include <string>
 
-#include "games/skat/skat_state.h"
+#include "core/skat_codes.h"
 #include "platform/alert.h"
 #include "platform/random.h"
 

@@ -14,7 +14,7 @@
 
 #include "core/cg.h"
 #include "core/game_callbacks.h"
-#include "games/skat/skat_state.h"
+#include "core/skat_codes.h"
 #include "platform/alert.h"
 
 // [SECTION] alerts and small helpers
@@ -291,6 +291,8 @@ int countSuit64(const THand64& h, int suit) {
   return n;
 }
 
+const LArray<int32_t, 1, 15> skatCardPoints = {{0, 0, 0, 2, 3, 4, 10, 11, 0, 0, 0, 0, 0, 0, 0}};
+
 int skatHandPoints(const THand& h) {
   int sum = 0;
   for (int i = 1; i <= handUsed(h); i++) {
@@ -355,6 +357,9 @@ THand splitBySuitOrTrump(const THand& h, int mode, const std::string& suitText, 
   }
   return out;
 }
+
+THand trickBySeat;
+THand trickCards;
 
 THand legalCardsForTrick(const THand& hand) {
   if (handUsed(trickCards) == 0) return hand;

@@ -163,6 +163,11 @@ void takeRank(THand& h, int rank, THand& out);
 THand splitBySuitOrTrump(const THand& h, int mode, const std::string& suitText, bool takeSelected);
 THand legalCardsForTrick(const THand& hand);
 
+// The current trick as the trick games (Skat, Doppelkopf, Schafkopf) keep it: by seat (seat
+// s's card at place s) and in playing order.
+extern THand trickBySeat;
+extern THand trickCards;
+
 // [SECTION] conversions and slot numbers
 // A source larger than the target's capacity: the cards that fit, then the alert.
 

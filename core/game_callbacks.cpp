@@ -80,6 +80,11 @@ void gameResume(int phase) {
   if (t && t->resume) t->resume(phase);
 }
 
+bool gameSeatMarked(int32_t seat) {
+  const TGameCallbacks* t = current();
+  return t && t->seatMarked && t->seatMarked(seat);
+}
+
 // [SECTION] end of a game
 
 std::string gameResultText(const TGameResult& result) {

@@ -66,6 +66,9 @@ struct TGameCallbacks {
   std::string (*panelText)(int32_t seat) = nullptr;
   // Old Maid's step at the end of a trick card's placement.
   void (*trickLayout)() = nullptr;
+  // A seat's marker shows for the game's own reason (Canasta: the user's partner while the
+  // partner announcement shows).
+  bool (*seatMarked)(int32_t seat) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -100,6 +103,9 @@ std::string gameListText(const TGameResult& result);
 // <game>EnterHighscore (Rommé and Gin Rummy share one): the congratulation text, "" when no
 // entry was made or the game is not built.
 std::string gameEnterHighscore();
+
+// The current game's own reason to show a seat's marker; false without one.
+bool gameSeatMarked(int32_t seat);
 
 // [SECTION] the game's area around saving and loading
 

@@ -22,7 +22,6 @@
 #include "engine/elements.h"
 #include "engine/stopwatch.h"
 #include "games/casino/chips.h"
-#include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "platform/alert.h"
@@ -35,6 +34,7 @@
 #include "shell/shell_state.h"
 #include "sound/sound_services.h"
 #include "table/stacks.h"
+#include "table/table_game_hooks.h"
 
 uint32_t decisionShownTick = 0;
 
@@ -180,7 +180,7 @@ bool stepMayRun(const TCG& c) {
 void runGameStep(TCG& c, uint32_t now) {
   c.gs.lastStepTick = now;
   // The card table may have moved meld cards since the last step.
-  if (c.gs.meldTableInUse) k12.rebuildFromSlots();
+  if (c.gs.meldTableInUse) meldTableRebuildFromSlots();
   markStopwatch(2);
   gameStepCall(c.gs);
   stopwatchElapsed(2);

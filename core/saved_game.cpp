@@ -25,7 +25,6 @@
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "games/casino/chips.h"
-#include "games/rummy/meld_table.h"
 #include "platform/errors.h"
 #include "shell/card_ai_lookup.h"
 #include "shell/env_param.h"
@@ -34,6 +33,7 @@
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
 #include "table/stacks.h"
+#include "table/table_game_hooks.h"
 
 namespace fs = std::filesystem;
 
@@ -197,7 +197,7 @@ void dropTemporaries(const TSaveNames& n) {
 }  // namespace
 
 bool TCG::saveGame(const std::string& base, const std::string& displayName, bool quiet) {
-  meldTableToImage(k12, gs.meldTableImage);
+  meldTableSaveImage(gs.meldTableImage);
   gameListsToArea();
   TSaveNames names = saveNames(base);
   // A name the file system refuses (too long, say) is a failed save, never a fatal error.
@@ -271,8 +271,8 @@ bool TCG::loadGame(const std::string& base) {
       seatRecordFromTCG(seatRecords[i], spLayout[i]);
     }
     if (!gs.tutorialMode && dlgIPanel != 0) loadDialogRecord(dlgIPanel, names.panel);
-    meldTableFromImage(gs.meldTableImage, k12);
-    if (gs.meldTableInUse) k12.writeSlotLocations();
+    meldTableLoadImage(gs.meldTableImage);
+    if (gs.meldTableInUse) meldTableWriteSlotLocations();
     pokerAfterLoad();
     gameListsFromArea();
     inputState = headReserved[cgReservedInputState];

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_form.h"
 #include "engine/texts.h"
-#include "games/casino/seat_cursor.h"
-#include "games/rummy/meld_sides.h"
 #include "net/net_transport.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "table/player_panels.h"
 #include "table/seat_plates.h"
+#include "table/table_game_hooks.h"
 
 int32_t showSeatNames = 0;
 
@@ -26,12 +26,10 @@ float seatLabelScale(int32_t seat) {
 
 void updateSeatMarkers() {
   if (dlgIPanel == 0) return;  // the overlay panel is not built yet
-  int32_t pointed = seatAtCursor(false);
+  int32_t pointed = gameSeatUnderPointer();
   int32_t seats = playerCount < 6 ? playerCount : 6;
   for (int32_t i = 1; i <= seats; i++) {
-    bool show = i == pointed ||
-                (cg.gs.tutorialMode && i == cg.gs.tutorialCardMarks[1]) ||
-                (cg.gameId == gidCanasta && samePartnership(1, i) && canastaMarkerFlag);
+    bool show = i == pointed || (cg.gs.tutorialMode && i == cg.gs.tutorialCardMarks[1]) || gameSeatMarked(i);
     if (elSeatMarkers[i]) setElementVisible(dlgIPanel, elSeatMarkers[i], show ? 1 : 0);
   }
 }

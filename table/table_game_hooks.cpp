@@ -3,8 +3,10 @@
 #include "table/table_game_hooks.h"
 
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "core/game_callbacks.h"
 #include "games/casino/chips.h"
+#include "games/casino/seat_cursor.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
@@ -44,6 +46,7 @@ int32_t canastaPackCount() {
   int32_t packs = canastaArea().options.packs;
   return packs >= 1 && packs <= 3 ? packs : 2;
 }
+int32_t gameSeatUnderPointer() { return seatAtCursor(false); }
 void tutorialDealCards() {}
 
 // [SECTION] moves and landing
@@ -151,6 +154,9 @@ bool meldTableJokerReturning(int32_t slot, TCard& exchange) {
 }
 void meldTableRemoveFromMeld(int32_t meldNo, int32_t meldPos) { k12.removeFromMeld(meldNo, meldPos); }
 void meldTableWriteSlotLocations() { k12.writeSlotLocations(); }
+void meldTableRebuildFromSlots() { k12.rebuildFromSlots(); }
+void meldTableSaveImage(TMeldTableImage& image) { meldTableToImage(k12, image); }
+void meldTableLoadImage(const TMeldTableImage& image) { meldTableFromImage(image, k12); }
 bool meldTableOwnerPartnersPrevSeat(int32_t slot) {
   if (slot < 1 || slot > slotCapacity) return false;
   const int32_t n = sp[12].slots[slot].meldNo;

@@ -17,6 +17,8 @@
 #include "core/cards.h"
 #include "table/stacks.h"
 
+struct TMeldTableImage;
+
 // [SECTION] layout
 
 // Blackjack's and War's face-up test for card `index` of a seat (true: face up).
@@ -40,6 +42,8 @@ bool blackjackIs17und4();
 // Every Blackjack player has finished; false.
 bool blackjackAllPlayersDone();
 int32_t canastaPackCount();
+// The seat whose name plate lies under the pointer, 0 for none (tested anew every call).
+int32_t gameSeatUnderPointer();
 // The tutorial re-places its demonstration cards; nothing yet.
 void tutorialDealCards();
 
@@ -132,6 +136,11 @@ bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const TH
 bool meldTableJokerReturning(int32_t slot, TCard& exchange);
 void meldTableRemoveFromMeld(int32_t meldNo, int32_t meldPos);
 void meldTableWriteSlotLocations();
+// The melds again from pile 12's slots, once the card table may have moved meld cards.
+void meldTableRebuildFromSlots();
+// The meld table into the saved game's copy, and back from it after loading.
+void meldTableSaveImage(TMeldTableImage& image);
+void meldTableLoadImage(const TMeldTableImage& image);
 // The meld of pile-12 slot `slot` belongs to the side of the seat before the seat to act;
 // false while no meld exists.
 bool meldTableOwnerPartnersPrevSeat(int32_t slot);

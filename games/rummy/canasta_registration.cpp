@@ -8,6 +8,8 @@
 #include "games/rummy/canasta_area_image.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_scoring.h"
+#include "games/rummy/canasta_state.h"
+#include "games/rummy/meld_sides.h"
 
 namespace {
 
@@ -40,6 +42,9 @@ void areaAnswers(TGameAreaQueries& q) {
   q.canastaSelection = []() -> THand& { return can().selhand; };
 }
 
+// The user's partner is marked while the partner announcement shows.
+bool partnerMarked(int32_t seat) { return samePartnership(1, seat) && canastaMarkerFlag; }
+
 bool listOver(const TGameResult&) { return canastaIsListOver(); }
 
 std::string listText(const TGameResult&) {
@@ -68,6 +73,7 @@ const TGameCallbacks canastaGameCallbacks = {
     .isSeatHandOpen = canastaIsSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = canastaAreaImageIo,
+    .seatMarked = partnerMarked,
 };
 
 }  // namespace

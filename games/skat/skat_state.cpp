@@ -4,8 +4,6 @@
 
 #include "core/cg.h"
 
-const LArray<int32_t, 1, 15> skatCardPoints = {{0, 0, 0, 2, 3, 4, 10, 11, 0, 0, 0, 0, 0, 0, 0}};
-
 namespace {
 
 constexpr TSkatArea initialArea() {
@@ -34,8 +32,6 @@ TSkatSavedLists& skatGameLists() { return gameArea<TSkatSavedLists>(cg.gs.skatLi
 
 int32_t& skatSeatToAct() { return cg.gs.akspieler; }
 
-THand trickBySeat;
-THand trickCards;
 THand lastTrick;
 THand playedCards;
 THand declarerTricks;

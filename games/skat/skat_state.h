@@ -11,24 +11,11 @@
 #include <cstdint>
 
 #include "core/cards.h"
+#include "core/skat_codes.h"
 #include "games/skat/skat_options.h"
 #include "platform/records.h"
 
 // [SECTION] game types and levels
-
-// Game types (int32 wherever stored): 1..4 suit games (trump suit = type), 10 Null,
-// 11 Grand, 12 Ramsch; 100 when all passed; 0 no game (overbid or "Kein Spiel").
-enum : int32_t {
-  skatTypeNone = 0,
-  skatTypeClubs = 1,
-  skatTypeSpades = 2,
-  skatTypeHearts = 3,
-  skatTypeDiamonds = 4,
-  skatTypeNull = 10,
-  skatTypeGrand = 11,
-  skatTypeRamsch = 12,
-  skatTypeAllPassed = 100,
-};
 
 // Values of TSkatGameRecord::level.
 enum : uint8_t {
@@ -126,14 +113,9 @@ TSkatSavedLists& skatGameLists();
 // The seat to act: the game state's akspieler.
 int32_t& skatSeatToAct();
 
-// Points of the cards by rank 1..15 (7, 8, 9: 0; jack 2; queen 3; king 4; ten 10; ace 11).
-extern const LArray<int32_t, 1, 15> skatCardPoints;
-
 // [SECTION] module card lists
 // Saved with a game by the core; emptied by the game step as each list's comment says.
 
-extern THand trickBySeat;     // the current trick: seat s's card at place s (count 3)
-extern THand trickCards;      // the current trick in playing order
 extern THand lastTrick;       // the last completed trick, by seat
 extern THand playedCards;     // every card played in this game
 extern THand declarerTricks;  // cards won by the declarer

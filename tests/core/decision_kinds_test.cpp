@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "games/skat/skat_state.h"
 #include "core/card_names.h"
 #include "core/decision_panel.h"
 #include "core/game_callbacks.h"

@@ -2,6 +2,7 @@
 // the continue caption and the winner sentence.
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_state.h"
 #include "core/game_list.h"
 #include "core/game_list_dialog.h"
 #include "engine/dialogs.h"

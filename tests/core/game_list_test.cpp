@@ -1,6 +1,7 @@
 // The game list ring, the end of a game and the standings.
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_state.h"
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "sound/sound_events.h"

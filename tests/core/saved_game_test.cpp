@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "games/skat/skat_state.h"
 #include "core/card_ai.h"
 #include "core/game_state_image.h"
 #include "core/saved_game.h"

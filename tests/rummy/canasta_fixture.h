@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "games/rummy/canasta_state.h"
 #include "core/cg.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_sides.h"
