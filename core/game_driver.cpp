@@ -77,7 +77,8 @@ bool takeNetworkMove(TCG& c) {
   refreshCurrentHand(false);
   int action = fromWireAction(move.wireAction);
   if (action == 1) {
-    decodeHandText(move.cardText, c.gs.bl.selhand);
+    // A malformed card text is dropped (traced) rather than replayed with stale cards.
+    if (!decodeHandText(move.cardText, c.gs.bl.selhand)) return true;
     if (c.gameId == gidCanasta) gameAreas.canastaClearPileFlag();
     gameAreas.rommeSelection() = c.gs.bl.selhand;
     gameAreas.canastaSelection() = c.gs.bl.selhand;

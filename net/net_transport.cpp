@@ -9,6 +9,9 @@
 // [SECTION] the core's helpers
 #include "net/net_transport.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/cg.h"
 #include "engine/engine_services.h"
 #include "engine/texts.h"
@@ -306,6 +309,16 @@ bool TNetz::sendMove(int kind, int32_t a, int32_t b) {
   r.subKind = static_cast<uint8_t>(toWireAction(kind));
   r.valueA = a;
   r.valueB = b;
+  // A selection travels as its card text; one that does not fit the record is not sent
+  // cut, which would replay other cards elsewhere.
+  if (kind == 1) {
+    const std::string cards = encodeHandText(cg.gs.bl.selhand);
+    if (cards.size() > kTextCapacity) {
+      trace("Auswahl zu gross für den Zug: " + std::to_string(handUsed(cg.gs.bl.selhand)) + " Karten");
+      return false;
+    }
+    r.text = cards;
+  }
   r.routing = ownRouting(*this, routeOthers);
   return send(r, nullptr);
 }
@@ -618,7 +631,43 @@ int toWireAction(int kind) { return kind >= 0 && kind <= 6 ? kind + 1 : 0; }
 
 int fromWireAction(int32_t wire) { return wire >= 1 && wire <= 7 ? wire - 1 : 7; }
 
-void decodeHandText(const std::string&, THand&) { logNotAvailable("decodeHandText"); }
+std::string encodeHandText(const THand& hand) {
+  const int n = handUsed(hand);
+  char count[4];
+  std::snprintf(count, sizeof count, "%03d", n);
+  std::string text(count);
+  for (int i = 1; i <= n; i++) {
+    const TCard& c = hand.k[i];
+    text += static_cast<char>(c.f * 15 + c.t);
+    text += static_cast<char>(c.hi & 0xff);
+  }
+  return text;
+}
+
+bool decodeHandText(const std::string& text, THand& hand) {
+  if (text.size() < 3 || !std::all_of(text.begin(), text.begin() + 3, [](char ch) { return ch >= '0' && ch <= '9'; })) {
+    trace("Kartentext verworfen: keine Anzahl");
+    return false;
+  }
+  const int n = std::stoi(text.substr(0, 3));
+  if (n > handCapacity || text.size() < size_t(3 + 2 * n)) {
+    trace("Kartentext verworfen: " + std::to_string(n) + " Karten in " + std::to_string(text.size()) + " Zeichen");
+    return false;
+  }
+  THand cards = hand;
+  for (int i = 1; i <= n; i++) {
+    const int code = static_cast<uint8_t>(text[2 * i + 1]);
+    const int suit = code / 15, rank = code % 15;
+    if (suit < 1 || suit > 4 || rank < 1) {
+      trace("Kartentext verworfen: Kartencode " + std::to_string(code));
+      return false;
+    }
+    cards.k[i] = TCard{int8_t(rank), int8_t(suit), int16_t(static_cast<uint8_t>(text[2 * i + 2]))};
+  }
+  cards.anz = int16_t(n);
+  hand = cards;
+  return true;
+}
 
 void refreshCurrentHand(bool) {
   if (isNetGame()) logNotAvailable("refreshCurrentHand");

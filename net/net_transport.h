@@ -306,8 +306,13 @@ bool isRulesString(const std::string& text);
 // Action kinds 0..6 travel as wire codes 1..7, kind 7 as 0.
 int toWireAction(int kind);
 int fromWireAction(int32_t wire);
-// The cards of a card text into hand (count and cards 1..count).
-void decodeHandText(const std::string& text, THand& hand);
+// A card list as text in a move record: the count in three digits, then per card the
+// character suit * 15 + rank and the low byte of its slot number.
+std::string encodeHandText(const THand& hand);
+// The cards of a card text into hand (count and cards 1..count; the rest of the list
+// stays). A malformed text (not three digits, a count above 166, too short for its count,
+// a card code outside the suits and ranks) changes nothing and answers false.
+bool decodeHandText(const std::string& text, THand& hand);
 // In a network game rebuilds the hand copy of the seat to act from its slots and sorts it.
 void refreshCurrentHand(bool keepSlots);
 // A valid seat 1..playerCount whose network player is not lost.

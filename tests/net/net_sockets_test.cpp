@@ -2,6 +2,7 @@
 // on its own 127.0.0.x, each case on its own port.
 #include <gtest/gtest.h>
 
+#include "core/cg.h"
 #include "platform/tick.h"
 #include "tests/net/net_machine.h"
 
@@ -369,4 +370,30 @@ TEST(NetSockets, BytesAloneRenewASeatsLastTick) {
   raw->write(req.data(), 10);  // the start of a record, nothing whole
   ASSERT_TRUE(pumpUntil([&] { return h.t->seats[2].lastTick == now; }));
   raw->close();
+}
+
+TEST(NetSockets, SelectionMovesCarryTheirCards) {
+  const uint16_t port = 42616;
+  Machine h("127.0.0.1", port, "Anna"), a("127.0.0.2", port, "Bert");
+  h.host();
+  a.join();
+  THand& sel = cg.gs.bl.selhand;
+  const THand before = sel;
+  sel.anz = 2;
+  sel.k[1] = TCard{3, 2, 5};
+  sel.k[2] = TCard{8, 4, 9};
+  ASSERT_TRUE(a.t->sendMove(1, 0, 0));
+  sel.anz = 91;  // one card more than a record's text holds
+  EXPECT_FALSE(a.t->sendMove(1, 0, 0)) << "a cut selection would replay other cards";
+  sel = before;
+  h.toAct = 2;
+  TNetMove m;
+  ASSERT_TRUE(pumpUntil([&] { return h.t->popInput(m); }));
+  EXPECT_EQ(fromWireAction(m.wireAction), 1);
+  THand got{};
+  ASSERT_TRUE(decodeHandText(m.cardText, got));
+  ASSERT_EQ(got.anz, 2);
+  EXPECT_TRUE(cardsIdentical(got.k[2], TCard{8, 4, 9}));
+  pumpFor(50);
+  EXPECT_FALSE(h.t->popInput(m)) << "the refused selection never left";
 }

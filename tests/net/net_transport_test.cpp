@@ -1,6 +1,9 @@
 // The transport's seat questions and queues, without sockets.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
+
 #include "net/net_transport.h"
 
 namespace {
@@ -114,6 +117,69 @@ TEST(NetSeats, WireActionCodes) {
   for (int kind = 0; kind <= 7; ++kind) EXPECT_EQ(fromWireAction(toWireAction(kind)), kind);
   EXPECT_EQ(toWireAction(7), 0);
   EXPECT_EQ(fromWireAction(99), 7);
+}
+
+TEST(NetHandText, EncodesCountThenCodeAndSlotPerCard) {
+  THand h{};
+  EXPECT_EQ(encodeHandText(h), "000");
+  h.k[1] = TCard{8, 4, 3};
+  h.k[2] = TCard{14, 1, 259};  // only the slot's low byte travels
+  h.anz = 2;
+  EXPECT_EQ(encodeHandText(h), std::string("002") + char(68) + char(3) + char(29) + char(3));
+
+  THand back{};
+  back.k[3] = TCard{5, 2, 7};
+  ASSERT_TRUE(decodeHandText(encodeHandText(h), back));
+  EXPECT_EQ(back.anz, 2);
+  EXPECT_TRUE(cardsIdentical(back.k[1], TCard{8, 4, 3}));
+  EXPECT_TRUE(cardsIdentical(back.k[2], TCard{14, 1, 3}));
+  EXPECT_TRUE(cardsIdentical(back.k[3], TCard{5, 2, 7})) << "cards past the count stay";
+
+  ASSERT_TRUE(decodeHandText("000", back));
+  EXPECT_EQ(back.anz, 0);
+  EXPECT_TRUE(cardsIdentical(back.k[1], TCard{8, 4, 3})) << "an empty text leaves the cards";
+}
+
+TEST(NetHandText, MalformedTextsChangeNothing) {
+  const std::string oneCard = std::string("001") + char(68) + char(3);
+  const struct {
+    std::string text;
+    const char* why;
+  } cases[] = {
+      {"", "no count"},
+      {"1a0", "count not digits"},
+      {"167" + std::string(334, char(16)), "more cards than a list holds"},
+      {"002" + oneCard.substr(3), "shorter than its count"},
+      {std::string("001") + char(15) + char(1), "suit 0"},
+      {std::string("001") + char(75) + char(1), "suit 5"},
+      {std::string("001") + char(30) + char(1), "rank 0"},
+  };
+  for (const auto& c : cases) {
+    THand h{};
+    ASSERT_TRUE(decodeHandText(oneCard, h));
+    const THand before = h;
+    EXPECT_FALSE(decodeHandText(c.text, h)) << c.why;
+    EXPECT_EQ(h.anz, before.anz) << c.why;
+    EXPECT_TRUE(cardsIdentical(h.k[1], before.k[1])) << c.why;
+  }
+}
+
+// Random texts, mostly near the format: decoding never writes past the list and what it
+// takes encodes back to the text's used part. SKAT_NET_FUZZ_RECORDS raises the count.
+TEST(NetHandText, RandomTextsDecodeSafely) {
+  const char* n = std::getenv("SKAT_NET_FUZZ_RECORDS");
+  const int runs = n ? std::atoi(n) : 20000;
+  std::mt19937 rng(11);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int i = 0; i < runs; ++i) {
+    std::string text = pick(0, 3) == 0 ? "" : std::to_string(pick(0, 999));
+    while (text.size() < 3 && pick(0, 5) != 0) text.insert(text.begin(), '0');
+    for (int k = pick(0, 400); k > 0; --k) text += char(pick(0, 255));
+    THand h{};
+    if (!decodeHandText(text, h)) continue;
+    ASSERT_LE(h.anz, handCapacity);
+    ASSERT_EQ(encodeHandText(h), text.substr(0, 3 + 2 * h.anz));
+  }
 }
 
 TEST(NetQueues, DuringAReconnectWaitRecordsAreCachedButTheJoinRequestIsNot) {
