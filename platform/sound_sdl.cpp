@@ -5,10 +5,12 @@
 
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <vector>
 
 #include "platform/byte_io.h"
 #include "platform/sound.h"
+#include "platform/sound_convert.h"
 #include "platform/sound_driver.h"
 
 namespace {
@@ -31,6 +33,7 @@ struct Device {
   int frameBytes = 4;
   int channels = 2;
   int bits = 16;
+  Uint16 format = 0;
 };
 
 Device device;
@@ -86,6 +89,40 @@ std::vector<uint8_t> wavImage(const SndFormat& f, const uint8_t* bytes, size_t s
   return w.bytes();
 }
 
+// A chunk in the device's layout made by our converter (fast, see sound_convert.h); nullptr
+// when the device is not 16-bit native or the format is outside the converter's.
+Mix_Chunk* convertedChunk(const SndFormat& f, const uint8_t* bytes, size_t size) {
+  if (device.format != AUDIO_S16SYS) return nullptr;
+  const std::vector<int16_t> pcm = convertPcm(f, bytes, size, device.rate, device.channels);
+  if (pcm.empty()) return nullptr;
+  const Uint32 len = Uint32(pcm.size() * sizeof(int16_t));
+  Uint8* samples = static_cast<Uint8*>(SDL_malloc(len));
+  if (!samples) return nullptr;
+  std::memcpy(samples, pcm.data(), len);
+  Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples, len);
+  if (!chunk) {
+    SDL_free(samples);
+    return nullptr;
+  }
+  chunk->allocated = 1;  // Mix_FreeChunk frees the samples with the chunk
+  return chunk;
+}
+
+// A wave file's chunk: SDL reads it as it is stored and our converter lays it out; what the
+// converter does not take (another sample format, a compressed file) goes to the mixer.
+Mix_Chunk* fileChunk(const std::string& path) {
+  SDL_AudioSpec spec{};
+  Uint8* samples = nullptr;
+  Uint32 len = 0;
+  Mix_Chunk* chunk = nullptr;
+  if (SDL_LoadWAV(path.c_str(), &spec, &samples, &len)) {
+    if (spec.format == AUDIO_U8 || spec.format == AUDIO_S16LSB)
+      chunk = convertedChunk({spec.freq, spec.channels, SDL_AUDIO_BITSIZE(spec.format)}, samples, len);
+    SDL_FreeWAV(samples);
+  }
+  return chunk ? chunk : Mix_LoadWAV(path.c_str());
+}
+
 }  // namespace
 
 // [SECTION] device
@@ -104,6 +141,7 @@ bool sdlSoundOpen(std::string& error) {
   }
   Uint16 format = 0;
   Mix_QuerySpec(&device.rate, &format, &device.channels);
+  device.format = format;
   device.bits = SDL_AUDIO_BITSIZE(format);
   device.frameBytes = device.channels * device.bits / 8;
   Mix_AllocateChannels(kChannelCount);
@@ -168,8 +206,11 @@ SndResult sndLoadPcm(int32_t id, const SndFormat& f, const uint8_t* bytes, size_
   Voice* v = voiceOf(id, r);
   if (!v) return r;
   if (f.rate < 1 || (f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16)) return SndResult::badFormat;
-  const std::vector<uint8_t> image = wavImage(f, bytes, size);
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.data(), int(image.size())), 1);
+  Mix_Chunk* chunk = convertedChunk(f, bytes, size);
+  if (!chunk) {
+    const std::vector<uint8_t> image = wavImage(f, bytes, size);
+    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.data(), int(image.size())), 1);
+  }
   if (!chunk) return SndResult::badFormat;
   dropChunk(id - 1, *v);
   v->chunk = chunk;
@@ -181,7 +222,7 @@ SndResult sndLoadFile(int32_t id, const std::string& path, SndFormat& format, si
   SndResult r;
   Voice* v = voiceOf(id, r);
   if (!v) return r;
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  Mix_Chunk* chunk = fileChunk(path);
   if (!chunk) return SndResult::badFormat;
   dropChunk(id - 1, *v);
   v->chunk = chunk;
