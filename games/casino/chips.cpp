@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/cg.h"
+#include "games/casino/poker_state.h"
 #include "table/table_layout.h"
 #include "shell/shell_globals.h"
 
@@ -42,3 +43,24 @@ bool blackjackPlayerReachedLimit() { return false; }
 void pokerPlaceBrokeSeats(int, int) {}
 
 void blackjackPlaceBrokeSeats(int, int) {}
+
+bool centMoneyMode() { return pokerArea().chipSet == 1; }
+
+std::string formatMoney(int32_t amount) {
+  const bool negative = amount < 0;
+  const int64_t m = negative ? -int64_t(amount) : amount;
+  std::string text;
+  if (pokerArea().chipSet == 3) {
+    text = "$" + std::string(1, char(26)) + std::to_string(m * 25);
+  } else if (centMoneyMode()) {
+    const int64_t c = 2 * m, e = c / 100, r = c % 100;
+    if (e == 0)
+      text = std::to_string(r);
+    else
+      text = std::to_string(e) + "," + (r < 10 ? "0" : "") + std::to_string(r);
+    text += e > 0 ? " €" : " ct";
+  } else {
+    text = std::to_string(m * 25) + " €";
+  }
+  return negative ? "- " + text : text;
+}

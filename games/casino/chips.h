@@ -40,6 +40,13 @@ void rebuildChipStacks();
 // After every load: playerCount := seatCount, the table laid out again, the chips rebuilt.
 void pokerAfterLoad();
 
+// [SECTION] money text
+
+// Cents shown: the chip set of Euro coins.
+bool centMoneyMode();
+// The money text of an amount in chip units: "100 €", "6 ct", "1,00 €", "$\x1a200", "- 50 €".
+std::string formatMoney(int32_t amount);
+
 // [SECTION] chip animation and speed
 
 struct TChipAnimationHandler {
