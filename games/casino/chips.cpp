@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "core/cg.h"
+#include "core/engine_switches.h"
 #include "games/casino/poker_state.h"
 #include "engine/engine_services.h"
 #include "table/table_layout.h"
+#include "shell/env_param.h"
 #include "shell/shell_globals.h"
 
 TChipSnapshot chipSnapshot{};
@@ -15,9 +17,18 @@ TChipGamesArea chipGames{};
 
 bool isChipGame() { return cg.gameId == gidPoker || cg.gameId == gidBlackjack; }
 
-void countChipStacks(TChipSnapshot& snapshot) { snapshot = TChipSnapshot{}; }
+void countChipStacks(TChipSnapshot& snapshot) {
+  snapshot = TChipSnapshot{};
+  for (int s = 1; s <= 16; s++)
+    for (int t = 0; t <= 6; t++) snapshot.stacks[s].chips[t] = int16_t(std::clamp(chipStacks[s].rows[t].count, 0, 32767));
+}
 
-void rebuildChipStacks() {}
+void rebuildChipStacks() {
+  for (int s = 1; s <= 16; s++) {
+    resetChipStack(s, true);
+    for (int t = 0; t <= 6; t++) addChipsToStack(s, t, chipSnapshot.stacks[s].chips[t]);
+  }
+}
 
 void pokerAfterLoad() {
   playerCount = cg.seatCount;
@@ -25,9 +36,15 @@ void pokerAfterLoad() {
   rebuildChipStacks();
 }
 
-bool humanEliminated() { return false; }
+bool humanEliminated() {
+  if (cg.gameId != gidPoker) return false;
+  return pokerArea().seats[1].state != 1 || (engineFastMode() && envParam.gameSpeed == 6);
+}
 
-float pokerSpeedFactor() { return 1.0f; }
+float pokerSpeedFactor() {
+  const int32_t speed = pokerArea().speedWhenOut;
+  return speed == 3 ? 2.8f : speed == 2 ? 1.7f : 1.0f;
+}
 
 LArray<TChipStack, 1, 16> chipStacks{};
 
