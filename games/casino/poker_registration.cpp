@@ -121,7 +121,6 @@ void areaImageIo(TRecordIo& io, TGameState& gs) {
   io.align(4);
   io.i32(a.aggression);
   arrayIo(io, a.aggressionHistory, i32Io);
-  io.i32(a.learnedHand);
   arrayIo(io, a.refund, i32Io);
 }
 

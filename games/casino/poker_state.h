@@ -72,8 +72,6 @@ struct TPokerArea {
   uint8_t endReactionSpoken;
   int32_t aggression;
   LArray<int32_t, 0, 30> aggressionHistory;  // newest first
-  // The hand whose winners already taught the case memory; the result text asks again.
-  int32_t learnedHand;
   // Money of a hand that no seat still in it could win, going back to whoever paid it.
   LArray<int32_t, 1, 6> refund;
 };
