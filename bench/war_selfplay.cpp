@@ -21,6 +21,7 @@
 #include "shell/shell_globals.h"
 #include "table/animation.h"
 #include "tests/support/headless_skat.h"
+#include "games/family/war_rules.h"
 
 namespace {
 

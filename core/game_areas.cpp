@@ -102,6 +102,10 @@ void resetGameAreaQueries() {
   q.pokerSeatOut = noSeat;
   q.pokerPotLimit = no;
   q.pokerSplitLimit = no;
+  q.pokerSeatPlace = zeroSeat;
+  q.pokerSeatOutAfter = zeroSeat;
+  q.pokerBigBlind = zero;
+  q.pokerBlindEvery = zero;
   q.blackjackBet = zero;
   q.blackjackCanDouble = no;
   q.blackjackDealerCardUp = no;

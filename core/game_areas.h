@@ -106,6 +106,10 @@ struct TGameAreaQueries {
   std::function<bool(int32_t seat)> pokerSeatOut;             // poker state 7
   std::function<bool()> pokerPotLimit;
   std::function<bool()> pokerSplitLimit;
+  std::function<int32_t(int32_t seat)> pokerSeatPlace;      // final place in the match, 0 playing
+  std::function<int32_t(int32_t seat)> pokerSeatOutAfter;   // hands played when it left, 0 playing
+  std::function<int32_t()> pokerBigBlind;
+  std::function<int32_t()> pokerBlindEvery;                 // hands between blind rises
   std::function<int32_t()> blackjackBet;
   std::function<bool()> blackjackCanDouble;
   std::function<bool()> blackjackDealerCardUp;                // the dealer's second card is revealed

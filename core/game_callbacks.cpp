@@ -116,9 +116,15 @@ bool maumauWinnerCollects() {
   return t && t->winnerCollects && t->winnerCollects();
 }
 
-int pokerHighscoreTable() { return 1; }
+int pokerHighscoreTable() {
+  const TGameCallbacks* t = registeredGameCallbacks(gidPoker);
+  return t && t->highscoreTable ? t->highscoreTable() : 1;
+}
 
-std::string gameFormatMoney(int32_t amount) { return std::to_string(amount); }
+std::string gameFormatMoney(int32_t amount) {
+  const TGameCallbacks* t = current();
+  return t && t->formatMoney ? t->formatMoney(amount) : std::to_string(amount);
+}
 
 // [SECTION] the game's area around saving and loading
 

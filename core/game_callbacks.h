@@ -69,6 +69,10 @@ struct TGameCallbacks {
   // A seat's marker shows for the game's own reason (Canasta: the user's partner while the
   // partner announcement shows).
   bool (*seatMarked)(int32_t seat) = nullptr;
+  // The chip games' money text of an amount in chip units, and poker's highscore table by
+  // its variant (3 Split Limit, 2 Pot Limit, 1 No Limit).
+  std::string (*formatMoney)(int32_t amount) = nullptr;
+  int (*highscoreTable)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -121,6 +125,6 @@ void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists
 bool rommeHighscoreFlag();         // Rommé's flag for highscore entries; false until then
 bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring, from its table; false without one
-int pokerHighscoreTable();         // 3 split limit, 2 pot limit, 1 neither (1 until the poker area exists)
-// formatMoney of the chip games; the decimal amount until they exist.
+int pokerHighscoreTable();         // 3 split limit, 2 pot limit, 1 neither (1 without poker's table)
+// formatMoney of the current game's table; the decimal amount for games without one.
 std::string gameFormatMoney(int32_t amount);

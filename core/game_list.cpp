@@ -1,6 +1,7 @@
 // The game list ring in the game state: rows by game number mod 201.
 #include "core/game_list.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/cg.h"
@@ -50,6 +51,8 @@ std::string gameListCellText(int number, int column) {
 }
 
 int32_t chipGameStanding(int place, int lowestSkill, int gamesPlayed) {
+  // From 500 games on the count would spill into the strength digit.
+  gamesPlayed = std::clamp(gamesPlayed, 0, 499);
   int32_t score = place == 0 ? 60000 : (7 - place) * 10000;
   score += 1000 * lowestSkill;
   return place >= 2 ? score + 500 + gamesPlayed : score + 500 - gamesPlayed;

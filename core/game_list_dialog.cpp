@@ -214,12 +214,17 @@ void TCG::addGinBonusRows() {
 namespace {
 
 int32_t& moneyOf(int seat) { return chipGames.seats[seat].money; }
+bool poker() { return cg.gameId == gidPoker; }
+int32_t placeOf(int seat) { return poker() ? gameAreas.pokerSeatPlace(seat) : chipGames.seats[seat].place; }
+int32_t dropOutsOf(int seat) { return poker() ? gameAreas.pokerSeatOutAfter(seat) : chipGames.seats[seat].dropOuts; }
+int32_t bigBlind() { return poker() ? gameAreas.pokerBigBlind() : chipGames.bigBlind; }
+int32_t blindInterval() { return poker() ? gameAreas.pokerBlindEvery() : chipGames.blindInterval; }
 
 bool rankedBefore(int b, int a) {
   bool pa = isSeatPlayable(a), pb = isSeatPlayable(b);
   if (pb && !pa) return true;
   if (pa && pb) return moneyOf(a) < moneyOf(b);
-  if (!pa && !pb) return chipGames.seats[b].place < chipGames.seats[a].place;
+  if (!pa && !pb) return placeOf(b) < placeOf(a);
   return false;
 }
 
@@ -236,7 +241,7 @@ std::vector<int> rankingOrder() {
 }
 
 bool stillInMoney(int seat) {
-  if (cg.gameId == gidPoker) return isSeatPlayable(seat) && moneyOf(seat) >= chipGames.bigBlind;
+  if (cg.gameId == gidPoker) return isSeatPlayable(seat) && moneyOf(seat) >= bigBlind();
   return blackjackIsSeatInGame(seat) && moneyOf(seat) >= chipGames.minBet;
 }
 
@@ -252,9 +257,8 @@ std::string rankingSummary() {
     s.pop_back();
     s += " " + coreLookupText("f_dealerpleite") + "\r";
   }
-  if (cg.gameId == gidPoker && played >= 1 && chipGames.blindInterval > 0 && played % chipGames.blindInterval == 0)
-    s += "Blinds wurden erhöht auf " + gameFormatMoney(chipGames.bigBlind) + " (B), " +
-         gameFormatMoney(chipGames.bigBlind / 2) + " (S).";
+  if (poker() && played >= 1 && blindInterval() > 0 && played % blindInterval() == 0)
+    s += "Blinds wurden erhöht auf " + gameFormatMoney(bigBlind()) + " (B), " + gameFormatMoney(bigBlind() / 2) + " (S).";
   return s;
 }
 
@@ -274,7 +278,7 @@ void fillRankingTable(const TGameResult* result) {
     int s = order[k], p = order[k == 0 ? 0 : k - 1];
     if (s == chipGames.houseSeat) continue;
     if (moneyOf(s) < moneyOf(p)) rank = int(k) + 1;
-    if (chipGames.seats[s].dropOuts > 0 && chipGames.seats[s].place > rank) rank = chipGames.seats[s].place;
+    if (dropOutsOf(s) > 0 && placeOf(s) > rank) rank = placeOf(s);
     if (s == 1) chipGames.userFinalRank = rank, userPosition = int(k) + 1;
     int32_t third = result ? result->values[s] : chipGames.seats[s].handAmount;
     std::string money = "!" + gameFormatMoney(moneyOf(s));

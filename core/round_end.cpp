@@ -100,7 +100,8 @@ void chipGameStandings(TCG& c, int seats) {
   else blackjackPlaceBrokeSeats(1, 0);
   // The count of seats still able to pay is stored by the chip games once they exist.
   for (int i = 1; i <= seats; i++)
-    c.gs.matchScore[i] = chipGameStanding(chipGames.seats[i].place, lowestSeatSkill(), c.gs.gamesPlayed);
+    c.gs.matchScore[i] = chipGameStanding(c.gameId == gidPoker ? gameAreas.pokerSeatPlace(i) : chipGames.seats[i].place,
+                                          lowestSeatSkill(), c.gs.gamesPlayed);
 }
 
 void updateStandings(TCG& c) {

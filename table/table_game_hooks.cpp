@@ -8,6 +8,7 @@
 #include "games/casino/chips.h"
 #include "games/casino/seat_cursor.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "shell/card_ai_lookup.h"

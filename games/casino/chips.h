@@ -40,6 +40,40 @@ void rebuildChipStacks();
 // After every load: playerCount := seatCount, the table laid out again, the chips rebuilt.
 void pokerAfterLoad();
 
+// [SECTION] chip stacks as counts
+
+// Chip types 0..4 are worth 1, 4, 20, 40 and 200 chip units; 5 is no type; 6 a marker.
+constexpr int chipTypeCount = 7;
+int32_t chipValue(int type);
+
+// A row of one chip type; additions that would bring it to 320 chips or more are refused.
+struct TChipRow {
+  int32_t count;
+};
+// Stacks 1..6 the seats' money, 7 the bank, 8 the poker pot, 9..16 Blackjack's bets.
+struct TChipStack {
+  LArray<TChipRow, 0, 6> rows;
+};
+extern LArray<TChipStack, 1, 16> chipStacks;
+
+// Empties a stack; the bank is refilled unless keepEmpty.
+void resetChipStack(int32_t stack, bool keepEmpty);
+// Adds n chips of a type at the end of its row; refused with a trace line at 320 or more.
+bool addChipsToStack(int32_t stack, int type, int32_t n);
+// Moves an amount at once, never more than the source holds (the bank never runs out);
+// the source gives its largest chips and the bank changes what does not fit. Returns the
+// amount moved.
+int32_t chipTransferNow(int32_t from, int32_t to, int32_t amount);
+// The pot's chips can pay every winning seat's won exactly, largest chips first.
+bool potCanPayShares();
+
+// [SECTION] money text
+
+// Cents shown: the chip set of Euro coins.
+bool centMoneyMode();
+// The money text of an amount in chip units: "100 €", "6 ct", "1,00 €", "$\x1a200", "- 50 €".
+std::string formatMoney(int32_t amount);
+
 // [SECTION] chip animation and speed
 
 struct TChipAnimationHandler {
@@ -75,7 +109,7 @@ struct TChipGamesArea {
 };
 extern TChipGamesArea chipGames;
 
-// The value of a chip stack in chip units.
+// The value of a chip stack in chip units: every chip of types 0..4.
 int32_t chipStackValue(int32_t stack);
 // Lowest computer strength 1..3 of seats 2..6 (poker) / 2..n (Blackjack).
 int32_t lowestSeatSkill();

@@ -13,6 +13,7 @@
 #include "platform/random.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

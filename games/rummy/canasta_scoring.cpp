@@ -10,6 +10,7 @@
 #include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

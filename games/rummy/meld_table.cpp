@@ -11,6 +11,7 @@
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_sides.h"
 #include "table/stacks.h"
+#include "games/rummy/canasta_state.h"
 
 Tk12Container k12;
 

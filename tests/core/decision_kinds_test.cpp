@@ -14,6 +14,7 @@
 #include "tests/core/driver_fixture.h"
 #include "tests/support/alerts.h"
 #include "tests/support/cards.h"
+#include "games/skat/skat_state.h"
 
 namespace {
 
@@ -172,14 +173,14 @@ TEST_F(DecisionTest, EveryKindTable) {
       {"Schwimmen new cards", gidSchwimmen, 69, {}, "P0 C0 O1", "!Neue Karten=69|!Behalten=0", 69},
       {"poker, nothing to call", gidPoker, 98,
        [] { gameAreas.pokerActionText = [](int32_t c) { return "A" + std::to_string(c); }; }, "P0 C0 O1",
-       "!A3=43|!A2=42|!A0 0=100|!A4=101", 98},
+       "!A3=43|!A2=42|!A0 0 €=100|!A4=101", 98},
       {"poker, something to call", gidPoker, 98,
        [] {
          gameAreas.pokerActionText = [](int32_t c) { return "A" + std::to_string(c); };
          gameAreas.pokerAmountToCall = [](int32_t) { return int32_t(40); };
          gameAreas.pokerCurrentBet = [] { return int32_t(80); };
        },
-       "P0 C0 O1", "!A3=43|!A2 40=99|!A0 80=100|!A4=101", 98},
+       "P0 C0 O1", "!A3=43|!A2 1000 €=99|!A0 2000 €=100|!A4=101", 98},
       {"poker hand over", gidPoker, 102, {}, "P0 C0 O1", "!{f_dialog_weiter}=37", 102},
       {"Blackjack bet", gidBlackjack, 106, [] { gameAreas.blackjackBet = [] { return int32_t(10); }; }, "P0 C0 O1",
        "!{f_dialog_bet}10{f_dialog_setzen}=0", 106},

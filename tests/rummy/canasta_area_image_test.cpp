@@ -5,6 +5,7 @@
 #include "core/game_state_image.h"
 #include "platform/byte_io.h"
 #include "tests/rummy/canasta_fixture.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "core/game_areas.h"
 #include "games/rummy/canasta_registration.h"
 #include "tests/rummy/canasta_fixture.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
+#include "games/rummy/canasta_state.h"
 
 class CanastaTest : public ::testing::Test {
  protected:

@@ -3,6 +3,7 @@
 #include "core/game_list.h"
 #include "games/rummy/canasta_new_game.h"
 #include "tests/rummy/canasta_fixture.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "tests/rummy/canasta_fixture.h"
 
 #include "core/card_order.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "engine/texts.h"
 #include "platform/paths.h"
 #include "tests/rummy/canasta_fixture.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 
