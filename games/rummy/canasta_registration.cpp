@@ -8,6 +8,7 @@
 #include "games/rummy/canasta_area_image.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_scoring.h"
+#include "games/rummy/canasta_state.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "core/cg.h"
 #include "core/game_state.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "table/stacks.h"
 
