@@ -6,7 +6,9 @@
 
 #include "core/decision_panel.h"
 #include "core/game_areas.h"
+#include "core/record_io.h"
 #include "games/skat/doppelkopf_ai_solo.h"
+#include "games/skat/doppelkopf_area_image.h"
 #include "games/skat/doppelkopf_party.h"
 #include "games/skat/doppelkopf_vorbehalt.h"
 #include "platform/random.h"
@@ -274,6 +276,33 @@ TEST_F(DoppelkopfAISoloTest, AnnouncementsUpToTheLimit) {
     offer(c.kind, c.offered);
     EXPECT_EQ(doppelkopfAIAnswer(c.kind), c.answer) << c.what;
   }
+}
+
+TEST_F(DoppelkopfAISoloTest, ASavedGameKeepsTheSeatsEvaluation) {
+  TDoppelkopfArea& kept = doppelkopfGameArea();
+  const TDoppelkopfArea before = kept;
+  TDoppelkopfAISeat& s2 = kept.doppelkopfAISeats[2];
+  s2.aiSoloType = doppelkopfFleischlos;
+  s2.announceLimit = 3;
+  s2.soloRating[doppelkopfFleischlos] = 4;
+  s2.soloAnnounceLimit[doppelkopfKaroSolo] = 2;
+  s2.weaknessCount = 5;
+  ByteWriter w;
+  TRecordIo out(w);
+  doppelkopfAreaImageIo(out, cg.gs);
+  kept = TDoppelkopfArea{};
+  ByteReader r(w.bytes());
+  TRecordIo in(r);
+  doppelkopfAreaImageIo(in, cg.gs);
+  EXPECT_FALSE(in.failed());
+  EXPECT_EQ(in.pos(), out.pos());
+  const TDoppelkopfAISeat& got = kept.doppelkopfAISeats[2];
+  EXPECT_EQ(got.aiSoloType, doppelkopfFleischlos);
+  EXPECT_EQ(got.announceLimit, 3);
+  EXPECT_EQ(got.soloRating[doppelkopfFleischlos], 4);
+  EXPECT_EQ(got.soloAnnounceLimit[doppelkopfKaroSolo], 2);
+  EXPECT_EQ(got.weaknessCount, 5);
+  kept = before;
 }
 
 // Four computer seats of mixed strengths over many seeded deals with the options drawn at

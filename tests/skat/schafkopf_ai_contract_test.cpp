@@ -9,7 +9,9 @@
 #include "core/game_areas.h"
 #include "engine/texts.h"
 #include "games/skat/schafkopf_ai_contract.h"
+#include "core/record_io.h"
 #include "games/skat/schafkopf_bidding.h"
+#include "games/skat/schafkopf_registration.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "tests/skat/schafkopf_fixture.h"
@@ -194,20 +196,25 @@ TEST_F(SchafkopfAIContractTest, ToutNeedsUnbeatableCardsInEveryClass) {
 TEST_F(SchafkopfAIContractTest, ContractChoice) {
   struct Case {
     const char* what;
-    uint8_t bettel;
+    uint8_t bettel, sie, tout;
     const char* hand;
     TContractRecord chosen;
     int32_t reRating;  // of the chosen contract
   } cases[] = {
-      {"four Unter and two Ass-Zehn: Wenz", 0, "cJ sJ hJ dJ cA c10 sA s10", {skfWenz, 0, 0}, 3},
-      {"nothing to play", 0, "c7 c8 s7 s8 h7 h8 d7 d8", {}, 0},
-      {"nothing but the lowest cards: Bettel", 1, "c7 c8 s7 s8 h7 h8 d7 d8", {skfBettel, 0, 0}, 0},
-      {"strong trumps and one low Eichel: Rufspiel on Eichel over the Eichel-Solo", 0, "cQ sQ hQ dQ cJ sJ hA c7",
-       {skfRufspiel, 1, 0}, 3},
+      {"four Unter and two Ass-Zehn: Wenz", 0, 0, 0, "cJ sJ hJ dJ cA c10 sA s10", {skfWenz, 0, 0}, 3},
+      {"nothing to play", 0, 0, 0, "c7 c8 s7 s8 h7 h8 d7 d8", {}, 0},
+      {"nothing but the lowest cards: Bettel", 1, 0, 0, "c7 c8 s7 s8 h7 h8 d7 d8", {skfBettel, 0, 0}, 0},
+      {"strong trumps and one low Eichel: Rufspiel on Eichel over the Eichel-Solo", 0, 0, 0,
+       "cQ sQ hQ dQ cJ sJ hA c7", {skfRufspiel, 1, 0}, 3},
+      {"every Ober and Unter with Sie on: Sie", 0, 1, 0, "cQ sQ hQ dQ cJ sJ hJ dJ", {skfSie, 0, 0}, 3},
+      {"the same without Sie: the first suit's Solo, Tout", 0, 0, 1, "cQ sQ hQ dQ cJ sJ hJ dJ", {skfSolo, 1, 1}, 3},
+      {"the same with Tout off", 0, 0, 0, "cQ sQ hQ dQ cJ sJ hJ dJ", {skfSolo, 1, 0}, 3},
   };
   for (const Case& c : cases) {
     SetUp();
     schafkopfArea->options.bettel = c.bettel;
+    schafkopfArea->options.sie = c.sie;
+    schafkopfArea->options.tout = c.tout;
     deal({c.hand});
     schafkopfAIChooseContract(1);
     const TContractRecord& got = seat(1).aiContract;
@@ -355,6 +362,32 @@ TEST_F(SchafkopfAIContractTest, AChoiceNotOfferedFallsBackToAnOfferedAnswer) {
     offer(c.kind, c.offered);
     EXPECT_EQ(schafkopfAIAnswer(c.kind), c.answer) << c.what;
   }
+}
+
+TEST_F(SchafkopfAIContractTest, ASavedGameKeepsTheSeatsEvaluation) {
+  TSchafkopfArea& kept = schafkopfGameArea();
+  const TSchafkopfArea before = kept;
+  TSchafkopfSeat& s3 = kept.seats[3];
+  s3.aiContract = TContractRecord{skfSolo, 2, 1};
+  s3.reRating[skfSolo][2] = 3;
+  s3.contractRating[skfRufspiel][4] = 2;
+  kept.seats[4].contractRating[skfSie][0] = 4;
+  ByteWriter w;
+  TRecordIo out(w);
+  schafkopfAreaImageIo(out, cg.gs);
+  kept = TSchafkopfArea{};
+  ByteReader r(w.bytes());
+  TRecordIo in(r);
+  schafkopfAreaImageIo(in, cg.gs);
+  EXPECT_FALSE(in.failed());
+  EXPECT_EQ(in.pos(), out.pos());
+  EXPECT_EQ(kept.seats[3].aiContract.type, skfSolo);
+  EXPECT_EQ(kept.seats[3].aiContract.suit, 2);
+  EXPECT_EQ(kept.seats[3].aiContract.tout, 1);
+  EXPECT_EQ(kept.seats[3].reRating[skfSolo][2], 3);
+  EXPECT_EQ(kept.seats[3].contractRating[skfRufspiel][4], 2);
+  EXPECT_EQ(kept.seats[4].contractRating[skfSie][0], 4);
+  kept = before;
 }
 
 // Four computer seats of mixed strengths bid over many seeded deals with every option
