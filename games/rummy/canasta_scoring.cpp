@@ -6,6 +6,7 @@
 #include "games/rummy/canasta_state.h"
 #include "engine/texts.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"

@@ -9,6 +9,7 @@
 #include "games/rummy/canasta_state.h"
 #include "core/game_state.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "table/stacks.h"
 #include "games/rummy/canasta_state.h"

@@ -51,6 +51,15 @@ void seatIo(TRecordIo& io, TDoppelkopfSeat& s) {
   io.i32(s.doppelkopfKontraLevel);
 }
 
+void aiSeatIo(TRecordIo& io, TDoppelkopfAISeat& s) {
+  io.i32(s.announceLimit);
+  arrayIo(io, s.soloRating, u8Io);
+  arrayIo(io, s.soloAnnounceLimit, u8Io);
+  for (int32_t* f : {&s.aiSoloType, &s.queenScore, &s.aceScore, &s.voidScore, &s.suitScore, &s.trumpScore, &s.total,
+                     &s.trumpTotal, &s.sideTotal, &s.weaknessCount})
+    io.i32(*f);
+}
+
 void areaIo(TRecordIo& io, TDoppelkopfArea& a) {
   optionsIo(io, a.options);
   for (int32_t* f : {&a.doppelkopfSoloType, &a.doppelkopfSoloist, &a.hochzeitSeat, &a.hochzeitPartner}) io.i32(*f);
@@ -62,6 +71,7 @@ void areaIo(TRecordIo& io, TDoppelkopfArea& a) {
   arrayIo(io, a.partyGuessStats, i32Io);
   handIo(io, a.savedTrickBySeat);
   handIo(io, a.savedTrickCards);
+  arrayIo(io, a.doppelkopfAISeats, aiSeatIo);
   io.align(4);
 }
 

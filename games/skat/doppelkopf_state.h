@@ -64,6 +64,17 @@ struct TDoppelkopfSeat {
   int32_t doppelkopfKontraLevel;   // 0..5: the Kontra party's announcement level
 };
 
+// The computer player's evaluation of a seat (doppelkopfAIChooseGame), rewritten each time
+// the seat is asked decision 66 and read by its later answers of the same game.
+struct TDoppelkopfAISeat {
+  int32_t announceLimit;                    // 0..5: highest announcement in a normal game; 0 with a solo chosen
+  LArray<uint8_t, 1, 8> soloRating;         // 0..4 per solo type
+  LArray<uint8_t, 1, 8> soloAnnounceLimit;  // 1..4 for a solo that became the best so far; 0 otherwise
+  int32_t aiSoloType;                       // the solo it would play, 0 none
+  // The hand features of the last evaluation.
+  int32_t queenScore, aceScore, voidScore, suitScore, trumpScore, total, trumpTotal, sideTotal, weaknessCount;
+};
+
 // [SECTION] the Doppelkopf area
 
 // Solo types; 86 marks a solo chosen whose type is still asked (decision 88).
@@ -95,6 +106,7 @@ struct TDoppelkopfArea {
   // The shared trick lists (trickBySeat, trickCards) as saved with the game.
   THand savedTrickBySeat;
   THand savedTrickCards;
+  LArray<TDoppelkopfAISeat, 0, 4> doppelkopfAISeats;  // entries 1..4 serve the seats
 };
 
 // The Doppelkopf area in use: the game state's once a game starts or is resumed; before

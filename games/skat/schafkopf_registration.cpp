@@ -83,6 +83,11 @@ void seatIo(TRecordIo& io, TSchafkopfSeat& s) {
   io.str(s.contractCaption);
   io.u8(s.answered);
   io.i32(s.laufende);
+  auto ratingRow = [](TRecordIo& rio, LArray<uint8_t, 0, 4>& row) { arrayIo(rio, row, u8Io); };
+  arrayIo(io, s.reRating, ratingRow);
+  arrayIo(io, s.contractRating, ratingRow);
+  contractIo(io, s.aiContract);
+  io.align(4);
 }
 
 void areaIo(TRecordIo& io, TSchafkopfArea& a) {

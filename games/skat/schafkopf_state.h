@@ -74,6 +74,11 @@ struct TSchafkopfSeat {
   ShortString<20> contractCaption;  // the caption of the option that named the contract
   uint8_t answered;                 // the seat answered in the asking round
   int32_t laufende;                 // top trumps of its party, set when the contract is applied
+  // The computer player's evaluation (schafkopfAIChooseContract), rewritten each time the
+  // seat is asked decision 93 and read by its later answers in the same bidding.
+  LArray<LArray<uint8_t, 0, 4>, 1, 9> reRating;        // [type][suit] 1..3: how far it redoubles as declarer; 0 none
+  LArray<LArray<uint8_t, 0, 4>, 1, 9> contractRating;  // [type][suit] 0..4: how much it likes playing it
+  TContractRecord aiContract;                          // what it would declare; type 0 none
 };
 
 // Party values of the views.

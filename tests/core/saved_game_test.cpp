@@ -10,6 +10,7 @@
 #include "core/game_state_image.h"
 #include "core/saved_game.h"
 #include "engine/dialogs.h"
+#include "games/skat/skat_state.h"
 #include "platform/paths.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
