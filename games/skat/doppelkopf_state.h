@@ -12,6 +12,7 @@
 
 #include "core/cards.h"
 #include "games/skat/party_knowledge.h"
+#include "games/skat/skat_family_ai_types.h"
 #include "platform/records.h"
 
 // [SECTION] options
@@ -95,6 +96,8 @@ struct TDoppelkopfArea {
   // The shared trick lists (trickBySeat, trickCards) as saved with the game.
   THand savedTrickBySeat;
   THand savedTrickCards;
+  // The computer players' voids and known cards; cleared by the new game.
+  TSavedSeatKnowledge savedSeatKnowledge;
 };
 
 // The Doppelkopf area in use: the game state's once a game starts or is resumed; before
