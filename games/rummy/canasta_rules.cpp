@@ -2,6 +2,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "engine/texts.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_table.h"

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "core/game_state.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_sides.h"
