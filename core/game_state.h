@@ -130,8 +130,8 @@ struct TGameState {
   TGameAreaBytes<4096> schwimmen;
   TGameAreaBytes<8192> romme;
   TGameAreaBytes<4096> can;
-  TGameAreaBytes<8192> doppelkopf;
-  TGameAreaBytes<4096> schafkopf;
+  TGameAreaBytes<16384> doppelkopf;
+  TGameAreaBytes<16384> schafkopf;
   TGameAreaBytes<4096> schafkopfLists;  // Schafkopf's trick lists as saved with the game
   TGameAreaBytes<16384> poker;
   TGameAreaBytes<8192> schnapsen;

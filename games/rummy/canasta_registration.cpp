@@ -3,6 +3,7 @@
 #include "games/rummy/canasta_registration.h"
 
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
 #include "games/rummy/canasta_area_image.h"

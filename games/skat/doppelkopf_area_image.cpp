@@ -11,6 +11,7 @@
 #include "core/record_io.h"
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/party_knowledge.h"
+#include "games/skat/skat_family_ai.h"
 #include "games/skat/skat_state.h"
 
 // [SECTION] fields of the area
@@ -72,6 +73,7 @@ void areaIo(TRecordIo& io, TDoppelkopfArea& a) {
   handIo(io, a.savedTrickBySeat);
   handIo(io, a.savedTrickCards);
   arrayIo(io, a.doppelkopfAISeats, aiSeatIo);
+  arrayIo(io, a.savedSeatKnowledge, seatKnowledgeIo);
   io.align(4);
 }
 

@@ -89,6 +89,7 @@ void doppelkopfNewGame(bool newList) {
   clearGameRecords();
   a.doppelkopfSoloType = doppelkopfNormalGame;
   a.doppelkopfSoloist = 0;
+  a.savedSeatKnowledge = TSavedSeatKnowledge{};
   doppelkopfPartyEvent(0, 0);
   TGameState& gs = cg.gs;
   gs.dealer = newList ? firstDealer(a.options.dealerChoice) : doppelkopfSeatAfter(gs.dealer, 1);

@@ -7,6 +7,7 @@
 
 #include "core/game_callbacks.h"
 #include "engine/engine_services.h"
+#include "games/skat/doppelkopf_ai.h"
 #include "games/skat/doppelkopf_area_image.h"
 #include "games/skat/doppelkopf_callbacks.h"
 #include "games/skat/doppelkopf_game_step.h"
@@ -39,9 +40,6 @@ std::string enterHighscore() {
   return out;
 }
 
-// The computer players come with their own work; until then a computer seat says so.
-void aiMove() { logNotAvailable("Doppelkopf: Computerspieler"); }
-
 }  // namespace
 
 // [SECTION] the table
@@ -54,9 +52,9 @@ const TGameCallbacks doppelkopfGameCallbacks = {
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
-    .aiMove = aiMove,
+    .aiMove = doppelkopfAIMove,
     .checkAction = doppelkopfCheckAction,
-    .aiObserve = nullptr,
+    .aiObserve = doppelkopfAIObserve,
     .isTrump = doppelkopfIsTrump,
     .isSeatHandOpen = nullptr,
     .isLegalCard = doppelkopfIsLegalCard,

@@ -12,6 +12,7 @@
 
 #include "core/cards.h"
 #include "games/skat/party_knowledge.h"
+#include "games/skat/skat_family_ai_types.h"
 #include "platform/records.h"
 
 // [SECTION] options
@@ -107,6 +108,8 @@ struct TDoppelkopfArea {
   THand savedTrickBySeat;
   THand savedTrickCards;
   LArray<TDoppelkopfAISeat, 0, 4> doppelkopfAISeats;  // entries 1..4 serve the seats
+  // The computer players' voids and known cards; cleared by the new game.
+  TSavedSeatKnowledge savedSeatKnowledge;
 };
 
 // The Doppelkopf area in use: the game state's once a game starts or is resumed; before

@@ -11,11 +11,13 @@
 #include "core/record_io.h"
 #include "engine/engine_services.h"
 #include "games/skat/party_knowledge.h"
+#include "games/skat/schafkopf_ai.h"
 #include "games/skat/schafkopf_bidding.h"
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_scoring.h"
 #include "games/skat/schafkopf_table.h"
+#include "games/skat/skat_family_ai.h"
 #include "games/skat/skat_state.h"
 
 namespace {
@@ -49,15 +51,6 @@ std::string enterHighscore() {
 bool checkAction(int kind, int32_t a, int32_t b) {
   schafkopfCheckAction(kind, a, b);
   return cg.gs.getBlender.kind != 7;  // a refusal marks the action used
-}
-
-// The computer players come later: until then a computer seat is not answered, and the
-// trace says so once per decision.
-void aiMove() {
-  static int32_t tracedAt = -1;
-  if (tracedAt == cg.gs.gameCounter) return;
-  tracedAt = cg.gs.gameCounter;
-  logNotAvailable("schafkopfAIMove");
 }
 
 bool handOpen(int32_t) { return false; }
@@ -106,6 +99,7 @@ void areaIo(TRecordIo& io, TSchafkopfArea& a) {
   io.i32(a.trickPosition);
   handIo(io, a.legalCards);
   arrayIo(io, a.partyViews, partyViewIo);
+  arrayIo(io, a.savedSeatKnowledge, seatKnowledgeIo);
   io.align(4);
 }
 
@@ -148,9 +142,9 @@ const TGameCallbacks schafkopfGameCallbacks = {
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
-    .aiMove = aiMove,
+    .aiMove = schafkopfAIMove,
     .checkAction = checkAction,
-    .aiObserve = nullptr,
+    .aiObserve = schafkopfAIObserve,
     .isTrump = schafkopfIsTrump,
     .isSeatHandOpen = handOpen,
     .isLegalCard = legalCard,

@@ -12,6 +12,7 @@
 #include "core/cards.h"
 #include "core/game_areas.h"
 #include "games/skat/party_knowledge.h"
+#include "games/skat/skat_family_ai_types.h"
 #include "platform/records.h"
 
 // [SECTION] contract types
@@ -110,6 +111,8 @@ struct TSchafkopfArea {
   THand trumpList;               // every trump of the applied contract
   THand legalCards;              // legal cards of the seat to act, written before each card
   TPartyViews partyViews;        // 0 public, s what seat s knows (party_knowledge)
+  // The computer players' voids and known cards; cleared by the new game.
+  TSavedSeatKnowledge savedSeatKnowledge;
 };
 
 // The shared trick lists (trickBySeat, trickCards) as saved with a Schafkopf game: copied in

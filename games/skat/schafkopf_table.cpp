@@ -40,6 +40,7 @@ void schafkopfNewGame(bool newList) {
   a.firstPlayWish = a.secondPlayWish = a.playWishCount = a.declarationsMade = 0;
   a.highestOffer = a.contract = TContractRecord{};
   a.silentSoloShown = a.calledAcePlayed = 0;
+  a.savedSeatKnowledge = TSavedSeatKnowledge{};
   if (newList) schafkopfReadOptions();
   cg.seatCount = playerCount = schafkopfSeats;
   cg.prepareNewGame();

@@ -1,0 +1,98 @@
+// The Doppelkopf computer player on small fixed deals: the second Dulle in the pattern
+// match, known cards that never outnumber the cards there are, the Dulle's trump cost, and
+// the candidate evaluation's special-point term and worked example.
+#include "core/cg.h"
+#include "games/skat/doppelkopf_ai.h"
+#include "platform/random.h"
+#include "tests/skat/doppelkopf_fixture.h"
+
+namespace {
+
+class DoppelkopfAITest : public DoppelkopfFixture {
+ protected:
+  void SetUp() override {
+    DoppelkopfFixture::SetUp();
+    for (int s = 1; s <= 4; s++) cg.gs.seatProfiles[s].strength = 3;
+    cg.gs.akspieler = 1;
+    randomSeed(5);
+  }
+  static TSeatKnowledge& saved(int s) { return doppelkopfArea->savedSeatKnowledge[s]; }
+};
+
+TEST_F(DoppelkopfAITest, SecondDulleRanksAboveTheFirstOnlyWithTheOption) {
+  const TCard dulle = card("h10");
+  TCardPattern p{patternClass, 6, 0, -1, 0, false, dulle};
+  for (uint8_t option : {0, 1}) {
+    doppelkopfArea->options.secondDulle = option;
+    EXPECT_EQ(doppelkopfAI().matches(dulle, p), option == 1);
+  }
+}
+
+TEST_F(DoppelkopfAITest, KnownCardsNeverOutnumberTheCardsThere) {
+  setHand(1, "c9 s9 d10 dK");
+  setHand(2, "cQ cQ h10");
+  setHand(3, "c10 cA");
+  setHand(4, "s10 sA");
+  saved(3).isVoid[6] = saved(4).isVoid[6] = 1;
+  doppelkopfArea->views[1].party[2] = partyRe;
+  doppelkopfAIBuildView(1);
+  const THand& known = doppelkopfAIView.seats[2].knownCards;
+  EXPECT_EQ(countCard(known, card("cQ")), 2);
+  EXPECT_EQ(handUsed(known), 3);
+  EXPECT_EQ(doppelkopfAIProbHoldsSuit(2, 6), 1.0f);
+  for (int cls : {1, 2, 3, 4, 6})
+    for (int seat : {2, 3, 4}) {
+      const float p = doppelkopfAIProbIsVoid(seat, cls);
+      EXPECT_TRUE(p >= 0.0f && p <= 1.0f) << seat << " " << cls;
+    }
+  EXPECT_EQ(doppelkopfAIProbHoldsSuit(7, 6), 0.0f);
+}
+
+TEST_F(DoppelkopfAITest, DulleCostsMoreBeforeThePartyIsShown) {
+  setHand(1, "h10 h10 c9 s9");
+  setHand(2, "cQ sQ c10 cA");
+  setHand(3, "hQ dQ cK sK");
+  setHand(4, "cJ sJ s10 sA");
+  for (uint8_t shown : {0, 1}) {
+    doppelkopfArea->views[1].shownParty = shown;
+    doppelkopfAIBuildView(1);
+    TCandidateRatings r{};
+    doppelkopfAITrickWinChances(r);
+    EXPECT_EQ(cardText(doppelkopfAIView.legalCards.k[1]), "h10");
+    EXPECT_EQ(r[1].trumpCost, shown ? 160.0f : 180.0f);
+  }
+}
+
+// Position 2 is worth exactly `other`; the first candidate wins ties.
+int32_t choiceAgainst(const TCandidateRating& first, int32_t other) {
+  TCandidateRatings r{};
+  r[1] = first;
+  r[2].trumpCost = float(-other);
+  doppelkopfAIView.legalCards = handOf("c9 s9");
+  doppelkopfAIView.viewSeat = 1;
+  return doppelkopfAIEvaluateCandidates(r);
+}
+
+TEST_F(DoppelkopfAITest, WorkedExampleIsWorth62) {
+  TCandidateRating c{};
+  c.winChance = 0.75f;
+  c.trickValue = 16;
+  c.trumpCost = 20;
+  c.catchValue = 1;
+  EXPECT_EQ(choiceAgainst(c, 62), 1);
+  EXPECT_EQ(choiceAgainst(c, 63), 2);
+}
+
+TEST_F(DoppelkopfAITest, SpecialPointsCountFivefoldUpToFiftyAndTwentyfoldBeyond) {
+  struct Case {
+    int32_t gain, worth;
+  } cases[] = {{50, 250}, {51, 1020}, {-50, -250}, {-51, -1020}};
+  for (const Case& c : cases) {
+    TCandidateRating r{};
+    r.specialGainA = c.gain;
+    EXPECT_EQ(choiceAgainst(r, c.worth), 1) << c.gain;
+    EXPECT_EQ(choiceAgainst(r, c.worth + 1), 2) << c.gain;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,281 @@
+// The Schafkopf computer player on small fixed deals: the probability core, the view's
+// partner and known-card rules (Ramsch included), the trick-win chances, the candidate
+// evaluation, the observation of played cards and the lead rules.
+#include <cmath>
+
+#include "core/cg.h"
+#include "games/skat/schafkopf_ai.h"
+#include "platform/random.h"
+#include "shell/shell_state.h"
+#include "tests/skat/schafkopf_fixture.h"
+
+namespace {
+
+class SchafkopfAITest : public SchafkopfFixture {
+ protected:
+  void SetUp() override {
+    SchafkopfFixture::SetUp();
+    for (int s = 1; s <= 4; s++) cg.gs.seatProfiles[s].strength = 3;
+    cg.gs.phase = 4;
+    screenMode = 1;
+    randomSeed(11);
+  }
+  // A contract's order with its declarer as the lone player.
+  static void contract(uint8_t type, uint8_t suit, int32_t soloist) {
+    order(type, suit);
+    schafkopfArea->declarerSeat = soloist;
+    schafkopfArea->soloistSeat = soloist;
+  }
+  static void trick(const std::string& cards) {
+    trickCards = handOf(cards);
+    cg.gs.akspieler = handUsed(trickCards) == 0 ? 1 : trickCards.k[handUsed(trickCards)].hi % 4 + 1;
+  }
+  static TSeatKnowledge& saved(int s) { return schafkopfArea->savedSeatKnowledge[s]; }
+  static void views(int viewSeat, const int32_t (&party)[5], const int32_t (&guess)[5]) {
+    for (int s = 1; s <= 4; s++) {
+      schafkopfArea->partyViews[viewSeat].party[s] = party[s];
+      schafkopfArea->partyViews[viewSeat].partyGuess[s] = guess[s];
+    }
+  }
+};
+
+const std::vector<std::string> wenzDeal = {"h7 h8 h9 hQ hK h10 hA cJ", "c7 c8 c9 cQ cK c10 cA sJ",
+                                           "s7 s8 s9 sQ sK s10 sA hJ", "d7 d8 d9 dQ dK d10 dA dJ"};
+
+TEST_F(SchafkopfAITest, ProbabilityCoreAnswersTheEdgeCases) {
+  deal(wenzDeal);
+  contract(skfWenz, 0, 1);
+  saved(2).isVoid[1] = 1;                       // seat 2 showed no Eichel
+  saved(2).isVoid[4] = saved(3).isVoid[4] = 1;  // only seat 4 may hold Schellen
+  schafkopfAIBuildView(1);
+  TFamilyAI& ai = schafkopfAI();
+  // Seat 4's Schellen are known, so seat 3 shares the three unseen trumps with nine places.
+  const float trumpOdds = 1.0f - (9.0f / 17) * (8.0f / 16) * (7.0f / 15);
+  struct Case {
+    const char* what;
+    float got, want;
+  } cases[] = {
+      {"no free Herz unseen: at least one", ai.probHoldsSuit(2, 3), 0.0f},
+      {"no free Herz unseen: none", ai.probIsVoid(2, 3), 1.0f},
+      {"known void: at least one", ai.probHoldsSuit(2, 1), 0.0f},
+      {"known void: none", ai.probIsVoid(2, 1), 1.0f},
+      {"the only seat left with Schellen", ai.probHoldsSuit(4, 4), 1.0f},
+      {"worth more than an Ace", ai.probWorthMore(3, 0, card("cA")), 0.0f},
+      {"three unseen trumps", ai.probHoldsSuit(3, 6), trumpOdds},
+      {"seat 0", ai.probHoldsSuit(0, 6), 0.0f},
+      {"seat 5", ai.probHoldsSuit(5, 6), 0.0f},
+  };
+  for (const Case& c : cases) EXPECT_NEAR(c.got, c.want, 1e-5) << c.what;
+  EXPECT_EQ(handText(schafkopfAIView.seats[4].knownCards), "d7 d8 d9 dQ dK d10 dA");
+}
+
+TEST_F(SchafkopfAITest, RamschGivesNobodyPartnersAndGuessesNoTrump) {
+  deal(wenzDeal);
+  for (uint8_t type : {skfWenz, skfRamsch}) {
+    SCOPED_TRACE(int(type));
+    contract(type, 0, 2);  // in Ramsch the lone seat is a leftover of an earlier game
+    schafkopfAIBuildView(1);
+    TFamilyAI& ai = schafkopfAI();
+    const bool ramsch = type == skfRamsch;
+    EXPECT_EQ(ai.arePartners(3, 4, 1), !ramsch);
+    EXPECT_EQ(schafkopfAIView.partner, ramsch ? 0 : 4);
+    EXPECT_EQ(handText(schafkopfAIView.seats[2].knownCards), ramsch ? "" : "sJ");
+  }
+}
+
+// Seat 2 leads Grün, seat 3 takes it with the Ace, seat 4 follows; seat 1 plays last.
+TEST_F(SchafkopfAITest, LastCardToTheBelievedPartnerRatesNineTenths) {
+  deal({"s9 c7 c8 c9 d7 d8 d9 dK"});
+  contract(skfRufspiel, 1, 2);
+  views(1, {0, 10, 9, 9, 9}, {0, 10, 11, 10, 11});
+  trick("s7#2 sA#3 s8#4");
+  for (int strength : {3, 2, 1}) {
+    cg.gs.seatProfiles[1].strength = strength;
+    const float spread = strength == 3 ? 0.0f : strength == 2 ? 0.1f : 0.15f;
+    for (int i = 0; i < (strength == 3 ? 1 : 40); i++) {
+      schafkopfAIBuildView(0);
+      EXPECT_EQ(schafkopfAIView.believedPartner, 3);
+      EXPECT_EQ(schafkopfAIView.partner, 0);
+      TCandidateRatings r{};
+      schafkopfAITrickWinChances(r);
+      EXPECT_NEAR(r[1].winChance, 0.9f, spread + 1e-5) << strength;
+      EXPECT_TRUE(r[1].winChance >= 0.0f && r[1].winChance <= 1.0f);
+    }
+  }
+}
+
+TEST_F(SchafkopfAITest, TrumpCostFollowsTheUnseenTrumpsAbove) {
+  deal({"cQ hQ dJ cA c7 s7 d7 d8"});
+  contract(skfSolo, 3, 1);
+  schafkopfAIBuildView(1);
+  TCandidateRatings r{};
+  schafkopfAITrickWinChances(r);
+  const THand& legal = schafkopfAIView.legalCards;
+  for (int i = 1; i <= handUsed(legal); i++) {
+    const std::string c = cardText(legal.k[i]);
+    const float want = c == "cQ" ? 120 : c == "hQ" ? 80 : c == "dJ" ? 20 : 0;
+    EXPECT_EQ(r[i].trumpCost, want) << c;
+  }
+}
+
+TEST_F(SchafkopfAITest, LastCardOfTheGameCatchesNothing) {
+  deal({});
+  for (int s = 1; s <= 4; s++) setStack(s, "");
+  setStack(1, "c7");
+  contract(skfSolo, 3, 2);
+  trick("cA#2 cK#3 c10#4");
+  schafkopfAIBuildView(0);
+  TCandidateRatings r{};
+  schafkopfAITrickWinChances(r);
+  EXPECT_EQ(r[1].catchValue, 0.0f);
+  EXPECT_FALSE(std::isnan(r[1].trickValue));
+}
+
+// Position 2 is worth exactly `other`; the first candidate wins ties.
+int32_t choiceAgainst(const TCandidateRating& first, int32_t other) {
+  TCandidateRatings r{};
+  r[1] = first;
+  r[2].trumpCost = float(-other);
+  schafkopfAIView.legalCards = handOf("c7 c8");
+  schafkopfAIView.viewSeat = 1;
+  return schafkopfAIEvaluateCandidates(r);
+}
+
+TEST_F(SchafkopfAITest, WorkedExampleIsWorth36) {
+  order(skfSolo, 3);
+  TCandidateRating c{};
+  c.winChance = 0.75f;
+  c.trickValue = 16;
+  c.trumpCost = 20;
+  c.catchValue = 1;
+  EXPECT_EQ(choiceAgainst(c, 36), 1);
+  EXPECT_EQ(choiceAgainst(c, 37), 2);
+}
+
+TEST_F(SchafkopfAITest, BettelDefenderLeadsTheCardLeastLikelyToLetTheBettlerEscape) {
+  contract(skfBettel, 0, 2);
+  schafkopfAIView.legalCards = handOf("cA c9 c7");
+  schafkopfAIView.viewSeat = 1;
+  schafkopfAIView.trickCount = 0;
+  TCandidateRatings r{};
+  r[1].winChance = 0.5f;
+  r[2].winChance = 0.2f;
+  r[3].winChance = 0.2f;
+  EXPECT_EQ(schafkopfAIEvaluateCandidates(r), 2);
+}
+
+TEST_F(SchafkopfAITest, BeginnerSometimesPlaysAtRandom) {
+  order(skfSolo, 3);
+  int others = 0;
+  cg.gs.seatProfiles[1].strength = 1;
+  for (int i = 0; i < 200; i++) others += choiceAgainst(TCandidateRating{}, 500) == 1 ? 1 : 0;
+  EXPECT_GT(others, 10);
+  EXPECT_LT(others, 60);
+  cg.gs.seatProfiles[1].strength = 2;
+  for (int i = 0; i < 50; i++) EXPECT_EQ(choiceAgainst(TCandidateRating{}, 500), 2);
+}
+
+TEST_F(SchafkopfAITest, VoidIsLearntAtTheNextCardOfTheTrick) {
+  struct Case {
+    const char* trick;
+    const char* hand;  // the hand of the seat now playing
+    int seat;
+    bool voidInTrumps;
+  } cases[] = {
+      {"cQ#2 s7#3", "d7", 3, true},       // seat 3 discarded on a trump lead
+      {"cQ#2 sQ#3", "d7", 3, false},      // it followed
+      {"cQ#2 sQ#3 hQ#4", "s8", 1, false}, // the fourth card is never scanned
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.trick);
+    for (int s = 1; s <= 4; s++) saved(s) = TSeatKnowledge{};
+    deal({});
+    contract(skfSolo, 3, 2);
+    trick(c.trick);
+    setStack(cg.gs.akspieler, c.hand);
+    schafkopfAIObserve(0, 0, 1);
+    EXPECT_EQ(saved(c.seat).isVoid[6] != 0, c.voidInTrumps);
+  }
+}
+
+// Seat 4 puts a card into a trick seat 3 wins; in its own view it held a lower Grün.
+TEST_F(SchafkopfAITest, AHighCardIntoAnotherSeatsTrickIsEvidence) {
+  for (const char* c : {"s10", "s7"}) {
+    SCOPED_TRACE(c);
+    SetUp();
+    deal({"c7 c8 c9 d7 d8 d9 dK dA", "", "", std::string(c) + " s8 h7 h8 h9 d10 hK hA"});
+    contract(skfRufspiel, 1, 2);
+    schafkopfArea->soloistSeat = 0;
+    trick("sK#1 sA#2 cQ#3");
+    for (int v = 0; v <= 4; v++) views(v, {0, 9, 9, 9, 9}, {0, 9, 9, 9, 9});
+    schafkopfAIObserve(0, 0, 1);
+    const int32_t e = schafkopfArea->partyViews[4].evidence[4 * 3 + 3];
+    EXPECT_EQ(e, std::string(c) == "s10" ? 120 : 0);
+  }
+}
+
+TEST_F(SchafkopfAITest, GuessesNeedMoreThanFortyFirst) {
+  struct Case {
+    int32_t evidence;
+    int32_t guessBefore, fixedPartner;
+    int32_t guessAfter;
+  } cases[] = {
+      {12, 9, 0, 10},   // 42 > 40
+      {11, 9, 0, 9},    // 38
+      {1, 10, 0, 10},   // an earlier guess needs only more than 0
+      {500, 9, 3, -1},  // with a fixed partner no other becomes one
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.evidence);
+    deal(wenzDeal);
+    contract(skfRufspiel, 1, 1);
+    schafkopfArea->soloistSeat = 0;
+    for (int v = 0; v <= 4; v++) views(v, {0, 9, 9, 9, 9}, {0, 9, 9, 9, 9});
+    TPartyView& own = schafkopfArea->partyViews[1];
+    own.party[1] = own.partyGuess[1] = 10;
+    own.partyGuess[2] = c.guessBefore;
+    if (c.fixedPartner) own.party[c.fixedPartner] = own.partyGuess[c.fixedPartner] = 10;
+    for (int& e : own.evidence) e = 0;
+    own.evidence[4 * 1 + 1] = c.evidence;  // row 2, column 1
+    TCard played = card("c7");
+    played.hi = 1;
+    schafkopfAI().inferParties(played);
+    if (c.guessAfter < 0)
+      EXPECT_NE(own.partyGuess[2], 10);
+    else
+      EXPECT_EQ(own.partyGuess[2], c.guessAfter);
+  }
+}
+
+TEST_F(SchafkopfAITest, LonePlayerLeads) {
+  struct Case {
+    const char* hand;
+    int strength;
+    const char* led;
+  } cases[] = {
+      {"cA c7 sK sA dK dA d10 s10", 1, "c7"},  // no trumps: the cheapest plain card
+      {"cQ sQ hQ hA h10 c7 s7 d7", 3, "hQ"}, // the lowest of the three top trumps
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hand);
+    deal({c.hand});
+    contract(skfSolo, 3, 1);
+    cg.gs.seatProfiles[1].strength = c.strength;
+    trick("");
+    schafkopfAIBuildView(0);
+    EXPECT_EQ(cardText(schafkopfAIChooseCard()), c.led);
+  }
+}
+
+TEST_F(SchafkopfAITest, WithoutABelievedPartnerTheCheapestCardIsLed) {
+  deal({"c7 cK sK s10 dK d10 hQ cJ"});
+  contract(skfRufspiel, 2, 2);
+  schafkopfArea->soloistSeat = 0;
+  views(1, {0, 10, 9, 9, 9}, {0, 10, 11, 11, 11});
+  trick("");
+  schafkopfAIBuildView(0);
+  EXPECT_EQ(schafkopfAIView.believedPartner, 0);
+  EXPECT_EQ(cardText(schafkopfAIChooseCard()), "c7");
+}
+
+}  // namespace
