@@ -5,6 +5,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "core/game_list.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
