@@ -64,7 +64,7 @@ std::vector<int32_t> playGame(int seats, const TMaumauState& rules, const std::v
   resetHeadlessSkat(1, skatDefaultOptions);
   tableLandsAtOnce = true;
   playerCount = cg.seatCount = seats;
-  maumau = rules;
+  maumauArea() = rules;
   randomSeed(seed);
   cg.startGame(gidMauMau, 0);
   for (int s = 1; s <= 6; s++) {
