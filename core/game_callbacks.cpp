@@ -111,6 +111,15 @@ bool maumauWinnerCollects() {
   return t && t->winnerCollects && t->winnerCollects();
 }
 
+bool gameRowValuesAreTotals() {
+  const TGameCallbacks* t = registeredGameCallbacks(cg.gameId);
+  return t && t->rowValuesAreTotals && t->rowValuesAreTotals();
+}
+
+void gameFrameSearch() {
+  if (const TGameCallbacks* t = registeredGameCallbacks(cg.gameId); t && t->frameSearch) t->frameSearch();
+}
+
 int pokerHighscoreTable() { return 1; }
 
 std::string gameFormatMoney(int32_t amount) { return std::to_string(amount); }

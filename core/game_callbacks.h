@@ -66,6 +66,11 @@ struct TGameCallbacks {
   std::string (*panelText)(int32_t seat) = nullptr;
   // Old Maid's step at the end of a trick card's placement.
   void (*trickLayout)() = nullptr;
+  // Schnapsen: the game's row values are the list totals themselves (each seat's points left
+  // of the running Bummerl), not amounts added to them.
+  bool (*rowValuesAreTotals)() = nullptr;
+  // Schnapsen's search, run once per frame by the frame handler.
+  void (*frameSearch)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -115,6 +120,8 @@ void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists
 bool rommeHighscoreFlag();         // Rommé's flag for highscore entries; false until then
 bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring, from its table; false without one
+bool gameRowValuesAreTotals();     // the current game's rows hold its totals; false without an answer
+void gameFrameSearch();            // the current game's search slice of the frame, if it has one
 int pokerHighscoreTable();         // 3 split limit, 2 pot limit, 1 neither (1 until the poker area exists)
 // formatMoney of the chip games; the decimal amount until they exist.
 std::string gameFormatMoney(int32_t amount);

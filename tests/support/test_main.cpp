@@ -7,6 +7,7 @@
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
+#include "games/family/schnapsen_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
@@ -35,6 +36,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerMaumauGame();
     registerCanastaGame();
     registerWarGame();
+    registerSchnapsenGame();
   }
 };
 }  // namespace
