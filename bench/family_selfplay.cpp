@@ -3,8 +3,13 @@
 // "Profi" against "Anfänger" on two seats with the announcement rule, each deal played with
 // the seats swapped. Prints games per second, refused answers, alerts, stalls and the
 // slowest frame in ms; the duel also the mean lead of "Profi" per game and its z-score.
+// Schnapsen and Sechsundsechzig: seat 2 searches at --strengths (seat 1 random answers), or
+// with --duel "Profi" against "Anfänger", each deal with the seats swapped; also the search's
+// nodes per second, its time per move and the slowest frame's search time.
 //
 //   family_selfplay --game maumau [--games N] [--seed S] [--seats K] [--duel] [--vs-random]
+//   family_selfplay --game schnapsen|sechsundsechzig [--games N] [--seed S] [--strengths K]
+//                   [--fps F] [--duel]
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -15,11 +20,18 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/game_areas.h"
+#include "engine/frame_rate.h"
 #include "engine/engine_services.h"
 #include "games/family/maumau_registration.h"
 #include "games/family/maumau_results.h"
 #include "games/family/maumau_rules.h"
 #include "games/family/maumau_state.h"
+#include "games/family/schnapsen_ai.h"
+#include "games/family/schnapsen_game.h"
+#include "games/family/schnapsen_registration.h"
+#include "games/family/schnapsen_rules.h"
+#include "games/family/schnapsen_search.h"
 #include "games/skat/skat_options.h"
 #include "platform/alert.h"
 #include "platform/random.h"
@@ -32,7 +44,8 @@ namespace {
 
 struct TArgs {
   std::string game = "maumau";
-  int games = 1000, seats = 4;
+  int games = 1000, seats = 4, strengths = 3;
+  float fps = 60;
   uint64_t seed = 1;
   bool duel = false, vsRandom = false;
 };
@@ -40,6 +53,9 @@ struct TArgs {
 struct TFigures {
   int games = 0, stalls = 0, alerts = 0, refused = 0;
   double slowestMs = 0;
+  double searchMs = 0, slowestSearchFrameMs = 0;  // Schnapsen: frames of a computer seat
+  int64_t nodes = 0;
+  int searchMoves = 0;
   std::vector<double> leads;  // duel: "Profi"'s points minus "Anfänger"'s per deal
 };
 
@@ -64,7 +80,7 @@ std::vector<int32_t> playGame(int seats, const TMaumauState& rules, const std::v
   resetHeadlessSkat(1, skatDefaultOptions);
   tableLandsAtOnce = true;
   playerCount = cg.seatCount = seats;
-  maumau = rules;
+  maumauArea() = rules;
   randomSeed(seed);
   cg.startGame(gidMauMau, 0);
   for (int s = 1; s <= 6; s++) {
@@ -95,6 +111,62 @@ std::vector<int32_t> playGame(int seats, const TMaumauState& rules, const std::v
   return booked;
 }
 
+// One Schnapsen game from a fresh list; strengths by seat (0: random offered answers). The
+// game points each seat won.
+std::vector<int32_t> playSchnapsen(bool variant, const std::vector<int>& strength, uint64_t seed) {
+  resetHeadlessSkat(1, skatDefaultOptions);
+  tableLandsAtOnce = true;
+  playerCount = cg.seatCount = 2;
+  TSchnapsenState& o = schnapsenArea();
+  o.closingAllowed = o.exchangeAllowed = 1;
+  o.bummerlLimit = 1;
+  o.pointsPerBummerl = 7;
+  randomSeed(seed);
+  gameAreas.setVariantFlag(gidSechsundsechzig, variant);
+  schnapsenResetSearch();
+  cg.startGame(gidSchnapsen, 0);
+  for (int s = 1; s <= 2; s++) {
+    cg.seatRecords[s].kind = strength[s] > 0 ? seatKindComputer : seatKindUser;
+    cg.gs.seatProfiles[s].strength = std::max(1, strength[s]);
+  }
+  int idle = 0;
+  while (cg.gs.phase != 5 && idle < 5000) {
+    idle++;
+    const bool computer = cg.seatRecords[cg.gs.akspieler].kind == seatKindComputer;
+    if (cg.gs.awaitingAction == 2 && cg.gs.subState == 3) {
+      idle = computer ? idle : 0;
+      if (!computer) {
+        std::vector<std::pair<int, int32_t>> out;
+        const TDecisionBlock& b = cg.gs.bl;
+        if (b.showOptions)
+          for (int i = 1; i <= b.optionCount; i++) out.push_back({2, b.optionValues[i]});
+        for (int i = 1; i <= stackUsed(sp[cg.gs.akspieler]); i++)
+          if (schnapsenIsLegalCard(sp[cg.gs.akspieler].slots[i].card)) out.push_back({0, i});
+        auto [kind, v] = out[randomBelow(int32_t(out.size()))];
+        cg.submitAction(kind, 0, v);
+      }
+    }
+    const bool searching = baumBuilder.state == 1 || baumBuilder.state == 2;
+    auto t0 = std::chrono::steady_clock::now();
+    headlessFrame();
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    figures.slowestMs = std::max(figures.slowestMs, ms);
+    if (searching || baumBuilder.state == 3) {
+      idle = 0;
+      figures.searchMs += ms;
+      figures.slowestSearchFrameMs = std::max(figures.slowestSearchFrameMs, ms);
+    }
+    if (searching && baumBuilder.state == 3) figures.nodes += baumBuilder.processed, figures.searchMoves++;
+    advanceFakeTick(20);
+  }
+  if (cg.gs.phase != 5) {
+    figures.stalls++;
+    return {};
+  }
+  figures.games++;
+  return {0, 7 - cg.gs.listTotals[1], 7 - cg.gs.listTotals[2]};
+}
+
 TArgs parse(int argc, char** argv) {
   TArgs a;
   for (int i = 1; i < argc; i++) {
@@ -106,14 +178,62 @@ TArgs parse(int argc, char** argv) {
     else if (k == "--seats") a.seats = std::clamp(std::atoi(next().c_str()), 2, 6);
     else if (k == "--duel") a.duel = true;
     else if (k == "--vs-random") a.vsRandom = true;
+    else if (k == "--strengths") a.strengths = std::clamp(std::atoi(next().c_str()), 1, 3);
+    else if (k == "--fps") a.fps = float(std::atof(next().c_str()));
   }
   return a;
+}
+
+void printFigures(double secs) {
+  std::printf("games %d\ngames per second %.1f\nrefused answers %d\nalerts %d\nstalls %d\nslowest frame ms %.2f\n",
+              figures.games, figures.games / std::max(secs, 1e-9), figures.refused, figures.alerts, figures.stalls,
+              figures.slowestMs);
+}
+
+void printLeads() {
+  if (figures.leads.empty()) return;
+  double n = double(figures.leads.size()), mean = 0, var = 0;
+  for (double v : figures.leads) mean += v;
+  mean /= n;
+  for (double v : figures.leads) var += (v - mean) * (v - mean);
+  double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
+  std::printf("mean lead %.2f\nz-score %.2f\n", mean, sd > 0 ? mean / (sd / std::sqrt(n)) : 0.0);
+}
+
+int runSchnapsen(const TArgs& a) {
+  useFakeTick(1000);
+  registerSchnapsenGame();
+  vtlInfo.fps = a.fps;
+  setAlertSink([](const std::string&) { figures.alerts++; });
+  setTraceListener([](std::string_view t) {
+    if (t.find("abgelehnt") != std::string_view::npos) figures.refused++;
+  });
+  const bool variant = a.game == "sechsundsechzig";
+  auto start = std::chrono::steady_clock::now();
+  for (int g = 0; g < a.games; g++) {
+    uint64_t seed = a.seed * 1000003ULL + uint64_t(g);
+    if (a.duel) {
+      auto first = playSchnapsen(variant, {0, 3, 1}, seed);
+      auto second = playSchnapsen(variant, {0, 1, 3}, seed);
+      if (!first.empty() && !second.empty()) figures.leads.push_back(double(first[1] - first[2] + second[2] - second[1]) / 2);
+      continue;
+    }
+    playSchnapsen(variant, {0, 0, a.strengths}, seed);
+  }
+  double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  printFigures(secs);
+  std::printf("nodes per second %.0f\nsearch ms per move %.1f\nslowest search frame ms %.2f\n",
+              figures.nodes / std::max(figures.searchMs / 1000, 1e-9), figures.searchMs / std::max(1, figures.searchMoves),
+              figures.slowestSearchFrameMs);
+  printLeads();
+  return figures.stalls > 0 || figures.alerts > 0 ? 1 : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   TArgs a = parse(argc, argv);
+  if (a.game == "schnapsen" || a.game == "sechsundsechzig") return runSchnapsen(a);
   if (a.game != "maumau") {
     logNotAvailable("family_selfplay --game " + a.game);
     std::printf("%s: not available\n", a.game.c_str());
@@ -147,16 +267,7 @@ int main(int argc, char** argv) {
     }
   }
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("games %d\ngames per second %.1f\nrefused answers %d\nalerts %d\nstalls %d\nslowest frame ms %.2f\n",
-              figures.games, figures.games / std::max(secs, 1e-9), figures.refused, figures.alerts, figures.stalls,
-              figures.slowestMs);
-  if (!figures.leads.empty()) {
-    double n = double(figures.leads.size()), mean = 0, var = 0;
-    for (double v : figures.leads) mean += v;
-    mean /= n;
-    for (double v : figures.leads) var += (v - mean) * (v - mean);
-    double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
-    std::printf("mean lead %.2f\nz-score %.2f\n", mean, sd > 0 ? mean / (sd / std::sqrt(n)) : 0.0);
-  }
+  printFigures(secs);
+  printLeads();
   return figures.stalls > 0 || figures.alerts > 0 ? 1 : 0;
 }

@@ -121,6 +121,15 @@ int pokerHighscoreTable() {
   return t && t->highscoreTable ? t->highscoreTable() : 1;
 }
 
+bool gameRowValuesAreTotals() {
+  const TGameCallbacks* t = registeredGameCallbacks(cg.gameId);
+  return t && t->rowValuesAreTotals && t->rowValuesAreTotals();
+}
+
+void gameFrameSearch() {
+  if (const TGameCallbacks* t = registeredGameCallbacks(cg.gameId); t && t->frameSearch) t->frameSearch();
+}
+
 std::string gameFormatMoney(int32_t amount) {
   const TGameCallbacks* t = current();
   return t && t->formatMoney ? t->formatMoney(amount) : std::to_string(amount);

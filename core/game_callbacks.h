@@ -73,6 +73,11 @@ struct TGameCallbacks {
   // its variant (3 Split Limit, 2 Pot Limit, 1 No Limit).
   std::string (*formatMoney)(int32_t amount) = nullptr;
   int (*highscoreTable)() = nullptr;
+  // Schnapsen: the game's row values are the list totals themselves (each seat's points left
+  // of the running Bummerl), not amounts added to them.
+  bool (*rowValuesAreTotals)() = nullptr;
+  // Schnapsen's search, run once per frame by the frame handler.
+  void (*frameSearch)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -125,6 +130,8 @@ void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists
 bool rommeHighscoreFlag();         // Rommé's flag for highscore entries; false until then
 bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring, from its table; false without one
+bool gameRowValuesAreTotals();     // the current game's rows hold its totals; false without an answer
+void gameFrameSearch();            // the current game's search slice of the frame, if it has one
 int pokerHighscoreTable();         // 3 split limit, 2 pot limit, 1 neither (1 without poker's table)
 // formatMoney of the current game's table; the decimal amount for games without one.
 std::string gameFormatMoney(int32_t amount);

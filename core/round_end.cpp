@@ -54,7 +54,8 @@ void recordRow(TCG& c, const TGameResult& result) {
   int n = ++c.gs.gamesPlayed;
   for (int i = 1; i <= seatsInList(); i++) {
     setGameListCell(std::to_string(result.values[i]), n, i);
-    c.gs.listTotals[i] = saturate(int64_t(c.gs.listTotals[i]) + gameListValue(n, i));
+    int64_t base = gameRowValuesAreTotals() ? 0 : c.gs.listTotals[i];
+    c.gs.listTotals[i] = saturate(base + gameListValue(n, i));
   }
   setGameListCell(result.text, n, 0);
 }

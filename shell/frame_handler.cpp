@@ -7,6 +7,7 @@
 // [SECTION] moves, ticks and animation
 // [SECTION] the frame
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "core/seat_markers.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
@@ -107,6 +108,8 @@ void gameTicks(bool nested) {
   } else if (tick) {
     cg.gameTick();
   }
+  // A search looking ahead during the user's turn takes its slice of the frame.
+  if (tick) gameFrameSearch();
   if (!vtlInfo.enginePaused) animationStep();
 }
 

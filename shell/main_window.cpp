@@ -18,6 +18,7 @@
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
+#include "games/family/schnapsen_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/family/war_registration.h"
 #include "games/casino/poker_registration.h"
@@ -91,6 +92,7 @@ void createMainWindow() {
   registerCanastaGame();
   registerWarGame();
   registerPokerGame();
+  registerSchnapsenGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

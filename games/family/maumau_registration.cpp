@@ -2,6 +2,7 @@
 // its answers to the decision builder's questions, read from its state record.
 //
 // [SECTION] calls by role
+// [SECTION] the area in the image
 // [SECTION] the area's answers
 // [SECTION] the table
 #include "games/family/maumau_registration.h"
@@ -9,6 +10,7 @@
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
+#include "core/record_io.h"
 #include "games/family/maumau_ai.h"
 #include "games/family/maumau_results.h"
 #include "games/family/maumau_rules.h"
@@ -30,17 +32,36 @@ bool legalFollow(const TCard& card, const TCard& top) { return maumauIsLegalFoll
 
 bool noCardSelectable() { return false; }
 
-int32_t wishedSuit() { return maumau.wishedSuit; }
-bool winnerCollects() { return maumau.positiveScoring; }
+int32_t wishedSuit() { return maumauArea().wishedSuit; }
+bool winnerCollects() { return maumauArea().positiveScoring != 0; }
+
+// [SECTION] the area in the image
+
+void areaImageIo(TRecordIo& io, TGameState& gs) {
+  TMaumauState& a = gameArea<TMaumauState>(gs.maumau);
+  cardIo(io, a.effectCard);
+  for (int32_t* v : {&a.wishedSuit, &a.turnDirection, &a.penaltyCount, &a.savedPenalty, &a.penaltyKind}) io.i32(*v);
+  arrayIo(io, a.roleRank, i32Io);
+  io.i32(a.deckCopies);
+  io.i32(a.dealerOption);
+  io.i32(a.startCards);
+  io.u8(a.positiveScoring);
+  io.i32(a.roundLimit);
+  io.i32(a.pointsLimit);
+  for (uint8_t* flag : {&a.wishOnWish, &a.stackDrawTwo, &a.stackSkip, &a.sortByRank, &a.reshuffle, &a.announceRule})
+    io.u8(*flag);
+  arrayIo(io, a.saidMau, u8Io);
+  io.i32(a.moveCounter);
+}
 
 // [SECTION] the area's answers
 
 void areaAnswers(TGameAreaQueries& q) {
-  q.maumauPenaltyCounter = []() -> int32_t& { return maumau.penaltyCount; };
-  q.maumauLastDecision = []() -> int32_t& { return maumau.penaltyKind; };
-  q.maumauStackDraw = [] { return maumau.stackDrawTwo; };
-  q.maumauStackSkip = [] { return maumau.stackSkip; };
-  q.maumauSaidMau = [](int32_t seat) { return seat >= 1 && seat <= maumauMaxSeats && maumau.saidMau[seat]; };
+  q.maumauPenaltyCounter = []() -> int32_t& { return maumauArea().penaltyCount; };
+  q.maumauLastDecision = []() -> int32_t& { return maumauArea().penaltyKind; };
+  q.maumauStackDraw = [] { return maumauArea().stackDrawTwo != 0; };
+  q.maumauStackSkip = [] { return maumauArea().stackSkip != 0; };
+  q.maumauSaidMau = [](int32_t seat) { return seat >= 1 && seat <= maumauMaxSeats && maumauArea().saidMau[seat] != 0; };
   q.maumauPlayableCards = [](THand& out) { return maumauPlayableCards(out); };
 }
 
@@ -62,6 +83,7 @@ const TGameCallbacks maumauGameCallbacks = {
     .isLegalFollow = legalFollow,
     .allCardsSelectable = noCardSelectable,
     .areaAnswers = areaAnswers,
+    .areaImageIo = areaImageIo,
     .cardRole = maumauCardRole,
     .wishedSuit = wishedSuit,
     .winnerCollects = winnerCollects,

@@ -44,10 +44,10 @@ void maumauReadOptions() {
   static bool told = false;
   if (!told) logNotAvailable("maumauReadOptions: Mau-Mau's option elements");
   told = true;
-  maumau.roleRank[maumauWish] = rank8;
-  maumau.deckCopies = std::clamp(maumau.deckCopies, 1, 2);
-  maumau.startCards = std::clamp(maumau.startCards, 3, 7);
-  maumau.dealerOption = std::clamp(maumau.dealerOption, 1, 7);
+  maumauArea().roleRank[maumauWish] = rank8;
+  maumauArea().deckCopies = std::clamp(maumauArea().deckCopies, 1, 2);
+  maumauArea().startCards = std::clamp(maumauArea().startCards, 3, 7);
+  maumauArea().dealerOption = std::clamp(maumauArea().dealerOption, 1, 7);
 }
 
 // [SECTION] result of a game
@@ -61,12 +61,12 @@ int32_t handPoints(int32_t seat) {
   return maumauPenaltyPoints(sp[seat].hand);
 }
 
-bool pointsLimitSet() { return maumau.pointsLimit > 0 && maumau.pointsLimit != noLimit; }
-bool roundLimitSet() { return maumau.roundLimit != noLimit; }
+bool pointsLimitSet() { return maumauArea().pointsLimit > 0 && maumauArea().pointsLimit != noLimit; }
+bool roundLimitSet() { return maumauArea().roundLimit != noLimit; }
 
 // A seat's list total as the limits read it: negated under negative scoring.
 int32_t limitTotal(int32_t seat) {
-  return maumau.positiveScoring ? cg.gs.listTotals[seat] : -cg.gs.listTotals[seat];
+  return maumauArea().positiveScoring ? cg.gs.listTotals[seat] : -cg.gs.listTotals[seat];
 }
 
 int32_t highestLimitTotal() {
@@ -92,9 +92,9 @@ TGameResult maumauBuildResult() {
   for (int32_t s = 1; s <= n; s++) {
     int32_t p = handPoints(s);
     sum += p;
-    if (!maumau.positiveScoring) r.values[s] = -p;
+    if (!maumauArea().positiveScoring) r.values[s] = -p;
   }
-  if (maumau.positiveScoring) r.values[r.mainSeat] = sum;
+  if (maumauArea().positiveScoring) r.values[r.mainSeat] = sum;
   r.text = cg.seatName(r.mainSeat) + coreLookupText("f_dialog_gewinntspiel");
   return r;
 }
@@ -104,17 +104,17 @@ void maumauRoundResult() { cg.endRound(maumauBuildResult()); }
 // [SECTION] list callbacks
 
 bool maumauIsListOver() {
-  if (cg.gs.gamesPlayed >= maumau.roundLimit) return true;
-  return pointsLimitSet() && highestLimitTotal() >= maumau.pointsLimit;
+  if (cg.gs.gamesPlayed >= maumauArea().roundLimit) return true;
+  return pointsLimitSet() && highestLimitTotal() >= maumauArea().pointsLimit;
 }
 
 std::string maumauListText() {
   const int32_t played = cg.gs.gamesPlayed;
   if (pointsLimitSet() && !roundLimitSet())
     return coreLookupText("f_dialog_spiellistepunkte", std::to_string(highestLimitTotal()),
-                          std::to_string(maumau.pointsLimit));
+                          std::to_string(maumauArea().pointsLimit));
   if (roundLimitSet())
-    return coreLookupText("f_dialog_spiellisterunden1", std::to_string(played), std::to_string(maumau.roundLimit));
+    return coreLookupText("f_dialog_spiellisterunden1", std::to_string(played), std::to_string(maumauArea().roundLimit));
   return std::to_string(played) + coreLookupText(played == 1 ? "f_dialog_spielgespielt" : "f_dialog_spielegespielt");
 }
 
@@ -123,7 +123,7 @@ std::string maumauResultText(const TGameResult& r) {
   std::string t = cg.seatName(r.mainSeat) + coreLookupText("f_dialog_gewinntspiel") + "\r\r" +
                   coreLookupText("f_dialog_abrechnung") + ": ";
   for (int32_t s = 1; s <= std::clamp<int32_t>(cg.seatCount, 1, maumauMaxSeats); s++) {
-    if (maumau.positiveScoring && r.values[s] < 1) continue;
+    if (maumauArea().positiveScoring && r.values[s] < 1) continue;
     t += "\r" + cg.seatName(s) + ": " + cg.pointsText(r.values[s], true) + coreLookupText("f_dialog_punkte");
   }
   return t;

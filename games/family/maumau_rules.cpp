@@ -24,8 +24,8 @@ int32_t maumauCardsOf(int32_t stack) { return stack >= 1 && stack <= stackCount 
 
 bool maumauMauMissing() {
   int32_t seat = cg.gs.akspieler;
-  return maumau.announceRule && seat >= 1 && seat <= maumauMaxSeats && maumauCardsOf(seat) == 1 &&
-         !maumau.saidMau[seat];
+  return maumauArea().announceRule && seat >= 1 && seat <= maumauMaxSeats && maumauCardsOf(seat) == 1 &&
+         !maumauArea().saidMau[seat];
 }
 
 namespace {
@@ -33,10 +33,10 @@ namespace {
 // What the card itself allows on top, before the decision is asked.
 bool followsTop(const TCard& card, const TCard& top) {
   bool wishOnTop = maumauCardRole(top.t) == maumauWish;
-  int32_t suit = wishOnTop && maumau.wishedSuit != 0 ? maumau.wishedSuit : top.f;
+  int32_t suit = wishOnTop && maumauArea().wishedSuit != 0 ? maumauArea().wishedSuit : top.f;
   bool wishCard = maumauCardRole(card.t) == maumauWish;
   // On a wish card only the wished suit counts; a same rank is no follow.
-  if (wishOnTop) return wishCard ? maumau.wishOnWish : card.f == suit;
+  if (wishOnTop) return wishCard ? maumauArea().wishOnWish : card.f == suit;
   return card.t == top.t || card.f == suit || wishCard;
 }
 
@@ -50,7 +50,7 @@ bool maumauIsLegalFollow(const TCard& card, const TCard& top, bool useSaved) {
     if (b.decisionKind == maumauSkip && maumauCardRole(card.t) != maumauSkip) return false;
   }
   if (!b.cardsSelectable) return false;
-  if (!useSaved && maumauCardRole(top.t) == maumauWish && maumau.wishedSuit == 0) return false;
+  if (!useSaved && maumauCardRole(top.t) == maumauWish && maumauArea().wishedSuit == 0) return false;
   return !maumauMauMissing();
 }
 
@@ -105,7 +105,7 @@ void shufflePass() {
 
 bool maumauRefillStock(int32_t n) {
   int32_t stock = maumauCardsOf(maumauStock), pile = maumauCardsOf(maumauPile);
-  if (!maumau.reshuffle) return true;
+  if (!maumauArea().reshuffle) return true;
   if (shuffleCountdown() > 0) {
     shufflePass();
     return false;

@@ -16,7 +16,7 @@
 
 // [SECTION] the state
 
-TMaumauState maumau = maumauDefaultState();
+TMaumauState& maumauArea() { return gameArea<TMaumauState>(cg.gs.maumau); }
 
 TMaumauState maumauDefaultState() {
   TMaumauState s{};
@@ -42,7 +42,7 @@ int32_t maumauCardRole(int32_t rank) {
   if (rank <= 0) return 0;
   for (int32_t role = maumauPlayAgain; role >= maumauDrawTwo; role--) {
     // The eight is the wish card whatever the record says; no other role list offers it.
-    bool carries = role == maumauWish ? rank == rank8 : maumau.roleRank[role] == rank;
+    bool carries = role == maumauWish ? rank == rank8 : maumauArea().roleRank[role] == rank;
     if (carries) return role;
   }
   return 0;
@@ -62,11 +62,11 @@ int32_t wrapSeat(int32_t seat) {
 }  // namespace
 
 int32_t maumauSeatAfter(int32_t n) {
-  return wrapSeat(cg.gs.akspieler + (maumau.turnDirection == 2 ? -n : n));
+  return wrapSeat(cg.gs.akspieler + (maumauArea().turnDirection == 2 ? -n : n));
 }
 
 int32_t maumauSeatBefore(int32_t n) {
-  return wrapSeat(cg.gs.akspieler + (maumau.turnDirection == 2 ? n : -n));
+  return wrapSeat(cg.gs.akspieler + (maumauArea().turnDirection == 2 ? n : -n));
 }
 
 void maumauAdvanceSeat() { cg.gs.akspieler = maumauSeatAfter(1); }
@@ -90,12 +90,12 @@ int32_t maumauSortValue(const TCard& c, bool byRank) {
 
 void maumauInitSortKeys() {
   for (int s = 1; s <= 4; s++)
-    for (int r = 1; r <= 14; r++) cardValues[s][r] = r <= 13 ? maumauSortValue(makeCard(r, s), maumau.sortByRank) : 0;
+    for (int r = 1; r <= 14; r++) cardValues[s][r] = r <= 13 ? maumauSortValue(makeCard(r, s), maumauArea().sortByRank) : 0;
 }
 
 void maumauSetSortMode(bool byRank) {
-  if (maumau.sortByRank == byRank) return;
-  maumau.sortByRank = byRank;
+  if (maumauArea().sortByRank == byRank) return;
+  maumauArea().sortByRank = byRank;
   maumauInitSortKeys();
   TSpieler& hand = sp[1];
   syncHandFromSlots(hand);
@@ -121,7 +121,7 @@ int32_t maumauPenaltyPoints(const THand& h) {
 
 void maumauBuildDeck() {
   TSpieler& stock = sp[maumauStock];
-  int32_t copies = std::clamp<int32_t>(maumau.deckCopies, 1, 2);
+  int32_t copies = std::clamp<int32_t>(maumauArea().deckCopies, 1, 2);
   int slot = 0;
   auto put = [&](int r, int s) {
     TCard& c = stock.slots[++slot].card;

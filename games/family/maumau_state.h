@@ -45,21 +45,21 @@ struct TMaumauState {
   int32_t deckCopies;      // 1 or 2 times the 32 cards seven to ace (plus the 20 low cards once)
   int32_t dealerOption;    // 1 random, 2..7 seat 1..6
   int32_t startCards;      // 3..7 cards per seat
-  bool positiveScoring;    // the winner collects everyone's points
+  uint8_t positiveScoring;    // the winner collects everyone's points
   int32_t roundLimit;      // games in the list; 99999 none
   int32_t pointsLimit;     // points ending the list; 0 or 99999 none
-  bool wishOnWish;         // a wish card may follow a wish card
-  bool stackDrawTwo;       // draw-twos add up (4, 6 ... cards)
-  bool stackSkip;          // skips add up (several seats sit out)
-  bool sortByRank;         // the user's hand by rank, else by suit
-  bool reshuffle;          // the pile becomes the new stock when the stock runs out
-  bool announceRule;       // a seat that does not announce its last card draws 2
-  LArray<bool, 1, 6> saidMau;  // the seat announced its last card
+  uint8_t wishOnWish;         // a wish card may follow a wish card
+  uint8_t stackDrawTwo;       // draw-twos add up (4, 6 ... cards)
+  uint8_t stackSkip;          // skips add up (several seats sit out)
+  uint8_t sortByRank;         // the user's hand by rank, else by suit
+  uint8_t reshuffle;          // the pile becomes the new stock when the stock runs out
+  uint8_t announceRule;       // a seat that does not announce its last card draws 2
+  LArray<uint8_t, 1, 6> saidMau;  // the seat announced its last card
   int32_t moveCounter;     // turns finished in this game
 };
 
-// The running game's state, owned by this module.
-extern TMaumauState maumau;
+// The running game's state: Mau-Mau's area of the game state, saved with it.
+TMaumauState& maumauArea();
 
 // The options a new record starts with: one deck, random dealer, 5 cards, positive scoring,
 // seven draw-two, ace skip, nine reverse, no play-again card, no limits.

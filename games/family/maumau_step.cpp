@@ -52,7 +52,7 @@ void speak(const char* key, int32_t who, const std::string& number = {}) {
 
 void nextTurn() {
   maumauAdvanceSeat();
-  maumau.moveCounter++;
+  maumauArea().moveCounter++;
   gs().subState = 4;
   gs().step = 0;
 }
@@ -66,8 +66,8 @@ namespace {
 // The first dealer of a list: a random computer seat, or the chosen one. A chosen seat
 // beyond the table is read as the highest seat, so that no seat starts without cards.
 int32_t firstDealer() {
-  if (maumau.dealerOption <= 1) return seats() >= 2 ? 2 + randomBelow(seats() - 1) : 1;
-  return std::min(maumau.dealerOption - 1, seats());
+  if (maumauArea().dealerOption <= 1) return seats() >= 2 ? 2 + randomBelow(seats() - 1) : 1;
+  return std::min(maumauArea().dealerOption - 1, seats());
 }
 
 }  // namespace
@@ -76,20 +76,20 @@ void maumauNewGame(bool newList) {
   TGameState& g = gs();
   g.bl.pilesSelectable = 0;
   g.bl.decisionKind = 1;
-  maumau.penaltyCount = 0;
-  maumau.savedPenalty = 0;
+  maumauArea().penaltyCount = 0;
+  maumauArea().savedPenalty = 0;
   g.subStep = 0;
   if (newList) maumauReadOptions();
   int32_t keptSeat = g.akspieler;
   cg.prepareNewGame();
   maumauInitSortKeys();
   maumauBuildDeck();
-  maumau.turnDirection = 1;
-  maumau.wishedSuit = 0;
-  maumau.effectCard = noCard();
-  maumau.penaltyKind = 0;
-  maumau.moveCounter = 0;
-  for (int s = 1; s <= maumauMaxSeats; s++) maumau.saidMau[s] = false;
+  maumauArea().turnDirection = 1;
+  maumauArea().wishedSuit = 0;
+  maumauArea().effectCard = noCard();
+  maumauArea().penaltyKind = 0;
+  maumauArea().moveCounter = 0;
+  for (int s = 1; s <= maumauMaxSeats; s++) maumauArea().saidMau[s] = false;
   if (newList) {
     g.dealer = firstDealer();
     g.akspieler = g.dealer;
@@ -107,7 +107,7 @@ namespace {
 bool dealsBackwards() { return envParam.playDirection == 2; }
 
 void dealAll() {
-  int32_t n = seats(), c = maumau.startCards, top = maumauCardsOf(maumauStock);
+  int32_t n = seats(), c = maumauArea().startCards, top = maumauCardsOf(maumauStock);
   for (int32_t i = 1; i <= n; i++) {
     int32_t who = dealsBackwards() ? n + 1 - i : i;
     gethand(who, c, (i - 1) * c, 0.25f * float(i - 1), maumauStock, 0);
@@ -122,7 +122,7 @@ void dealOneSeat() {
   else
     maumauAdvanceSeat();
   gs().step++;
-  int32_t c = maumau.startCards, top = maumauCardsOf(maumauStock);
+  int32_t c = maumauArea().startCards, top = maumauCardsOf(maumauStock);
   gethand(seat(), c, 0, 0.0f, maumauStock, 0);
   noteCoreMove(maumauStock, top - c + 1);
 }
@@ -137,8 +137,8 @@ void turnUpFirstCard() {
   int32_t top = maumauCardsOf(maumauStock);
   TCard card = sp[maumauStock].slots[top].card;
   moveCardNoted(maumauStock, top, maumauPile, 1, 0, 3, moveDraw, 0.1f, 0);
-  maumau.wishedSuit = 0;
-  if (roleOf(card) == maumauReverse) maumau.turnDirection = 3 - maumau.turnDirection;
+  maumauArea().wishedSuit = 0;
+  if (roleOf(card) == maumauReverse) maumauArea().turnDirection = 3 - maumauArea().turnDirection;
 }
 
 void stepDeal() {
@@ -161,12 +161,12 @@ namespace {
 // The decision of the seat to act, the first rule that applies.
 void buildTurnDecision() {
   TGameState& g = gs();
-  int32_t role = roleOf(maumau.effectCard);
+  int32_t role = roleOf(maumauArea().effectCard);
   int32_t kind = 37;
   bool clears = true;
-  if (maumau.savedPenalty < 0) {
-    kind = -maumau.savedPenalty;
-    maumau.savedPenalty = 0;
+  if (maumauArea().savedPenalty < 0) {
+    kind = -maumauArea().savedPenalty;
+    maumauArea().savedPenalty = 0;
     clears = false;
   } else if (role == maumauWish) {
     kind = 33;
@@ -174,15 +174,15 @@ void buildTurnDecision() {
     kind = 31;
   } else if (role == maumauPlayAgain && g.gameCounter > 2) {
     kind = 35;
-  } else if (role == maumauSkip || (maumau.penaltyCount > 0 && maumau.penaltyKind == maumauSkip)) {
+  } else if (role == maumauSkip || (maumauArea().penaltyCount > 0 && maumauArea().penaltyKind == maumauSkip)) {
     kind = 32;
   } else {
     clears = false;
   }
   cg.buildDecisionDialog(kind);
-  if (kind == 32 && role != maumauSkip) maumau.penaltyCount = std::max(0, maumau.penaltyCount - 1);
-  if (kind == 31 || kind == 32) maumau.penaltyKind = kind;
-  if (clears) maumau.effectCard = noCard();
+  if (kind == 32 && role != maumauSkip) maumauArea().penaltyCount = std::max(0, maumauArea().penaltyCount - 1);
+  if (kind == 31 || kind == 32) maumauArea().penaltyKind = kind;
+  if (clears) maumauArea().effectCard = noCard();
 }
 
 void prepareTurn() {
@@ -224,21 +224,21 @@ void refuse(const std::string& what) {
 
 void drawPenalty() {
   TGameState& g = gs();
-  if (!maumauRefillStock(2 * maumau.penaltyCount)) return;  // tried again next tick
+  if (!maumauRefillStock(2 * maumauArea().penaltyCount)) return;  // tried again next tick
   int32_t who = seat();
-  int32_t n = std::min(2 * maumau.penaltyCount, maumauCardsOf(maumauStock));
+  int32_t n = std::min(2 * maumauArea().penaltyCount, maumauCardsOf(maumauStock));
   bool missed = maumauMauMissing();
   if (n == 0) {
     speak("f_maumau_zerokarte", who);
     g.subState = 4;
     g.step = 0;
-    if (missed) maumau.saidMau[who] = true;
+    if (missed) maumauArea().saidMau[who] = true;
   } else {
     speak(n == 1 ? "f_maumau_ziehtkarte" : "f_maumau_ziehtkarten", who, std::to_string(n));
     int32_t top = maumauCardsOf(maumauStock);
     gethand(who, n, 0, 0.0f, maumauStock, 0);
     noteCoreMove(maumauStock, top - n + 1);
-    maumau.saidMau[who] = false;
+    maumauArea().saidMau[who] = false;
     g.subState = 5;
     missed = maumauMauMissing();
   }
@@ -246,8 +246,8 @@ void drawPenalty() {
   // draw; a wish card it played still lets it wish first.
   if (missed) {
     TCard top = maumauTopCard();
-    if (roleOf(top) == maumauWish && maumau.wishedSuit == 0) {
-      maumau.effectCard = top;
+    if (roleOf(top) == maumauWish && maumauArea().wishedSuit == 0) {
+      maumauArea().effectCard = top;
       g.subState = 4;
       g.step = 0;
     } else {
@@ -255,11 +255,11 @@ void drawPenalty() {
       if (n >= 1) g.subState = 5;
     }
   }
-  maumau.penaltyCount = 0;
-  if (maumau.savedPenalty > 0) {
-    maumau.penaltyCount = maumau.savedPenalty - 1;
-    maumau.savedPenalty = 0;
-    maumau.effectCard = maumauTopCard();
+  maumauArea().penaltyCount = 0;
+  if (maumauArea().savedPenalty > 0) {
+    maumauArea().penaltyCount = maumauArea().savedPenalty - 1;
+    maumauArea().savedPenalty = 0;
+    maumauArea().effectCard = maumauTopCard();
   }
 }
 
@@ -267,12 +267,12 @@ void takeOption(int32_t value) {
   TGameState& g = gs();
   int32_t who = seat();
   if (value == maumauOptSayLast) {
-    maumau.saidMau[who] = true;
-    maumau.savedPenalty = -g.bl.decisionKind;
+    maumauArea().saidMau[who] = true;
+    maumauArea().savedPenalty = -g.bl.decisionKind;
     g.subState = 4;
     g.step = std::min(g.step, 1);
   } else if (g.bl.decisionKind == 33) {
-    maumau.wishedSuit = value;
+    maumauArea().wishedSuit = value;
     say(suitNameTable[std::clamp(envParam.cardStyle, 1, 3)][std::clamp(value, 1, 4)], who, 10, false);
     nextTurn();
   } else if (value == maumauOptContinue) {
@@ -286,7 +286,7 @@ void takeOption(int32_t value) {
   } else if (value == maumauSkip) {
     speak("f_maumau_setztaus", who);
     nextTurn();
-    maumau.penaltyCount = std::max(0, maumau.penaltyCount - 1);
+    maumauArea().penaltyCount = std::max(0, maumauArea().penaltyCount - 1);
   }
 }
 
@@ -297,7 +297,7 @@ void drawFromStock() {
   if (top < 1) return refuse("kein Stapel");
   gethand(seat(), 1, 0, 0.0f, maumauStock, 0);
   noteCoreMove(maumauStock, top);
-  maumau.saidMau[seat()] = false;
+  maumauArea().saidMau[seat()] = false;
   g.subState = 0;
 }
 
@@ -306,15 +306,15 @@ void playCard(int32_t slot) {
   int32_t who = seat();
   TCard card = sp[who].slots[slot].card;
   int32_t held = maumauCardsOf(who);
-  if (held == 2 && maumau.saidMau[who]) speak("f_maumau_mausagen", who);
+  if (held == 2 && maumauArea().saidMau[who]) speak("f_maumau_mausagen", who);
   if (held == 1) speak("f_maumau_maumausagen", who);
   int32_t landed = playCardToTrick(who, slot, maumauPile, 0);
   if (landed < 1) return refuse("Karte " + std::to_string(slot));
   noteCoreMove(who, landed);
   g.subStep = 0;
   g.subState = 1;
-  maumau.wishedSuit = 0;
-  if (roleOf(card) == maumauReverse) maumau.turnDirection = 3 - maumau.turnDirection;
+  maumauArea().wishedSuit = 0;
+  if (roleOf(card) == maumauReverse) maumauArea().turnDirection = 3 - maumauArea().turnDirection;
 }
 
 void applyAnswer() {
@@ -345,8 +345,8 @@ namespace {
 
 void afterCardPlayed() {
   TGameState& g = gs();
-  maumau.effectCard = maumauTopCard();
-  int32_t role = roleOf(maumau.effectCard);
+  maumauArea().effectCard = maumauTopCard();
+  int32_t role = roleOf(maumauArea().effectCard);
   if (role == maumauWish || role == maumauPlayAgain) {
     g.step = 1;
     g.subState = 4;
@@ -361,9 +361,9 @@ void missedAnnouncement() {
   g.subState = 4;
   g.step = 0;
   int32_t role = roleOf(maumauTopCard());
-  if (role == maumauDrawTwo || role == maumauSkip) maumau.penaltyCount++;
-  maumau.savedPenalty = maumau.penaltyCount;
-  maumau.penaltyCount = 0;
+  if (role == maumauDrawTwo || role == maumauSkip) maumauArea().penaltyCount++;
+  maumauArea().savedPenalty = maumauArea().penaltyCount;
+  maumauArea().penaltyCount = 0;
 }
 
 void gameOver() {
@@ -443,7 +443,7 @@ void maumauShowMarks() {
   static bool told = false;
   if (!told) logNotAvailable("maumauShowMarks");
   told = true;
-  if (roleOf(maumauTopCard()) != maumauWish) maumau.wishedSuit = 0;
+  if (roleOf(maumauTopCard()) != maumauWish) maumauArea().wishedSuit = 0;
 }
 
 // Before the seats are restored: the table and the order of the saved game.

@@ -9,9 +9,10 @@
 #include <cctype>
 
 #include "core/card_order.h"
+#include "core/cg.h"
 #include "table/stacks.h"
 
-TSchnapsenState schnapsen{};
+TSchnapsenState& schnapsenArea() { return gameArea<TSchnapsenState>(cg.gs.schnapsen); }
 
 // [SECTION] cards and tricks
 
@@ -35,7 +36,7 @@ int32_t schnapsenHandPoints(const THand& h) {
 void schnapsenBuildDeck() {
   TSpieler& stock = sp[schnapsenStock];
   int slot = 0;
-  for (int r = schnapsen.variant ? rank9 : rankJack; r <= rankAce; r++)
+  for (int r = schnapsenArea().variant ? rank9 : rankJack; r <= rankAce; r++)
     for (int s = suitClubs; s <= suitDiamonds; s++) stock.slots[++slot].card = makeCard(r, s);
   stock.count = slot;
   shuffleStack(stock);
@@ -48,7 +49,7 @@ void schnapsenInitCardValues() {
 
 int32_t schnapsenTrickWinner(const TCard& led, const TCard& answer, int32_t answeringSeat) {
   bool beats = (answer.f == led.f && answer.t > led.t) ||
-               (answer.f == schnapsen.trumpSuit && led.f != schnapsen.trumpSuit);
+               (answer.f == schnapsenArea().trumpSuit && led.f != schnapsenArea().trumpSuit);
   return beats ? answeringSeat : 3 - answeringSeat;
 }
 
@@ -59,11 +60,11 @@ bool schnapsenAnswerIsLegal(const TCard& card, const TCard& led, const THand& ha
     const TCard& c = hand.k[i];
     canFollow |= c.f == led.f;
     canBeat |= c.f == led.f && c.t > led.t;
-    hasTrump |= c.f == schnapsen.trumpSuit;
+    hasTrump |= c.f == schnapsenArea().trumpSuit;
   }
   if (canBeat) return card.f == led.f && card.t > led.t;
   if (canFollow) return card.f == led.f;
-  if (hasTrump) return card.f == schnapsen.trumpSuit;
+  if (hasTrump) return card.f == schnapsenArea().trumpSuit;
   return true;
 }
 
@@ -78,17 +79,17 @@ int32_t schnapsenMarriagePartner(const THand& hand, int32_t slot, int32_t suit) 
 }
 
 int32_t schnapsenTrumpExchangeCard(const THand& hand) {
-  int8_t rank = schnapsen.variant ? rank9 : rankJack;
+  int8_t rank = schnapsenArea().variant ? rank9 : rankJack;
   for (int i = 1; i <= handUsed(hand); i++)
-    if (hand.k[i].t == rank && hand.k[i].f == schnapsen.trumpSuit) return i;
+    if (hand.k[i].t == rank && hand.k[i].f == schnapsenArea().trumpSuit) return i;
   return 0;
 }
 
 int32_t schnapsenLeadOptions(const THand& hand, bool leads, LArray<int16_t, 1, 2>& out) {
   int32_t n = 0;
-  if (!leads || schnapsen.strictRules) return 0;
-  if (schnapsen.closingAllowed) out[++n] = schnapsenOptClose;
-  if (schnapsen.exchangeAllowed && schnapsenTrumpExchangeCard(hand) > 0) out[++n] = schnapsenOptExchange;
+  if (!leads || schnapsenArea().strictRules) return 0;
+  if (schnapsenArea().closingAllowed) out[++n] = schnapsenOptClose;
+  if (schnapsenArea().exchangeAllowed && schnapsenTrumpExchangeCard(hand) > 0) out[++n] = schnapsenOptExchange;
   return n;
 }
 
@@ -98,9 +99,9 @@ bool schnapsenCheck66(const LArray<int32_t, 1, 2>& wonCardPoints) {
   bool reached = false;
   for (int s = 1; s <= 2; s++) {
     // Marriage points wait for the first won card point: a trick of two nines is not enough.
-    int32_t marriages = wonCardPoints[s] >= 1 ? schnapsen.marriagePoints[s] : 0;
-    schnapsen.totalPoints[s] = wonCardPoints[s] + marriages;
-    reached |= schnapsen.totalPoints[s] >= 66;
+    int32_t marriages = wonCardPoints[s] >= 1 ? schnapsenArea().marriagePoints[s] : 0;
+    schnapsenArea().totalPoints[s] = wonCardPoints[s] + marriages;
+    reached |= schnapsenArea().totalPoints[s] >= 66;
   }
   return reached;
 }
@@ -113,18 +114,18 @@ namespace {
 int32_t pointsAgainst(int32_t loserPoints) { return loserPoints > 32 ? 1 : loserPoints >= 1 ? 2 : 3; }
 
 void chooseWinner(TSchnapsenOutcome& o, int32_t seatToAct, const std::string* names) {
-  const LArray<int32_t, 1, 2>& t = schnapsen.totalPoints;
-  if (schnapsen.closed && schnapsen.closer >= 1 && schnapsen.closer <= 2) {
-    int32_t c = schnapsen.closer;
+  const LArray<int32_t, 1, 2>& t = schnapsenArea().totalPoints;
+  if (schnapsenArea().closed && schnapsenArea().closer >= 1 && schnapsenArea().closer <= 2) {
+    int32_t c = schnapsenArea().closer;
     bool made = t[c] >= 66;
     o.winner = made ? c : 3 - c;
     o.reason = names[c] + " hat mit " + std::to_string(t[c]) + (made ? " Augen gewonnen." : " Augen verloren.");
-  } else if (schnapsen.lastTrickSeat >= 1 && schnapsen.lastTrickSeat <= 2 && schnapsen.variant) {
-    schnapsen.totalPoints[schnapsen.lastTrickSeat] += 10;
+  } else if (schnapsenArea().lastTrickSeat >= 1 && schnapsenArea().lastTrickSeat <= 2 && schnapsenArea().variant) {
+    schnapsenArea().totalPoints[schnapsenArea().lastTrickSeat] += 10;
     o.winner = seatToAct;
-    o.reason = names[schnapsen.lastTrickSeat] + " erhält zusätzlich 10 Augen für den letzten Stich.";
-  } else if (schnapsen.lastTrickSeat >= 1 && schnapsen.lastTrickSeat <= 2) {
-    o.winner = schnapsen.lastTrickSeat;
+    o.reason = names[schnapsenArea().lastTrickSeat] + " erhält zusätzlich 10 Augen für den letzten Stich.";
+  } else if (schnapsenArea().lastTrickSeat >= 1 && schnapsenArea().lastTrickSeat <= 2) {
+    o.winner = schnapsenArea().lastTrickSeat;
     o.reason = names[o.winner] + " hat den letzten Stich erzielt.";
   } else {
     o.winner = t[1] > t[2] ? 1 : 2;
@@ -134,14 +135,14 @@ void chooseWinner(TSchnapsenOutcome& o, int32_t seatToAct, const std::string* na
 
 void chooseGamePoints(TSchnapsenOutcome& o, const std::string* names) {
   int32_t w = o.winner, l = 3 - w;
-  bool closerWon = schnapsen.closed && schnapsen.closer == w;
-  bool closerLost = schnapsen.closed && schnapsen.closer == l;
+  bool closerWon = schnapsenArea().closed && schnapsenArea().closer == w;
+  bool closerLost = schnapsenArea().closed && schnapsenArea().closer == l;
   if (closerLost) {
-    o.gamePoints = schnapsen.pointsAtClosing[w] <= 0 ? 3 : 2;
+    o.gamePoints = schnapsenArea().pointsAtClosing[w] <= 0 ? 3 : 2;
     if (o.gamePoints == 3) o.secondLine = names[w] + " hatte beim Sperren des Talons 0 Augen.";
     return;
   }
-  int32_t against = closerWon ? schnapsen.pointsAtClosing[l] : schnapsen.totalPoints[l];
+  int32_t against = closerWon ? schnapsenArea().pointsAtClosing[l] : schnapsenArea().totalPoints[l];
   o.gamePoints = pointsAgainst(against);
   const char* texts[2][2] = {{" hat weniger als 33 Augen.", " hat 0 Augen."},
                              {" hatte beim Sperren des Talons weniger als 33 Augen.",
@@ -165,7 +166,7 @@ TSchnapsenOutcome schnapsenSettle(int32_t seatToAct, const LArray<int32_t, 1, 6>
   if (o.remaining[w] <= 0) {
     o.remaining[w] = 0;
     o.bummerl = true;
-    schnapsen.bummerlWon[w]++;
+    schnapsenArea().bummerlWon[w]++;
     o.pointsText += " und erhält ein Bummerl.";
   } else {
     o.pointsText += ".";
@@ -182,5 +183,5 @@ int32_t schnapsenOptionNumber(const std::string& text) {
 }
 
 bool schnapsenIsListOver(int32_t winner) {
-  return winner >= 1 && winner <= 2 && schnapsen.bummerlWon[winner] >= schnapsen.bummerlLimit;
+  return winner >= 1 && winner <= 2 && schnapsenArea().bummerlWon[winner] >= schnapsenArea().bummerlLimit;
 }

@@ -49,7 +49,8 @@ struct TSchnapsenState {
   int32_t precomputeCard;     // pre-computation request: the hand slot, 0 none
 };
 
-extern TSchnapsenState schnapsen;
+// Schnapsen's area of the game state, saved with it.
+TSchnapsenState& schnapsenArea();
 
 // [SECTION] cards and tricks
 
@@ -57,7 +58,7 @@ extern TSchnapsenState schnapsen;
 int32_t schnapsenCardPoints(const TCard& c);
 int32_t schnapsenHandPoints(const THand& h);
 // Cards per hand: 5, or 6 in Sechsundsechzig.
-inline int32_t schnapsenHandSize() { return schnapsen.variant ? 6 : 5; }
+inline int32_t schnapsenHandSize() { return schnapsenArea().variant ? 6 : 5; }
 // 20 cards jack to ace, 24 with the nines, shuffled into the stock.
 void schnapsenBuildDeck();
 // Sort values: 500 - 100 * suit + rank.
@@ -71,7 +72,7 @@ bool schnapsenAnswerIsLegal(const TCard& card, const TCard& led, const THand& ha
 // suit or king with queen), when `suit` is 0 or the card's suit; 0 when there is none.
 int32_t schnapsenMarriagePartner(const THand& hand, int32_t slot, int32_t suit);
 // Points of announcing the marriage of `card`: 40 in trumps, else 20.
-inline int32_t schnapsenMarriageValue(const TCard& card) { return card.f == schnapsen.trumpSuit ? 40 : 20; }
+inline int32_t schnapsenMarriageValue(const TCard& card) { return card.f == schnapsenArea().trumpSuit ? 40 : 20; }
 // The hand slot of the exchangeable trump card (the trump jack, in Sechsundsechzig the nine); 0 none.
 int32_t schnapsenTrumpExchangeCard(const THand& hand);
 // The options of decision 103 for a seat that leads, in order. None once the strict rules
@@ -105,4 +106,4 @@ TSchnapsenOutcome schnapsenSettle(int32_t seatToAct, const LArray<int32_t, 1, 6>
 int32_t schnapsenOptionNumber(const std::string& text);
 bool schnapsenIsListOver(int32_t winner);
 // The highscore score: Bummerl won by seat 1 minus those of seat 2.
-inline int32_t schnapsenHighscoreScore() { return schnapsen.bummerlWon[1] - schnapsen.bummerlWon[2]; }
+inline int32_t schnapsenHighscoreScore() { return schnapsenArea().bummerlWon[1] - schnapsenArea().bummerlWon[2]; }

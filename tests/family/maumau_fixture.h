@@ -25,7 +25,7 @@ inline void resetHeadlessMaumau(int seats, const TMaumauState& state, int32_t de
   cg.seatCount = seats;
   cg.gameId = gidMauMau;
   for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = seatKindUser;
-  maumau = state;
+  maumauArea() = state;
 }
 
 // Puts the cards of `text` into a stack, slots 1..n, and its layout copy.

@@ -34,12 +34,12 @@ TEST(MaumauFlow, DrawTwoStacksOnlyWithItsOption) {
     ASSERT_EQ(cg.gs.akspieler, victim);
     EXPECT_EQ(cg.gs.bl.decisionKind, 31);
     EXPECT_EQ(optionValues(), "31");
-    EXPECT_EQ(2 * maumau.penaltyCount, c.drawn) << "stack " << c.stack << " stacked " << c.stacked;
+    EXPECT_EQ(2 * maumauArea().penaltyCount, c.drawn) << "stack " << c.stack << " stacked " << c.stacked;
     answer(2, 31);
     EXPECT_EQ(stackUsed(sp[victim]), 3 + c.drawn);
     EXPECT_EQ(cg.gs.akspieler, victim) << "the seat plays on after drawing";
     EXPECT_EQ(cg.gs.bl.decisionKind, 37);
-    EXPECT_EQ(maumau.penaltyCount, 0);
+    EXPECT_EQ(maumauArea().penaltyCount, 0);
   }
 }
 
@@ -58,7 +58,7 @@ TEST(MaumauFlow, SkipsStackOnlyWithTheirOption) {
       ASSERT_EQ(cg.gs.akspieler, seat);
       ASSERT_EQ(cg.gs.bl.decisionKind, 32);
       answer(2, 32);
-      EXPECT_GE(maumau.penaltyCount, 0);
+      EXPECT_GE(maumauArea().penaltyCount, 0);
     }
     EXPECT_EQ(cg.gs.akspieler, c.nextToPlay);
     EXPECT_EQ(cg.gs.bl.decisionKind, 37);
@@ -77,7 +77,7 @@ TEST(MaumauFlow, WishAndWishOnWish) {
     EXPECT_EQ(optionValues(), "1 2 3 4");
     EXPECT_FALSE(cg.gs.bl.cardsSelectable);
     answer(2, 2);
-    EXPECT_EQ(maumau.wishedSuit, 2);
+    EXPECT_EQ(maumauArea().wishedSuit, 2);
     ASSERT_EQ(cg.gs.akspieler, 2);
     THand playable;
     maumauPlayableCards(playable);
@@ -93,7 +93,7 @@ TEST(MaumauFlow, ReverseTurnsTheOrderAlsoWithTwoSeats) {
     layPosition(hands, "hK", plentyStock, 1, rules());
     ASSERT_TRUE(runToDecision());
     answer(0, 1);
-    EXPECT_EQ(maumau.turnDirection, 2);
+    EXPECT_EQ(maumauArea().turnDirection, 2);
     EXPECT_EQ(cg.gs.akspieler, c.next) << c.seats << " seats";
   }
 }
@@ -117,7 +117,7 @@ TEST(MaumauFlow, AnnouncedLastCardIsShownTheSameDecisionAgain) {
   ASSERT_TRUE(runToDecision());
   EXPECT_EQ(optionValues(), "56");
   answer(2, 56);
-  EXPECT_TRUE(maumau.saidMau[1]);
+  EXPECT_TRUE(maumauArea().saidMau[1]);
   EXPECT_EQ(cg.gs.akspieler, 1);
   EXPECT_EQ(cg.gs.bl.decisionKind, 37);
   EXPECT_EQ(optionValues(), "");
@@ -133,11 +133,11 @@ TEST(MaumauFlow, AnnouncedSeatFacingDrawTwoCountsItOnce) {
   answer(0, 1);
   ASSERT_EQ(cg.gs.bl.decisionKind, 31);
   EXPECT_EQ(optionValues(), "31 56");
-  EXPECT_EQ(maumau.penaltyCount, 1);
+  EXPECT_EQ(maumauArea().penaltyCount, 1);
   answer(2, 56);
   EXPECT_EQ(cg.gs.bl.decisionKind, 31);
   EXPECT_EQ(optionValues(), "31");
-  EXPECT_EQ(maumau.penaltyCount, 1) << "not raised a second time";
+  EXPECT_EQ(maumauArea().penaltyCount, 1) << "not raised a second time";
 }
 
 // A missed announcement: the seat draws 2 and loses the rest of its turn; what its card did
@@ -166,7 +166,7 @@ TEST(MaumauFlow, MissedAnnouncementIsPunished) {
     EXPECT_EQ(cg.gs.akspieler, c.nextSeat) << c.hand;
     EXPECT_EQ(cg.gs.bl.decisionKind, c.nextKind) << c.hand;
     if (c.nextKind == 31) {
-      EXPECT_EQ(maumau.penaltyCount, 1);
+      EXPECT_EQ(maumauArea().penaltyCount, 1);
     }
   }
 }
@@ -174,7 +174,7 @@ TEST(MaumauFlow, MissedAnnouncementIsPunished) {
 TEST(MaumauFlow, LastCardHolderDrawingPenaltyLosesTurnOnlyUnderTheRule) {
   for (bool rule : {false, true}) {
     layPosition({"h7 cK cQ", "dJ", "cJ cQ cK"}, "h9", plentyStock, 1, rules(false, false, rule));
-    maumau.saidMau[2] = true;
+    maumauArea().saidMau[2] = true;
     ASSERT_TRUE(runToDecision());
     answer(0, 1);
     ASSERT_EQ(cg.gs.akspieler, 2);
@@ -234,7 +234,7 @@ TEST(MaumauFlow, PenaltyLargerThanAllCardsDrawsWhatIsThere) {
   answer(0, 1);
   answer(0, 1);
   ASSERT_EQ(cg.gs.akspieler, 3);
-  ASSERT_EQ(maumau.penaltyCount, 2);
+  ASSERT_EQ(maumauArea().penaltyCount, 2);
   answer(2, 31);
   EXPECT_EQ(stackUsed(sp[3]), 5);
   EXPECT_EQ(cg.gs.bl.decisionKind, 37);

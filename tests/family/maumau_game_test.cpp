@@ -23,7 +23,7 @@ void startList(int seats, const TMaumauState& state, const char* upCard = nullpt
   for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = seatKindUser;
   if (!upCard) return;
   TSpieler& stock = sp[maumauStock];
-  int32_t at = stackUsed(stock) - seats * maumau.startCards;
+  int32_t at = stackUsed(stock) - seats * maumauArea().startCards;
   for (int i = 1; i <= stackUsed(stock); i++)
     if (cardsEqual(stock.slots[i].card, card(upCard))) {
       swapCards(stock.slots[i].card, stock.slots[at].card);
@@ -84,7 +84,7 @@ TEST(MaumauDeal, CardTurnedUpActsOnTheFirstTurn) {
     EXPECT_TRUE(cardsEqual(maumauTopCard(), card(c.up))) << c.up;
     EXPECT_EQ(cg.gs.akspieler, 2 + c.seatFromDealer) << c.up;
     EXPECT_EQ(cg.gs.bl.decisionKind, c.kind) << c.up;
-    EXPECT_EQ(maumau.turnDirection, c.direction) << c.up;
+    EXPECT_EQ(maumauArea().turnDirection, c.direction) << c.up;
   }
 }
 
@@ -157,10 +157,10 @@ TEST(MaumauList, TextNamesTheLimitInForce) {
   EXPECT_EQ(maumauListText(), "1" + coreLookupText("f_dialog_spielgespielt"));
   cg.gs.gamesPlayed = 4;
   EXPECT_EQ(maumauListText(), "4" + coreLookupText("f_dialog_spielegespielt"));
-  maumau.roundLimit = 10;
+  maumauArea().roundLimit = 10;
   EXPECT_EQ(maumauListText(), coreLookupText("f_dialog_spiellisterunden1", "4", "10"));
-  maumau.roundLimit = 99999;
-  maumau.pointsLimit = 300;
+  maumauArea().roundLimit = 99999;
+  maumauArea().pointsLimit = 300;
   cg.gs.listTotals[3] = 120;
   EXPECT_EQ(maumauListText(), coreLookupText("f_dialog_spiellistepunkte", "120", "300"));
 }
@@ -214,7 +214,7 @@ void selfPlayList(int seats, const TMaumauState& s, int games, bool computer, TS
     cg.startGame(gidMauMau, g == 0 ? 0 : 1);
     for (int seat = 1; seat <= 8; seat++) cg.seatRecords[seat].kind = computer ? seatKindComputer : seatKindUser;
     for (int seat = 1; seat <= 6; seat++) cg.gs.seatProfiles[seat].strength = 1 + seat % 3;
-    int32_t deck = maumauDeckSize(maumau.deckCopies);
+    int32_t deck = maumauDeckSize(maumauArea().deckCopies);
     std::array<int32_t, 7> before{};
     for (int seat = 1; seat <= seats; seat++) before[seat] = cg.gs.listTotals[seat];
     // A stall: no decision opens for many frames. Random players may also draw for a long
@@ -235,7 +235,7 @@ void selfPlayList(int seats, const TMaumauState& s, int games, bool computer, TS
       }
       headlessFrame();
       advanceFakeTick(50);
-      ASSERT_GE(maumau.penaltyCount, 0);
+      ASSERT_GE(maumauArea().penaltyCount, 0);
       if (pendingMoveCount == 0 && cg.gs.phase >= 4) {
         ASSERT_EQ(cardsOnTable(), deck) << "game " << g;
       }
@@ -248,7 +248,7 @@ void selfPlayList(int seats, const TMaumauState& s, int games, bool computer, TS
                     << cg.gs.akspieler << " kind " << cg.gs.bl.decisionKind << " options " << optionValues()
                     << " bubble " << int(cg.gs.anyBubble) << " voice " << int(cg.gs.voicePlaying) << " screen " << int(screenMode) << " stock " << stackText(11) << " pile " << stackText(12) << " aside "
                     << stackText(13) << " countdown " << cg.gs.warCollectDelay << " hand " << stackText(cg.gs.akspieler)
-                    << " top " << cardText(maumauTopCard()) << " wished " << maumau.wishedSuit << " cards " << cardsOnTable();
+                    << " top " << cardText(maumauTopCard()) << " wished " << maumauArea().wishedSuit << " cards " << cardsOnTable();
       run.stalls++;
       return;
     }

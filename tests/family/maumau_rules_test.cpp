@@ -15,7 +15,7 @@ TEST(MaumauRoles, RankCarriesTheHighestRoleAndTheEightAlwaysWishes) {
   s.roleRank[maumauWish] = rankKing;  // whatever the list shows, the eight wishes
   s.roleRank[maumauReverse] = rank9;
   s.roleRank[maumauPlayAgain] = rank7;  // shared with draw-two: the higher role wins
-  maumau = s;
+  maumauArea() = s;
   struct { int rank, role; } cases[] = {
       {rank7, 35}, {rankAce, 32}, {rank8, 33}, {rankKing, 0}, {rank9, 34}, {rankTen, 0}, {rank2, 0}, {0, 0}};
   for (auto c : cases) EXPECT_EQ(maumauCardRole(c.rank), c.role) << "rank " << c.rank;
@@ -41,7 +41,7 @@ TEST(MaumauSortValues, ByRankAndBySuitWithLowRanksBelowTheSeven) {
 TEST(MaumauSortValues, SortModeReordersTheUserHandOnlyWhenItChanges) {
   resetHeadlessMaumau(2, maumauDefaultState());
   putCards(1, "c7 dA c8 d7");
-  maumau.sortByRank = false;
+  maumauArea().sortByRank = false;
   maumauInitSortKeys();
   maumauSetSortMode(false);
   EXPECT_EQ(stackText(1), "c7 dA c8 d7");  // unchanged mode: nothing moves
@@ -81,7 +81,7 @@ TEST(MaumauSeats, SeatsAfterAndBeforeFollowTheDirection) {
   };
   for (auto c : cases) {
     cg.gs.akspieler = c.toAct;
-    maumau.turnDirection = c.direction;
+    maumauArea().turnDirection = c.direction;
     EXPECT_EQ(maumauSeatAfter(c.n), c.after) << c.toAct << "/" << c.direction << "/" << c.n;
     EXPECT_EQ(maumauSeatBefore(c.n), c.before) << c.toAct << "/" << c.direction << "/" << c.n;
   }
@@ -108,7 +108,7 @@ TEST(MaumauLegality, FollowsByRankSuitAndWish) {
     TMaumauState s = maumauDefaultState();
     s.wishOnWish = c.wishOnWish;
     layPosition({c.card, "c7"}, c.top, "dK", 1, s);
-    maumau.wishedSuit = c.wished;
+    maumauArea().wishedSuit = c.wished;
     cg.gs.bl.cardsSelectable = 1;
     cg.gs.bl.showOptions = 0;
     cg.gs.bl.decisionKind = 37;
@@ -137,7 +137,7 @@ TEST(MaumauLegality, NothingIsLegalWhileTheLastCardIsUnannounced) {
   layPosition({"hK", "c7"}, "h9", "dK", 1, s);
   cg.gs.bl.cardsSelectable = 1;
   EXPECT_FALSE(maumauIsLegalCard(card("hK")));
-  maumau.saidMau[1] = true;
+  maumauArea().saidMau[1] = true;
   EXPECT_TRUE(maumauIsLegalCard(card("hK")));
 }
 

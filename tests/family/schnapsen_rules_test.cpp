@@ -21,7 +21,7 @@ TSchnapsenState fresh(int32_t trump, bool variant = false) {
 
 TEST(SchnapsenCards, DeckAndPoints) {
   for (bool variant : {false, true}) {
-    schnapsen = fresh(suitHearts, variant);
+    schnapsenArea() = fresh(suitHearts, variant);
     sp[schnapsenStock] = TSpieler{};
     schnapsenBuildDeck();
     syncHandFromSlots(sp[schnapsenStock]);
@@ -33,7 +33,7 @@ TEST(SchnapsenCards, DeckAndPoints) {
 }
 
 TEST(SchnapsenTricks, WinnerOfATrick) {
-  schnapsen = fresh(suitHearts);
+  schnapsenArea() = fresh(suitHearts);
   struct { const char* led; const char* answer; int winner; } cases[] = {
       {"cK", "cA", 2}, {"cA", "cK", 1}, {"c10", "cA", 2}, {"cA", "hJ", 2}, {"hJ", "cA", 1},
       {"hJ", "hQ", 2}, {"cJ", "sA", 1}, {"hA", "h10", 1},
@@ -43,7 +43,7 @@ TEST(SchnapsenTricks, WinnerOfATrick) {
 }
 
 TEST(SchnapsenTricks, LegalAnswersLooseAndStrict) {
-  schnapsen = fresh(suitHearts);
+  schnapsenArea() = fresh(suitHearts);
   struct { const char* hand; const char* led; const char* card; bool strictLegal; } cases[] = {
       {"cA cJ hJ sK", "cK", "cA", true},   // must beat
       {"cA cJ hJ sK", "cK", "cJ", false},  // a lower card of the suit when one beats
@@ -65,7 +65,7 @@ TEST(SchnapsenTricks, LegalAnswersLooseAndStrict) {
 }
 
 TEST(SchnapsenMarriages, PartnerByCardAndSuit) {
-  schnapsen = fresh(suitHearts);
+  schnapsenArea() = fresh(suitHearts);
   struct { const char* hand; int slot; int suit; int partner; } cases[] = {
       {"hQ cA hK", 1, 0, 3}, {"hQ cA hK", 3, 0, 1}, {"hQ cA hK", 1, suitHearts, 3}, {"hQ cA hK", 1, suitClubs, 0},
       {"hQ cK", 1, 0, 0},    {"cA hK", 1, 0, 0},   {"hQ hK", 3, 0, 0},
@@ -85,13 +85,13 @@ TEST(SchnapsenPoints, MarriagesCountOnceACardPointIsWon) {
       {66, 0, 54, 66, true},
   };
   for (auto c : cases) {
-    schnapsen = fresh(suitHearts);
-    schnapsen.marriagePoints[1] = c.marriage1;
+    schnapsenArea() = fresh(suitHearts);
+    schnapsenArea().marriagePoints[1] = c.marriage1;
     LArray<int32_t, 1, 2> won{};
     won[1] = c.won1;
     won[2] = c.won2;
     EXPECT_EQ(schnapsenCheck66(won), c.reached) << c.won1 << "+" << c.marriage1;
-    EXPECT_EQ(schnapsen.totalPoints[1], c.total1);
+    EXPECT_EQ(schnapsenArea().totalPoints[1], c.total1);
   }
 }
 
@@ -103,17 +103,17 @@ TEST(SchnapsenOptions, OfferedOnlyToALeaderBeforeTheStrictRules) {
       {true, true, false, false, "hJ cA", 0, 0},   // answering
   };
   for (auto c : cases) {
-    schnapsen = fresh(suitHearts);
-    schnapsen.closingAllowed = c.close;
-    schnapsen.exchangeAllowed = c.exchange;
-    schnapsen.strictRules = c.strict;
+    schnapsenArea() = fresh(suitHearts);
+    schnapsenArea().closingAllowed = c.close;
+    schnapsenArea().exchangeAllowed = c.exchange;
+    schnapsenArea().strictRules = c.strict;
     LArray<int16_t, 1, 2> out{};
     ASSERT_EQ(schnapsenLeadOptions(handOf(c.hand), c.leads, out), c.n) << c.hand;
     if (c.n > 0) {
       EXPECT_EQ(out[1], c.first);
     }
   }
-  schnapsen = fresh(suitHearts, true);
+  schnapsenArea() = fresh(suitHearts, true);
   EXPECT_EQ(schnapsenTrumpExchangeCard(handOf("hJ h9")), 2) << "the nine in Sechsundsechzig";
 }
 
@@ -140,14 +140,14 @@ TEST(SchnapsenSettlement, WinnerAndGamePoints) {
       {"tie goes to seat 2", false, 0, 0, 1, 66, 66, 0, 0, 2, 1, ""},
   };
   for (auto c : cases) {
-    schnapsen = fresh(suitHearts, c.variant);
-    schnapsen.closed = c.closer != 0;
-    schnapsen.closer = c.closer;
-    schnapsen.lastTrickSeat = c.lastTrick;
-    schnapsen.totalPoints[1] = c.total1;
-    schnapsen.totalPoints[2] = c.total2;
-    schnapsen.pointsAtClosing[1] = c.atClosing1;
-    schnapsen.pointsAtClosing[2] = c.atClosing2;
+    schnapsenArea() = fresh(suitHearts, c.variant);
+    schnapsenArea().closed = c.closer != 0;
+    schnapsenArea().closer = c.closer;
+    schnapsenArea().lastTrickSeat = c.lastTrick;
+    schnapsenArea().totalPoints[1] = c.total1;
+    schnapsenArea().totalPoints[2] = c.total2;
+    schnapsenArea().pointsAtClosing[1] = c.atClosing1;
+    schnapsenArea().pointsAtClosing[2] = c.atClosing2;
     LArray<int32_t, 1, 6> totals{};
     totals[1] = totals[2] = 7;
     TSchnapsenOutcome o = schnapsenSettle(c.toAct, totals, "A", "B");
@@ -160,10 +160,10 @@ TEST(SchnapsenSettlement, WinnerAndGamePoints) {
 }
 
 TEST(SchnapsenSettlement, BummerlCountdownAndListEnd) {
-  schnapsen = fresh(suitHearts);
-  schnapsen.bummerlLimit = 2;
-  schnapsen.totalPoints[1] = 70;
-  schnapsen.totalPoints[2] = 0;
+  schnapsenArea() = fresh(suitHearts);
+  schnapsenArea().bummerlLimit = 2;
+  schnapsenArea().totalPoints[1] = 70;
+  schnapsenArea().totalPoints[2] = 0;
   LArray<int32_t, 1, 6> totals{};
   totals[1] = 2;
   totals[2] = 5;
@@ -173,12 +173,12 @@ TEST(SchnapsenSettlement, BummerlCountdownAndListEnd) {
   EXPECT_EQ(o.remaining[1], 0);
   EXPECT_EQ(o.remaining[2], 5);
   EXPECT_EQ(o.pointsText, "A erhält 3 Punkte und erhält ein Bummerl.");
-  EXPECT_EQ(schnapsen.bummerlWon[1], 1);
+  EXPECT_EQ(schnapsenArea().bummerlWon[1], 1);
   EXPECT_FALSE(schnapsenIsListOver(1));
   schnapsenSettle(1, totals, "A", "B");
   EXPECT_TRUE(schnapsenIsListOver(1));
-  schnapsen.bummerlLimit = schnapsenNoBummerlLimit;
-  schnapsen.bummerlWon[1] = 199;
+  schnapsenArea().bummerlLimit = schnapsenNoBummerlLimit;
+  schnapsenArea().bummerlWon[1] = 199;
   EXPECT_FALSE(schnapsenIsListOver(1));
   EXPECT_EQ(schnapsenHighscoreScore(), 199);
 }

@@ -7,6 +7,7 @@
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
+#include "games/family/schnapsen_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/family/war_registration.h"
 #include "games/casino/poker_registration.h"
@@ -37,6 +38,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerCanastaGame();
     registerWarGame();
     registerPokerGame();
+    registerSchnapsenGame();
   }
 };
 }  // namespace
