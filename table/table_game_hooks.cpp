@@ -6,6 +6,7 @@
 #include "core/game_callbacks.h"
 #include "games/casino/chips.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "shell/card_ai_lookup.h"

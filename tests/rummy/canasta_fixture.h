@@ -10,6 +10,7 @@
 
 #include "core/cg.h"
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"
