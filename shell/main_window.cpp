@@ -19,6 +19,8 @@
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/gofish_registration.h"
+#include "games/family/oldmaid_registration.h"
 #include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
@@ -89,6 +91,8 @@ void createMainWindow() {
   registerMaumauGame();
   registerCanastaGame();
   registerWarGame();
+  registerOldMaidGame();
+  registerGoFishGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

@@ -8,6 +8,8 @@
 #include "games/skat/schafkopf_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/gofish_registration.h"
+#include "games/family/oldmaid_registration.h"
 #include "games/family/war_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
@@ -35,6 +37,8 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerMaumauGame();
     registerCanastaGame();
     registerWarGame();
+    registerOldMaidGame();
+    registerGoFishGame();
   }
 };
 }  // namespace
