@@ -13,6 +13,7 @@
 #include "tests/core/driver_fixture.h"
 #include "tests/support/alerts.h"
 #include "tests/support/cards.h"
+#include "games/skat/skat_state.h"
 
 namespace {
 

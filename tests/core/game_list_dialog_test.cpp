@@ -7,6 +7,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "tests/core/driver_fixture.h"
+#include "games/skat/skat_state.h"
 
 namespace {
 

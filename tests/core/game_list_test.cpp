@@ -6,6 +6,7 @@
 #include "sound/sound_events.h"
 #include "tests/core/core_state_fixture.h"
 #include "tests/support/alerts.h"
+#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
+#include "games/skat/skat_state.h"
 
 namespace fs = std::filesystem;
 
