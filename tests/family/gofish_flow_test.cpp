@@ -32,6 +32,21 @@ TEST_F(GoFishFlow, BooksOfFourOrTwoInHandOrder) {
   }
 }
 
+// Six hands of nine would need 54 cards: a stored nine is read as eight for six seats.
+TEST_F(GoFishFlow, NineCardsForSixSeatsDealEight) {
+  struct TCase {
+    int32_t seats, stored, dealt;
+  } cases[] = {{6, 9, 8}, {5, 9, 9}, {6, 8, 8}, {2, 5, 5}, {3, 0, 7}};
+  for (const TCase& c : cases) {
+    randomSeed(uint64_t(c.seats));
+    newList(TGoFishOptions{.seats = c.seats, .dealCount = c.stored});
+    ASSERT_TRUE(runUntil([] { return cg.gs.phase == 4 && cg.gs.pendingMove == 0; }));
+    EXPECT_EQ(goFishArea().dealCount, c.dealt) << c.seats << " seats, " << c.stored << " stored";
+    EXPECT_EQ(goFishCardCount(1) + stackUsed(sp[15]), c.dealt);
+    EXPECT_EQ(misplacedCards(), "");
+  }
+}
+
 class GoFishUserFlow : public GoFishFixture {
  protected:
   // Seat 1 is the user: the test answers its decisions.
