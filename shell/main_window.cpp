@@ -20,6 +20,8 @@
 #include "games/family/maumau_registration.h"
 #include "games/family/schnapsen_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/gofish_registration.h"
+#include "games/family/oldmaid_registration.h"
 #include "games/family/war_registration.h"
 #include "games/casino/poker_registration.h"
 #include "games/skat/skat_registration.h"
@@ -93,6 +95,8 @@ void createMainWindow() {
   registerWarGame();
   registerPokerGame();
   registerSchnapsenGame();
+  registerOldMaidGame();
+  registerGoFishGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

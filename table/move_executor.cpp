@@ -227,7 +227,8 @@ TNote laySelection(int32_t src, int32_t dst) {
   } else {
     bool melds = gameIs(gidRomme) || gameIs(gidCanasta);
     int32_t meld = melds ? meldTableAddMeld(cg.gs.akspieler, n) : 0;
-    int32_t base = melds ? sp[12].count : 0;
+    // The cards go on top of what the stack holds (a seat's book pile grows book by book).
+    int32_t base = melds ? sp[12].count : stackUsed(sp[dst]);
     for (int32_t i = 1; i <= n; i++) {
       int32_t slot = base + i;
       if (movecard(src, sel.k[i].hi, dst, slot, 1, 2, movePlay, 0.15f * (i - 1), -1, 0.0f))

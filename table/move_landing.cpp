@@ -4,6 +4,7 @@
 //
 // [SECTION] by kind
 // [SECTION] landCard
+#include <algorithm>
 #include <cstdint>
 
 #include "core/cg.h"
@@ -26,6 +27,10 @@ struct TLanding {
   uint8_t kind;
   TCard card;  // R0's card unless replaced
   int32_t meldNo, meldPos;  // R0's place in the meld table
+  TCard started;  // the card as the move started
+  // Another card of the hand closed the gap and came into the source slot before this card
+  // arrived: the card is the one that started, and the slot keeps the one that came.
+  bool refilled;
 };
 
 bool isMeldVariantGame() { return gameIs(gidCanasta) || (gameIs(gidRomme) && rommeIsGinVariant()); }
@@ -77,7 +82,7 @@ void landPlayed(const TLanding& l) {
     TCard card = l.card;
     if (gameIs(gidJass)) gameStoredPlayCard(card);
     target.card = card;
-    if (!(gameIs(gidJass) && l.srcIndex <= src.count)) src.slots[l.srcIndex].card.t = 0;
+    if (!(gameIs(gidJass) && l.srcIndex <= src.count) && !l.refilled) src.slots[l.srcIndex].card.t = 0;
   }
   bool seatSource = l.src >= 1 && l.src <= 6;
   if (isMeldVariantGame() && seatSource && absStack(l.dst) == 12) {
@@ -134,6 +139,17 @@ void landPile(const TLanding& l) {
   dst.count++;
 }
 
+bool isSeatStack(int32_t s) { return absStack(s) >= 1 && absStack(s) <= 6; }
+
+// A hand counts what its layout copy holds once none of its cards is on the way; until then it
+// keeps the slots cards still leave from, which the animation walks only up to the count.
+void settleHandCount(int32_t stack) {
+  int32_t top = 0;
+  for (int32_t q = 1; q <= pendingMoveCount; q++)
+    if (pendingMoves[q].srcStack == stack) top = std::max(top, pendingMoves[q].srcIndex);
+  sp[stack].count = std::max(spLayout[stack].count, top);
+}
+
 bool isWonPileSource(int32_t s) {
   return (s >= 7 && s <= 11) || (s >= 15 && s <= playerCount + 14);
 }
@@ -147,6 +163,15 @@ void landDealt(TLanding l) {
   setPlacement(into, placementOf(lay));
   TSpieler& src = srcStackOf(l);
   TCardSlot& from = src.slots[l.srcIndex];
+  // A card taken from a hand (Old Maid draws so): the slot keeps a card that came into it
+  // meanwhile, or this card when it stayed in its place.
+  if (isSeatStack(l.src)) {
+    if (!l.refilled && &into != &from) from.card.t = 0;
+    settleHandCount(absStack(l.src));
+    if (absStack(l.src) != n) settleHandCount(n);
+    if (l.dst == -1) showHandCardHighlight(l.dstIndex, true);
+    return;
+  }
   if (l.moveMark >= 4) {
     from.card.t = 0;
     if (isMeldVariantGame() && l.dst < 0) sp[n].count = spLayout[n].count;
@@ -208,8 +233,12 @@ void observeForBlackjack(const TLanding& l) {
 void landCard(TCardSlot& slot, const TMoveFrame& f) {
   slot.t = 1;
   slot.moving = 0;
+  const bool queued = slot.queueIndex >= 1 && slot.queueIndex <= pendingMoveCount;
   TLanding l{slot.srcStack, slot.srcIndex, slot.dstStack, slot.dstIndex,
-             slot.moveMark, slot.option, f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos};
+             slot.moveMark, slot.option, f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos,
+             queued ? pendingMoves[slot.queueIndex].card : noCard(), false};
+  l.refilled = isSeatStack(l.src) && l.started.t != 0 && !cardsEqual(l.card, l.started);
+  if (l.refilled) l.card = l.started;
   // A card re-laid within a pile (any but the stock) goes into the layout copy's slot, which
   // holds it; into the pile itself it would keep its old slot and be lost above the count.
   bool pile = l.src >= 12 && l.src <= stackCount;

@@ -175,7 +175,7 @@ bool movecard(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t dstI
     sp[14].slots[1].card.f = slot.card.f;
   }
   pendingMoveCount++;
-  pendingMoves[pendingMoveCount] = TPendingMove{kind, srcStack, srcIndex, dstStack, dstIndex};
+  pendingMoves[pendingMoveCount] = TPendingMove{kind, srcStack, srcIndex, dstStack, dstIndex, slot.card};
   if (drawsFromPile(a)) soundContainer.playEvent(soundCardDrawn, srcStack, srcIndex);
   startSlotMove(slot, a);
   return true;

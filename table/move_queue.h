@@ -17,6 +17,9 @@ constexpr int moveQueueCapacity = 166;
 struct TPendingMove {
   uint8_t kind;  // move kind (below)
   int32_t srcStack, srcIndex, dstStack, dstIndex;
+  // The card as the move started: another landing may refill the source slot before this
+  // card arrives (a hand closing the gap a drawn card left).
+  TCard card;
 };
 
 // One landed move. Both stack numbers as absolute values (a layout copy -n counts as n).

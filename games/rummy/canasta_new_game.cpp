@@ -1,4 +1,5 @@
 #include "games/rummy/canasta_new_game.h"
+#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 #include <string>

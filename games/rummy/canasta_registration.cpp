@@ -1,6 +1,7 @@
 // Canasta's table of calls: what the core and the card table ask of Canasta, answered from
 // its area `can`. The game step, new game and computer player join as they are built.
 #include "games/rummy/canasta_registration.h"
+#include "games/rummy/canasta_state.h"
 
 #include "core/cg.h"
 #include "games/rummy/canasta_state.h"

@@ -1,4 +1,5 @@
 #include "games/rummy/canasta_rules.h"
+#include "games/rummy/canasta_state.h"
 
 #include "core/card_order.h"
 #include "core/cg.h"

@@ -1,4 +1,5 @@
 #include "games/rummy/canasta_scoring.h"
+#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 

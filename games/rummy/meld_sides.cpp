@@ -1,4 +1,5 @@
 #include "games/rummy/meld_sides.h"
+#include "games/rummy/canasta_state.h"
 
 #include "core/cg.h"
 #include "games/rummy/canasta_state.h"

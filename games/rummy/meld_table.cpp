@@ -1,5 +1,6 @@
 // The meld table's record and operations; its layout is in meld_layout.cpp.
 #include "games/rummy/meld_table.h"
+#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 #include <bit>

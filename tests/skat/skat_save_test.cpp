@@ -7,6 +7,7 @@
 #include "platform/random.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
+#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include "games/family/maumau_registration.h"
 #include "games/family/schnapsen_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/family/gofish_registration.h"
+#include "games/family/oldmaid_registration.h"
 #include "games/family/war_registration.h"
 #include "games/casino/poker_registration.h"
 #include "games/skat/skat_registration.h"
@@ -39,6 +41,8 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerWarGame();
     registerPokerGame();
     registerSchnapsenGame();
+    registerOldMaidGame();
+    registerGoFishGame();
   }
 };
 }  // namespace

@@ -1,0 +1,4 @@
+// Go Fish's table of calls, registered at start-up.
+#pragma once
+
+void registerGoFishGame();

@@ -1,0 +1,4 @@
+// Old Maid's table of calls, registered at start-up.
+#pragma once
+
+void registerOldMaidGame();
