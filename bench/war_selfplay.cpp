@@ -14,6 +14,7 @@
 #include "core/cg.h"
 #include "engine/engine_services.h"
 #include "games/family/war_registration.h"
+#include "games/family/war_rules.h"
 #include "platform/alert.h"
 #include "platform/random.h"
 #include "platform/tick.h"

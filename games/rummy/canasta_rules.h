@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "core/cards.h"
+#include "games/rummy/canasta_state.h"
 
 // [SECTION] cards
 

@@ -1,6 +1,7 @@
 #include "games/rummy/meld_sides.h"
 
 #include "core/cg.h"
+#include "games/rummy/canasta_state.h"
 #include "shell/shell_globals.h"
 
 bool samePartnership(int32_t a, int32_t b) {

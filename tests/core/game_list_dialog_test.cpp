@@ -6,6 +6,7 @@
 #include "core/game_list_dialog.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
+#include "games/skat/skat_state.h"
 #include "tests/core/driver_fixture.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "sound/sound_events.h"
+#include "games/skat/skat_state.h"
 #include "tests/core/core_state_fixture.h"
 #include "tests/support/alerts.h"
 

@@ -10,6 +10,7 @@
 #include "core/saved_game.h"
 #include "engine/dialogs.h"
 #include "platform/paths.h"
+#include "games/skat/skat_state.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
 

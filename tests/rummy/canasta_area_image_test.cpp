@@ -30,7 +30,7 @@ TEST_F(CanastaAreaImageTest, AreaComesBackFromTheImage) {
   ASSERT_TRUE(gameStateFromImage(r, *back));
   EXPECT_EQ(r.pos(), image.size());
   EXPECT_EQ(gameStateImage(*back), image);
-  const TCanastaArea& b = back->can;
+  const TCanastaArea& b = gameArea<TCanastaArea>(back->can);
   EXPECT_EQ(b.options.teams, 1);
   EXPECT_EQ(b.options.pointLimit, 5000);
   EXPECT_EQ(b.options.pileAlwaysFrozen, 1);

@@ -11,6 +11,7 @@
 #include "engine/engine_form.h"
 #include "engine/frame_rate.h"
 #include "games/skat/skat_options.h"
+#include "games/skat/skat_state.h"
 #include "platform/tick.h"
 #include "shell/display_settings.h"
 #include "shell/env_param.h"
