@@ -89,6 +89,16 @@ void protocolMelds() {
   }
 }
 
+// Two equal wild cards laid off on one meld may trade places; either one is the card that
+// goes back, so another slot of the meld with an equal card that stays serves.
+int32_t equalCardLeft(int32_t meld, const TCard& card, const bool* leaving) {
+  for (int32_t p = 1; p <= handUsed(k12.melds[meld]); p++) {
+    const int32_t s = k12.melds[meld].k[p].hi;
+    if (s >= 1 && s <= stackUsed(sp[meldStack]) && !leaving[s] && cardsEqual(sp[meldStack].slots[s].card, card)) return s;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void canastaAddHistory(int32_t meld, int32_t position) {
@@ -139,7 +149,8 @@ void caresethistory() {
   THand restored = sp[seat].hand;
   for (int32_t i = can.hcount; i >= 1; i--) {
     const int32_t meld = can.history[i].t, pos = can.history[i].f;
-    const int32_t s = k12.inUse(meld) && pos >= 1 && pos <= handUsed(k12.melds[meld]) ? k12.melds[meld].k[pos].hi : 0;
+    int32_t s = k12.inUse(meld) && pos >= 1 && pos <= handUsed(k12.melds[meld]) ? k12.melds[meld].k[pos].hi : 0;
+    if (s >= 1 && s <= stackUsed(sp[meldStack]) && leaving[s]) s = equalCardLeft(meld, sp[meldStack].slots[s].card, leaving);
     if (s < 1 || s > stackUsed(sp[meldStack]) || leaving[s]) {
       trace("Canasta: Rücknahme ohne Karte bei " + num(meld) + "," + num(pos));
       continue;
