@@ -276,8 +276,11 @@ void afterLayDown(TGameState& g) {
       g.step = 1;
       return;
     }
-    // No card left to replace the red three: the turn goes on without one.
+    // No card left to replace the red three: the turn starts again, which ends the hand
+    // unless the pile can be taken.
     a.redThreesPending = 0;
+    g.step = 0;
+    return;
   } else if (a.spielmit2zwang.t != 0) {
     a.spielmit2zwang = noCard();
   }
