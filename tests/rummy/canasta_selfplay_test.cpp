@@ -233,3 +233,87 @@ TEST_F(CanastaSelfPlay, ListsOfEverySeatCountEndWithEveryCardInPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TOutcome {
+  std::vector<int32_t> totals;
+  std::string hands, melds;
+};
+
+TOutcome finishHand() {
+  randomSeed(4242);
+  TRun run;
+  int refused = 0;
+  EXPECT_TRUE(playGame(run, refused));
+  EXPECT_EQ(run.fault, "");
+  TOutcome o;
+  for (int32_t s = 1; s <= 4; s++) {
+    o.totals.push_back(cg.gs.listTotals[s]);
+    o.hands += CanastaPlayFixture::misplacedCards().empty() ? "" : "misplaced ";
+  }
+  o.melds = std::to_string(k12.ownMeldCount) + "/" + std::to_string(k12.otherMeldCount) + " " +
+            std::to_string(canastaArea().wentOutSeat) + " " + std::to_string(stackUsed(sp[11]));
+  return o;
+}
+
+TEST_F(CanastaSelfPlay, AGameSavedInTheMiddleOfATurnPlaysOnToTheSameEnd) {
+  for (const bool afterTakeBack : {false, true}) {
+    randomFixSeed(9);
+    randomSeed(9);
+    resetTable(4);
+    canastaArea() = TCanastaArea{};
+    TCanastaOptions o = publishedOptions();
+    o.teams = 1;
+    canastaArea().options = o;
+    startGame(true);
+    // A seat that laid cards down this turn and is asked again; with afterTakeBack, it has
+    // just taken them back.
+    bool tookBack = false;
+    auto midTurn = [&] {
+      const bool asked = cg.gs.awaitingAction == 2 && pendingMoveCount == 0 && cg.gs.bl.decisionKind == 82;
+      return asked && (afterTakeBack ? tookBack : canastaArea().hcount > 0);
+    };
+    int refused = 0;
+    for (int f = 0; f < frameLimit && !midTurn() && cg.gs.phase != 5; f++) {
+      if (cg.gs.awaitingAction == 2 && pendingMoveCount == 0) {
+        if (afterTakeBack && cg.gs.bl.decisionKind == 82 && canastaArea().hcount > 0) {
+          submitWith(THand{}, 2, 0, canastaAnswerTakeBack);
+          tookBack = true;
+        } else {
+          answer();
+        }
+      }
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    ASSERT_TRUE(midTurn()) << refused;
+    const int32_t handBefore = canastaHandCount(seat());
+    const std::string base = folder + "/save/canasta";
+    ASSERT_FALSE(cg.saveGame(base, "Test", true));
+    const TOutcome reference = finishHand();
+
+    static const TCG* blank = new TCG();
+    cg = *blank;
+    std::memset(static_cast<void*>(&sp), 0, sizeof sp);
+    std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
+    for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
+    k12 = Tk12Container{};
+    cardValues = TCardValueTable{};
+    cg.gameId = gidCanasta;  // the shell names the game whose file it loads
+    ASSERT_TRUE(cg.loadGame(base));
+    cg.resumeGame();
+    screenMode = 1;
+    for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = seatKindUser;
+    EXPECT_EQ(cg.gs.awaitingAction, 2);
+    EXPECT_EQ(canastaHandCount(seat()), handBefore);
+    EXPECT_EQ(CanastaPlayFixture::meldTableMismatch(), "");
+    const TOutcome loaded = finishHand();
+    EXPECT_EQ(loaded.totals, reference.totals) << "after take-back " << afterTakeBack;
+    EXPECT_EQ(loaded.melds, reference.melds);
+    EXPECT_EQ(loaded.hands, "");
+  }
+  randomReleaseSeed();
+}
+
+}  // namespace
