@@ -21,8 +21,8 @@
 
 #include "core/cg.h"
 #include "core/game_areas.h"
-#include "engine/frame_rate.h"
 #include "engine/engine_services.h"
+#include "engine/frame_rate.h"
 #include "games/family/maumau_registration.h"
 #include "games/family/maumau_results.h"
 #include "games/family/maumau_rules.h"

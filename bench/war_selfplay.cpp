@@ -21,7 +21,6 @@
 #include "shell/shell_globals.h"
 #include "table/animation.h"
 #include "tests/support/headless_skat.h"
-#include "games/family/war_rules.h"
 
 namespace {
 

@@ -21,7 +21,6 @@
 #include "core/game_list_dialog.h"
 #include "core/game_start.h"
 #include "core/game_state_image.h"
-#include "table/table_globals.h"
 #include "engine/dialog_state_files.h"
 #include "engine/dialogs.h"
 #include "games/casino/chips.h"
@@ -34,6 +33,7 @@
 #include "shell/shell_state.h"
 #include "table/stacks.h"
 #include "table/table_game_hooks.h"
+#include "table/table_globals.h"
 
 namespace fs = std::filesystem;
 

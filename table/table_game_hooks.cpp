@@ -3,7 +3,6 @@
 #include "table/table_game_hooks.h"
 
 #include "core/cg.h"
-#include "games/rummy/canasta_state.h"
 #include "core/game_callbacks.h"
 #include "games/casino/chips.h"
 #include "games/casino/seat_cursor.h"

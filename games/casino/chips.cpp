@@ -5,11 +5,11 @@
 
 #include "core/cg.h"
 #include "core/engine_switches.h"
-#include "games/casino/poker_state.h"
 #include "engine/engine_services.h"
-#include "table/table_layout.h"
+#include "games/casino/poker_state.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/table_layout.h"
 
 TChipSnapshot chipSnapshot{};
 TChipAnimationHandler chipAnimation;

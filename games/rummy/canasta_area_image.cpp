@@ -52,5 +52,7 @@ void canastaAreaImageIo(TRecordIo& io, TGameState& gs) {
   i32(io, a.drawnFrom);
   io.u8(a.aiPlannedThisTurn);
   i32(io, a.turnCounter);
+  for (int32_t* f : {&a.lastMover, &a.turnStartCount, &a.stepCalls, &a.handStepCalls, &a.partnerAnnounced}) i32(io, *f);
+  io.u8(a.autoLaidDown);
   if (!io.writing() && (a.hcount < 0 || a.hcount > 166)) io.markDamaged();
 }

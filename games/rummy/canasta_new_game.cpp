@@ -1,21 +1,22 @@
 #include "games/rummy/canasta_new_game.h"
-#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 #include <string>
 
 #include "core/card_order.h"
 #include "core/cg.h"
-#include "games/rummy/canasta_state.h"
 #include "core/game_list.h"
+#include "games/rummy/canasta_history.h"
+#include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
+#include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
-#include "games/rummy/canasta_state.h"
+#include "table/table_layout.h"
 
 namespace {
 
@@ -97,4 +98,48 @@ int32_t canastaChooseDealer(bool newList) {
     case 6: return prevSeat(cg.gs.dealer);
     default: return randomOtherSeat();
   }
+}
+
+void canastaReadOptions() { canastaArea().options.cardsPerHand = canastaCardsToDeal(); }
+
+void canastaNewGame(bool newList) {
+  TCanastaArea& a = canastaArea();
+  TGameState& g = cg.gs;
+  if (newList) {
+    a.partnerAnnounced = 0;
+    stat0 = stat1 = stat2 = stat3 = stat4 = 0;
+    if (!isNetGame()) canastaReadOptions();
+  }
+  // The seat to act at the end of the last game may deal the next one.
+  const int32_t lastToAct = g.akspieler;
+  cg.prepareNewGame();
+  g.meldTableInUse = 1;
+  canastaInitSortKeys();
+  canastaBuildDeck();
+  canastaClearTrace();
+  canastaResetSeats();
+  a.wentOutSeat = 0;
+  a.wentOutConcealed = 0;
+  a.hcount = 0;
+  a.turnPoints = 0;
+  a.stepCalls = 0;
+  a.turnCounter = 0;
+  clearHand(a.selhand);
+  g.akspieler = lastToAct;
+  if (newList || a.options.nextDealer == 7) a.lastMover = 1;
+  g.dealer = canastaChooseDealer(newList);
+  g.akspieler = g.dealer;
+  g.phase = 0;
+  g.step = 0;
+  g.subStep = 0;
+}
+
+void canastaResume(int phase) {
+  if (phase != 0) return;
+  cg.prepareResume();
+  playerCount = cg.seatCount;
+  buildTableLayout(0);
+  for (int32_t s = 1; s <= stackCount; s++) spLayout[s].restPose = sp[s].restPose;
+  canastaInitSortKeys();
+  canastaUpdateHumanControls();
 }

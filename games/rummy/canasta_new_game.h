@@ -1,5 +1,5 @@
-// The parts of a new Canasta game that need no dialog: the option numbers, the stock, the
-// teams with the per-game flags, and the dealer.
+// A new Canasta game: the option numbers, the stock, the teams with the per-game flags, the
+// dealer; and the table again after a saved game was loaded.
 #pragma once
 
 #include <cstdint>
@@ -14,3 +14,11 @@ void canastaBuildDeck();
 void canastaResetSeats();
 // The dealer of the next game; newList starts from the first dealer.
 int32_t canastaChooseDealer(bool newList);
+
+// The options of a new list. The options dialog comes later: until then the options record
+// is filled by its callers, and only the computed count of cards is taken here.
+void canastaReadOptions();
+// The next game of the list; newList starts a new list.
+void canastaNewGame(bool newList);
+// The table after loading (phase 0, before the seats are restored).
+void canastaResume(int phase);

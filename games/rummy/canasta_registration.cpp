@@ -1,16 +1,17 @@
 // Canasta's table of calls: what the core and the card table ask of Canasta, answered from
-// its area `can`. The game step, new game and computer player join as they are built.
+// its area `can`. The computer player joins when it is built.
 #include "games/rummy/canasta_registration.h"
-#include "games/rummy/canasta_state.h"
 
 #include "core/cg.h"
-#include "games/rummy/canasta_state.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
+#include "engine/engine_services.h"
 #include "games/rummy/canasta_area_image.h"
+#include "games/rummy/canasta_new_game.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_scoring.h"
 #include "games/rummy/canasta_state.h"
+#include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_sides.h"
 
 namespace {
@@ -67,11 +68,25 @@ std::string enterHighscore() {
   return out;
 }
 
+// The computer player comes later: until then a computer seat is not answered, and the
+// trace says so once per decision.
+void aiMove() {
+  static int32_t tracedAt = -1;
+  if (tracedAt == canastaArea().stepCalls) return;
+  tracedAt = canastaArea().stepCalls;
+  logNotAvailable("canastaAIMove");
+}
+
 const TGameCallbacks canastaGameCallbacks = {
+    .newGame = canastaNewGame,
+    .gameStep = canastaGameStep,
+    .resume = canastaResume,
     .enterHighscore = enterHighscore,
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
+    .aiMove = aiMove,
+    .checkAction = canastaCheckAction,
     .isSeatHandOpen = canastaIsSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = canastaAreaImageIo,

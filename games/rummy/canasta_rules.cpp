@@ -1,5 +1,4 @@
 #include "games/rummy/canasta_rules.h"
-#include "games/rummy/canasta_state.h"
 
 #include "core/card_order.h"
 #include "core/cg.h"
@@ -9,7 +8,6 @@
 #include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
-#include "games/rummy/canasta_state.h"
 
 TCanastaArea& canastaArea() { return gameArea<TCanastaArea>(cg.gs.can); }
 

@@ -1,10 +1,8 @@
 #include "games/rummy/canasta_scoring.h"
-#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 
 #include "core/cg.h"
-#include "games/rummy/canasta_state.h"
 #include "engine/texts.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
@@ -12,7 +10,6 @@
 #include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
-#include "games/rummy/canasta_state.h"
 
 namespace {
 

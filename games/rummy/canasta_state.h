@@ -48,7 +48,7 @@ struct TCanastaArea {
   int32_t bestPoints;
   int32_t bestPointsWithPile;            // -1: no natural pair of the top rank
   THand selhand;
-  LArray<TCard, 1, 166> history;         // cards laid down this turn
+  LArray<TCard, 1, 166> history;         // cards laid down this turn: t the meld, f the position
   int32_t hcount;
   TCard kartenzwang;
   TCard kartenzwangSaved;
@@ -62,6 +62,12 @@ struct TCanastaArea {
   int32_t drawnFrom;                     // 11 stock, 13 pile
   uint8_t aiPlannedThisTurn;
   int32_t turnCounter;                   // turns since the hand started
+  int32_t lastMover;                     // the seat that made the last discard
+  int32_t turnStartCount;                // cards the seat to act held after its draw
+  int32_t stepCalls;                     // game steps since the list's game began
+  int32_t handStepCalls;                 // game steps since this hand's phase 0
+  int32_t partnerAnnounced;              // the partner was announced in this list
+  uint8_t autoLaidDown;                  // an automatic lay-down (not red threes) this turn
 };
 
 // Canasta's area in the game state's block.

@@ -1,10 +1,8 @@
 #include "games/rummy/meld_sides.h"
-#include "games/rummy/canasta_state.h"
 
 #include "core/cg.h"
 #include "games/rummy/canasta_state.h"
 #include "shell/shell_globals.h"
-#include "games/rummy/canasta_state.h"
 
 bool samePartnership(int32_t a, int32_t b) {
   const TCanastaArea& can = canastaArea();

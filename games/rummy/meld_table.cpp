@@ -1,19 +1,16 @@
 // The meld table's record and operations; its layout is in meld_layout.cpp.
 #include "games/rummy/meld_table.h"
-#include "games/rummy/canasta_state.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
 #include "core/cg.h"
-#include "games/rummy/canasta_state.h"
 #include "core/game_state.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "table/stacks.h"
-#include "games/rummy/canasta_state.h"
 
 Tk12Container k12;
 

@@ -16,8 +16,8 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_family_ai.h"
-#include "games/skat/skat_state.h"
 #include "games/skat/skat_services.h"
+#include "games/skat/skat_state.h"
 #include "games/skat/stack_sync.h"
 #include "table/stacks.h"
 

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "games/skat/skat_state.h"
 #include "core/card_names.h"
 #include "core/decision_panel.h"
 #include "core/game_callbacks.h"
@@ -15,7 +14,6 @@
 #include "tests/core/driver_fixture.h"
 #include "tests/support/alerts.h"
 #include "tests/support/cards.h"
-#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -2,14 +2,12 @@
 // the continue caption and the winner sentence.
 #include <gtest/gtest.h>
 
-#include "games/skat/skat_state.h"
 #include "core/game_list.h"
 #include "core/game_list_dialog.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "games/skat/skat_state.h"
 #include "tests/core/driver_fixture.h"
-#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -1,14 +1,12 @@
 // The game list ring, the end of a game and the standings.
 #include <gtest/gtest.h>
 
-#include "games/skat/skat_state.h"
 #include "core/game_callbacks.h"
 #include "core/game_list.h"
 #include "games/skat/skat_state.h"
 #include "sound/sound_events.h"
 #include "tests/core/core_state_fixture.h"
 #include "tests/support/alerts.h"
-#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "games/skat/skat_state.h"
 #include "core/card_ai.h"
 #include "core/game_state_image.h"
 #include "core/saved_game.h"
@@ -14,7 +13,6 @@
 #include "platform/paths.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
-#include "games/skat/skat_state.h"
 
 namespace fs = std::filesystem;
 

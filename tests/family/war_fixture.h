@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "engine/error_log.h"
 #include "engine/texts.h"
 #include "games/family/war_game.h"
 #include "games/family/war_rules.h"
 #include "games/skat/stack_sync.h"
-#include "engine/error_log.h"
 #include "platform/paths.h"
 #include "table/animation.h"
 #include "tests/support/cards.h"

@@ -1,11 +1,10 @@
 // Canasta's area is saved with the game at its place and read back whole.
 #include <memory>
 
-#include "games/rummy/canasta_state.h"
 #include "core/game_state_image.h"
+#include "games/rummy/canasta_state.h"
 #include "platform/byte_io.h"
 #include "tests/rummy/canasta_fixture.h"
-#include "games/rummy/canasta_state.h"
 
 namespace {
 

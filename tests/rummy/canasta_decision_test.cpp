@@ -2,8 +2,8 @@
 // the turn's counters, and the open hands at the end of a hand.
 #include "core/game_areas.h"
 #include "games/rummy/canasta_registration.h"
-#include "tests/rummy/canasta_fixture.h"
 #include "games/rummy/canasta_state.h"
+#include "tests/rummy/canasta_fixture.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <string>
 
-#include "games/rummy/canasta_state.h"
 #include "core/cg.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
@@ -19,7 +18,6 @@
 #include "shell/shell_globals.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
-#include "games/rummy/canasta_state.h"
 
 class CanastaTest : public ::testing::Test {
  protected:

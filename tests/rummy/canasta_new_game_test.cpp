@@ -2,8 +2,8 @@
 // the per-game flags, and the dealer by each rule.
 #include "core/game_list.h"
 #include "games/rummy/canasta_new_game.h"
-#include "tests/rummy/canasta_fixture.h"
 #include "games/rummy/canasta_state.h"
+#include "tests/rummy/canasta_fixture.h"
 
 namespace {
 

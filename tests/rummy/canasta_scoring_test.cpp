@@ -3,9 +3,9 @@
 #include "games/rummy/canasta_scoring.h"
 
 #include "engine/texts.h"
+#include "games/rummy/canasta_state.h"
 #include "platform/paths.h"
 #include "tests/rummy/canasta_fixture.h"
-#include "games/rummy/canasta_state.h"
 
 namespace {
 

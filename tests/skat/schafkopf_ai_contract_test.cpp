@@ -7,9 +7,9 @@
 
 #include "core/decision_panel.h"
 #include "core/game_areas.h"
+#include "core/record_io.h"
 #include "engine/texts.h"
 #include "games/skat/schafkopf_ai_contract.h"
-#include "core/record_io.h"
 #include "games/skat/schafkopf_bidding.h"
 #include "games/skat/schafkopf_registration.h"
 #include "platform/paths.h"

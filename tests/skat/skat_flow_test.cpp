@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "games/skat/skat_rules.h"
+#include "games/skat/skat_state.h"
 #include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
-#include "games/skat/skat_state.h"
 
 namespace {
 

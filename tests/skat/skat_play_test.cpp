@@ -10,11 +10,11 @@
 
 #include "core/game_list.h"
 #include "games/skat/skat_settlement.h"
+#include "games/skat/skat_state.h"
 #include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
-#include "games/skat/skat_state.h"
 
 namespace {
 

@@ -21,7 +21,6 @@
 #include "table/animation.h"
 #include "table/move_queue.h"
 #include "table/stacks.h"
-#include "games/skat/skat_state.h"
 
 // Every game start takes its settings from "Anzeige": a headless run shows the dealing it
 // wants and the display time "Minimal" in developer mode, so computer seats never wait.

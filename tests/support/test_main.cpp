@@ -3,16 +3,16 @@
 // tables of calls registered as the program registers them.
 #include <gtest/gtest.h>
 
+#include "games/casino/poker_registration.h"
+#include "games/family/gofish_registration.h"
 #include "games/family/hearts_registration.h"
+#include "games/family/maumau_registration.h"
+#include "games/family/oldmaid_registration.h"
+#include "games/family/schnapsen_registration.h"
+#include "games/family/war_registration.h"
+#include "games/rummy/canasta_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
-#include "games/family/maumau_registration.h"
-#include "games/family/schnapsen_registration.h"
-#include "games/rummy/canasta_registration.h"
-#include "games/family/gofish_registration.h"
-#include "games/family/oldmaid_registration.h"
-#include "games/family/war_registration.h"
-#include "games/casino/poker_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
