@@ -69,6 +69,10 @@ struct TGameCallbacks {
   // A seat's marker shows for the game's own reason (Canasta: the user's partner while the
   // partner announcement shows).
   bool (*seatMarked)(int32_t seat) = nullptr;
+  // A game that fills the game-list dialog with its own score sheet (listEnded: the list is
+  // over), and its own text of the match-end box after the winners' sentence the core built.
+  void (*scoreSheet)(bool listEnded) = nullptr;
+  std::string (*matchEndText)(const std::string& winnerSentence) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

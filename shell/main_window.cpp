@@ -20,6 +20,7 @@
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/family/war_registration.h"
+#include "games/family/jass_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/paths.h"
 #include "platform/tick.h"
@@ -89,6 +90,7 @@ void createMainWindow() {
   registerMaumauGame();
   registerCanastaGame();
   registerWarGame();
+  registerJassGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

@@ -9,6 +9,7 @@
 #include "games/family/maumau_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/family/war_registration.h"
+#include "games/family/jass_registration.h"
 #include "games/skat/skat_registration.h"
 #include "platform/random.h"
 #include "platform/tick.h"
@@ -35,6 +36,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerMaumauGame();
     registerCanastaGame();
     registerWarGame();
+    registerJassGame();
   }
 };
 }  // namespace
