@@ -176,7 +176,10 @@ void playAnsweredCard() {
     return;
   }
   noteCoreMove(seat, slot);
-  syncHandFromSlots(sp[seat]);
+  // The hand as it stays: the table keeps the played card's slot for Jass's own stored card,
+  // so the step writes the seat's remaining cards back once the card has landed.
+  a.actingHand = sp[seat].hand;
+  removeCard(a.actingHand, card);
   gs.step = 3;
   gs.subState = jassCardPlayed;
   card.hi = int16_t(seat);
@@ -187,6 +190,12 @@ void playAnsweredCard() {
 void cardPlayed() {
   TGameState& gs = cg.gs;
   TJassState& a = jassArea();
+  const int32_t played = handUsed(a.trick) > 0 ? a.trick.k[handUsed(a.trick)].hi : 0;
+  if (played >= 1 && played <= jassSeats) {
+    sp[played].hand = a.actingHand;
+    renumberHand(sp[played].hand);
+    syncSlotsFromHand(sp[played]);
+  }
   if (a.trickPosition >= jassSeats) {
     say("", gs.akspieler, 0, false);
     gs.subState = jassTrickFull;
