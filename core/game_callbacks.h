@@ -78,6 +78,10 @@ struct TGameCallbacks {
   bool (*rowValuesAreTotals)() = nullptr;
   // Schnapsen's search, run once per frame by the frame handler.
   void (*frameSearch)() = nullptr;
+  // A game that fills the game-list dialog with its own score sheet (listEnded: the list is
+  // over), and its own text of the match-end box after the winners' sentence the core built.
+  void (*scoreSheet)(bool listEnded) = nullptr;
+  std::string (*matchEndText)(const std::string& winnerSentence) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -350,7 +350,8 @@ void TCG::showStandings() {
       break;
     case gidJass:
       setElementText(dlgGameList, elGameListCaption, "", 0);
-      layoutResultDialog();  // Jass's own score sheet fills the lists once it exists
+      layoutResultDialog();
+      if (const TGameCallbacks* t = registeredGameCallbacks(gameId); t && t->scoreSheet) t->scoreSheet(false);
       break;
     case gidPoker:
     case gidBlackjack:

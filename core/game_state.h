@@ -136,7 +136,7 @@ struct TGameState {
   TGameAreaBytes<16384> poker;
   TGameAreaBytes<8192> schnapsen;
   TGameAreaBytes<8192> blackjack;
-  TGameAreaBytes<8192> jass;
+  TGameAreaBytes<16384> jass;
 
   // [SECTION] members after the areas
   TMeldTableImage meldTableImage;  // copy of k12, saved and loaded with the game

@@ -137,7 +137,8 @@ void fillGameListAtEnd(const TCG& c, const TGameResult& result, const std::strin
     layoutResultDialog();  // Schnapsen's score sheet fills the lists once it exists
   } else if (c.gameId == gidJass) {
     if (dlgGameList != 0) setElementText(dlgGameList, elGameListCaption, summary, 0);
-    layoutResultDialog();  // Jass's score sheet fills the lists once it exists
+    layoutResultDialog();
+    if (const TGameCallbacks* t = registeredGameCallbacks(c.gameId); t && t->scoreSheet) t->scoreSheet(over);
   } else {
     if (!engineFastMode()) {
       layoutResultDialog();

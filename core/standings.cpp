@@ -135,6 +135,7 @@ std::string TCG::matchEndText() const {
               coreLookupText("f_dialog_punkte");
     return text;
   }
+  if (const TGameCallbacks* t = registeredGameCallbacks(gameId); t && t->matchEndText) return t->matchEndText(text);
   // Schnapsen (Bummerl), Jass (team totals), poker and Blackjack (money and level) add lines
   // from their own areas once those exist; until then their text is the winner sentence.
   if (gameId == gidSchnapsen || gameId == gidJass || gameId == gidPoker ||

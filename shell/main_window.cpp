@@ -16,6 +16,7 @@
 #include "games/casino/poker_registration.h"
 #include "games/family/gofish_registration.h"
 #include "games/family/hearts_registration.h"
+#include "games/family/jass_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/family/oldmaid_registration.h"
 #include "games/family/schnapsen_registration.h"
@@ -97,6 +98,7 @@ void createMainWindow() {
   registerSchnapsenGame();
   registerOldMaidGame();
   registerGoFishGame();
+  registerJassGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr TGameId fakeId = gidJass;  // no game registers this id yet
+constexpr TGameId fakeId = gidBlackjack;  // its own table, if any, is set aside during each test
 
 std::vector<std::string>& calls() {
   static std::vector<std::string> log;
@@ -46,7 +46,7 @@ TGameCallbacks fakeTable() {
   t.allCardsSelectable = [] { note("allCardsSelectable"); return false; };
   t.ledTrickCard = [] { note("ledTrickCard"); return card("hK"); };
   t.refreshSeatMarks = [] { note("refreshSeatMarks"); };
-  t.areaAnswers = [](TGameAreaQueries& q) { q.jassObenabe = [] { note("jassObenabe"); return true; }; };
+  t.areaAnswers = [](TGameAreaQueries& q) { q.blackjackDealerCardUp = [] { note("blackjackDealerCardUp"); return true; }; };
   t.listsToArea = [] { note("listsToArea"); };
   t.listsFromArea = [] { note("listsFromArea"); };
   t.areaImageIo = [](TRecordIo& io, TGameState& gs) {
@@ -64,10 +64,17 @@ class GameCallbacksTest : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
+    saved = registeredGameCallbacks(fakeId);
+    registerGameCallbacks(fakeId, nullptr);
     cg.gameId = fakeId;
     calls().clear();
     plainImageSize = imageSize();
   }
+  void TearDown() override {
+    registerGameCallbacks(fakeId, saved);
+    DriverTest::TearDown();
+  }
+  const TGameCallbacks* saved = nullptr;
 
   struct Case {
     const char* call;                     // the entry the core reaches
@@ -94,7 +101,7 @@ class GameCallbacksTest : public DriverTest {
         {"allCardsSelectable", [] { return yes(gameAllCardsSelectable()); }, "0", "1"},
         {"ledTrickCard", [] { return cardText(gameLedTrickCard()); }, "hK", cardText(noCard())},
         {"refreshSeatMarks", [] { gameRefreshSeatMarks(); return std::string(); }, "", ""},
-        {"jassObenabe", [] { return yes(gameAreas.jassObenabe()); }, "1", "0"},
+        {"blackjackDealerCardUp", [] { return yes(gameAreas.blackjackDealerCardUp()); }, "1", "0"},
         {"listsToArea", [] { gameListsToArea(); return std::string(); }, "", ""},
         {"listsFromArea", [] { gameListsFromArea(); return std::string(); }, "", ""},
         {"areaImageIo", [] { return std::to_string(imageSize()); }, "", ""},
@@ -154,12 +161,12 @@ TEST_F(GameCallbacksTest, ResumingAGameCallsItsResumeBeforeAndAfterTheSeats) {
 TEST_F(GameCallbacksTest, AnUnregisteredTableTakesItsAreaAnswersWithItAtTheNextReset) {
   static const TGameCallbacks table = fakeTable();
   registerGameCallbacks(fakeId, &table);
-  EXPECT_TRUE(gameAreas.jassObenabe());
+  EXPECT_TRUE(gameAreas.blackjackDealerCardUp());
   resetGameAreaQueries();
-  EXPECT_TRUE(gameAreas.jassObenabe()) << "a reset keeps the registered games' answers";
+  EXPECT_TRUE(gameAreas.blackjackDealerCardUp()) << "a reset keeps the registered games' answers";
   registerGameCallbacks(fakeId, nullptr);
   resetGameAreaQueries();
-  EXPECT_FALSE(gameAreas.jassObenabe());
+  EXPECT_FALSE(gameAreas.blackjackDealerCardUp());
 }
 
 }  // namespace

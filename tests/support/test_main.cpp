@@ -6,6 +6,7 @@
 #include "games/casino/poker_registration.h"
 #include "games/family/gofish_registration.h"
 #include "games/family/hearts_registration.h"
+#include "games/family/jass_registration.h"
 #include "games/family/maumau_registration.h"
 #include "games/family/oldmaid_registration.h"
 #include "games/family/schnapsen_registration.h"
@@ -43,6 +44,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerSchnapsenGame();
     registerOldMaidGame();
     registerGoFishGame();
+    registerJassGame();
   }
 };
 }  // namespace
