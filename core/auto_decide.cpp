@@ -11,14 +11,14 @@
 
 #include "core/cg.h"
 #include "core/game_areas.h"
-#include "table/table_globals.h"
-#include "table/table_questions.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
+#include "table/table_globals.h"
+#include "table/table_questions.h"
 
 namespace {
 

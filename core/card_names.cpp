@@ -5,7 +5,6 @@
 
 #include "core/card_order.h"
 #include "core/core_messages.h"
-#include "games/casino/poker.h"
 #include "platform/alert.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
@@ -119,7 +118,7 @@ void randomOpponent(TPlayerRecord& rec) {
 }
 
 void pokerWheelOrder(THand64& h) {
-  if (cg.gameId != gidPoker || !pokerAceLowStraight) return;
+  if (cg.gameId != gidPoker) return;  // in poker an ace also counts low in a straight
   int n = handUsed(h);
   if (n == 0) return;
   bool wheel = hasRank64(h, rank2) && hasRank64(h, rank3) && hasRank64(h, rank4) &&

@@ -22,7 +22,6 @@
 #include "engine/elements.h"
 #include "engine/stopwatch.h"
 #include "games/casino/chips.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "platform/alert.h"
 #include "platform/tick.h"
@@ -33,6 +32,7 @@
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
 #include "sound/sound_services.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "table/table_game_hooks.h"
 

@@ -19,14 +19,10 @@
 #include "core/core_messages.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
-#include "table/move_queue.h"
-#include "table/table_layout.h"
-#include "table/table_questions.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/relayout.h"
 #include "games/casino/chips.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
@@ -34,7 +30,11 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
+#include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
+#include "table/table_layout.h"
+#include "table/table_questions.h"
 
 namespace {
 

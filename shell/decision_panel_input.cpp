@@ -7,10 +7,10 @@
 #include "core/cg.h"
 #include "engine/dialogs.h"
 #include "engine/engine_form.h"
-#include "games/skat/stack_sync.h"
 #include "platform/window.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

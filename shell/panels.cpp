@@ -14,12 +14,12 @@
 #include "engine/engine_services.h"
 #include "engine/message_box.h"
 #include "engine/stopwatch.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

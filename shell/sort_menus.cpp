@@ -10,9 +10,9 @@
 #include "engine/elements.h"
 #include "engine/engine_services.h"
 #include "engine/texts.h"
-#include "games/skat/stack_sync.h"
 #include "shell/dialog_build.h"
 #include "shell/game_dialogs.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 LArray<int32_t, 1, 20> elSkatSortButtons{};

@@ -13,12 +13,12 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/move_internal.h"
 #include "table/move_queue.h"
 #include "table/stack_ops.h"
+#include "table/stack_sync.h"
 #include "table/table_game_hooks.h"
 #include "table/table_layout.h"
 #include "table/table_messages.h"

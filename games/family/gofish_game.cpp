@@ -23,7 +23,6 @@
 #include "engine/engine_services.h"
 #include "games/family/gofish_ai.h"
 #include "games/family/gofish_rules.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/card_ai_lookup.h"
 #include "shell/env_param.h"
@@ -35,6 +34,7 @@
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "engine/engine_services.h"
 #include "games/family/hearts_rules.h"
 #include "games/skat/skat_services.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "sound/sound_events.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] card measures and orders

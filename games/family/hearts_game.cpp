@@ -19,7 +19,6 @@
 #include "engine/engine_services.h"
 #include "engine/texts.h"
 #include "games/family/hearts_rules.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
 #include "shell/table_textures.h"
@@ -28,6 +27,7 @@
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "core/cg.h"
 #include "engine/engine_services.h"
 #include "engine/texts.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 THeartsState& heartsArea() { return gameArea<THeartsState>(cg.gs.hearts); }

@@ -19,8 +19,8 @@
 #include "engine/engine_services.h"
 #include "games/family/jass_game.h"
 #include "games/family/jass_rules.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -20,7 +20,6 @@
 #include "games/family/jass_results.h"
 #include "games/family/jass_rules.h"
 #include "games/family/jass_weis.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -28,6 +27,7 @@
 #include "sound/speech.h"
 #include "table/deal_moves.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -21,9 +21,9 @@
 #include "engine/texts.h"
 #include "games/family/jass_game.h"
 #include "games/family/jass_rules.h"
-#include "games/skat/stack_sync.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] end of a deal

@@ -13,8 +13,8 @@
 #include "core/card_names.h"
 #include "core/card_order.h"
 #include "core/cg.h"
-#include "games/skat/stack_sync.h"
 #include "sound/speech.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 TJassState& jassArea() { return gameArea<TJassState>(cg.gs.jass); }

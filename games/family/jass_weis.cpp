@@ -14,7 +14,7 @@
 #include "core/card_order.h"
 #include "core/cg.h"
 #include "games/family/jass_rules.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] kinds

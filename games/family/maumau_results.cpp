@@ -14,7 +14,7 @@
 #include "core/core_messages.h"
 #include "engine/engine_services.h"
 #include "games/family/maumau_state.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] options

@@ -11,7 +11,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] the state

@@ -21,7 +21,6 @@
 #include "engine/elements.h"
 #include "engine/engine_services.h"
 #include "games/family/oldmaid_rules.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -32,6 +31,7 @@
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/table_questions.h"
 
 namespace {

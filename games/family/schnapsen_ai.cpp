@@ -17,8 +17,8 @@
 #include "engine/frame_rate.h"
 #include "games/family/schnapsen_rules.h"
 #include "games/family/schnapsen_search.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "core/cg.h"
 #include "core/game_list.h"
 #include "games/family/schnapsen_rules.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] end of a game

@@ -16,9 +16,9 @@
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] helpers

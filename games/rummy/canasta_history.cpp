@@ -11,9 +11,9 @@
 #include "engine/engine_services.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "table/stack_ops.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "table/table_layout.h"
 

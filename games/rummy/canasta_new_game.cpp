@@ -12,9 +12,9 @@
 #include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "table/table_layout.h"
 

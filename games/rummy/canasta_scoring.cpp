@@ -7,8 +7,8 @@
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -20,7 +20,6 @@
 #include "games/rummy/canasta_scoring.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
@@ -29,6 +28,7 @@
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "table/table_questions.h"
 

@@ -21,8 +21,8 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_services.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] helpers

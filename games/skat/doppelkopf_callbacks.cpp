@@ -16,12 +16,12 @@
 #include "games/skat/doppelkopf_scoring.h"
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/stack_ops.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

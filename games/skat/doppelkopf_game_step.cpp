@@ -21,13 +21,13 @@
 #include "games/skat/doppelkopf_vorbehalt.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/move_executor.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

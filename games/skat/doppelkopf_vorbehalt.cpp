@@ -22,9 +22,9 @@
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "core/card_order.h"
 #include "games/skat/schafkopf_rules.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include "core/card_order.h"
 #include "core/cg.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

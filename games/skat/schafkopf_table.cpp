@@ -11,10 +11,10 @@
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_state.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 TSchafkopfTableMarks schafkopfTableMarks{};

@@ -15,7 +15,7 @@
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 
 TSkatAISubmit skatAISubmitHook = nullptr;
 

@@ -20,8 +20,8 @@
 #include "games/skat/skat_rating.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] seats and hands

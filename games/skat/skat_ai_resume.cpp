@@ -16,7 +16,7 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -28,7 +28,6 @@
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
@@ -37,6 +36,7 @@
 #include "sound/sound_events.h"
 #include "table/deal_moves.h"
 #include "table/stack_ops.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] new game and resume

@@ -2,7 +2,7 @@
 #include "games/skat/skat_deck.h"
 
 #include "core/card_order.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 void skatBuildDeck() {

@@ -14,9 +14,9 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/skat_family_ai.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "games/skat/skat_family_ai.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 int32_t familyRound(double x) { return static_cast<int32_t>(std::nearbyint(x)); }

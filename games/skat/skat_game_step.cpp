@@ -17,11 +17,11 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 // [SECTION] helpers

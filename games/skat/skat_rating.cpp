@@ -15,8 +15,8 @@
 #include "games/skat/skat_rule_tables.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 
 // [SECTION] helpers
 

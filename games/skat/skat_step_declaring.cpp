@@ -16,12 +16,12 @@
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
 #include "net/net_transport.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
 #include "table/deal_moves.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "table/table_questions.h"
 

@@ -7,8 +7,8 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
 #include "table/deal_moves.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

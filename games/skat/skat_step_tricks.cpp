@@ -8,10 +8,10 @@
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_step_internal.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
 #include "table/deal_moves.h"
 #include "table/move_queue.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 namespace {

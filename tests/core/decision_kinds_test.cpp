@@ -10,7 +10,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/alerts.h"
 #include "tests/support/cards.h"

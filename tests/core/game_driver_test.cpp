@@ -9,7 +9,7 @@
 #include "engine/stopwatch.h"
 #include "platform/random.h"
 #include "shell/shell_services.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "tests/core/driver_fixture.h"
 #include "tests/support/cards.h"
 

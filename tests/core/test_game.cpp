@@ -2,8 +2,8 @@
 #include "tests/core/test_game.h"
 
 #include "core/card_order.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_state.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

@@ -11,9 +11,9 @@
 #include "games/family/hearts_game.h"
 #include "games/family/hearts_rules.h"
 #include "games/skat/skat_options.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/animation.h"
+#include "table/stack_sync.h"
 #include "tests/support/headless_skat.h"
 
 // A card by a short code: rank "2".."9", "T", "J", "Q", "K", "A" and suit c, s, h, d.

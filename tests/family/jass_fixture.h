@@ -15,11 +15,11 @@
 #include "games/family/jass_rules.h"
 #include "games/family/jass_weis.h"
 #include "games/skat/skat_options.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
-#include "shell/shell_state.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_state.h"
 #include "table/animation.h"
+#include "table/stack_sync.h"
 #include "tests/support/headless_skat.h"
 
 // A card by a short code: rank "6".."9", "T", "J", "Q", "K", "A" and suit c, s, h, d.

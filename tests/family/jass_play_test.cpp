@@ -143,6 +143,7 @@ TEST_F(JassPlay, ListsOfComputerAndRandomSeatsEndCleanly) {
   int alerts = 0;
   setAlertSink([&alerts](const std::string&) { alerts++; });
   TJassStats st;
+  randomFixSeed(2412);  // every game start draws its seed from here, not from the clock
   randomSeed(2412);
   for (const TVariant& v : variants) {
     setHeadlessDisplay(v.dealMode);
@@ -162,6 +163,7 @@ TEST_F(JassPlay, ListsOfComputerAndRandomSeatsEndCleanly) {
     }
   }
   setAlertSink(nullptr);
+  randomReleaseSeed();
   EXPECT_EQ(alerts, 0);
   EXPECT_GT(st.refused, 0);
   EXPECT_EQ(st.badAccepted, 0);

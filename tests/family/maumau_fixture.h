@@ -11,9 +11,9 @@
 #include "games/family/maumau_state.h"
 #include "games/family/maumau_step.h"
 #include "games/skat/skat_options.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
 #include "table/animation.h"
+#include "table/stack_sync.h"
 #include "tests/support/cards.h"
 #include "tests/support/headless_skat.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "games/family/schnapsen_rules.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

@@ -16,9 +16,9 @@
 #include "engine/texts.h"
 #include "games/family/war_game.h"
 #include "games/family/war_rules.h"
-#include "games/skat/stack_sync.h"
 #include "platform/paths.h"
 #include "table/animation.h"
+#include "table/stack_sync.h"
 #include "tests/support/cards.h"
 #include "tests/support/headless_skat.h"
 

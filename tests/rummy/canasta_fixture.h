@@ -13,9 +13,9 @@
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

@@ -18,10 +18,10 @@
 #include "games/rummy/canasta_scoring.h"
 #include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_table.h"
-#include "games/skat/stack_sync.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "table/animation.h"
+#include "table/stack_sync.h"
 #include "tests/support/cards.h"
 #include "tests/support/headless_skat.h"
 

@@ -19,10 +19,10 @@
 #include "games/skat/doppelkopf_state.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/paths.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

@@ -14,9 +14,9 @@
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_state.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

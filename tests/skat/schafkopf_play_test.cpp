@@ -14,8 +14,8 @@
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
 

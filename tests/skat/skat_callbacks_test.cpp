@@ -4,14 +4,14 @@
 #include <string>
 
 #include "core/cg.h"
-#include "engine/error_log.h"
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_form.h"
+#include "engine/error_log.h"
 #include "games/skat/skat_callbacks.h"
-#include "games/skat/stack_sync.h"
 #include "shell/game_dialogs.h"
 #include "shell/table_textures.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/skat/skat_fixture.h"
 #include "tests/support/cards.h"

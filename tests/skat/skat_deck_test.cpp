@@ -6,8 +6,8 @@
 
 #include "core/card_order.h"
 #include "games/skat/skat_deck.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 #include "tests/support/cards.h"
 

@@ -8,8 +8,8 @@
 
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
 

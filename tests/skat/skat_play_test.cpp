@@ -11,8 +11,8 @@
 #include "core/game_list.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
 

@@ -12,8 +12,8 @@
 #include "games/skat/skat_ai_state.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "platform/random.h"
+#include "table/stack_sync.h"
 #include "tests/skat/skat_play_fixture.h"
 #include "tests/support/cards.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/card_ai.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 #include "table/table_layout.h"
 #include "table/table_questions.h"
 #include "tests/table/table_fixture.h"

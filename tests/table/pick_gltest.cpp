@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "shell/shell_globals.h"
+#include "table/card_window_points.h"
 #include "table/picking.h"
+#include "table/stack_sync.h"
 #include "table/table_globals.h"
 #include "table/table_layout.h"
 #include "table/table_pictures.h"
 #include "tests/engine/ui_fixture.h"
 #include "tests/support/dealt_table.h"
 #include "tests/support/headless_skat.h"
-#include "table/card_window_points.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "games/skat/skat_deck.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
-#include "games/skat/stack_sync.h"
 #include "table/deal_moves.h"
+#include "table/stack_sync.h"
 #include "table/table_layout.h"
 #include "tests/table/table_fixture.h"
 

@@ -1,5 +1,5 @@
 // Slot and hand synchronisation of the card table's stacks.
-#include "games/skat/stack_sync.h"
+#include "table/stack_sync.h"
 
 void syncHandFromSlots(TSpieler& stack) {
   int n = stackUsed(stack);
