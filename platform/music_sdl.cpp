@@ -2,15 +2,19 @@
 #include <SDL_mixer.h>
 
 #include <cmath>
+#include <mutex>
 
 #include "platform/music.h"
 #include "platform/sound.h"
 
 namespace {
+// The music worker opens and closes the track while other threads may ask its state.
+std::recursive_mutex trackLock;
 Mix_Music* track = nullptr;
 }
 
 bool musOpen(const std::string& path, std::string& error) {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   musClose();
   if (!sndDeviceOpen()) {
     error = "no audio device";
@@ -25,6 +29,7 @@ bool musOpen(const std::string& path, std::string& error) {
 }
 
 void musClose() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (!track) return;
   if (sndDeviceOpen()) Mix_HaltMusic();
   Mix_FreeMusic(track);
@@ -32,6 +37,7 @@ void musClose() {
 }
 
 bool musPlay(double from, std::string& error) {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (!track) {
     error = "no track open";
     return false;
@@ -49,30 +55,36 @@ bool musPlay(double from, std::string& error) {
 }
 
 void musPause() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (track) Mix_PauseMusic();
 }
 
 void musResume() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (track) Mix_ResumeMusic();
 }
 
 void musHalt() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (track) Mix_HaltMusic();
 }
 
 MusicMode musMode() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (!track) return MusicMode::notOpen;
   if (!Mix_PlayingMusic()) return MusicMode::stopped;
   return Mix_PausedMusic() ? MusicMode::paused : MusicMode::playing;
 }
 
 double musPosition() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (!track) return 0;
   const double p = Mix_GetMusicPosition(track);
   return p > 0 ? p : 0;
 }
 
 double musLength() {
+  const std::lock_guard<std::recursive_mutex> hold(trackLock);
   if (!track) return 0;
   const double d = Mix_MusicDuration(track);
   return d > 0 ? d : 0;
