@@ -111,13 +111,13 @@ Mix_Chunk* convertedChunk(const SndFormat& f, const uint8_t* bytes, size_t size)
 // A wave file's chunk: SDL reads it as it is stored and our converter lays it out; what the
 // converter does not take (another sample format, a compressed file) goes to the mixer.
 Mix_Chunk* fileChunk(const std::string& path) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec stored{};
   Uint8* samples = nullptr;
   Uint32 len = 0;
   Mix_Chunk* chunk = nullptr;
-  if (SDL_LoadWAV(path.c_str(), &spec, &samples, &len)) {
-    if (spec.format == AUDIO_U8 || spec.format == AUDIO_S16LSB)
-      chunk = convertedChunk({spec.freq, spec.channels, SDL_AUDIO_BITSIZE(spec.format)}, samples, len);
+  if (SDL_LoadWAV(path.c_str(), &stored, &samples, &len)) {
+    if (stored.format == AUDIO_U8 || stored.format == AUDIO_S16LSB)
+      chunk = convertedChunk({stored.freq, stored.channels, SDL_AUDIO_BITSIZE(stored.format)}, samples, len);
     SDL_FreeWAV(samples);
   }
   return chunk ? chunk : Mix_LoadWAV(path.c_str());
