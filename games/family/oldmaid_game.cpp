@@ -21,6 +21,7 @@
 #include "engine/elements.h"
 #include "engine/engine_services.h"
 #include "games/family/oldmaid_rules.h"
+#include "games/family/stock_deal.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/game_dialogs.h"
@@ -123,25 +124,7 @@ namespace {
 
 void dealStep() {
   const int32_t n = seats();
-  if (gs().dealStyle == 1) {
-    int32_t dealt = 0, total = 0;
-    for (int32_t i = 1; i <= n; i++) total += oldMaidDealCount(i);
-    int32_t stock = stackUsed(sp[11]);
-    for (int32_t i = 1; i <= n; i++) {
-      int32_t seat = envParam.playDirection == 2 ? n + 1 - i : i;
-      gethand(seat, oldMaidDealCount(seat), dealt, float(i - 1) * 0.25f, 11, 0);
-      dealt += oldMaidDealCount(seat);
-    }
-    noteCoreMove(11, stock - total + 1);
-    gs().step = n;
-  } else {
-    gs().akspieler = envParam.playDirection == 2 ? oldMaidSeatBack(1) : oldMaidSeatFromCurrent(1);
-    gs().step += 1;
-    int32_t count = oldMaidDealCount(gs().akspieler);
-    int32_t stock = stackUsed(sp[11]);
-    gethand(gs().akspieler, count, 0, 0, 11, 0);
-    noteCoreMove(11, stock - count + 1);
-  }
+  stockDealStep(n, oldMaidDealCount, envParam.playDirection == 2 ? oldMaidSeatBack(1) : oldMaidSeatFromCurrent(1));
   if (gs().step >= n) {
     gs().phase = 4;
     gs().step = 0;

@@ -20,6 +20,7 @@
 #include "engine/dialogs.h"
 #include "engine/elements.h"
 #include "engine/engine_services.h"
+#include "games/family/stock_deal.h"
 #include "games/family/war_rules.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
@@ -121,25 +122,7 @@ namespace {
 
 void dealStep() {
   const int32_t n = warSeats;
-  if (gs().dealStyle == 1) {
-    int32_t dealt = 0, total = 0;
-    for (int32_t i = 1; i <= n; i++) total += warDealCount(i);
-    int32_t stock = stackUsed(sp[11]);
-    for (int32_t i = 1; i <= n; i++) {
-      int32_t seat = envParam.playDirection == 2 ? n + 1 - i : i;
-      gethand(seat, warDealCount(seat), dealt, float(i - 1) * 0.25f, 11, 0);
-      dealt += warDealCount(seat);
-    }
-    noteCoreMove(11, stock - total + 1);
-    gs().step = n;
-  } else {
-    gs().akspieler = envParam.playDirection == 2 ? warSeatBack(1) : warSeatFromCurrent(1);
-    gs().step += 1;
-    int32_t count = warDealCount(gs().akspieler);
-    int32_t stock = stackUsed(sp[11]);
-    gethand(gs().akspieler, count, 0, 0, 11, 0);
-    noteCoreMove(11, stock - count + 1);
-  }
+  stockDealStep(n, warDealCount, envParam.playDirection == 2 ? warSeatBack(1) : warSeatFromCurrent(1));
   if (gs().step >= n) {
     gs().phase = 4;
     gs().step = 0;
