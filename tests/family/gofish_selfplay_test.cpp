@@ -94,10 +94,7 @@ struct TOutcome {
 
 TOutcome finishGame(int32_t seats) {
   randomSeed(4242);
-  for (int f = 0; f < frameLimit && cg.gs.phase != 5; f++) {
-    headlessFrame();
-    advanceFakeTick(50);
-  }
+  playToGameEnd(frameLimit);
   EXPECT_EQ(cg.gs.phase, 5);
   TOutcome o;
   for (int s = 1; s <= seats; s++) {

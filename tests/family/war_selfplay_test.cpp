@@ -109,10 +109,7 @@ struct TOutcome {
 
 TOutcome finishGame() {
   randomSeed(4242);
-  for (int f = 0; f < frameLimit && cg.gs.phase != 5; f++) {
-    headlessFrame();
-    advanceFakeTick(50);
-  }
+  playToGameEnd(frameLimit);
   EXPECT_EQ(cg.gs.phase, 5);
   return {warArea().warsWon[1], warArea().warsWon[2], cg.gs.listTotals[1], cg.gs.listTotals[2],
           WarFixture::cardsOf(7), WarFixture::cardsOf(8), WarFixture::cardsOf(1), WarFixture::cardsOf(2)};

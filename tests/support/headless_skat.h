@@ -80,3 +80,11 @@ inline void headlessFrame() {
   cg.gameTick();
   animationStep();
 }
+
+// Frames 50 ms apart until the game has ended or the limit is reached.
+inline void playToGameEnd(int frameLimit) {
+  for (int f = 0; f < frameLimit && cg.gs.phase != 5; f++) {
+    headlessFrame();
+    advanceFakeTick(50);
+  }
+}
