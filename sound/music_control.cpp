@@ -46,7 +46,8 @@ void applyMusicChoice(bool reload) { soundContainer.applyMusicChoice(reload); }
 void TSoundContainer::applyMusicChoice(bool force) {
   // The effects and voices follow the settings even when the music cannot.
   applyVolumes(false);
-  if (playerFailed) return;
+  // The tutorial's narration keeps the player until the tutorial ends.
+  if (playerFailed || narration) return;
   const std::string name = musicNameOf(appopt.musicTitle);
   if (musicVolume < 1) {
     musicThread.requestStop();
@@ -83,7 +84,9 @@ void TSoundContainer::noteStarted(const std::string& file) {
   musicStarts++;
 }
 
-bool TSoundContainer::musicEnabled() const { return musicVolume > 0 && !musicStopped && !playerFailed; }
+bool TSoundContainer::musicEnabled() const {
+  return (musicVolume > 0 && !musicStopped && !playerFailed) || narration;
+}
 
 void TSoundContainer::pauseMusic() {
   if (!playerFailed && musicVolume > 0) musicThread.requestPause();
@@ -147,7 +150,7 @@ void TSoundContainer::reopenPlayer(const std::string& file) {
 }
 
 void TSoundContainer::checkMusicEnd() {
-  if (playerFailed || musicStopped || musicVolume == 0 || musicThread.clipPlaying) return;
+  if (playerFailed || musicStopped || musicVolume == 0 || musicThread.clipPlaying || narration) return;
   if (musMode() == MusicMode::stopped) musicThread.requestNextTrack();
 }
 

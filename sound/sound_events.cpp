@@ -17,7 +17,9 @@
 #include "engine/engine_services.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
+#include "core/cg.h"
 #include "shell/shell_globals.h"
+#include "shell/tutorial_state.h"
 #include "sound/music_worker.h"
 #include "table/stacks.h"
 
@@ -140,6 +142,16 @@ void TSoundContainer::create() {
   // The music plays on the effects' device: without one no player is made.
   playerFailed = noDevice;
   musicStopped = false;
+  playerOpen = false;
+  narration = false;
+  musicStarts = 0;
+  {
+    // A container made again (the tests do) starts from no music at all.
+    std::lock_guard<std::mutex> lock(musicMutex_);
+    musicName_.clear();
+    startedFile_.clear();
+    posted_.clear();
+  }
   if (noDevice) {
     // The null backend is the tests' quiet machine; a real device that fails is noted.
     if (sndBackend() != SoundBackend::null) logProtocol("Sound: no audio device (" + device->openError() + ")");
@@ -218,9 +230,11 @@ void TSoundContainer::playEvent(int32_t code, int32_t stack, int32_t slot) {
 
 // [SECTION] volumes
 void TSoundContainer::applyVolumes(bool apply) {
+  narration = cg.gs.tutorialMode != 0 && tutClipEnd > 0;
   const int32_t voices = levelToVolume(appopt.speechLevel);
   const int32_t effects = levelToVolume(appopt.effectsLevel);
-  const int32_t music = std::max(0, roundEven((levelToVolume(appopt.musicLevel) - 10) * 0.58));
+  const int32_t musicLevel = narration ? 2 : appopt.musicLevel;
+  const int32_t music = std::max(0, roundEven((levelToVolume(musicLevel) - 10) * 0.58));
   setVolume(music, 1, apply);
   setVolume(voices, 2, apply);
   setVolume(effects, 3, apply);

@@ -84,7 +84,8 @@ class TSoundContainer {
   void pauseMusic();
   void resumeMusic();
   void resumeMusicIfActive();
-  // The music volume is above 0, the music is not stopped and the player has not failed.
+  // The music volume is above 0, the music is not stopped and the player has not failed; or
+  // the tutorial's narration plays.
   bool musicEnabled() const;
   // Shows the messages the music worker posted (message 40: a missing music file). Called
   // once per frame by the main window, never from a nested frame.
@@ -113,6 +114,10 @@ class TSoundContainer {
   std::atomic<bool> playerFailed{false};  // the music player failed; ends the music only
   std::atomic<bool> musicStopped{false};  // "Musik" "Aus" closed the track; set by the worker
   std::atomic<bool> playerOpen{false};    // the player holds a track; the worker's
+  // The tutorial runs and has a narration range: the music counts as level 2, the settings'
+  // choice waits and no track follows a clip's end. Set by applyVolumes, which the tutorial
+  // calls whenever its range changes; read by the worker.
+  std::atomic<bool> narration{false};
   int32_t slotCounter = 0;      // slot used last, 1..9; 0 before the first sound
   LArray<std::unique_ptr<TDSWSoundFileSample>, 1, 10> samples{};  // slot 10 is never used
   LArray<int32_t, 1, 10> slotKinds{};  // 1 the slot plays a voice sample

@@ -13,6 +13,7 @@
 #include "platform/music.h"
 #include "platform/window.h"
 #include "sound/music_control.h"
+#include "shell/tutorial_state.h"
 #include "sound/music_worker.h"
 #include "tests/sound/audio_fixture.h"
 
@@ -156,6 +157,34 @@ TEST_F(MusicTest, AClipSectionPlaysItsPart) {
   settle();
   EXPECT_EQ(musMode(), MusicMode::stopped) << "a clip's end starts no music";
   EXPECT_EQ(soundContainer.musicStarts, 1);
+}
+
+TEST_F(MusicTest, TheTutorialsNarrationPlaysWhateverTheMusicSetting) {
+  writeTrack("12.ogg", 20);
+  writeTrack("tut.ogg", 0.6);
+  setLevels(1, 1, 6);  // "Musik" "Aus"
+  ASSERT_FALSE(soundContainer.musicEnabled());
+  cg.gs.tutorialMode = 1;
+  tutClipStart = 0;
+  tutClipEnd = 1000;
+  soundContainer.applyVolumes(true);
+  EXPECT_GT(soundContainer.musicVolume, 0) << "the music counts as level 2";
+  EXPECT_TRUE(soundContainer.musicEnabled());
+  applyMusicChoice(true);
+  settle();
+  EXPECT_EQ(soundContainer.musicStarts, 0) << "the settings' choice waits for the tutorial";
+  musicThread.requestClip2("tut", 0, 1000, true);
+  ASSERT_TRUE(waitFor([] { return musMode() == MusicMode::playing; }));
+  ASSERT_TRUE(waitFor([] { return musMode() == MusicMode::stopped; }));
+  settle();
+  EXPECT_EQ(musMode(), MusicMode::stopped) << "no track follows the narration";
+  // The tutorial's end clears the range: the setting holds again.
+  tutClipEnd = 0;
+  soundContainer.applyVolumes(true);
+  EXPECT_EQ(soundContainer.musicVolume, 0);
+  EXPECT_FALSE(soundContainer.musicEnabled());
+  cg.gs.tutorialMode = 0;
+  tutClipEnd = -1;
 }
 
 TEST_F(MusicTest, TheWorkerSleepsBetweenPasses) {
