@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/family_draw_games.h"
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
@@ -234,6 +235,8 @@ int runSchnapsen(const TArgs& a) {
 int main(int argc, char** argv) {
   TArgs a = parse(argc, argv);
   if (a.game == "schnapsen" || a.game == "sechsundsechzig") return runSchnapsen(a);
+  if (a.game == "schwimmen" || a.game == "gofish" || a.game == "oldmaid" || a.game == "war")
+    return runDrawGamesSelfPlay(argc, argv);
   if (a.game != "maumau") {
     logNotAvailable("family_selfplay --game " + a.game);
     std::printf("%s: not available\n", a.game.c_str());

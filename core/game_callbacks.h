@@ -82,6 +82,8 @@ struct TGameCallbacks {
   // over), and its own text of the match-end box after the winners' sentence the core built.
   void (*scoreSheet)(bool listEnded) = nullptr;
   std::string (*matchEndText)(const std::string& winnerSentence) = nullptr;
+  // Schwimmen: the card table sorted a single card into the middle at this slot.
+  void (*noteLaidSlot)(int32_t slot) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

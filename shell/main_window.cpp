@@ -20,6 +20,7 @@
 #include "games/family/maumau_registration.h"
 #include "games/family/oldmaid_registration.h"
 #include "games/family/schnapsen_registration.h"
+#include "games/family/schwimmen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/skat/doppelkopf_registration.h"
@@ -99,6 +100,7 @@ void createMainWindow() {
   registerOldMaidGame();
   registerGoFishGame();
   registerJassGame();
+  registerSchwimmenGame();
   setEngineEventHandler(Tglapp::FormMouseWheelDown);
   engineCreate();
   Tglapp::FormCreate();

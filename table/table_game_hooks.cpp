@@ -56,7 +56,9 @@ float gameSpeedFactor() {
 }
 int32_t gameTrickPosition() { return 0; }
 bool gameStoredPlayCard(TCard&) { return false; }
-void gameNoteLaidSlot(int32_t) {}
+void gameNoteLaidSlot(int32_t slot) {
+  if (const TGameCallbacks* t = calls(); t && t->noteLaidSlot) t->noteLaidSlot(slot);
+}
 bool gamePassesAcross() { return false; }
 bool gameMarriageBusy() { return false; }
 void gameAnnounceMarriage(int32_t) {}

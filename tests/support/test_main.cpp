@@ -10,6 +10,7 @@
 #include "games/family/maumau_registration.h"
 #include "games/family/oldmaid_registration.h"
 #include "games/family/schnapsen_registration.h"
+#include "games/family/schwimmen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
 #include "games/skat/doppelkopf_registration.h"
@@ -45,6 +46,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerOldMaidGame();
     registerGoFishGame();
     registerJassGame();
+    registerSchwimmenGame();
   }
 };
 }  // namespace

@@ -1,0 +1,4 @@
+// Schwimmen's table of calls, registered at start-up.
+#pragma once
+
+void registerSchwimmenGame();
