@@ -11,6 +11,7 @@
 //   family_selfplay --game maumau [--games N] [--seed S] [--seats K] [--duel] [--vs-random]
 //   family_selfplay --game schnapsen|sechsundsechzig [--games N] [--seed S] [--strengths K]
 //                   [--fps F] [--duel] [--vs-random]
+// Hearts and Jass: see family_selfplay_tricks.cpp.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/family_selfplay_tricks.h"
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
@@ -236,6 +238,7 @@ int runSchnapsen(const TArgs& a) {
 int main(int argc, char** argv) {
   TArgs a = parse(argc, argv);
   if (a.game == "schnapsen" || a.game == "sechsundsechzig") return runSchnapsen(a);
+  if (a.game == "hearts" || a.game == "jass") return runTrickGameSelfPlay(argc, argv);
   if (a.game != "maumau") {
     logNotAvailable("family_selfplay --game " + a.game);
     std::printf("%s: not available\n", a.game.c_str());

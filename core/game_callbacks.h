@@ -90,6 +90,10 @@ struct TGameCallbacks {
   bool (*marriageBusy)() = nullptr;
   bool (*shownHandCard)(int32_t seat, int32_t slot) = nullptr;
   std::string (*pileLabel)(int32_t stack) = nullptr;
+  // Jass's and Hearts's position 1..4 of the next card in the trick (the trick cards' order
+  // on the table), and Hearts's deal that passes across.
+  int32_t (*trickPosition)() = nullptr;
+  bool (*passesAcross)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -64,10 +64,16 @@ void tutorialDealCards() {}
 float gameSpeedFactor() {
   return cg.gameId == gidPoker && humanEliminated() ? pokerSpeedFactor() : 1.0f;
 }
-int32_t gameTrickPosition() { return 0; }
+int32_t gameTrickPosition() {
+  const TGameCallbacks* t = calls();
+  return t && t->trickPosition ? t->trickPosition() : 0;
+}
 bool gameStoredPlayCard(TCard&) { return false; }
 void gameNoteLaidSlot(int32_t) {}
-bool gamePassesAcross() { return false; }
+bool gamePassesAcross() {
+  const TGameCallbacks* t = calls();
+  return t && t->passesAcross && t->passesAcross();
+}
 bool gameMarriageBusy() {
   const TGameCallbacks* t = calls();
   return t && t->marriageBusy && t->marriageBusy();

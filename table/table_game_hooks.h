@@ -55,13 +55,14 @@ void tutorialDealCards();
 
 // Poker's factor on card speeds once the user is out; 1 otherwise.
 float gameSpeedFactor();
-// Jass's and Hearts's position of the next trick card (the z order of trick cards); 0.
+// Jass's and Hearts's position of the next trick card (the z order of trick cards); 0
+// without the hook.
 int32_t gameTrickPosition();
 // Jass's stored play card: true and the card when it has one; false.
 bool gameStoredPlayCard(TCard& card);
 // Schwimmen keeps the slot into which the last single card was laid.
 void gameNoteLaidSlot(int32_t slot);
-// Hearts passes the cards across this game; false.
+// Hearts passes the cards across this game; false without the hook.
 bool gamePassesAcross();
 // Schnapsen: a marriage is being looked up (no lift feedback then); false without the hook.
 bool gameMarriageBusy();
