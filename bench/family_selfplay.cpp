@@ -3,13 +3,15 @@
 // "Profi" against "Anfänger" on two seats with the announcement rule, each deal played with
 // the seats swapped. Prints games per second, refused answers, alerts, stalls and the
 // slowest frame in ms; the duel also the mean lead of "Profi" per game and its z-score.
-// Schnapsen and Sechsundsechzig: seat 2 searches at --strengths (seat 1 random answers), or
-// with --duel "Profi" against "Anfänger", each deal with the seats swapped; also the search's
-// nodes per second, its time per move and the slowest frame's search time.
+// Schnapsen and Sechsundsechzig: seat 2 searches at --strengths (seat 1 random answers; with
+// --vs-random also the computer's mean lead in game points and its z-score), or with --duel
+// "Profi" against "Anfänger", each deal with the seats swapped; also the search's nodes per
+// second, its time per move and the slowest frame's search time.
 //
 //   family_selfplay --game maumau [--games N] [--seed S] [--seats K] [--duel] [--vs-random]
 //   family_selfplay --game schnapsen|sechsundsechzig [--games N] [--seed S] [--strengths K]
-//                   [--fps F] [--duel]
+//                   [--fps F] [--duel] [--vs-random]
+// Hearts and Jass: see family_selfplay_tricks.cpp.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "bench/family_draw_games.h"
+#include "bench/family_selfplay_tricks.h"
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
@@ -219,7 +222,8 @@ int runSchnapsen(const TArgs& a) {
       if (!first.empty() && !second.empty()) figures.leads.push_back(double(first[1] - first[2] + second[2] - second[1]) / 2);
       continue;
     }
-    playSchnapsen(variant, {0, 0, a.strengths}, seed);
+    auto won = playSchnapsen(variant, {0, 0, a.strengths}, seed);
+    if (a.vsRandom && !won.empty()) figures.leads.push_back(double(won[2] - won[1]));
   }
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   printFigures(secs);
@@ -237,6 +241,7 @@ int main(int argc, char** argv) {
   if (a.game == "schnapsen" || a.game == "sechsundsechzig") return runSchnapsen(a);
   if (a.game == "schwimmen" || a.game == "gofish" || a.game == "oldmaid" || a.game == "war")
     return runDrawGamesSelfPlay(argc, argv);
+  if (a.game == "hearts" || a.game == "jass") return runTrickGameSelfPlay(argc, argv);
   if (a.game != "maumau") {
     logNotAvailable("family_selfplay --game " + a.game);
     std::printf("%s: not available\n", a.game.c_str());

@@ -84,6 +84,18 @@ struct TGameCallbacks {
   std::string (*matchEndText)(const std::string& winnerSentence) = nullptr;
   // Schwimmen: the card table sorted a single card into the middle at this slot.
   void (*noteLaidSlot)(int32_t slot) = nullptr;
+  // Schnapsen's hooks of the card table: the marriage lookup of the hand card in `slot` the
+  // user hovers (mode 1) or lifts (mode 2), true when it forms one; the guard that keeps the
+  // lift feedback out while a lookup runs; a card of a closed hand shown face up (the
+  // computer's announced marriage); the label of a won pile, "" for none.
+  bool (*announceMarriage)(int32_t mode, int32_t slot) = nullptr;
+  bool (*marriageBusy)() = nullptr;
+  bool (*shownHandCard)(int32_t seat, int32_t slot) = nullptr;
+  std::string (*pileLabel)(int32_t stack) = nullptr;
+  // Jass's and Hearts's position 1..4 of the next card in the trick (the trick cards' order
+  // on the table), and Hearts's deal that passes across.
+  int32_t (*trickPosition)() = nullptr;
+  bool (*passesAcross)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

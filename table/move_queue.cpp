@@ -236,8 +236,9 @@ void completeQueuedMove(int32_t n) {
 // [SECTION] lift and glide
 
 void setCardLift(TCardSlot& slot, int32_t lower, int32_t stack, int32_t index) {
-  if (gameIs(gidSchnapsen) && lower == 1 && index == prevHoveredCard && !gameMarriageBusy())
-    gameAnnounceMarriage(2);
+  // Lowering the hovered card may take a marriage partner with it; the lookup lifts that
+  // partner through here again, which its guard keeps from looking once more.
+  if (lower == 1 && index == prevHoveredCard && !gameMarriageBusy()) gameAnnounceMarriage(2, index);
   if (index == 0 && validStackNo(stack)) index = stackOf(stack).count;
   if (lower == 1 && !slot.moving) return;
   // A card in flight keeps its move: a lift would take its slot from the queue's entry.

@@ -35,6 +35,16 @@ bool gamePanelText(int32_t seat, std::string& text) {
   text = t->panelText(seat);
   return true;
 }
+bool gameShownHandCard(int32_t seat, int32_t slot) {
+  const TGameCallbacks* t = calls();
+  return t && t->shownHandCard && t->shownHandCard(seat, slot);
+}
+bool gamePileLabel(int32_t stack, std::string& text) {
+  const TGameCallbacks* t = calls();
+  if (!t || !t->pileLabel) return false;
+  text = t->pileLabel(stack);
+  return !text.empty();
+}
 void gameTrickLayout() {
   if (const TGameCallbacks* t = calls(); t && t->trickLayout) t->trickLayout();
 }
@@ -54,14 +64,26 @@ void tutorialDealCards() {}
 float gameSpeedFactor() {
   return cg.gameId == gidPoker && humanEliminated() ? pokerSpeedFactor() : 1.0f;
 }
-int32_t gameTrickPosition() { return 0; }
+int32_t gameTrickPosition() {
+  const TGameCallbacks* t = calls();
+  return t && t->trickPosition ? t->trickPosition() : 0;
+}
 bool gameStoredPlayCard(TCard&) { return false; }
 void gameNoteLaidSlot(int32_t slot) {
   if (const TGameCallbacks* t = calls(); t && t->noteLaidSlot) t->noteLaidSlot(slot);
 }
-bool gamePassesAcross() { return false; }
-bool gameMarriageBusy() { return false; }
-void gameAnnounceMarriage(int32_t) {}
+bool gamePassesAcross() {
+  const TGameCallbacks* t = calls();
+  return t && t->passesAcross && t->passesAcross();
+}
+bool gameMarriageBusy() {
+  const TGameCallbacks* t = calls();
+  return t && t->marriageBusy && t->marriageBusy();
+}
+bool gameAnnounceMarriage(int32_t mode, int32_t slot) {
+  const TGameCallbacks* t = calls();
+  return t && t->announceMarriage && t->announceMarriage(mode, slot);
+}
 void gameObserveCard(int32_t, int32_t, int32_t, int32_t, const TCard&, bool, int32_t) {}
 void gameAnimateChips() {}
 bool gameFastPlay() { return false; }

@@ -29,6 +29,10 @@ int32_t gameSeatOffset(int32_t stack);
 void gamePlaceSeat(TSpieler& stack, bool open, float n);
 // War's text of a seat's player panel: true and the text when the game has one.
 bool gamePanelText(int32_t seat, std::string& text);
+// A card of a closed hand the game shows face up (Schnapsen's announced marriage); false.
+bool gameShownHandCard(int32_t seat, int32_t slot);
+// The label drawn on a pile (Schnapsen's won piles): true and the text when it has one.
+bool gamePileLabel(int32_t stack, std::string& text);
 // The per-game layout steps at the end of the table layout (Schnapsen, Go Fish, Old Maid,
 // War; Blackjack's stock); nothing yet.
 void gameTableLayout();
@@ -51,18 +55,20 @@ void tutorialDealCards();
 
 // Poker's factor on card speeds once the user is out; 1 otherwise.
 float gameSpeedFactor();
-// Jass's and Hearts's position of the next trick card (the z order of trick cards); 0.
+// Jass's and Hearts's position of the next trick card (the z order of trick cards); 0
+// without the hook.
 int32_t gameTrickPosition();
 // Jass's stored play card: true and the card when it has one; false.
 bool gameStoredPlayCard(TCard& card);
 // Schwimmen keeps the slot into which the last single card was laid.
 void gameNoteLaidSlot(int32_t slot);
-// Hearts passes the cards across this game; false.
+// Hearts passes the cards across this game; false without the hook.
 bool gamePassesAcross();
-// Schnapsen: a marriage is being looked up (no lift feedback then); false.
+// Schnapsen: a marriage is being looked up (no lift feedback then); false without the hook.
 bool gameMarriageBusy();
-// Schnapsen: a lowered card may form a marriage; nothing yet.
-void gameAnnounceMarriage(int32_t mode);
+// Schnapsen: the hand card in `slot` the user hovers (mode 1) or lifts (mode 2) may form a
+// marriage, whose partner card then moves with it; false without the hook.
+bool gameAnnounceMarriage(int32_t mode, int32_t slot);
 // Blackjack's card counting of a landed card; nothing yet.
 void gameObserveCard(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t dstIndex,
                      const TCard& card, bool faceUp, int32_t what);

@@ -87,6 +87,8 @@ const TGameCallbacks heartsGameCallbacks = {
     .listsToArea = nullptr,
     .listsFromArea = nullptr,
     .areaImageIo = areaImage,
+    .trickPosition = [] { return heartsArea().trickPosition; },
+    .passesAcross = heartsIsPassAcross,
 };
 
 }  // namespace

@@ -553,7 +553,8 @@ void jassUpdateButtons() {
   for (int i = 1; i <= 4; i++)
     if (elSuitIcons[i] != 0) setElementVisible(dlgIPanel, elSuitIcons[i], 0);
   if (modeIcon >= 1 && modeIcon <= 4 && elSuitIcons[modeIcon] != 0) setElementVisible(dlgIPanel, elSuitIcons[modeIcon], 1);
-  // The mode pictures come with the shell's textures; until then the first icon stays hidden.
+  // The mode pictures' textures are not loaded by anything yet: the first icon stays hidden.
+  if (jassModePicture() != 0) logNotAvailable("Jass mode picture");
   for (int32_t s = 1; s <= jassSeats; s++) {
     if (elTurnMarker[s] == 0) continue;
     setElementPicture(dlgIPanel, elTurnMarker[s], texTurnMarker);
@@ -567,3 +568,12 @@ void jassUpdateButtons() {
 
 int32_t jassMarkedSeat() { return markedSeat; }
 int32_t jassModeIcon() { return modeIcon; }
+int32_t jassModePicture() {
+  switch (modeIcon) {
+    case jassObenabe: return 1;
+    case jassUndenufe: return 2;
+    case jassSlalomObenabe: return 3;
+    case jassSlalomUndenufe: return 4;
+    default: return 0;
+  }
+}

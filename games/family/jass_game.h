@@ -35,3 +35,6 @@ void jassUpdateButtons();
 std::string jassScoreText();
 int32_t jassMarkedSeat();  // the seat with the turn marker, 0 none
 int32_t jassModeIcon();    // the suit (1..4) or mode (15, 16, 18, 19) shown, 0 none
+// The mode picture on the first suit icon: 1 Obenabe, 2 Undenufe, 3 Slalom Obenabe, 4 Slalom
+// Undenufe; 0 while a suit or nothing shows.
+int32_t jassModePicture();

@@ -117,6 +117,7 @@ const TGameCallbacks jassGameCallbacks = {
     .areaImageIo = areaImage,
     .scoreSheet = jassScoreSheet,
     .matchEndText = jassMatchEndText,
+    .trickPosition = [] { return jassArea().trickPosition; },
 };
 
 }  // namespace

@@ -62,6 +62,9 @@ void areaAnswers(TGameAreaQueries& q) {
 void areaImage(TRecordIo& io, TGameState& gs) { schnapsenAreaIo(io, gs); }
 
 void trickLayout() { schnapsenTrickLayout(); }
+
+bool announceMarriage(int32_t mode, int32_t slot) { return schnapsenAnnounceMarriage(mode, 0, slot); }
+bool marriageBusy() { return schnapsenArea().marriageBusy != 0; }
 void tableLayout() { schnapsenTableLayout(); }
 
 // [SECTION] the table
@@ -84,6 +87,10 @@ const TGameCallbacks schnapsenGameCallbacks = {
     .trickLayout = trickLayout,
     .rowValuesAreTotals = rowValuesAreTotals,
     .frameSearch = schnapsenFrameSearch,
+    .announceMarriage = announceMarriage,
+    .marriageBusy = marriageBusy,
+    .shownHandCard = schnapsenIsShownMarriageCard,
+    .pileLabel = schnapsenPointsText,
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "core/game_areas.h"
 #include "games/family/schnapsen_results.h"
+#include "table/table_game_hooks.h"
 #include "tests/family/schnapsen_fixture.h"
 
 namespace {
@@ -78,11 +79,43 @@ TEST_F(SchnapsenFlow, SeatTwoShowsItsMarriageBeforePlaying) {
   cg.submitAction(0, 0, slotOf(2, "cK"));
   ASSERT_TRUE(runUntil([] { return schnapsenArea().marriagePoints[2] != 0; }, 5));
   EXPECT_EQ(schnapsenArea().marriagePoints[2], 20);
-  EXPECT_TRUE(schnapsenIsShownMarriageCard(2, slotOf(2, "cK")));
-  EXPECT_TRUE(schnapsenIsShownMarriageCard(2, slotOf(2, "cQ")));
+  // The table shows both cards of seat 2's closed hand; the won pile's label adds the 20 to
+  // the ace's 11.
+  EXPECT_TRUE(gameShownHandCard(2, slotOf(2, "cK")));
+  EXPECT_TRUE(gameShownHandCard(2, slotOf(2, "cQ")));
+  EXPECT_FALSE(gameShownHandCard(2, slotOf(2, "hA")));
+  EXPECT_FALSE(gameShownHandCard(1, slotOf(1, "sQ")));
+  std::string label;
+  EXPECT_TRUE(gamePileLabel(8, label));
+  EXPECT_EQ(label, "31");
   ASSERT_TRUE(toDecision());
   EXPECT_EQ(cg.gs.akspieler, 1);
   EXPECT_EQ(FamilyTableFixture::cardsOf(schnapsenTrick), "cK");
+}
+
+TEST_F(SchnapsenFlow, TheTableLiftsAMarriagePartnerWithItsCard) {
+  options(false);
+  position("hQ cA hK", "sJ sQ sK", "dJ dQ dK", "h10", suitHearts, 1, "cQ sA");
+  ASSERT_TRUE(toDecision());
+  struct { int32_t seatToAct; const char* card; bool marriage; } cases[] = {
+      {1, "hQ", true}, {1, "hK", true}, {1, "cA", false}, {2, "hQ", false}};
+  for (auto c : cases) {
+    cg.gs.akspieler = c.seatToAct;
+    schnapsenArea().marriagePartner = 0;
+    EXPECT_EQ(gameAnnounceMarriage(2, slotOf(1, c.card)), c.marriage) << c.card;
+    EXPECT_FALSE(gameMarriageBusy());
+    if (!c.marriage) continue;
+    const int32_t partner = schnapsenArea().marriagePartner;
+    EXPECT_EQ(partner, slotOf(1, std::string(c.card) == "hQ" ? "hK" : "hQ")) << c.card;
+    EXPECT_TRUE(sp[1].slots[partner].moving && sp[1].slots[partner].animType == 1) << "the partner is lifted";
+  }
+  std::string label;
+  EXPECT_TRUE(gamePileLabel(7, label));
+  EXPECT_EQ(label, "14");
+  schnapsenArea().marriagePoints[2] = 40;
+  EXPECT_TRUE(gamePileLabel(8, label));
+  EXPECT_EQ(label, "(40)") << "marriages only, in brackets, before a card point is won";
+  EXPECT_FALSE(gamePileLabel(11, label)) << "the stock has no label";
 }
 
 TEST_F(SchnapsenFlow, ClosingWithOneStockCardLeftStopsTheDrawing) {

@@ -1,7 +1,7 @@
 // The computer's search: node budgets by frame rate, guesses by strength, the back-up pass
 // and the closing scale, the node limit, slicing that never changes the move, trees of
-// another position or seat left unused, the trump exchange taken first, and endgames where
-// its move reaches what an exhaustive minimax finds.
+// another position or seat left unused, the trump exchange taken first, and endgames (the
+// talon run out or closed) where its move reaches what an exhaustive minimax finds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -202,6 +202,7 @@ struct TEnd {
   TCard lead{};
   bool led = false;
   int32_t toMove = 2;
+  int32_t closer = 0;  // the seat that closed the talon, 0 when the stock ran out
 };
 
 int32_t trumpSuit = suitHearts;
@@ -233,7 +234,11 @@ int afterMove(TEnd s, size_t i) {
     s.total[w] += schnapsenCardPoints(s.lead) + schnapsenCardPoints(c);
     s.led = false;
     s.toMove = w;
-    if (decidedSeat(s) == 0 && s.hand[1].empty() && s.hand[2].empty()) return w == 2 ? 1 : -1;
+    // The hands played out without 66: the last trick wins, or, the talon closed, the closer loses.
+    if (decidedSeat(s) == 0 && s.hand[1].empty() && s.hand[2].empty()) {
+      const int32_t winner = s.closer != 0 ? 3 - s.closer : w;
+      return winner == 2 ? 1 : -1;
+    }
   }
   if (int32_t d = decidedSeat(s)) return d == 2 ? 1 : -1;
   return solve(s);
@@ -250,10 +255,12 @@ int solve(const TEnd& s) {
 }
 
 TEST_F(SchnapsenSearch, EndgameMovesReachTheMinimaxOutcome) {
-  int checked = 0, wins = 0;
-  for (uint64_t seed = 1; seed <= 60; seed++) {
+  int checked = 0, wins = 0, closedChecked = 0;
+  for (uint64_t seed = 1; seed <= 120; seed++) {
     randomSeed(seed);
     const int cards = 1 + int(seed % 4);
+    // Seeds above 60 close the talon with two to four cards left in the stock; below, it ran out.
+    const int32_t closer = seed > 60 ? 1 + int32_t(seed % 2) : 0;
     const bool answer = seed % 3 == 0;
     options(false);
     schnapsenArea().trumpSuit = trumpSuit;
@@ -274,10 +281,17 @@ TEST_F(SchnapsenSearch, EndgameMovesReachTheMinimaxOutcome) {
     std::vector<TCard> won1, won2;
     for (int i = cards; i < 10; i++) won1.push_back(deck[size_t(i)]);
     for (int i = 10 + cards; i < 20; i++) won2.push_back(deck[size_t(i)]);
+    std::vector<TCard> stock;
+    if (closer != 0) {
+      const long left = 2 + long(seed % 3);
+      stock.assign(won1.begin(), won1.begin() + left);
+      won1.erase(won1.begin(), won1.begin() + left);
+    }
     TEnd s;
+    s.closer = closer;
     for (const TCard& c : won1) s.total[1] += schnapsenCardPoints(c);
     for (const TCard& c : won2) s.total[2] += schnapsenCardPoints(c);
-    if (s.total[1] >= 66 || s.total[2] >= 66) continue;
+    if (s.total[1] >= 66 || s.total[2] >= 66 || s.total[1] == 0 || s.total[2] == 0) continue;
     std::string trick;
     if (answer) {
       s.lead = h1.back();
@@ -287,7 +301,12 @@ TEST_F(SchnapsenSearch, EndgameMovesReachTheMinimaxOutcome) {
     }
     s.hand[1] = h1;
     s.hand[2] = h2;
-    position(text(h1), text(h2), "", "", trumpSuit, 2, text(won1), text(won2), trick);
+    position(text(h1), text(h2), text(stock), "", trumpSuit, 2, text(won1), text(won2), trick);
+    if (closer != 0) {
+      TSchnapsenState& a = schnapsenArea();
+      a.closed = a.strictRules = 1;
+      a.closer = closer;
+    }
     ASSERT_TRUE(toDecision()) << "seed " << seed;
     auto [kind, slot] = searchedAnswer(3);
     ASSERT_EQ(kind, 0) << "seed " << seed;
@@ -300,9 +319,11 @@ TEST_F(SchnapsenSearch, EndgameMovesReachTheMinimaxOutcome) {
     EXPECT_EQ(afterMove(s, i), best) << "seed " << seed << ": " << text(h2) << " against " << text(h1)
                                      << (answer ? " led " + trick : "");
     checked++;
+    closedChecked += closer != 0;
     wins += best > 0;
   }
-  EXPECT_GE(checked, 40);
+  EXPECT_GE(checked, 80);
+  EXPECT_GE(closedChecked, 40);
   EXPECT_GT(wins, 0);
   EXPECT_LT(wins, checked);
 }

@@ -1,7 +1,7 @@
 // Schafkopf played headless through the core, every seat answered by the test with a random
 // offered answer: lists with every option on and with the defaults reach every branch of the
 // game and keep its invariants; a game saved in the bidding or in the middle of a trick and
-// loaded into a fresh program plays on to the same result.
+// loaded into a fresh program plays on to the same result, also with computer seats.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -120,6 +120,11 @@ class SchafkopfPlayTest : public SkatPlayFixture {
   }
 
   // The cards in playing order, taken from the trick after every frame.
+  // A decision is open for a seat the test answers (computer seats answer on the tick).
+  static bool answeredByTest() {
+    return cg.gs.awaitingAction == 2 && cg.seatRecords[cg.gs.akspieler].kind != seatKindComputer;
+  }
+
   void observe() {
     int n = handUsed(trickCards);
     if (n < seenInTrick) seenInTrick = 0;
@@ -129,7 +134,7 @@ class SchafkopfPlayTest : public SkatPlayFixture {
   bool playOn(int frameLimit = 4000) {
     for (int f = 0; f < frameLimit; f++) {
       if (cg.gs.phase == skfPhaseOver) return true;
-      if (cg.gs.awaitingAction == 2) answerRandomly();
+      if (answeredByTest()) answerRandomly();
       headlessFrame();
       advanceFakeTick(50);
       observe();
@@ -286,17 +291,26 @@ class SchafkopfResumeTest : public SchafkopfPlayTest {
     int32_t row[5] = {};
   };
 
-  bool playTo(uint64_t seed, const TSavePoint& point) {
+  // Computer seats at strengths 1 + seat % 3, else every seat answered by the test.
+  static void seatKinds(bool computer) {
+    for (int s = 1; s <= 4; s++) {
+      cg.seatRecords[s].kind = computer ? seatKindComputer : seatKindAnswered;
+      cg.gs.seatProfiles[s].strength = 1 + s % 3;
+    }
+  }
+
+  bool playTo(uint64_t seed, const TSavePoint& point, bool computer) {
     startTable(everyOption());
     randomSeed(seed);
     envParam.dealMode = 2;
     startGame(true, seed);
+    seatKinds(computer);
     played.clear();
     seenInTrick = 0;
     for (int f = 0; f < 4000; f++) {
       if (cg.gs.phase == skfPhaseOver) return false;
-      if (quiet() && point.reached()) return true;
-      if (cg.gs.awaitingAction == 2) answerRandomly();
+      if (point.reached() && pendingMoveCount == 0 && cg.gs.pendingMove == 0 && (computer || quiet())) return true;
+      if (answeredByTest()) answerRandomly();
       headlessFrame();
       advanceFakeTick(50);
       observe();
@@ -327,12 +341,12 @@ class SchafkopfResumeTest : public SchafkopfPlayTest {
     schafkopfGameArea() = TSchafkopfArea{};
     cardValues = TCardValueTable{};
   }
-};
 
-TEST_F(SchafkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
-  for (const TSavePoint& point : savePoints) {
+  // Saves at `point`, plays on, loads the file into a fresh program and plays on again from
+  // the same random state: the same cards, contract, Kontra and row.
+  void saveLoadAndCompare(const TSavePoint& point, bool computer) {
     uint64_t seed = 1;
-    while (seed < 60 && !playTo(seed, point)) seed++;
+    while (seed < 60 && !playTo(seed, point, computer)) seed++;
     ASSERT_LT(seed, 60u) << "no game reached " << point.name;
     std::string when = std::string(point.name) + " (seed " + std::to_string(seed) + ")";
     std::string base = folder + "/save/schafkopf";
@@ -345,7 +359,7 @@ TEST_F(SchafkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
     ASSERT_TRUE(cg.loadGame(base)) << when;
     cg.resumeGame();
     screenMode = 1;
-    for (int s = 1; s <= 4; s++) cg.seatRecords[s].kind = seatKindAnswered;
+    seatKinds(computer);
     int32_t highest = 0;
     for (int suit = 1; suit <= 4; suit++)
       for (int rank = rank7; rank <= rankAce; rank++) highest = std::max(highest, cardValues[suit][rank]);
@@ -362,6 +376,16 @@ TEST_F(SchafkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
     EXPECT_EQ(loaded.kontra, reference.kontra) << when;
     for (int s = 1; s <= 4; s++) EXPECT_EQ(loaded.row[s], reference.row[s]) << when << " seat " << s;
   }
+};
+
+TEST_F(SchafkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnAsIfNeverSaved) {
+  for (const TSavePoint& point : savePoints) saveLoadAndCompare(point, false);
+  expectCleanTrace();
+}
+
+// The computer seats' knowledge of the deal lies in the area, so they play on alike.
+TEST_F(SchafkopfResumeTest, ComputerSeatsLoadedMidTrickPlayOnAsIfNeverSaved) {
+  saveLoadAndCompare(savePoints[2], true);
   expectCleanTrace();
 }
 
