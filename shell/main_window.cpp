@@ -22,6 +22,7 @@
 #include "games/family/schnapsen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/rummy/romme_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_ai.h"
@@ -93,6 +94,7 @@ void createMainWindow() {
   registerSchafkopfGame();
   registerMaumauGame();
   registerCanastaGame();
+  registerRommeGame();
   registerWarGame();
   registerPokerGame();
   registerSchnapsenGame();

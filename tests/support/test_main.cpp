@@ -12,6 +12,7 @@
 #include "games/family/schnapsen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/rummy/romme_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_registration.h"
@@ -39,6 +40,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerSchafkopfGame();
     registerMaumauGame();
     registerCanastaGame();
+    registerRommeGame();
     registerWarGame();
     registerPokerGame();
     registerSchnapsenGame();
