@@ -88,6 +88,9 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
   }
   if (cg.gs.phase != 5) {
     f.stalled++;
+    std::printf("stalled: deal %d, phase %d, step %d, seat %d, awaiting %d, stock %d, pile %d\n", g,
+                int(cg.gs.phase), cg.gs.step, cg.gs.akspieler, int(cg.gs.awaitingAction), stackUsed(sp[11]),
+                stackUsed(sp[13]));
     return;
   }
   f.hands++;

@@ -146,7 +146,7 @@ void newMelds(const THand& h, TMeldCopy& m, int32_t depth, int32_t parent, bool 
 void recursivecalc(const THand& h, TMeldCopy& m, int32_t depth, int32_t parent) {
   for (int32_t i = 1; i <= handUsed(h); i++)
     if (h.k[i].t == 0) trace("error recursivecalc.cardtyp=0");
-  if (searchLimit < depth) return;
+  if (searchLimit < depth || !rommeAIMoveBufferHasRoom()) return;
   layOffs(h, m, depth, parent, true);
   newMelds(h, m, depth, parent, true, false);
 }
@@ -190,7 +190,7 @@ void tryLayOff(const THand& h, TMeldCopy& m, int32_t ci, int32_t n, int32_t dept
 }
 
 void layOffs(const THand& h, TMeldCopy& m, int32_t depth, int32_t parent, bool recurse) {
-  for (int32_t ci = 1; ci <= handUsed(h); ci++) {
+  for (int32_t ci = 1; ci <= handUsed(h) && rommeAIMoveBufferHasRoom(); ci++) {
     for (int32_t n = 21; n <= 20 + m.otherCount; n++) tryLayOff(h, m, ci, n, depth, parent, recurse);
     for (int32_t n = 1; n <= m.ownCount; n++) tryLayOff(h, m, ci, n, depth, parent, recurse);
   }

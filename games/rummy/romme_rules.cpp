@@ -286,7 +286,8 @@ bool rommeDiscardRuleOk(const THand& hand, const THand& cardsToLay) {
     if (at >= 1) deleteCardAt(rest, at);
   }
   if (handUsed(rest) != 1 || !cardsEqual(rest.k[1], taken)) return true;
-  if (rest.k[1].hi == taken.hi) {
+  // With a single such card in hand it is the taken one, wherever its slot went.
+  if (rest.k[1].hi == taken.hi || countCard(hand, taken) == 1) {
     trace("forbidden");
     return false;
   }

@@ -131,8 +131,13 @@ TEST_F(RommeRulesTest, TakenPileCardIsNeverTheLastCard) {
   THand hand = sp[1].hand;
   rommeArea().takenDiscard = TCard{rankKing, suitHearts, 4};
   EXPECT_FALSE(rommeDiscardRuleOk(hand, handOf("c5#1 c6#2 c7#3")));
-  rommeArea().takenDiscard = TCard{rankKing, suitHearts, 9};  // an equal card in another slot
-  EXPECT_TRUE(rommeDiscardRuleOk(hand, handOf("c5#1 c6#2 c7#3")));
+  rommeArea().takenDiscard = TCard{rankKing, suitHearts, 9};  // its slot went stale: still the one card
+  EXPECT_FALSE(rommeDiscardRuleOk(hand, handOf("c5#1 c6#2 c7#3")));
+  giveHand(1, "c5 c6 c7 hK hK");
+  rommeArea().takenDiscard = TCard{rankKing, suitHearts, 4};  // an equal card in another slot stays
+  EXPECT_TRUE(rommeDiscardRuleOk(sp[1].hand, handOf("c5#1 c6#2 c7#3 hK#4")));
+  rommeArea().takenDiscard = TCard{rankKing, suitHearts, 5};
+  EXPECT_FALSE(rommeDiscardRuleOk(sp[1].hand, handOf("c5#1 c6#2 c7#3 hK#4")));
   rommeArea().takenDiscard = TCard{};
   EXPECT_TRUE(rommeDiscardRuleOk(hand, handOf("c5#1 c6#2 c7#3")));
   EXPECT_FALSE(rommeDiscardRuleOk(hand, hand));  // Rommé keeps a card to discard

@@ -2,9 +2,11 @@
 // computer player and now and then by an answer that must be refused without effect: lists
 // with 2 to 6 seats under varied options, and Gin Rummy lists, end with no consistency line,
 // no stall, every card in one place after every frame and k12 in step with stack 12.
+#include <cstring>
 #include <map>
 #include <vector>
 
+#include "core/card_order.h"
 #include "engine/engine_services.h"
 #include "games/rummy/romme_ai.h"
 #include "games/rummy/romme_rules.h"
@@ -175,6 +177,87 @@ TEST_F(RommeSelfPlay, ListsOfEverySeatCountEndWithEveryCardInPlace) {
   randomReleaseSeed();
   EXPECT_GT(refused, 0);
   EXPECT_EQ(watch.faults, std::vector<std::string>{});
+}
+
+}  // namespace
+
+namespace {
+
+struct TOutcome {
+  std::vector<int32_t> totals;
+  std::string state;
+};
+
+TOutcome finishHand() {
+  randomSeed(4242);
+  TRun run;
+  int refused = 0;
+  EXPECT_TRUE(playGame(run, refused));
+  EXPECT_EQ(run.fault, "");
+  TOutcome o;
+  for (int32_t s = 1; s <= playerCount; s++) o.totals.push_back(cg.gs.listTotals[s]);
+  o.state = std::to_string(k12.ownMeldCount) + "/" + std::to_string(k12.otherMeldCount) + " " +
+            std::to_string(stackUsed(sp[11])) + " " + std::to_string(stackUsed(sp[13]));
+  return o;
+}
+
+TEST_F(RommeSelfPlay, AHandSavedInTheMiddleOfATurnPlaysOnToTheSameEnd) {
+  for (const bool gin : {false, true}) {
+    randomFixSeed(11);
+    randomSeed(11);
+    resetTable(gin ? 2 : 3);
+    rommeArea() = TRommeArea{};
+    TRommeOptions o = houseOptions();
+    o.firstMeldMinimum = 0;
+    rommeArea().options = o;
+    rommeArea().ginRummy = gin ? 1 : 0;
+    screenMode = 1;
+    cg.startGame(gidRomme, 0);
+    for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = seatKindUser;
+    // Rommé: a seat asked again after a meld, the card taken from the pile still in hand.
+    // Gin Rummy: a seat asked while the hands are laid out after a knock.
+    auto midTurn = [&] {
+      if (cg.gs.awaitingAction != 2 || pendingMoveCount != 0 || cg.gs.step != 3) return false;
+      if (gin) return rommeArea().layOffStage != 0;
+      return rommeArea().takenDiscard.t != 0 && rommeArea().turnStartCount > stackUsed(sp[seat()]);
+    };
+    int refused = 0;
+    TRun run;
+    for (int f = 0; f < frameLimit && !midTurn() && cg.gs.phase != 5; f++) {
+      if (cg.gs.awaitingAction == 2 && pendingMoveCount == 0) rommeAIMove();
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    ASSERT_TRUE(midTurn()) << "gin " << gin << ", phase " << int(cg.gs.phase);
+    const int32_t handBefore = stackUsed(sp[seat()]);
+    const std::string base = folder + "/save/romme";
+    ASSERT_FALSE(cg.saveGame(base, "Test", true));
+    const TOutcome reference = finishHand();
+
+    static const TCG* blank = new TCG();
+    cg = *blank;
+    std::memset(static_cast<void*>(&sp), 0, sizeof sp);
+    std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
+    for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
+    k12 = Tk12Container{};
+    rommeArea() = TRommeArea{};
+    cardValues = cardValues0 = TCardValueTable{};
+    cg.gameId = gidRomme;
+    ASSERT_TRUE(cg.loadGame(base));
+    cg.resumeGame();
+    screenMode = 1;
+    for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = seatKindUser;
+    EXPECT_EQ(cg.gs.awaitingAction, 2);
+    EXPECT_EQ(stackUsed(sp[seat()]), handBefore);
+    EXPECT_EQ(rommeIsGin(), gin);
+    EXPECT_EQ(CanastaPlayFixture::meldTableMismatch(), "");
+    const TOutcome loaded = finishHand();
+    EXPECT_EQ(loaded.totals, reference.totals) << "gin " << gin;
+    EXPECT_EQ(loaded.state, reference.state) << "gin " << gin;
+    (void)refused;
+    (void)run;
+  }
+  randomReleaseSeed();
 }
 
 }  // namespace
