@@ -107,9 +107,12 @@ std::string gameEnterHighscore() {
   return t && t->enterHighscore ? t->enterHighscore() : std::string();
 }
 
-bool rommeIsGinVariant() { return false; }
+bool rommeIsGinVariant() { return gameAreas.variantFlag && gameAreas.variantFlag(gidGinRummy); }
 
-bool rommeHighscoreFlag() { return false; }
+bool rommeHighscoreFlag() {
+  const TGameCallbacks* t = registeredGameCallbacks(gidRomme);
+  return t && t->highscoreFlag && t->highscoreFlag();
+}
 
 bool maumauWinnerCollects() {
   const TGameCallbacks* t = registeredGameCallbacks(gidMauMau);

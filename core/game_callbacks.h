@@ -96,6 +96,8 @@ struct TGameCallbacks {
   // on the table), and Hearts's deal that passes across.
   int32_t (*trickPosition)() = nullptr;
   bool (*passesAcross)() = nullptr;
+  // Rommé: highscores are entered (its positive scoring).
+  bool (*highscoreFlag)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
@@ -145,8 +147,8 @@ void gameListsFromArea();
 void gameAreasImageIo(TRecordIo& io, TGameState& gs);
 
 // [SECTION] area questions of the end of a game
-bool rommeIsGinVariant();          // Rommé runs as Gin Rummy; false until the Rommé area exists
-bool rommeHighscoreFlag();         // Rommé's flag for highscore entries; false until then
+bool rommeIsGinVariant();          // Rommé runs as Gin Rummy (the variant flag 14)
+bool rommeHighscoreFlag();         // Rommé enters highscores (positive scoring); false without its table
 bool maumauWinnerCollects();       // Mau-Mau's winner-collects scoring, from its table; false without one
 bool gameRowValuesAreTotals();     // the current game's rows hold its totals; false without an answer
 void gameFrameSearch();            // the current game's search slice of the frame, if it has one

@@ -23,6 +23,7 @@
 #include "games/family/schwimmen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/rummy/romme_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_ai.h"
@@ -94,6 +95,7 @@ void createMainWindow() {
   registerSchafkopfGame();
   registerMaumauGame();
   registerCanastaGame();
+  registerRommeGame();
   registerWarGame();
   registerPokerGame();
   registerSchnapsenGame();

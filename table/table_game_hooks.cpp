@@ -10,6 +10,7 @@
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
+#include "games/rummy/romme_rules.h"
 #include "shell/card_ai_lookup.h"
 
 // [SECTION] layout
@@ -115,9 +116,12 @@ int32_t gameWishedSuit() {
   const TGameCallbacks* t = calls();
   return t && t->wishedSuit ? t->wishedSuit() : 0;
 }
-bool gameMayLayOffOnOthers() { return false; }
-bool gameDeadwoodLimit() { return false; }
-bool gameIsValidMeld(const THand& meld) { return cg.gameId == gidCanasta && canastaIsValidMeld(meld); }
+bool gameMayLayOffOnOthers() { return cg.gameId == gidRomme && rommeMayLayOffOnOthers(); }
+bool gameDeadwoodLimit() { return rommeIsGin() && rommeArea().knocked && !rommeArea().layOffStage; }
+bool gameIsValidMeld(const THand& meld) {
+  if (cg.gameId == gidCanasta) return canastaIsValidMeld(meld);
+  return cg.gameId == gidRomme && rommeIsValidMeld(meld, 0, true, false);
+}
 TCard gameLedTrickCard() {
   const TGameCallbacks* t = calls();
   return t && t->ledTrickCard ? t->ledTrickCard() : noCard();
@@ -148,9 +152,17 @@ float meldTablePlacingSpeed() {
 void meldTableAdvancePlacement(float step) { k12.layOffProgress += step; }
 void meldTablePlaceSelection() { k12.placeSelection(); }
 int32_t meldTableAddMeld(int32_t seat, int32_t count) { return k12.addMeld(seat, count); }
+namespace {
+// The clicked position of the last lay-off formed: the prepared lay-off forms the same meld.
+int32_t lastFormClickPos = 0;
+}  // namespace
 void meldTableFormLayOff(const THand& cards, int32_t meldNo, int32_t meldPos, THand& out) {
-  if (cg.gameId == gidCanasta) k12.calegenanhand(cards, meldNo, meldPos, out);
-  else k12.legenanhand(cards, meldNo, meldPos, out);
+  if (cg.gameId == gidCanasta) {
+    k12.calegenanhand(cards, meldNo, meldPos, out);
+    return;
+  }
+  lastFormClickPos = meldPos;
+  k12.legenanhand(cards, meldNo, meldPos, out);
 }
 void meldTableGetMeld(int32_t meldNo, THand& out) { k12.getMeld(meldNo, out); }
 bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const THand&,
@@ -159,17 +171,40 @@ bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const TH
   // The table has queued the cards into the last slots of stack 12 and written each one's
   // position in the formed meld there; the formed meld is built again whole.
   THand formed{};
-  meldTableFormLayOff(cards, meldNo, 0, formed);
+  meldTableFormLayOff(cards, meldNo, cg.gameId == gidCanasta ? 0 : lastFormClickPos, formed);
   THand laid = cards;
   const int32_t n = handUsed(cards), base = sp[12].count;
   for (int32_t i = 1; i <= n; i++) {
     const int32_t s = base + i;
     laid.k[i].hi = static_cast<int16_t>(s >= 1 && s <= slotCapacity ? sp[12].slots[s].meldPos : 0);
   }
-  k12.prepareLayOff(selection, laid, formed, meldNo, seat, seatSlot, false, base + n);
   jokerSlot = 0;
   joker = noCard();
-  return false;
+  // Rommé: a laid card that takes a Joker's place sends the Joker back to the hand.
+  bool exchange = false;
+  for (int32_t p = 1; p <= handUsed(formed); p++) exchange = exchange || formed.k[p].hi == 444;
+  THand meld{};
+  k12.getMeld(meldNo, meld);
+  const int32_t j = exchange ? lastRankPosition(meld, rankJoker) : 0;
+  exchange = exchange && j >= 1;
+  // The exchanged card was queued into the Joker's slot, not onto the top of the stack.
+  if (exchange)
+    for (int32_t i = 1, shift = 0; i <= n; i++) {
+      const int32_t s = base + i - shift;
+      for (int32_t p = 1; p <= handUsed(formed); p++)
+        if (formed.k[p].hi == 444 && cardsEqual(formed.k[p], cards.k[i]) && shift == 0) {
+          laid.k[i].hi = static_cast<int16_t>(p);
+          shift = 1;
+          k12.exchangeCard = cards.k[i];
+        }
+      if (shift == 0 && s >= 1 && s <= slotCapacity) laid.k[i].hi = static_cast<int16_t>(sp[12].slots[s].meldPos);
+    }
+  k12.prepareLayOff(selection, laid, formed, meldNo, seat, seatSlot, exchange, base + n - (exchange ? 1 : 0));
+  if (!exchange) return false;
+  jokerSlot = meld.k[j].hi;
+  joker = meld.k[j];
+  joker.hi = 0;
+  return true;
 }
 bool meldTableJokerReturning(int32_t slot, TCard& exchange) {
   if (!k12.jokerExchange || slot != k12.jokerSlot) return false;
@@ -186,8 +221,16 @@ bool meldTableOwnerPartnersPrevSeat(int32_t slot) {
   const int32_t n = sp[12].slots[slot].meldNo;
   return k12.inUse(n) && samePartnership(prevSeat(cg.gs.akspieler), k12.melds[n].owner);
 }
-void meldMarkedCardLeaves(const TCard&, int32_t) {}
-void meldMarkedCardFollows(int32_t, int32_t) {}
+void meldMarkedCardLeaves(const TCard& card, int32_t pos) {
+  if (cg.gameId != gidRomme) return;
+  TCard& taken = rommeArea().takenDiscard;
+  if (taken.t != 0 && cardsEqual(taken, card) && taken.hi == pos) taken = noCard();
+}
+void meldMarkedCardFollows(int32_t from, int32_t to) {
+  if (cg.gameId != gidRomme) return;
+  TCard& taken = rommeArea().takenDiscard;
+  if (taken.t != 0 && taken.hi == from) taken.hi = static_cast<int16_t>(to);
+}
 
 // [SECTION] notifications
 

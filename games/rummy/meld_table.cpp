@@ -7,9 +7,12 @@
 
 #include "core/cg.h"
 #include "core/game_state.h"
+#include "engine/engine_services.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
+#include "games/rummy/romme_rules.h"
+#include "table/stack_sync.h"
 #include "table/stacks.h"
 
 Tk12Container k12;
@@ -113,7 +116,6 @@ void Tk12Container::meldsOfTeam(int32_t seat, THand& out) const {
 }
 
 void Tk12Container::collectSeatMeldCards(int32_t seat, THand& out) const {
-  // Rommé's and Gin Rummy's additions come with those games.
   out.anz = 0;
   THand list{}, meld{};
   meldsOfSeat(seat, list);
@@ -121,6 +123,8 @@ void Tk12Container::collectSeatMeldCards(int32_t seat, THand& out) const {
     getMeld(list.k[i].hi, meld);
     appendHand(out, meld);
   }
+  // Gin Rummy: the cards laid off on the knocker's melds go back with the seat's own.
+  if (rommeIsGin()) appendHand(out, rommeArea().knockerLayOffs);
 }
 
 bool Tk12Container::isSelected(int32_t position) const {
@@ -169,9 +173,104 @@ void Tk12Container::rebuildFromSlots() {
   }
 }
 
-void Tk12Container::legenanhand(const THand&, int32_t, int32_t, THand& out) const {
-  // Rommé's lay-off rules come with Rommé: nothing can be laid off there yet.
+namespace {
+
+bool layOffValid(const THand& m) { return rommeIsValidMeld(m, 0, true, false); }
+bool plainlyValid(const THand& m) { return rommeIsValidMeld(m, 0, false, false); }
+
+int32_t firstJoker(const THand& h) {
+  for (int32_t p = 1; p <= handUsed(h); p++)
+    if (h.k[p].t == rankJoker) return p;
+  return 0;
+}
+
+// Of the front and back placements the valid one; with both valid the higher valued, back on
+// equal values. Empty when neither is valid.
+bool choosePlacement(const THand& front, const THand& back, THand& result) {
+  const bool f = layOffValid(front), b = layOffValid(back);
+  if (f && b) {
+    result = rommeHandValue(front) > rommeHandValue(back) ? front : back;
+    return true;
+  }
+  if (f) result = front;
+  else if (b) result = back;
+  return f || b;
+}
+
+}  // namespace
+
+void Tk12Container::legenanhand(const THand& cards, int32_t n, int32_t clickPos, THand& out) const {
   out.anz = 0;
+  if (countRank(cards, rankJoker) >= 2) return;
+  THand base{};
+  getMeld(n, base);
+  for (int32_t p = 1; p <= handUsed(base); p++) base.k[p].hi = 0;
+  THand result = base, rest = cards;
+  for (int32_t i = 1; i <= handUsed(rest); i++) rest.k[i].hi = 0;
+  // A card may take the place of the meld's Joker.
+  for (int32_t i = 1; i <= handUsed(rest); i++) {
+    const int32_t j = firstJoker(base);
+    if (j == 0) break;
+    THand copy = base;
+    deleteCardAt(copy, j);
+    insertCardAt(copy, rest.k[i], j);
+    if (!layOffValid(copy)) continue;
+    copy.k[j].hi = 444;
+    deleteCardAt(rest, i);
+    result = copy;
+    break;
+  }
+  TCard joker{};
+  bool jokerAside = false;
+  if (countRank(result, rankJoker) == 0) {
+    for (int32_t i = 1; i <= handUsed(rest); i++)
+      if (rest.k[i].t == rankJoker) {
+        joker = deleteCardAt(rest, i);
+        jokerAside = true;
+        break;
+      }
+  }
+  const int32_t passes = handUsed(rest) + 1;
+  for (int32_t pass = 1; pass <= passes; pass++) {
+    for (int32_t i = 1; i <= handUsed(rest);) {
+      const TCard c = rest.k[i];
+      THand front = result, back = result;
+      insertCardAt(front, c, 1);
+      handaddk(back, c);
+      if (choosePlacement(front, back, result)) {
+        deleteCardAt(rest, i);
+        i = 1;
+        continue;
+      }
+      if (pass >= 2 && jokerAside) {
+        THand front2 = result, back2 = result;
+        insertCardAt(front2, joker, 1);
+        insertCardAt(front2, c, 1);
+        handaddk(back2, joker);
+        handaddk(back2, c);
+        if (choosePlacement(front2, back2, result)) {
+          deleteCardAt(rest, i);
+          jokerAside = false;
+          i = 1;
+          continue;
+        }
+      }
+      i++;
+    }
+  }
+  if (handUsed(rest) > 0) return;
+  if (jokerAside) {
+    const bool run = handUsed(result) >= 2 && result.k[1].t != result.k[2].t;
+    if (!(rommeArea().options.duplicateCards || handUsed(result) < 4 || run)) return;
+    if ((handUsed(base) + 1) / 2 < clickPos) {
+      handaddk(result, joker);
+      if (!plainlyValid(result)) insertCardAt(result, deleteCardAt(result, handUsed(result)), 1);
+    } else {
+      insertCardAt(result, joker, 1);
+      if (!plainlyValid(result)) handaddk(result, deleteCardAt(result, 1));
+    }
+  }
+  out = result;
 }
 
 void Tk12Container::calegenanhand(const THand& cards, int32_t n, int32_t, THand& out) const {
@@ -192,11 +291,32 @@ void Tk12Container::calegenanhand(const THand& cards, int32_t n, int32_t, THand&
 
 bool Tk12Container::canLayOff(const THand& cards, int32_t n) const {
   if (handUsed(cards) == 0 || !inUse(n)) return false;
-  // Rommé's and Gin Rummy's permissions come with those games.
-  if (cg.gameId != gidCanasta) return false;
   THand out{};
-  calegenanhand(cards, n, 0, out);
-  return handUsed(out) > 0 && samePartnership(melds[n].owner, cg.gs.akspieler);
+  if (cg.gameId == gidCanasta) {
+    calegenanhand(cards, n, 0, out);
+    return handUsed(out) > 0 && samePartnership(melds[n].owner, cg.gs.akspieler);
+  }
+  if (cg.gameId != gidRomme) return false;
+  legenanhand(cards, n, 0, out);
+  bool ok = handUsed(out) > 0;
+  // The card table cannot yet send a Joker taken from a meld back to the hand: it would land
+  // as the card that takes its place. Until it can, no lay-off takes a Joker's place.
+  for (int32_t p = 1; ok && p <= handUsed(out); p++)
+    if (out.k[p].hi == 444) {
+      logNotAvailable("Joker exchange on the meld table");
+      ok = false;
+    }
+  const int32_t seat = cg.gs.akspieler;
+  const bool gin = rommeIsGin();
+  if (!gin && seat >= 1 && seat <= stackCount) {
+    syncHandFromSlots(sp[seat]);
+    if (!rommeDiscardRuleOk(sp[seat].hand, cards)) ok = false;
+    THand own{};
+    meldsOfSeat(seat, own);
+    if (handUsed(own) == 0) ok = false;
+  }
+  if (!rommeMayLayOffOnOthers() && melds[n].owner != seat) ok = false;
+  return ok;
 }
 
 void Tk12Container::prepareLayOff(const THand& selection, const THand& laidCards,

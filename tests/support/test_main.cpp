@@ -13,6 +13,7 @@
 #include "games/family/schwimmen_registration.h"
 #include "games/family/war_registration.h"
 #include "games/rummy/canasta_registration.h"
+#include "games/rummy/romme_registration.h"
 #include "games/skat/doppelkopf_registration.h"
 #include "games/skat/schafkopf_registration.h"
 #include "games/skat/skat_registration.h"
@@ -40,6 +41,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerSchafkopfGame();
     registerMaumauGame();
     registerCanastaGame();
+    registerRommeGame();
     registerWarGame();
     registerPokerGame();
     registerSchnapsenGame();

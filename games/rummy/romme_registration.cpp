@@ -1,0 +1,61 @@
+// Rommé's table of calls, shared by Gin Rummy: what the core and the card table ask of the
+// two games, answered from the area.
+#include "games/rummy/romme_registration.h"
+
+#include <functional>
+
+#include "core/cg.h"
+#include "core/game_areas.h"
+#include "core/game_callbacks.h"
+#include "games/rummy/romme_ai.h"
+#include "games/rummy/romme_area_image.h"
+#include "games/rummy/romme_new_game.h"
+#include "games/rummy/romme_rules.h"
+#include "games/rummy/romme_scoring.h"
+#include "games/rummy/romme_step.h"
+
+namespace {
+
+void areaAnswers(TGameAreaQueries& q) {
+  q.ginUpCardPhase = [] { return cg.gameId == gidRomme && ginUpCardPhase(); };
+  q.ginSecondFlag = [] { return false; };
+  q.rommeSelection = []() -> THand& { return rommeArea().userMeld; };
+  q.ginBonusPoints = ginBonusPoints;
+  q.ginBonusText = ginBonusText;
+  // The Gin Rummy variant flag is the area's byte; the other variants stay where they were.
+  auto set = q.setVariantFlag;
+  auto get = q.variantFlag;
+  q.setVariantFlag = [set](uint8_t id, bool on) {
+    if (id == gidGinRummy) rommeArea().ginRummy = on ? 1 : 0;
+    else if (set) set(id, on);
+  };
+  q.variantFlag = [get](uint8_t id) { return id == gidGinRummy ? rommeArea().ginRummy != 0 : get && get(id); };
+}
+
+bool listOver(const TGameResult&) { return rommeIsListOver(); }
+std::string listText(const TGameResult&) { return rommeListText(); }
+bool legalFollow(const TCard& card, const TCard&) { return rommeIsLegalCard(card); }
+bool highscoreFlag() { return rommeArea().options.positiveScoring != 0; }
+
+const TGameCallbacks rommeGameCallbacks = {
+    .newGame = rommeNewGame,
+    .gameStep = rommeGameStep,
+    .resume = rommeResume,
+    .enterHighscore = rommeEnterHighscore,
+    .isListOver = listOver,
+    .listText = listText,
+    .resultText = rommeResultText,
+    .aiMove = rommeAIMove,
+    .checkAction = rommeCheckAction,
+    .aiObserve = rommeAIObserve,
+    .isSeatHandOpen = rommeIsSeatHandOpen,
+    .isLegalCard = rommeIsLegalCard,
+    .isLegalFollow = legalFollow,
+    .areaAnswers = areaAnswers,
+    .areaImageIo = rommeAreaImageIo,
+    .highscoreFlag = highscoreFlag,
+};
+
+}  // namespace
+
+void registerRommeGame() { registerGameCallbacks(gidRomme, &rommeGameCallbacks); }
