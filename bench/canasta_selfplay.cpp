@@ -3,9 +3,11 @@
 // deck lies in one place and k12 and stack 12's slots describe the same melds; after every
 // hand the list has booked what each seat scored. Prints hands per second, the list scores,
 // canastas and goings out, refused answers, consistency messages, stalled hands, faults of
-// the checks and the slowest frame in ms.
+// the checks and the slowest frame in ms. With --duel each deal is played twice by four seats
+// in teams, "Profi" against "Anfänger" and then with the teams swapped, and the mean lead of
+// "Profi" per deal is printed.
 //
-//   canasta_selfplay [--games N] [--seed S] [--seats K] [--teams]
+//   canasta_selfplay [--games N] [--seed S] [--seats K] [--teams] [--duel]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -39,7 +41,7 @@ namespace {
 struct TArgs {
   int games = 1000, seats = 4;
   uint64_t seed = 1;
-  bool teams = false;
+  bool teams = false, duel = false;
 };
 
 struct TFigures {
@@ -47,6 +49,8 @@ struct TFigures {
   int misbooked = 0;
   double slowestMs = 0;
   int64_t totals[7] = {};
+  int64_t profiLead = 0;
+  int duels = 0;
   std::string firstFault;
 };
 
@@ -106,14 +110,17 @@ void fault(const std::string& what) {
   if (figures.faults++ == 0) figures.firstFault = what;
 }
 
-void setSeats(int seats, int hand) {
+// Strengths rotate over the seats from hand to hand; in a duel (duelSide 1 or 2) that side's
+// seats are "Profi" and the others "Anfänger".
+void setSeats(int seats, int hand, int duelSide) {
   for (int s = 1; s <= 8; s++) cg.seatRecords[s].kind = s <= seats ? seatKindComputer : seatKindUser;
-  for (int s = 1; s <= 6; s++) cg.gs.seatProfiles[s].strength = 1 + (s + hand) % 3;
+  for (int s = 1; s <= 6; s++)
+    cg.gs.seatProfiles[s].strength = duelSide == 0 ? 1 + (s + hand) % 3 : canastaSide(s) == duelSide ? 3 : 1;
 }
 
 // One hand of the running list; false when it stalled.
-bool playHand(int seats, int hand) {
-  setSeats(seats, hand);
+bool playHand(int seats, int hand, int duelSide = 0) {
+  setSeats(seats, hand, duelSide);
   int32_t before[7] = {};
   for (int s = 1; s <= seats; s++) before[s] = cg.gs.listTotals[s];
   bool checked = false;
@@ -143,6 +150,8 @@ bool playHand(int seats, int hand) {
     canastaScoreText(s, score, text);
     if (cg.gs.listTotals[s] - before[s] != score) figures.misbooked++;
     figures.totals[s] += score;
+    // Seats 1 and 2 stand for their teams.
+    if (duelSide != 0 && s <= 2) figures.profiLead += canastaSide(s) == duelSide ? score : -score;
   }
   return true;
 }
@@ -156,6 +165,7 @@ TArgs parse(int argc, char** argv) {
     else if (k == "--seed") a.seed = std::strtoull(next().c_str(), nullptr, 10);
     else if (k == "--seats") a.seats = std::clamp(std::atoi(next().c_str()), 2, 6);
     else if (k == "--teams") a.teams = true;
+    else if (k == "--duel") a.duel = true, a.teams = true, a.seats = 4;
   }
   if (a.teams && a.seats != 4 && a.seats != 6) a.teams = false;
   return a;
@@ -187,15 +197,25 @@ int main(int argc, char** argv) {
   randomSeed(a.seed);
   auto start = std::chrono::steady_clock::now();
   bool newList = true;
-  for (int hand = 0; hand < a.games; hand++) {
-    if (newList) {
-      resetHeadlessSkat(1, skatDefaultOptions);
-      tableLandsAtOnce = true;
-      playerCount = cg.seatCount = a.seats;
-      k12 = Tk12Container{};
-      canastaArea() = TCanastaArea{};
-      canastaArea().options = options(a);
+  auto freshList = [&] {
+    resetHeadlessSkat(1, skatDefaultOptions);
+    tableLandsAtOnce = true;
+    playerCount = cg.seatCount = a.seats;
+    k12 = Tk12Container{};
+    canastaArea() = TCanastaArea{};
+    canastaArea().options = options(a);
+    screenMode = 1;
+  };
+  for (int deal = 0; a.duel && deal < a.games; deal++)
+    for (int side : {1, 2}) {
+      // The same deal for both: a new list from the same seed.
+      freshList();
+      randomSeed(a.seed * 1000003ULL + uint64_t(deal));
+      cg.startGame(gidCanasta, 0);
+      if (playHand(a.seats, deal, side) && side == 2) figures.duels++;
     }
+  for (int hand = 0; !a.duel && hand < a.games; hand++) {
+    if (newList) freshList();
     screenMode = 1;
     cg.startGame(gidCanasta, newList ? 0 : 1);
     newList = !playHand(a.seats, hand) || cg.gs.listOver;
@@ -210,6 +230,8 @@ int main(int argc, char** argv) {
               figures.canastas, figures.goingsOut, figures.refused, figures.messages, figures.alerts);
   std::printf("stalled hands: %d\nmisbooked scores: %d\ntable faults: %d %s\nslowest frame: %.2f ms\n", figures.stalls,
               figures.misbooked, figures.faults, figures.firstFault.c_str(), figures.slowestMs);
+  if (a.duel) std::printf("duels: %d\nmean lead of Profi per deal: %.1f\n", figures.duels,
+                          figures.duels > 0 ? double(figures.profiLead) / figures.duels : 0.0);
   const bool clean = figures.stalls == 0 && figures.refused == 0 && figures.messages == 0 && figures.alerts == 0 &&
                      figures.faults == 0 && figures.misbooked == 0;
   return clean ? 0 : 1;
