@@ -129,7 +129,7 @@ struct TGameState {
   TGameAreaBytes<16384> skatLists;  // Skat's module lists as saved with the game
   TGameAreaBytes<4096> schwimmen;
   TGameAreaBytes<8192> romme;
-  TGameAreaBytes<4096> can;
+  TGameAreaBytes<40960> can;
   TGameAreaBytes<16384> doppelkopf;
   TGameAreaBytes<16384> schafkopf;
   TGameAreaBytes<4096> schafkopfLists;  // Schafkopf's trick lists as saved with the game

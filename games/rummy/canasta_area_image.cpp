@@ -25,6 +25,17 @@ void optionsIo(TRecordIo& io, TCanastaOptions& o) {
   io.u8(o.pileAlwaysFrozen);
 }
 
+void moveListIo(TRecordIo& io, TCanastaMoveList& list) {
+  i32(io, list.count);
+  for (int32_t e = 1; e <= moveListCapacity; e++) {
+    TCanastaMoveEntry& entry = list.entries[e];
+    hand64Io(io, entry.cards);
+    for (int16_t* f : {&entry.target, &entry.points, &entry.bonus}) io.i16(*f);
+  }
+  i32(io, list.totalPoints);
+  if (!io.writing() && (list.count < 0 || list.count > moveListCapacity)) io.markDamaged();
+}
+
 }  // namespace
 
 void canastaAreaImageIo(TRecordIo& io, TGameState& gs) {
@@ -54,5 +65,8 @@ void canastaAreaImageIo(TRecordIo& io, TGameState& gs) {
   i32(io, a.turnCounter);
   for (int32_t* f : {&a.lastMover, &a.turnStartCount, &a.stepCalls, &a.handStepCalls, &a.partnerAnnounced}) i32(io, *f);
   io.u8(a.autoLaidDown);
+  moveListIo(io, a.hintMove);
+  moveListIo(io, a.multizugPlan);
+  for (int32_t* f : {&a.multizugPart, &a.multizugKind, &a.aiTakeBackTurn, &a.aiTakeBackCount}) i32(io, *f);
   if (!io.writing() && (a.hcount < 0 || a.hcount > 166)) io.markDamaged();
 }

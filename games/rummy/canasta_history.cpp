@@ -9,6 +9,7 @@
 #include "core/card_order.h"
 #include "core/cg.h"
 #include "engine/engine_services.h"
+#include "games/rummy/canasta_ai.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/meld_table.h"
 #include "shell/env_param.h"
@@ -157,6 +158,7 @@ void caresethistory() {
     }
     leaving[s] = true;
     const TCard card = sp[meldStack].slots[s].card;
+    canastaAIObserve(5, meldStack, s);
     handaddk(restored, card);
     can.turnPoints -= canastaCardPoints(card);
     logProtocol("movecard 12," + num(s) + " -> " + num(-seat));

@@ -1,11 +1,12 @@
 // Canasta's table of calls: what the core and the card table ask of Canasta, answered from
-// its area `can`. The computer player joins when it is built.
+// its area `can`, and its computer player with its observation of every action.
 #include "games/rummy/canasta_registration.h"
 
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
 #include "engine/engine_services.h"
+#include "games/rummy/canasta_ai.h"
 #include "games/rummy/canasta_area_image.h"
 #include "games/rummy/canasta_new_game.h"
 #include "games/rummy/canasta_rules.h"
@@ -42,6 +43,8 @@ void areaAnswers(TGameAreaQueries& q) {
   q.canastaMeldView = meldView;
   q.canastaMovesThisTurn = [] { return can().hcount; };
   q.canastaFirstMeldPlanned = [] { return can().aiPlannedThisTurn != 0; };
+  q.canastaAIPlanFirstMeld = canastaAIPlanFirstMeld;
+  q.canastaAIMove = canastaAIMove;
   q.canastaSelection = []() -> THand& { return can().selhand; };
 }
 
@@ -68,15 +71,6 @@ std::string enterHighscore() {
   return out;
 }
 
-// The computer player comes later: until then a computer seat is not answered, and the
-// trace says so once per decision.
-void aiMove() {
-  static int32_t tracedAt = -1;
-  if (tracedAt == canastaArea().stepCalls) return;
-  tracedAt = canastaArea().stepCalls;
-  logNotAvailable("canastaAIMove");
-}
-
 const TGameCallbacks canastaGameCallbacks = {
     .newGame = canastaNewGame,
     .gameStep = canastaGameStep,
@@ -85,8 +79,9 @@ const TGameCallbacks canastaGameCallbacks = {
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
-    .aiMove = aiMove,
+    .aiMove = canastaAIMove,
     .checkAction = canastaCheckAction,
+    .aiObserve = canastaAIObserve,
     .isSeatHandOpen = canastaIsSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = canastaAreaImageIo,

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/cards.h"
+#include "games/rummy/canasta_moves.h"
 #include "platform/records.h"
 
 // The options, read from the options dialog when a list starts.
@@ -68,6 +69,13 @@ struct TCanastaArea {
   int32_t handStepCalls;                 // game steps since this hand's phase 0
   int32_t partnerAnnounced;              // the partner was announced in this list
   uint8_t autoLaidDown;                  // an automatic lay-down (not red threes) this turn
+  TCanastaMoveList hintMove;             // the best move of the seat to act with the pile's top card
+  // The computer player's move being carried out, part by part.
+  TCanastaMoveList multizugPlan;
+  int32_t multizugPart;                  // the last part carried out; 0 when just stored
+  int32_t multizugKind;                  // 1 going out, 2 first meld, 3 most points
+  int32_t aiTakeBackTurn;                // turnCounter of the turn the player took its melds back in
+  int32_t aiTakeBackCount;               // how often it did so in that turn
 };
 
 // Canasta's area in the game state's block.

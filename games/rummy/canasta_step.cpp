@@ -18,6 +18,7 @@
 #include "games/rummy/canasta_history.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_scoring.h"
+#include "games/rummy/canasta_search.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
 #include "platform/random.h"
@@ -44,12 +45,6 @@ bool dealsBackwards() { return envParam.playDirection == 2; }
 int32_t cardsOn(int32_t stack) { return stackUsed(sp[stack]); }
 bool validSeat(int32_t s) { return s >= 1 && s <= 6; }
 std::string num(int32_t v) { return std::to_string(v); }
-
-// The move search comes later; until then a turn knows no best move.
-int32_t bestMovePoints() {
-  logNotAvailable("canastaBestMoveForPlayer");
-  return 0;
-}
 
 // The red threes of the seat's hand in hand order, each with its hand position.
 THand redThreesOf(int32_t seat) {
@@ -212,8 +207,10 @@ void startTurn(TGameState& g) {
   a.drawnFrom = 0;
   const TCard top = canastaDiscardTop();
   a.holdsTopPair = top.t != 0 && canastaHoldsRankPair(seat, top.t) ? 1 : 0;
-  a.bestPoints = bestMovePoints();
-  if (a.holdsTopPair && (canastaHandCount(seat) >= 3 || cardsOn(pile) >= 2)) a.bestPointsWithPile = bestMovePoints();
+  canastaBestMoveForPlayer(seat, a.hintMove);
+  a.bestPoints = a.hintMove.totalPoints;
+  // A second search would find the same move.
+  if (a.holdsTopPair && (canastaHandCount(seat) >= 3 || cardsOn(pile) >= 2)) a.bestPointsWithPile = a.bestPoints;
 }
 
 // A seat not on the taker's side.

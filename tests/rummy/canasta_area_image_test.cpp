@@ -25,6 +25,12 @@ TEST_F(CanastaAreaImageTest, AreaComesBackFromTheImage) {
   a.hcount = 2;
   a.spielmit2zwang = card("sQ");
   a.turnCounter = 77;
+  canastaPutMeld(a.multizugPlan, handOf("cK hK sK"), 0, 0);
+  canastaPutMeld(a.multizugPlan, handOf("x"), 3, 0);
+  a.multizugPart = 1;
+  a.multizugKind = 2;
+  a.aiPlannedThisTurn = 1;
+  canastaPutMeld(a.hintMove, handOf("cA hA x"), 0, 0);
   const std::vector<uint8_t> image = gameStateImage(cg.gs);
   auto back = std::make_unique<TGameState>();
   ByteReader r(image);
@@ -44,6 +50,14 @@ TEST_F(CanastaAreaImageTest, AreaComesBackFromTheImage) {
   EXPECT_EQ(b.bestPointsWithPile, -1);
   EXPECT_EQ(cardText(b.spielmit2zwang), "sQ");
   EXPECT_EQ(b.turnCounter, 77);
+  ASSERT_EQ(b.multizugPlan.count, 2);
+  EXPECT_EQ(handText(b.multizugPlan.entries[1].cards), "cK hK sK");
+  EXPECT_EQ(b.multizugPlan.entries[2].target, 3);
+  EXPECT_EQ(b.multizugPlan.totalPoints, 0);
+  EXPECT_EQ(b.multizugPart, 1);
+  EXPECT_EQ(b.multizugKind, 2);
+  EXPECT_EQ(b.aiPlannedThisTurn, 1);
+  EXPECT_EQ(handText(b.hintMove.entries[1].cards), "cA hA x");
 }
 
 }  // namespace
