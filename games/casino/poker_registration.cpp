@@ -12,6 +12,7 @@
 #include "core/game_callbacks.h"
 #include "core/record_io.h"
 #include "games/casino/chips.h"
+#include "games/casino/poker_ai.h"
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_pot.h"
@@ -122,6 +123,7 @@ void areaImageIo(TRecordIo& io, TGameState& gs) {
   io.i32(a.aggression);
   arrayIo(io, a.aggressionHistory, i32Io);
   arrayIo(io, a.refund, i32Io);
+  pokerCasesImageIo(io, gs);
 }
 
 int highscoreTable() { return pokerVariantTable(); }
@@ -135,6 +137,7 @@ const TGameCallbacks pokerGameCallbacks = {
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
+    .aiMove = pokerAIMove,
     .isSeatHandOpen = isSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = areaImageIo,
