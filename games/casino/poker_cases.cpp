@@ -88,6 +88,7 @@ void pokerCasesImageIo(TRecordIo& io, TGameState& gs) {
   for (int32_t& v : a.usedSeat) io.i32(v);
   caseIo(io, a.situation);
   io.u8(a.learned);
+  io.align(4);
   // A damaged image must not send the buffers past their ends.
   a.sampleCount = std::clamp(a.sampleCount, 0, pokerSampleCapacity);
   a.usedCount = std::clamp(a.usedCount, 0, pokerUsedCapacity);

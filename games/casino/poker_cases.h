@@ -2,8 +2,8 @@
 // taken in it. The nearest stored case answers a new situation; in a learning mode the
 // decisions of a hand are buffered and, at the showdown, stored or, in mode 4, the cases that
 // led computer seats to lose are forgotten. The hand's buffer, the cases used and the
-// situation being learned lie in poker's area, so a saved game resumes with them; the memory
-// itself lives for the run in "\data\brain.txt".
+// situation being learned lie in poker's area; the memory itself lives for the run in
+// "\data\brain.txt".
 #pragma once
 
 #include <cstdint>
@@ -39,7 +39,8 @@ constexpr int pokerCaseLimit = 9999;  // learning stops before the memory exceed
 constexpr int pokerBrainFileSize = pokerCaseCapacity * 20 + 4;
 constexpr int16_t pokerUseRules = -10;
 
-// What a hand keeps of the case memory, in poker's area.
+// What a hand keeps of the case memory, behind poker's record in its area. The saved image
+// has a fixed size with no room for it, so a loaded game starts with it empty.
 struct TPokerCaseArea {
   int32_t sampleCount;
   TPokerCase samples[pokerSampleCapacity];
@@ -51,7 +52,7 @@ struct TPokerCaseArea {
 };
 TPokerCaseArea& pokerCaseArea();
 TPokerCaseArea& pokerCaseArea(TGameState& gs);
-// Its fields in the saved image, after poker's own record.
+// Its fields as a record walk, for an image that has room for them.
 void pokerCasesImageIo(TRecordIo& io, TGameState& gs);
 
 double featureDistance(double range, double a, double b);

@@ -123,7 +123,6 @@ void areaImageIo(TRecordIo& io, TGameState& gs) {
   io.i32(a.aggression);
   arrayIo(io, a.aggressionHistory, i32Io);
   arrayIo(io, a.refund, i32Io);
-  pokerCasesImageIo(io, gs);
 }
 
 int highscoreTable() { return pokerVariantTable(); }

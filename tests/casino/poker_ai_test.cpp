@@ -232,3 +232,41 @@ TEST_F(PokerAI, BluffAllowance) {
     EXPECT_EQ(pokerBluffAllowance(), c.expected) << c.aggression;
   }
 }
+
+// The post-flop rules' level, read from the developer trace, over seeded decisions.
+class PokerRules : public PokerAI {
+ public:
+  static std::map<int, int> levels(int n) {
+    std::map<int, int> seen;
+    for (int i = 1; i <= n; i++) {
+      seed(100 + i);
+      decisionTrace.clear();
+      TPokerDecision d;
+      pokerRuleDecision(2, d);
+      const size_t at = decisionTrace.rfind("G:");
+      seen[std::stoi(decisionTrace.substr(at + 2))]++;
+    }
+    return seen;
+  }
+};
+
+// At the turn a weak hand ends at level 0, or at 1 with probability 0.9.
+TEST_F(PokerRules, TurnLevelTakenAfresh) {
+  street(5, "sA hK d7 cQ");
+  setCards(2, "c3 h2");
+  pokerArea().betLevel = 40;
+  prepare();
+  auto seen = levels(400);
+  EXPECT_EQ(seen[0] + seen[1], 400);
+  EXPECT_NEAR(seen[1] / 400.0, 0.9, 0.05);
+}
+
+// On the flop and the river three in ten decisions end at level 1 whatever the hand.
+TEST_F(PokerRules, ThirtyPercentCall) {
+  street(7, "sA hA dA c9 h2");
+  setCards(2, "cA sK");
+  pokerArea().seats[3].raisesMade = 1;  // a raised pot: the level follows the hand
+  auto seen = levels(400);
+  EXPECT_NEAR(seen[1] / 400.0, 0.3, 0.07);
+  EXPECT_EQ(seen[0], 0);
+}
