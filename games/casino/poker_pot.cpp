@@ -5,6 +5,7 @@
 
 #include "core/cg.h"
 #include "games/casino/chips.h"
+#include "games/casino/poker_cases.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_state.h"
 #include "shell/shell_globals.h"
@@ -106,6 +107,7 @@ void pokerDividePot(bool) {
 }
 
 std::string pokerPotWinnersText() {
+  pokerLearnAtShowdown();  // once per hand: later requests build only the text
   TPokerArea& a = pokerArea();
   std::string mainList, sideList;
   for (int s = 1; s <= playerCount; s++) {

@@ -12,6 +12,7 @@
 #include "core/game_callbacks.h"
 #include "core/record_io.h"
 #include "games/casino/chips.h"
+#include "games/casino/poker_ai.h"
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_pot.h"
@@ -135,6 +136,7 @@ const TGameCallbacks pokerGameCallbacks = {
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
+    .aiMove = pokerAIMove,
     .isSeatHandOpen = isSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = areaImageIo,
