@@ -1,6 +1,5 @@
-// Poker's table of calls: the core's questions about the match, its texts and its area in
-// the saved image. The hand's own machine (new game, step, resume) is not registered yet,
-// so the core starts no poker game.
+// Poker's table of calls: the hand's machine, the core's questions about the match, its
+// texts and its area in the saved image.
 //
 // [SECTION] calls by role
 // [SECTION] the area in the image
@@ -16,6 +15,7 @@
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_pot.h"
 #include "games/casino/poker_state.h"
+#include "games/casino/poker_step.h"
 
 namespace {
 
@@ -131,10 +131,15 @@ int highscoreTable() { return pokerVariantTable(); }
 // [SECTION] the table
 
 const TGameCallbacks pokerGameCallbacks = {
+    .newGame = pokerNewGame,
+    .gameStep = pokerGameStep,
+    .resume = pokerResume,
     .enterHighscore = pokerEnterHighscore,
     .isListOver = listOver,
     .listText = listText,
     .resultText = resultText,
+    // The computer player's entry: a loud stand-in until the player exists.
+    .aiMove = pokerStandInMove,
     .isSeatHandOpen = isSeatHandOpen,
     .areaAnswers = areaAnswers,
     .areaImageIo = areaImageIo,
