@@ -2,6 +2,7 @@
 #include "games/casino/chips.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/cg.h"
 #include "core/engine_switches.h"
@@ -12,18 +13,27 @@
 #include "table/table_layout.h"
 
 TChipSnapshot chipSnapshot{};
-TChipAnimationHandler chipAnimation;
 TChipGamesArea chipGames{};
 
 bool isChipGame() { return cg.gameId == gidPoker || cg.gameId == gidBlackjack; }
 
 void countChipStacks(TChipSnapshot& snapshot) {
+  // Queued money is not yet in any chip: planned first, it counts where it is going.
+  chipAnimation.planEverything();
+  int32_t counts[17][chipTypeCount] = {};
+  for (int s = 1; s <= 16; s++)
+    for (int t = 0; t <= 6; t++) counts[s][t] += chipStacks[s].rows[t].count - chipStacks[s].rows[t].leaving;
+  for (int i = 0; i < chipAnimation.moveCount(); i++) {
+    const TChipMove& m = chipAnimation.move(i);
+    counts[m.toStack][m.type]++;
+  }
   snapshot = TChipSnapshot{};
   for (int s = 1; s <= 16; s++)
-    for (int t = 0; t <= 6; t++) snapshot.stacks[s].chips[t] = int16_t(std::clamp(chipStacks[s].rows[t].count, 0, 32767));
+    for (int t = 0; t <= 6; t++) snapshot.stacks[s].chips[t] = int16_t(std::clamp(counts[s][t], 0, 32767));
 }
 
 void rebuildChipStacks() {
+  chipAnimation.reset();
   for (int s = 1; s <= 16; s++) {
     resetChipStack(s, true);
     for (int t = 0; t <= 6; t++) addChipsToStack(s, t, chipSnapshot.stacks[s].chips[t]);
@@ -53,6 +63,18 @@ int32_t chipValue(int type) {
   return type >= 0 && type < chipTypeCount ? values[type] : 0;
 }
 
+int chipTypeOfValue(int32_t value) {
+  switch (value) {
+    case 1: return 0;
+    case 4: return 1;
+    case 20: return 2;
+    case 40: return 3;
+    case 200: return 4;
+    case -111: return 6;
+    default: return 5;
+  }
+}
+
 int32_t chipStackValue(int32_t stack) {
   if (stack < 1 || stack > 16) return 0;
   int32_t sum = 0;
@@ -60,12 +82,50 @@ int32_t chipStackValue(int32_t stack) {
   return sum;
 }
 
+namespace {
+
+// The bank's supply at a new match, rows 0..4, by game, seat count and start money.
+void fillBank(int32_t pc) {
+  int32_t n[5];
+  if (cg.gameId == gidBlackjack) {
+    const int32_t bj[5] = {67 + 14 * pc, 47 + 7 * pc, 65 + 6 * pc, 44 + 6 * pc, 33 + 5 * pc};
+    std::copy(bj, bj + 5, n);
+  } else {
+    const int32_t start = pokerArea().startMoney;
+    if (start == 100) {
+      const int32_t b = 5;
+      const int32_t r[5] = {(3 * pc + 4) * b + 7, (3 * pc + 4) * b + 6, pc * b / 2 + 14, pc * b / 3 + 10, b / 2 + 3};
+      std::copy(r, r + 5, n);
+    } else if (start == 200) {
+      const int32_t b = 6;
+      const int32_t r[5] = {(2 * pc + 6) * b + 4, (2 * pc + 5) * b + 3, 2 * b * pc + 15, pc * b / 3 + 5, b / 2 + 3};
+      std::copy(r, r + 5, n);
+    } else if (start == 400) {
+      const int32_t b = 13;
+      const int32_t r[5] = {(4 * pc + 6) * b + 8, (4 * pc + 5) * b + 6, 4 * b * pc + 30, 2 * pc * b + 10, b + 6};
+      std::copy(r, r + 5, n);
+    } else if (start == 800) {
+      const int32_t b = 26;
+      const int32_t r[5] = {(7 * pc + 6) * b + 16, (7 * pc + 5) * b + 12, 7 * b * pc + 60, 2 * pc * b + 20, b + 12};
+      std::copy(r, r + 5, n);
+    } else {
+      const int32_t b = start / 50;
+      const int32_t r[5] = {2 * pc * (b + 2) + 3, int32_t(std::nearbyint(1.4 * pc)) * (b + 3) + 14, (b + 3) * pc + 32,
+                            pc * b + 14, b / 2 + 3};
+      std::copy(r, r + 5, n);
+    }
+    // The dealer and the two blind markers wait in the bank.
+    addChipsToStack(7, 6, 3);
+  }
+  for (int t = 0; t <= 4; t++) addChipsToStack(7, t, n[t]);
+}
+
+}  // namespace
+
 void resetChipStack(int32_t stack, bool keepEmpty) {
   if (stack < 1 || stack > 16) return;
   chipStacks[stack] = TChipStack{};
-  // The bank never runs out: it starts with a supply of every chip type.
-  if (stack == 7 && !keepEmpty)
-    for (int t = 0; t <= 4; t++) chipStacks[7].rows[t].count = 100;
+  if (stack == 7 && !keepEmpty) fillBank(std::max(1, int(playerCount)));
 }
 
 bool addChipsToStack(int32_t stack, int type, int32_t n) {
@@ -106,14 +166,32 @@ int32_t chipTransferNow(int32_t from, int32_t to, int32_t amount) {
   return amount;
 }
 
+int32_t stackTypeValue(int32_t stack, int type) {
+  if (stack < 1 || stack > 16) return 0;
+  if (type == 5) {
+    int32_t sum = 0;
+    for (int t = 0; t <= 4; t++) sum += stackTypeValue(stack, t) * chipValue(t);
+    return sum;
+  }
+  if (type < 0 || type > 4) return 0;
+  const TChipRow& row = chipStacks[stack].rows[type];
+  return row.count - row.leaving - chipAnimation.queuedSingles(stack, chipValue(type));
+}
+
+bool otherChipTypesPresent(int32_t stack, int type) {
+  for (int t = 0; t <= 4; t++)
+    if (t != type && stackTypeValue(stack, t) > 0) return true;
+  return false;
+}
+
 bool potCanPayShares() {
   int32_t work[chipTypeCount];
   for (int t = 0; t < chipTypeCount; t++) work[t] = chipStacks[8].rows[t].count;
   const TPokerArea& a = pokerArea();
-  for (int s = 1; s <= std::min(6, int(playerCount)); s++) {
-    const TChipSeat& seat = a.seats[s];
-    if (seat.state != 1 || !seat.winner) continue;
-    int32_t left = seat.won;
+  // Largest chips first and in seat order, as the pay-out plans them; money going back to
+  // whoever paid it comes after the winners.
+  auto pays = [&](int32_t amount) {
+    int32_t left = amount;
     for (int t = 4; t >= 0;) {
       if (chipValue(t) <= left && work[t] > 0) {
         work[t]--;
@@ -122,7 +200,12 @@ bool potCanPayShares() {
         t--;
       }
     }
-    if (left != 0) return false;
+    return left == 0;
+  };
+  for (int s = 1; s <= std::min(6, int(playerCount)); s++) {
+    const TChipSeat& seat = a.seats[s];
+    if (seat.state == 1 && seat.winner && seat.won > 0 && !pays(seat.won)) return false;
+    if (a.refund[s] > 0 && !pays(a.refund[s])) return false;
   }
   return true;
 }
@@ -141,6 +224,13 @@ bool blackjackPlayerReachedLimit() { return false; }
 void blackjackPlaceBrokeSeats(int, int) {}
 
 bool centMoneyMode() { return pokerArea().chipSet == 1; }
+
+void setSeatSpeech(int32_t seat, const std::string& text) {
+  if (seat < 1 || seat > 6) return;
+  TChipSeat& s = pokerArea().seats[seat];
+  s.speech = text.substr(0, 150);
+  s.speechTimer = 0;
+}
 
 std::string formatMoney(int32_t amount) {
   const bool negative = amount < 0;

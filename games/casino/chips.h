@@ -1,8 +1,6 @@
-// What the card-game core asks of poker, Blackjack and their chips: the chip snapshot of a
-// saved game, the chip animation's idle state and the fields of the two games' areas that
-// the end of a game and the ranking table read. The chip games are not built yet: there
-// are no chip stacks, the animation is always idle, and the fields below stand in for the
-// poker and Blackjack areas of the game state until those areas exist.
+// The chips of poker and Blackjack as numbers: the sixteen stacks, the snapshot of a saved
+// game, the money text, and the one chip handler through which all money moves. Blackjack's
+// area does not exist yet: `chipGames` below stands in for its fields.
 #pragma once
 
 #include <cstdint>
@@ -45,10 +43,15 @@ void pokerAfterLoad();
 // Chip types 0..4 are worth 1, 4, 20, 40 and 200 chip units; 5 is no type; 6 a marker.
 constexpr int chipTypeCount = 7;
 int32_t chipValue(int type);
+// 1, 4, 20, 40, 200 give types 0..4, -111 (a marker) type 6, anything else 5.
+int chipTypeOfValue(int32_t value);
 
-// A row of one chip type; additions that would bring it to 320 chips or more are refused.
+// A row of one chip type. `count` holds every chip of the row, also those flying away
+// (`leaving`) until they land; `incoming` chips are on their way here.
 struct TChipRow {
   int32_t count;
+  int32_t leaving;
+  int32_t incoming;
 };
 // Stacks 1..6 the seats' money, 7 the bank, 8 the poker pot, 9..16 Blackjack's bets.
 struct TChipStack {
@@ -56,14 +59,19 @@ struct TChipStack {
 };
 extern LArray<TChipStack, 1, 16> chipStacks;
 
-// Empties a stack; the bank is refilled unless keepEmpty.
+// Empties a stack; the bank gets its supply of every chip type unless keepEmpty.
 void resetChipStack(int32_t stack, bool keepEmpty);
 // Adds n chips of a type at the end of its row; refused with a trace line at 320 or more.
 bool addChipsToStack(int32_t stack, int type, int32_t n);
 // Moves an amount at once, never more than the source holds (the bank never runs out);
 // the source gives its largest chips and the bank changes what does not fit. Returns the
-// amount moved.
+// amount moved. For setting up tables; the games move money through chipAnimation.
 int32_t chipTransferNow(int32_t from, int32_t to, int32_t amount);
+// Chips of a type 0..4 the stack can still give away: resting chips less those promised to
+// queued single-chip transfers; type 5 the same over all types in chip units.
+int32_t stackTypeValue(int32_t stack, int type);
+// Some type 0..4 other than `type` can still be given away.
+bool otherChipTypesPresent(int32_t stack, int type);
 // The pot's chips can pay every winning seat's won exactly, largest chips first.
 bool potCanPayShares();
 
@@ -76,11 +84,75 @@ std::string formatMoney(int32_t amount);
 
 // [SECTION] chip animation and speed
 
-struct TChipAnimationHandler {
-  bool isIdle() const { return true; }  // all chip movement has finished
-  void reset() {}                       // empties the move queue and pending transfers
+// Money on its way: an amount (split into chips when planned) or one chip of that value.
+struct TChipTransfer {
+  int16_t fromStack, toStack;
+  int16_t amount;   // chip units; -111 a marker piece
+  int16_t divisor;  // strategy 2 only
+  uint8_t strategy; // 0 small chips first, 2 a share of each small type, other largest first
+  uint8_t single;
+};
+
+// One chip in flight.
+struct TChipMove {
+  uint8_t fromStack, toStack;
+  uint8_t type;
+  uint8_t kind;  // 1 between stacks, 5 a marker, 6 a change with the bank
+  float speed;   // progress per 6 s before easing
+  float progress;
+};
+
+constexpr int chipMoveCapacity = 181;
+constexpr int chipTransferCapacity = 501;
+
+// Every bet, blind, payout and change travels as chips: the games queue amounts, the idle
+// check plans them into chip moves, and the moves land over later ticks.
+class TChipAnimationHandler {
+ public:
+  // Drops every move and transfer; the stacks stay as they are.
+  void reset();
+  // Queues a transfer; false when the amount is 0 or below (other than a marker) or the
+  // transfer stack is full.
+  bool queueMove(int32_t from, int32_t to, int32_t amount, bool single, int strategy, int divisor);
+  // True when the chips are at rest. Plans queued transfers into moves first. Until the
+  // card table draws the chips, every check also advances them by one tick of 300 ms.
+  bool isIdle();
+  // Advances moves and the seats' speech timers by the elapsed milliseconds (at most 300).
+  void animate(int32_t elapsedMs);
+  // The pot or a seat in play holds an untidy set of denominations that a change with the
+  // bank can tidy.
+  bool needsChipExchange() const;
+  // Plans the change of the first stack that needs one; true when something was queued.
+  bool exchangeChips();
+  // Changes the pot's largest chip into smaller ones through the bank.
+  void changeChip();
+  // Plans every queued transfer, whatever the caps, so that counting finds all money.
+  void planEverything();
+
+  int32_t moveCount() const { return movesUsed; }
+  int32_t transferCount() const { return transfersUsed; }
+  const TChipMove& move(int i) const { return moves[i]; }
+
+ private:
+  void plan(bool capped);
+  bool planSingle(const TChipTransfer& t);
+  void splitAmount(const TChipTransfer& t);
+  void land(int i);
+  bool untidy() const;
+  int32_t planExchange(int32_t (&diff)[9][5]) const;
+  int32_t planExchangePass(int32_t (&diff)[9][5], bool firstTypeOnly) const;
+  int32_t queuedSingles(int32_t stack, int32_t value) const;
+  friend int32_t stackTypeValue(int32_t stack, int type);
+
+  TChipMove moves[chipMoveCapacity]{};
+  int32_t movesUsed = 0;
+  TChipTransfer transfers[chipTransferCapacity]{};
+  int32_t transfersUsed = 0;
 };
 extern TChipAnimationHandler chipAnimation;
+
+// The seat's spoken text, cut to 150 characters; its timer starts again.
+void setSeatSpeech(int32_t seat, const std::string& text);
 
 // Poker: seat 1 is out of the game.
 bool humanEliminated();

@@ -152,7 +152,9 @@ bool pokerTakeAnswer(int32_t seat, int32_t code, int32_t value) {
       s.speech = "Ich gehe mit";
     }
   }
-  pay = chipTransferNow(seat, potStack, pay);
+  // Nothing moves more than the seat holds; the chips fly, the numbers change now.
+  pay = std::clamp(pay, 0, money);
+  chipAnimation.queueMove(seat, potStack, pay, false, 1, 1);
   a.pot += pay;
   s.stake += pay;
   a.minRaise = std::max(a.minRaise, s.stake - a.betLevel);

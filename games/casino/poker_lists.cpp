@@ -7,6 +7,7 @@
 #include "core/engine_switches.h"
 #include "core/highscores.h"
 #include "games/casino/chips.h"
+#include "games/casino/poker_counter.h"
 #include "games/casino/poker_state.h"
 #include "shell/shell_globals.h"
 
@@ -91,6 +92,11 @@ bool pokerIsListOver() {
   for (int s = 1; s <= playerCount; s++) able += seatOccupied(s) && chipStackValue(s) >= a.blind;
   if (able > 1) return result;
   if (engineFastMode()) pokerPlaceBrokeSeats(0, 0);
+  for (int s = 1; s <= playerCount; s++) {
+    const int32_t place = a.seats[s].place;
+    pokerCounter.addPoints(s, place <= 1 ? 4 : place == 2 ? 2 : place == 3 ? 1 : 0);
+  }
+  if (engineFastMode()) pokerCounterMatchEnded();
   return true;
 }
 

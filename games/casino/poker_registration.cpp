@@ -1,6 +1,5 @@
-// Poker's table of calls: the core's questions about the match, its texts and its area in
-// the saved image. The hand's own machine (new game, step, resume) is not registered yet,
-// so the core starts no poker game.
+// Poker's table of calls: the hand's machine, the core's questions about the match, its
+// texts and its area in the saved image.
 //
 // [SECTION] calls by role
 // [SECTION] the area in the image
@@ -17,6 +16,7 @@
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_pot.h"
 #include "games/casino/poker_state.h"
+#include "games/casino/poker_step.h"
 
 namespace {
 
@@ -132,6 +132,9 @@ int highscoreTable() { return pokerVariantTable(); }
 // [SECTION] the table
 
 const TGameCallbacks pokerGameCallbacks = {
+    .newGame = pokerNewGame,
+    .gameStep = pokerGameStep,
+    .resume = pokerResume,
     .enterHighscore = pokerEnterHighscore,
     .isListOver = listOver,
     .listText = listText,

@@ -121,6 +121,7 @@ TEST_F(PokerBetting, TakenAnswersMoveAtMostWhatTheSeatHolds) {
     addChipsToStack(8, 1, 5);
     const int32_t total = chipStackValue(2) + chipStackValue(8);
     ASSERT_TRUE(pokerTakeAnswer(2, c.code, c.value));
+    settleChips();
     const TChipSeat& s = pokerArea().seats[2];
     EXPECT_EQ(c.money - chipStackValue(2), c.paid);
     EXPECT_EQ(pokerArea().pot, 20 + c.paid);
@@ -138,6 +139,7 @@ TEST_F(PokerBetting, ARaiseBeyondTheMoneyIsTheAllIn) {
   seat(2, 0, 30);
   pokerArea().seats[2].canRaise = 1;  // offered with the money of a moment ago
   ASSERT_TRUE(pokerTakeAnswer(2, pokerRaise, 50));
+  settleChips();
   EXPECT_EQ(chipStackValue(2), 0);
   EXPECT_EQ(pokerArea().betLevel, 30);
   EXPECT_TRUE(pokerArea().seats[2].allIn);

@@ -16,6 +16,7 @@ class PokerTableFixture : public PokerEvalFixture {
   void SetUp() override {
     PokerEvalFixture::SetUp();
     cg.gs = TGameState{};
+    chipAnimation.reset();
     for (int s = 1; s <= 16; s++) resetChipStack(s, false);
     for (int s = 1; s <= stackCount; s++) sp[s].count = 0;
     seats(6);
@@ -29,6 +30,11 @@ class PokerTableFixture : public PokerEvalFixture {
     THand64 h = hand64Of(text);
     sp[stack].count = h.anz;
     for (int i = 1; i <= h.anz; i++) sp[stack].slots[i].card = h.k[i];
+  }
+  // Ticks until the queued chips have landed and the spoken texts have had their time.
+  static void settleChips() {
+    for (int i = 0; i < 10000 && !chipAnimation.isIdle(); i++) {
+    }
   }
   static void setMoney(int stack, int32_t amount) {
     resetChipStack(stack, true);

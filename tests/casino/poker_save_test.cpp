@@ -1,0 +1,114 @@
+// A poker hand saved before the flop, on the river, with chips flying or queued and while
+// the pot's chips are changed for the pay-out, loaded into a fresh program with the random
+// generator in the same state: the hand ends the same.
+#include <gtest/gtest.h>
+
+#include "core/card_ai.h"
+#include "core/card_order.h"
+#include "tests/casino/poker_flow_fixture.h"
+
+namespace {
+
+class PokerSave : public PokerFlowFixture {
+ protected:
+  // The end of the hand from here with the generator fixed: the result and every stack.
+  static std::string playToEnd(uint64_t seed) {
+    randomSeed(seed);
+    int refused = 0;
+    std::string fault;
+    const bool ended = playHand(refused, fault, true);
+    std::string out = ended ? "ended" : "stalled";
+    if (!fault.empty()) out += " fault " + fault;
+    for (int s = 1; s <= playerCount; s++)
+      out += " | " + std::to_string(s) + ": " + std::to_string(chipStackValue(s)) + " " +
+             std::to_string(cg.gs.listTotals[s]);
+    syncHandFromSlots(sp[12]);
+    out += " | board " + std::to_string(handUsed(sp[12].hand));
+    for (int i = 1; i <= handUsed(sp[12].hand); i++)
+      out += " " + std::to_string(sp[12].hand.k[i].t) + "/" + std::to_string(sp[12].hand.k[i].f);
+    return out;
+  }
+  static bool reload(const std::string& base) {
+    static const TCG* blank = new TCG();
+    cg = *blank;
+    std::memset(static_cast<void*>(&sp), 0, sizeof sp);
+    std::memset(static_cast<void*>(&spLayout), 0, sizeof spLayout);
+    for (int s = 1; s <= stackCount; s++) sp[s].stackNo = spLayout[s].stackNo = s;
+    for (int s = 1; s <= 16; s++) resetChipStack(s, true);
+    chipAnimation.reset();
+    cardValues = TCardValueTable{};
+    cg.gameId = gidPoker;
+    if (!cg.loadGame(base)) return false;
+    cg.resumeGame();
+    screenMode = 1;
+    return true;
+  }
+  void expectSameEnd(const std::string& name) {
+    const std::string base = folder + "/save/" + name;
+    ASSERT_FALSE(cg.saveGame(base, "Test", true));
+    const std::string reference = playToEnd(77);
+    ASSERT_EQ(reference.substr(0, 5), "ended") << reference;
+    ASSERT_TRUE(reload(base));
+    EXPECT_EQ(playToEnd(77), reference) << name;
+  }
+  // Frames with random answers until the condition holds.
+  template <class Cond>
+  static bool runTo(Cond cond, int limit = 20000) {
+    int refused = 0;
+    for (int f = 0; f < limit; f++) {
+      if (cond()) return true;
+      if (cg.gs.phase == 5) return false;
+      if (!cond()) answerAtRandom(refused);
+      if (cond()) return true;
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    return cond();
+  }
+};
+
+// Off: the seeds tried reach no river question yet; the search needs widening.
+TEST_F(PokerSave, DISABLED_BeforeTheFlopAndOnTheRiver) {
+  randomSeed(5);
+  startMatch(4, nlPoker, 1);
+  ASSERT_TRUE(runTo([] { return cg.gs.awaitingAction == 2 && pokerArea().street == 1; }));
+  expectSameEnd("preflop");
+
+  for (uint64_t seed = 6; seed < 40; seed++) {
+    randomSeed(seed);
+    startMatch(3, plPoker, 2);
+    if (runTo([] { return cg.gs.awaitingAction == 2 && pokerArea().street == 7; })) {
+      expectSameEnd("river");
+      return;
+    }
+  }
+  FAIL() << "no hand reached the river";
+}
+
+TEST_F(PokerSave, WithChipsQueuedOrFlying) {
+  randomSeed(15);
+  startMatch(6, nlPoker, 2);
+  // Just after an answer that moved money: the transfer is queued, nothing flies yet.
+  ASSERT_TRUE(runTo([] { return chipAnimation.transferCount() > 0 && cg.gs.phase == 4; }));
+  expectSameEnd("queued");
+
+  randomSeed(16);
+  startMatch(6, slPoker, 1);
+  ASSERT_TRUE(runTo([] { return chipAnimation.moveCount() > 0 && cg.gs.phase == 4; }));
+  expectSameEnd("flying");
+}
+
+// Off: the seeds tried reach no pay-out that needs a change yet.
+TEST_F(PokerSave, DISABLED_WhileThePotsChipsAreChanged) {
+  for (uint64_t seed = 20; seed < 120; seed++) {
+    randomSeed(seed);
+    startMatch(5, nlPoker, 1);
+    if (runTo([] { return cg.gs.step == 13 && chipAnimation.transferCount() + chipAnimation.moveCount() > 0; })) {
+      expectSameEnd("change");
+      return;
+    }
+  }
+  FAIL() << "no pay-out needed a change";
+}
+
+}  // namespace
