@@ -13,6 +13,7 @@
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
+#include "table/animation.h"
 #include "table/move_internal.h"
 #include "table/move_queue.h"
 #include "table/stack_sync.h"
@@ -197,13 +198,15 @@ int32_t hidePlayedSlot(int32_t seat, int32_t index) {
 void layTrickCard(int32_t seat, int32_t target, int32_t dstIndex, bool givenAsMinusOne) {
   if (!validSlotNo(dstIndex)) return;
   TCardSlot& slot = sp[target].slots[dstIndex];
+  // A card that lands at once is never seen lying in the trick: it is not scattered.
+  const bool scatter = !tableLandsAtOnce;
   bool schwimmen = gameIs(gidSchwimmen) && (target == 12 || target == 16);
   if (schwimmen && !givenAsMinusOne) {
-    setPlacement(slot, scatterTrickCard(seat, seat));
+    if (scatter) setPlacement(slot, scatterTrickCard(seat, seat));
     slot.pose.z = -97;
   }
   if (isTrickGame() && target == 12) {
-    setPlacement(slot, scatterTrickCard(seat, seat));
+    if (scatter) setPlacement(slot, scatterTrickCard(seat, seat));
     if (gameIs(gidJass) || gameIs(gidHearts)) slot.pose.z = float(gameTrickPosition() - 97);
   }
 }

@@ -6,11 +6,16 @@
 // [SECTION] buildTableLayout
 // [SECTION] view corrections
 // [SECTION] single card places
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
 
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/animation.h"
 #include "table/deal_moves.h"
 #include "table/move_internal.h"
 #include "table/stack_ops.h"
@@ -48,6 +53,20 @@ void clearCardPose(TCardSlot& s) {
   for (float& e : s.poseExtra) e = 0;
 }
 
+// The seat's layout copy. Moves that land at once read the slots either stack has in use
+// only, so then the copy skips the rest of the some 33 KB of a stack.
+void copyToLayout(const TSpieler& from, TSpieler& to) {
+  static_assert(std::is_standard_layout_v<TSpieler> && std::is_trivially_copyable_v<TSpieler>);
+  if (!tableLandsAtOnce) {
+    to = from;
+    return;
+  }
+  const int32_t n = std::max(stackUsed(from), stackUsed(to));
+  for (int32_t i = 1; i <= n; i++) to.slots[i] = from.slots[i];
+  constexpr size_t rest = offsetof(TSpieler, count);
+  std::memcpy(reinterpret_cast<char*>(&to) + rest, reinterpret_cast<const char*>(&from) + rest, sizeof(TSpieler) - rest);
+}
+
 // [SECTION] piles
 
 // Piles 7 to 9 off the table: cards won into them fly out of view.
@@ -65,7 +84,9 @@ void resetPiles(bool fresh) {
     TSpieler& p = sp[k];
     p.stackNo = k;
     p.restPose = TCardPose{520, 50, -600, -80, -6, 0};
+    // Cards that land at once are never seen lying on a pile: no scatter is drawn for them.
     for (TCardSlot& s : p.slots) {
+      if (tableLandsAtOnce) break;
       s.poseFlag = coinFlag();
       s.poseExtra[0] = rnd();
       s.poseExtra[1] = (rnd() - 0.5f) * 3;
@@ -358,7 +379,7 @@ void buildTableLayout(bool fresh) {
   for (int32_t s = 1; s <= playerCount && s <= 6; s++) {
     sp[s].stackNo = s;
     placeSeat(sp[s], false, float(sp[s].count));
-    spLayout[s] = sp[s];
+    copyToLayout(sp[s], spLayout[s]);
   }
   placeStock();
   placePile15();

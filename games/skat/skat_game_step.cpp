@@ -8,6 +8,11 @@
 // [SECTION] after the deal
 #include "games/skat/skat_game_step.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+
 #include "core/card_order.h"
 #include "core/cg.h"
 #include "games/skat/skat_bid_values.h"
@@ -204,13 +209,24 @@ void skatPrepareHands() {
   for (int32_t s = 3; s >= 1; s--) skatAIEvaluateHand(sp[s]);
 }
 
+namespace {
+
+// The copy takes the stack's state and the slots either stack has in use; the slots past
+// both counts are never read from a copy, and a whole stack is some 33 KB.
+void copySeatStack(const TSpieler& from, TSpieler& to) {
+  static_assert(std::is_standard_layout_v<TSpieler> && std::is_trivially_copyable_v<TSpieler>);
+  const int32_t n = std::max(stackUsed(from), stackUsed(to));
+  const int32_t stackNo = to.stackNo;
+  for (int32_t i = 1; i <= n; i++) to.slots[i] = from.slots[i];
+  constexpr size_t rest = offsetof(TSpieler, count);
+  std::memcpy(reinterpret_cast<char*>(&to) + rest, reinterpret_cast<const char*>(&from) + rest, sizeof(TSpieler) - rest);
+  to.stackNo = stackNo;
+}
+
+}  // namespace
+
 void skatSavePlayers(bool clearBids) {
-  for (int32_t s = 1; s <= 3; s++) {
-    TSpieler& copy = sp[s + skatCopyOffset];
-    int32_t stackNo = copy.stackNo;
-    copy = sp[s];
-    copy.stackNo = stackNo;
-  }
+  for (int32_t s = 1; s <= 3; s++) copySeatStack(sp[s], sp[s + skatCopyOffset]);
   if (clearBids)
     for (int32_t s = 1; s <= 3; s++) skatGame->seatBid[s] = 0;
 }
