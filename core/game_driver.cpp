@@ -22,6 +22,7 @@
 #include "engine/elements.h"
 #include "engine/stopwatch.h"
 #include "games/casino/chips.h"
+#include "net/net_glue.h"
 #include "net/net_transport.h"
 #include "platform/alert.h"
 #include "platform/tick.h"
@@ -65,7 +66,11 @@ int32_t clampedMs(uint32_t ms) {
 
 // [SECTION] computer and network section
 
-// Replays the oldest received move of a seat played elsewhere. True when one was replayed.
+bool fitsInt16(int32_t v) { return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max(); }
+
+// Replays the oldest received move of a seat played elsewhere, never forwarding it again.
+// A move this machine cannot replay as sent is refused whole with a protocol line. True
+// when a move was taken.
 bool takeNetworkMove(TCG& c) {
   uint8_t kind = seatKindToAct(c);
   bool remoteSeat = (kind == seatKindComputer && !isGameMaster(netTransport)) ||
@@ -76,16 +81,24 @@ bool takeNetworkMove(TCG& c) {
   if (!netTransport.popInput(move)) return false;
   refreshCurrentHand(false);
   int action = fromWireAction(move.wireAction);
+  if (!fitsInt16(move.a) || !fitsInt16(move.b)) {
+    netTransport.log("Zug verworfen: Wert außerhalb des Bereichs (" + std::to_string(move.a) + ", " +
+                     std::to_string(move.b) + ")");
+    return true;
+  }
   if (action == 1) {
-    // A malformed card text is dropped (traced) rather than replayed with stale cards.
-    if (!decodeHandText(move.cardText, c.gs.bl.selhand)) return true;
+    THand cards = c.gs.bl.selhand;
+    if (!decodeHandText(move.cardText, cards) || !selectionHeldBySeat(cards, c.gs.akspieler)) {
+      netTransport.log("Zug verworfen: Karten, die der Platz nicht hält");
+      return true;
+    }
+    c.gs.bl.selhand = cards;
     if (c.gameId == gidCanasta) gameAreas.canastaClearPileFlag();
     gameAreas.rommeSelection() = c.gs.bl.selhand;
     gameAreas.canastaSelection() = c.gs.bl.selhand;
-    THand cards = c.gs.bl.selhand;
     c.submitAction(1, move.a, move.b, &cards, 0, true, false);
   } else {
-    c.submitAction(action, move.a, move.b);
+    c.submitAction(action, move.a, move.b, nullptr, 0, true, false);
   }
   return true;
 }
@@ -211,8 +224,6 @@ void TCG::gameTick() {
 
 namespace {
 
-bool fitsInt16(int32_t v) { return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max(); }
-
 bool actionAccepted(const TDecisionBlock& bl, int kind) {
   switch (kind) {
     case 0: return bl.cardsSelectable != 0;
@@ -247,13 +258,20 @@ void TCG::submitAction(int kind, int32_t a, int32_t b, const THand* cards, int32
               std::to_string(b) + ")");
     return;
   }
+  // Whether and what goes to the others is settled before the game takes the action: the
+  // cards are named by their place in the acting seat's hand as every machine sorts it.
+  const bool forward = isNetGame() && !noForward && forwardsAction(*this);
+  int32_t wireB = b;
+  THand wireCards = gs.bl.selhand;
+  if (forward && !moveToWirePositions(kind, a, wireB, wireCards))
+    netTransport.log("Zug nennt Karten, die der Platz nicht hält");
   if (actionAccepted(gs.bl, kind)) {
     gs.awaitingAction = 0;
     gs.getBlender = TGetBlender{int16_t(a), int16_t(b), uint8_t(kind)};
     if (dlgInGame != 0) hideDialog(dlgInGame);
     gameAcceptAction(kind, a, b);
   }
-  if (isNetGame() && !noForward && forwardsAction(*this)) netTransport.sendMove(kind, a, b);
+  if (forward) netTransport.sendMove(kind, a, wireB, &wireCards);
 }
 
 // [SECTION] cardDone

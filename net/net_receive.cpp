@@ -8,6 +8,7 @@
 // [SECTION] relay and dispatch
 // [SECTION] joining
 #include "engine/engine_services.h"
+#include "net/net_glue.h"
 #include "net/net_transport.h"
 #include "platform/tick.h"
 
@@ -210,7 +211,15 @@ void TNetz::handleCommon(TNetMessage& r, const TNetLinkPtr& link) {
         case _CHECKSUM: seats[s0].checksum = r.text.view().substr(0, 32); break;
         case _KICK:
           if (isClient && r.valueA == ownSeat) {
-            logNotAvailable("showNetEndMessage");
+            const std::string text(r.text.view());
+            if (this != &netTransport) {
+              logNotAvailable("kick notice of a second transport");
+            } else if (text == "%You have been kicked from the server.") {
+              showKickedMessage(r.seatFlags[0] != 0);
+              break;
+            } else {
+              showNetEndMessage(text, r.seatFlags[0] != 0);
+            }
             showNetError(7);
           }
           break;
@@ -224,7 +233,10 @@ void TNetz::handleCommon(TNetMessage& r, const TNetLinkPtr& link) {
           seats[s0].address = r.sender.view().substr(0, 20);
           event(2);
           break;
-        case _STAPEL: event(11, std::string(r.text.view())); break;
+        case _STAPEL:
+          pileSeat = r.seatFlags[0];
+          event(11, std::string(r.text.view()));
+          break;
         default: break;
       }
       break;

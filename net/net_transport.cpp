@@ -16,6 +16,9 @@
 #include "engine/engine_services.h"
 #include "engine/texts.h"
 #include "net/net_discovery.h"
+#include "net/net_events.h"
+#include "net/net_glue.h"
+#include "net/net_sync.h"
 #include "platform/tick.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_state.h"
@@ -60,10 +63,7 @@ TNetHooks standInHooks() {
   };
   h.gameOnScreen = [] { return screenMode != 0; };
   h.continuePressed = [] { return false; };
-  h.countTakenSeats = [] {
-    logNotAvailable("countTakenSeats");
-    return 0;
-  };
+  h.countTakenSeats = [] { return ::countTakenSeats(); };  // the constructor binds it
   h.isForcedOptionValue = [](int32_t) {
     logNotAvailable("isForcedOptionValue");
     return false;
@@ -80,13 +80,22 @@ TNetHooks standInHooks() {
 
 TNetz::TNetz(const NetSettings& s)
     : settings(s), hooks(standInHooks()), discovery(std::make_unique<TNetDiscovery>(*this)), messageAgeMark(getTickCount()) {
-  // The seat-state steps of the computer takeover stand without the game glue.
+  // The program's transport hands lost seats to the game; the tests' other transports
+  // only keep their seat states.
   hooks.replaceSeatByComputer = [this](int seat) {
-    logNotAvailable("replaceSeatByComputer");
+    if (this == &netTransport) {
+      ::replaceSeatByComputer(seat);
+      return;
+    }
     if (seats.inRange(seat) && seats[seat].state <= 2) seats[seat].state = 4;
   };
+  hooks.countTakenSeats = [this] { return ::countTakenSeats(*this); };
+  if (this == &netTransport) installNetGameHooks(*this);
   hooks.markRemoteSeatsLost = [this] {
-    logNotAvailable("markRemoteSeatsLost");
+    if (this == &netTransport) {
+      ::markRemoteSeatsLost();
+      return;
+    }
     for (int s = 1; s <= 8; ++s)
       if (s != ownSeat && (seats[s].state == 1 || seats[s].state == 2)) seats[s].state = 4;
   };
@@ -302,7 +311,7 @@ bool TNetz::sendDisconnect(int32_t netSeat) {
   return send(r, nullptr);
 }
 
-bool TNetz::sendMove(int kind, int32_t a, int32_t b) {
+bool TNetz::sendMove(int kind, int32_t a, int32_t b, const THand* selection) {
   TNetMessage r;
   initNetMessage(r);
   r.kind = CGINPUT;
@@ -312,13 +321,28 @@ bool TNetz::sendMove(int kind, int32_t a, int32_t b) {
   // A selection travels as its card text; one that does not fit the record is not sent
   // cut, which would replay other cards elsewhere.
   if (kind == 1) {
-    const std::string cards = encodeHandText(cg.gs.bl.selhand);
+    const THand& hand = selection ? *selection : cg.gs.bl.selhand;
+    const std::string cards = encodeHandText(hand);
     if (cards.size() > kTextCapacity) {
-      trace("Auswahl zu gross für den Zug: " + std::to_string(handUsed(cg.gs.bl.selhand)) + " Karten");
+      trace("Auswahl zu gross für den Zug: " + std::to_string(handUsed(hand)) + " Karten");
       return false;
     }
     r.text = cards;
   }
+  r.routing = ownRouting(*this, routeOthers);
+  return send(r, nullptr);
+}
+
+bool TNetz::sendPile(int32_t stack) {
+  TNetMessage r;
+  initNetMessage(r);
+  r.kind = INFOPUSH;
+  r.subKind = _STAPEL;
+  r.valueA = stack;
+  r.seatFlags[0] = uint8_t(ownSeat);  // the dealer's seat; older peers send 0
+  std::string text;
+  encodeSeatPile(stack, text);
+  r.text = text;
   r.routing = ownRouting(*this, routeOthers);
   return send(r, nullptr);
 }
@@ -669,13 +693,9 @@ bool decodeHandText(const std::string& text, THand& hand) {
   return true;
 }
 
-void refreshCurrentHand(bool) {
-  if (isNetGame()) logNotAvailable("refreshCurrentHand");
+bool isSeatPlayable(int32_t seat) {
+  return seat >= 1 && seat <= playerCount && !(isNetGame() && netTransport.isSeatLost(seat, false, false));
 }
-
-bool isSeatPlayable(int32_t seat) { return seat >= 1 && seat <= playerCount && !isSeatLostInGame(seat); }
-
-bool isSeatLostInGame(int32_t seat) { return isNetGame() && netTransport.isSeatLost(seat, false, false); }
 
 namespace {
 // Network and local seats differ by the own seat, wrapped into 1..playerCount.

@@ -13,6 +13,7 @@
 
 #include "core/cards.h"
 #include "net/net_message.h"
+#include "net/net_rules_record.h"
 #include "platform/net.h"
 #include "platform/records.h"
 
@@ -116,6 +117,7 @@ class TNetz {
 
   // [SECTION] state read and written by the program
   ShortString<32> tableName{};
+  tUniRegelStruktur rules;         // the table's current rules
   ShortString<32> ownName{};
   int32_t phase = 0;               // 0 no table, 1 waiting room, 2 game running
   bool connectedOnce = false;
@@ -128,6 +130,8 @@ class TNetz {
   bool ownSeatOut = false;         // own seat lost or the game ended: results pass unseen
   bool gameEnded = false;          // the network game ended; nothing is sent any more
   bool inTransfer = false;
+  bool pileTaken = false;          // the barrier's deal has its stock
+  int32_t pileSeat = 0;            // the dealer's seat a received stock names, 0 an older peer
   bool isHost = false;
   bool isClient = false;
   bool ownReady = false;
@@ -170,11 +174,13 @@ class TNetz {
   bool sendSync(bool allSynchronised);
   bool sendTimeLeft(int32_t netSeat, int32_t tenths);
   bool sendDisconnect(int32_t netSeat);
-  bool sendMove(int kind, int32_t a, int32_t b);
+  // Kind 1 carries cards, the core's selection when none are given.
+  bool sendMove(int kind, int32_t a, int32_t b, const THand* cards = nullptr);
   bool sendKick(int32_t netSeat);
   bool sendRefreshRequest();
   bool sendBlock();
   bool sendGameStart(int32_t value);
+  bool sendPile(int32_t stack);
   bool sendChat(const std::string& text);
   bool sendRulesTo(const TNetLinkPtr& link);
   bool sendGameInfo();

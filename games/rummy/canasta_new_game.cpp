@@ -12,6 +12,7 @@
 #include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
+#include "net/net_sync.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
 #include "table/stack_sync.h"
@@ -115,7 +116,7 @@ void canastaNewGame(bool newList) {
   cg.prepareNewGame();
   g.meldTableInUse = 1;
   canastaInitSortKeys();
-  canastaBuildDeck();
+  netSyncNewRound(newList);
   canastaClearTrace();
   canastaResetSeats();
   a.wentOutSeat = 0;

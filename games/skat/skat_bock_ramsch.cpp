@@ -7,6 +7,7 @@
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_state.h"
+#include "net/net_rules.h"
 #include "shell/shell_globals.h"
 
 namespace {
@@ -65,9 +66,7 @@ int32_t skatSpecialGamesPerTrigger() {
 }
 
 bool skatSpecialRoundAgreed(int32_t kind, int32_t code) {
-  (void)kind;
-  (void)code;
-  return !isNetGame();
+  return !isNetGame() || netSpecialRoundAgreed(kind, code);
 }
 
 // A count option of "Keine" still announces the trigger's games in a line, but queues none.

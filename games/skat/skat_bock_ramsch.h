@@ -27,7 +27,7 @@ void skatSpecialRoundTriggers(std::string& out);
 void skatAppendSpecialRounds(const std::string& triggerText, int32_t code, std::string& out);
 
 // True in a local game; in a network game only when the table's option of that kind holds
-// the code (no network table rules exist yet, so never).
+// the code.
 bool skatSpecialRoundAgreed(int32_t kind, int32_t code);
 
 // Special games one trigger adds: the Bock games plus the Ramsch games of the count options.

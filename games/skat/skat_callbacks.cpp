@@ -28,6 +28,7 @@
 #include "games/skat/skat_services.h"
 #include "games/skat/skat_settlement.h"
 #include "games/skat/skat_step_internal.h"
+#include "net/net_sync.h"
 #include "platform/random.h"
 #include "shell/game_dialogs.h"
 #include "shell/shell_globals.h"
@@ -92,7 +93,7 @@ void skatNewGame(bool newList) {
   cg.prepareNewGame();
   skatInitSortKeys();
   skatBuildBidValues(options().grandBase);
-  if (!isNetGame()) skatBuildDeck();
+  netSyncNewRound(newList);
   TSkatArea& a = *skatArea;
   if (newList) {
     pendingSpecialGames = "";
