@@ -10,6 +10,7 @@
 #include "engine/texts.h"
 #include "games/casino/chips.h"
 #include "games/casino/poker_betting.h"
+#include "games/casino/poker_cases.h"
 #include "games/casino/poker_counter.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_lists.h"
@@ -318,6 +319,7 @@ void answerStep() {
     cg.openDecisionDialog(98);  // refused: the question stays open
     return;
   }
+  pokerLearnFromAnswer(int16_t(code));
   gs().subStep++;
   setSeatSpeech(seat, std::string(a.seats[seat].speech.view()));
   checkStakes();
@@ -377,6 +379,7 @@ void pokerReadOptions() {
 void pokerNewGame(bool newList) {
   TPokerArea& a = area();
   chipAnimation.reset();
+  pokerNewHandCases();  // the learning buffer lives for one hand
   if (pokerCounter.matches == 0) pokerCounter.reset();
   if (newList) {
     a.aggression = 100;
@@ -452,17 +455,6 @@ void pokerResume(int phase) {
   chipAnimation.reset();
   pokerInitCardTable();
   pokerShowTable();
-}
-
-void pokerStandInMove() {
-  const int32_t seat = cg.gs.akspieler;
-  const int32_t code = pokerAnswerOffered(seat, pokerCheck)  ? pokerCheck
-                       : pokerAnswerOffered(seat, pokerCall) ? pokerCall
-                       : pokerAnswerOffered(seat, pokerAllIn) ? pokerAllIn
-                                                              : pokerFold;
-  logNotAvailable("poker computer player");
-  trace("poker: stand-in answer " + std::to_string(code) + " for seat " + std::to_string(seat));
-  cg.submitAction(2, 0, code);
 }
 
 // [SECTION] table texts

@@ -15,9 +15,6 @@ void pokerNewGame(bool newList);
 void pokerGameStep(TGameState& gs);
 // After loading: the options back, the chip handler empty, the table texts.
 void pokerResume(int phase);
-// The answer of a computer seat while the computer player does not exist: check, else
-// call, else all-in, else fold; every answer writes a trace line.
-void pokerStandInMove();
 
 // The options of a match from the state record (the options dialog does not exist yet):
 // blinds and bets from the start blind, the first seat drawn at random.
