@@ -67,8 +67,7 @@ class PokerSave : public PokerFlowFixture {
   }
 };
 
-// Off: the seeds tried reach no river question yet; the search needs widening.
-TEST_F(PokerSave, DISABLED_BeforeTheFlopAndOnTheRiver) {
+TEST_F(PokerSave, BeforeTheFlopAndOnTheRiver) {
   randomSeed(5);
   startMatch(4, nlPoker, 1);
   ASSERT_TRUE(runTo([] { return cg.gs.awaitingAction == 2 && pokerArea().street == 1; }));
