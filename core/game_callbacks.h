@@ -98,6 +98,11 @@ struct TGameCallbacks {
   bool (*passesAcross)() = nullptr;
   // Rommé: highscores are entered (its positive scoring).
   bool (*highscoreFlag)() = nullptr;
+  // Meld games' rules the card table asks: a meld it may show as valid, laying off on other
+  // seats' melds, and Gin's deadwood limit while a knock is laid out.
+  bool (*isValidMeld)(const THand& meld) = nullptr;
+  bool (*mayLayOffOnOthers)() = nullptr;
+  bool (*deadwoodLimit)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -116,11 +116,17 @@ int32_t gameWishedSuit() {
   const TGameCallbacks* t = calls();
   return t && t->wishedSuit ? t->wishedSuit() : 0;
 }
-bool gameMayLayOffOnOthers() { return cg.gameId == gidRomme && rommeMayLayOffOnOthers(); }
-bool gameDeadwoodLimit() { return rommeIsGin() && rommeArea().knocked && !rommeArea().layOffStage; }
+bool gameMayLayOffOnOthers() {
+  const TGameCallbacks* t = calls();
+  return t && t->mayLayOffOnOthers && t->mayLayOffOnOthers();
+}
+bool gameDeadwoodLimit() {
+  const TGameCallbacks* t = calls();
+  return t && t->deadwoodLimit && t->deadwoodLimit();
+}
 bool gameIsValidMeld(const THand& meld) {
-  if (cg.gameId == gidCanasta) return canastaIsValidMeld(meld);
-  return cg.gameId == gidRomme && rommeIsValidMeld(meld, 0, true, false);
+  const TGameCallbacks* t = calls();
+  return t && t->isValidMeld && t->isValidMeld(meld);
 }
 TCard gameLedTrickCard() {
   const TGameCallbacks* t = calls();

@@ -167,6 +167,13 @@ void boardCards(int32_t count, int32_t position) {
   amove(stockStack, stock, boardStack, position, count, 0);
 }
 
+// The flop, turn or river: the cards onto the board, the street's betting not yet open.
+void dealStreet(int32_t street, int32_t count, int32_t first) {
+  area().street = street;
+  area().bettingOpen = 0;
+  boardCards(count, first);
+}
+
 void openBettingRound(uint8_t street, int32_t limit, int32_t minimum) {
   TPokerArea& a = area();
   a.street = street;
@@ -228,23 +235,11 @@ void streetStep() {
       gs().subState = roundAsk;
       gs().subStep = 1;
       return;
-    case 2:
-      a.street = 2;
-      a.bettingOpen = 0;
-      boardCards(3, 1);
-      return;
+    case 2: dealStreet(2, 3, 1); return;
     case 3: openBettingRound(3, a.smallBet, a.blind); return;
-    case 4:
-      a.street = 4;
-      a.bettingOpen = 0;
-      boardCards(1, 4);
-      return;
+    case 4: dealStreet(4, 1, 4); return;
     case 5: openBettingRound(5, a.bigBet, a.bigBet); return;
-    case 6:
-      a.street = 6;
-      a.bettingOpen = 0;
-      boardCards(1, 5);
-      return;
+    case 6: dealStreet(6, 1, 5); return;
     case 7: openBettingRound(7, a.bigBet, a.bigBet); return;
     case 8:
       for (int s = 2; s <= playerCount; s++)

@@ -86,6 +86,7 @@ const TGameCallbacks canastaGameCallbacks = {
     .areaAnswers = areaAnswers,
     .areaImageIo = canastaAreaImageIo,
     .seatMarked = partnerMarked,
+    .isValidMeld = canastaIsValidMeld,
 };
 
 }  // namespace

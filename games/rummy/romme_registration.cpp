@@ -36,6 +36,8 @@ bool listOver(const TGameResult&) { return rommeIsListOver(); }
 std::string listText(const TGameResult&) { return rommeListText(); }
 bool legalFollow(const TCard& card, const TCard&) { return rommeIsLegalCard(card); }
 bool highscoreFlag() { return rommeArea().options.positiveScoring != 0; }
+bool isValidMeld(const THand& meld) { return rommeIsValidMeld(meld, 0, true, false); }
+bool deadwoodLimit() { return rommeIsGin() && rommeArea().knocked && !rommeArea().layOffStage; }
 
 const TGameCallbacks rommeGameCallbacks = {
     .newGame = rommeNewGame,
@@ -54,6 +56,9 @@ const TGameCallbacks rommeGameCallbacks = {
     .areaAnswers = areaAnswers,
     .areaImageIo = rommeAreaImageIo,
     .highscoreFlag = highscoreFlag,
+    .isValidMeld = isValidMeld,
+    .mayLayOffOnOthers = rommeMayLayOffOnOthers,
+    .deadwoodLimit = deadwoodLimit,
 };
 
 }  // namespace
