@@ -8,7 +8,6 @@ packages=(
   libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   xvfb xauth mesa-utils xdotool
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
-  libpng-dev librsvg2-bin kdegames-card-data-kf5
   libsdl2-mixer-dev sox espeak-ng vorbis-tools
   libasio-dev
 )

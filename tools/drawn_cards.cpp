@@ -116,15 +116,23 @@ TPicImage cardBack(int32_t k, int32_t w, int32_t h) {
   return img;
 }
 
-TPicImage suitIcon(int32_t style, int32_t suit, int32_t size) {
-  TPicImage img(size, size, {250, 250, 245});
-  using Shape = bool (*)(float, float);
-  static const Shape french[4] = {club, spade, heart, diamond};
-  static const Shape german[4] = {acorn, leaf, heart, bell};
+TShapeTest suitShape(int32_t style, int32_t suit) {
+  static const TShapeTest french[4] = {club, spade, heart, diamond};
+  static const TShapeTest german[4] = {acorn, leaf, heart, bell};
+  const int32_t i = std::clamp(suit, 1, 4) - 1;
+  return style == 2 ? german[i] : french[i];
+}
+
+TPicRgb suitInk(int32_t style, int32_t suit) {
   static const TPicRgb frenchInk[4] = {kBlack, kBlack, kRed, kRed};
   static const TPicRgb germanInk[4] = {{130, 80, 30}, {40, 140, 50}, kRed, {220, 170, 30}};
-  const int32_t i = std::clamp(suit, 1, 4) - 1, m = size / 8;
-  paintShape(img, m, m, size - 2 * m, size - 2 * m, style == 2 ? germanInk[i] : frenchInk[i],
-             style == 2 ? german[i] : french[i]);
+  const int32_t i = std::clamp(suit, 1, 4) - 1;
+  return style == 2 ? germanInk[i] : frenchInk[i];
+}
+
+TPicImage suitIcon(int32_t style, int32_t suit, int32_t size) {
+  TPicImage img(size, size, {250, 250, 245});
+  const int32_t m = size / 8;
+  paintShape(img, m, m, size - 2 * m, size - 2 * m, suitInk(style, suit), suitShape(style, suit));
   return img;
 }

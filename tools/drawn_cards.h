@@ -30,5 +30,11 @@ TPicImage plainCard(int32_t w, int32_t h);
 TPicImage jokerCard(int32_t w, int32_t h);
 // Back design k (0..8): a coloured field with its own pattern inside a white margin.
 TPicImage cardBack(int32_t k, int32_t w, int32_t h);
+// A suit mark's shape: true inside, u and v running -1..1 across its square, v downwards.
+using TShapeTest = bool (*)(float u, float v);
+// The mark and its ink of the style (1 French, 2 German) and suit (1 clubs, 2 spades, 3 hearts,
+// 4 diamonds; German acorns, leaves, hearts, bells).
+TShapeTest suitShape(int32_t style, int32_t suit);
+TPicRgb suitInk(int32_t style, int32_t suit);
 // Suit icon of the style (1 French, 2 German) and suit (1 clubs, 2 spades, 3 hearts, 4 diamonds).
 TPicImage suitIcon(int32_t style, int32_t suit, int32_t size);

@@ -4,14 +4,15 @@
 // s0.jpg, the backs h0..h8.jpg with ha.bmp and the five table designs env1..env5; beside the
 // folders the suit icons f11..f24.jpg and the display dialog's strips hl_tische.bmp,
 // hl_raeume.bmp, hl_karten.bmp.
-//   make_card_pictures <bilder folder> <rsvg-convert> <carddecks folder>
+// Everything is drawn by code; the corner labels are rendered with FreeType from DejaVu.
+//   make_card_pictures <bilder folder> <DejaVu folder>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "tools/deck_pages.h"
 #include "tools/drawn_cards.h"
+#include "tools/drawn_faces.h"
 #include "tools/table_designs.h"
 
 namespace {
@@ -22,11 +23,7 @@ struct TLevel {
 };
 constexpr TLevel kLevels[3] = {{96, 156, 128, 256, 128}, {144, 234, 256, 512, 256}, {192, 312, 512, 1024, 512}};
 
-// Sheet 0 French, sheet 1 German. Suits by row: 1 clubs, 2 spades, 3 hearts, 4 diamonds.
-const TDeckLayout kDecks[2] = {
-    {"svg-nicu-white/white.svgz", 3400, 13, 5, {2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 11, 12, 13}, {1, 4, 3, 2, 0}},
-    {"svg-xskat-german/german.svgz", 2600, 13, 5, {1, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}, {3, 4, 2, 1, 0}},
-};
+// Sheet 0 French, sheet 1 German; suits 1 clubs, 2 spades, 3 hearts, 4 diamonds.
 
 // The face value of the sheets' ranks 1..8: seven, eight, nine, jack, queen, king, ten, ace.
 constexpr int32_t kValueOfRank[9] = {0, 7, 8, 9, 11, 12, 13, 10, 1};
@@ -50,17 +47,12 @@ void saveMask(const std::string& path, const TPicImage& img) {
 
 // The kb sheet (ranks 1..8: ace in the top row, clubs rightmost) and the kbp sheet (the two
 // to the six: the six in the top row) of one deck at one level.
-void writeSheets(const std::string& dir, int sheet, const TDeckPage& page, const TLevel& lv) {
+void writeSheets(const std::string& dir, int sheet, GlyphPainter& index, const TLevel& lv) {
   TPicImage kb(4 * lv.cellW, 8 * lv.cellH, {255, 255, 255}), kbp(4 * lv.cellW, 5 * lv.cellH, {255, 255, 255});
-  TPicImage card;
   for (int32_t q = 1; q <= 4; ++q)
     for (int32_t r = 1; r <= 13; ++r) {
       const int32_t value = r <= 8 ? kValueOfRank[r] : r - 7;
-      if (!cutDeckCard(page, kDecks[sheet], q, value, lv.cellW, lv.cellH, card)) {
-        std::fprintf(stderr, "make_card_pictures: deck %s lacks suit %d value %d\n", kDecks[sheet].file.c_str(), q, value);
-        ok = false;
-        continue;
-      }
+      const TPicImage card = cardFace(index, sheet + 1, q, value, lv.cellW, lv.cellH);
       TPicImage& target = r <= 8 ? kb : kbp;
       const int32_t row = r <= 8 ? 8 - r : 13 - r;
       for (int32_t y = 0; y < lv.cellH; ++y)
@@ -114,25 +106,34 @@ void writeStrips(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: make_card_pictures <bilder folder> <rsvg-convert> <carddecks folder>\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: make_card_pictures <bilder folder> <DejaVu folder>\n");
     return 2;
   }
-  const std::string bilder = argv[1], rsvg = argv[2], decks = argv[3];
+  const std::string bilder = argv[1], fonts = argv[2];
   std::filesystem::create_directories(bilder);
-  TDeckPage pages[2];
-  for (int sheet = 0; sheet < 2; ++sheet)
-    if (!renderDeckPage(rsvg, decks + "/" + kDecks[sheet].file, kDecks[sheet],
-                        bilder + "/deck" + std::to_string(sheet) + ".png", pages[sheet]))
-      return 1;
-  for (int level = 1; level <= 3; ++level) {
-    const std::string dir = bilder + "/" + std::to_string(level);
-    const TLevel& lv = kLevels[level - 1];
-    std::filesystem::create_directories(dir);
-    for (int sheet = 0; sheet < 2; ++sheet) writeSheets(dir, sheet, pages[sheet], lv);
-    writeDrawnCards(dir, lv);
-    writeDesigns(dir, lv);
+  FT_Library lib = nullptr;
+  if (FT_Init_FreeType(&lib) != 0) {
+    std::fprintf(stderr, "make_card_pictures: FreeType does not start\n");
+    return 1;
   }
+  {
+    GlyphPainter index(lib);
+    for (int level = 1; level <= 3 && ok; ++level) {
+      const std::string dir = bilder + "/" + std::to_string(level);
+      const TLevel& lv = kLevels[level - 1];
+      if (!index.open(fonts + "/DejaVuSans-Bold.ttf", faceIndexPixels(lv.cellH))) {
+        std::fprintf(stderr, "make_card_pictures: cannot open %s/DejaVuSans-Bold.ttf\n", fonts.c_str());
+        ok = false;
+        break;
+      }
+      std::filesystem::create_directories(dir);
+      for (int sheet = 0; sheet < 2; ++sheet) writeSheets(dir, sheet, index, lv);
+      writeDrawnCards(dir, lv);
+      writeDesigns(dir, lv);
+    }
+  }
+  FT_Done_FreeType(lib);
   for (int32_t style = 1; style <= 2; ++style)
     for (int32_t suit = 1; suit <= 4; ++suit)
       save(bilder + "/f" + std::to_string(style) + std::to_string(suit) + ".jpg", suitIcon(style, suit, 64));

@@ -4,14 +4,12 @@
 // "titela.bmp"; letters and suit signs rendered with FreeType from DejaVu), and "border.bmp",
 // whose presence marks the engine's picture folder.
 //   make_pictures <folder> [<DejaVu folder>]
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 
+#include "tools/glyph_painter.h"
 #include "tools/picture_writer.h"
 
 namespace {
@@ -76,61 +74,6 @@ TPicImage barFill() {
     }
   return img;
 }
-
-// FreeType glyphs laid into the picture: colour where the glyph covers, its coverage in the
-// alpha plane (the larger of what is there and the glyph).
-class GlyphPainter {
- public:
-  explicit GlyphPainter(FT_Library lib) : lib_(lib) {}
-  ~GlyphPainter() {
-    if (face_) FT_Done_Face(face_);
-  }
-  bool open(const std::string& file, int32_t pixels) {
-    if (face_) FT_Done_Face(face_);
-    face_ = nullptr;
-    if (FT_New_Face(lib_, file.c_str(), 0, &face_) != 0) return false;
-    return FT_Set_Pixel_Sizes(face_, 0, FT_UInt(pixels)) == 0;
-  }
-  // The advance of a text in pixels.
-  int32_t width(const std::u32string& text) {
-    int32_t w = 0;
-    for (char32_t c : text)
-      if (FT_Load_Char(face_, c, FT_LOAD_DEFAULT) == 0) w += int32_t(face_->glyph->advance.x >> 6);
-    return w;
-  }
-  // Draws the text with its baseline at y; spread widens each glyph's coverage into a halo.
-  void draw(TPicImage& img, const std::u32string& text, int32_t x, int32_t baseline, TPicRgb top, TPicRgb bottom,
-            int32_t spread = 0, float haloAlpha = 1.0f) {
-    for (char32_t c : text) {
-      if (FT_Load_Char(face_, c, FT_LOAD_RENDER) != 0) continue;
-      const FT_GlyphSlot g = face_->glyph;
-      const FT_Bitmap& bm = g->bitmap;
-      const int32_t left = x + g->bitmap_left, topRow = baseline - g->bitmap_top;
-      for (uint32_t r = 0; r < bm.rows; ++r)
-        for (uint32_t col = 0; col < bm.width; ++col) {
-          const uint8_t cover = bm.buffer[r * uint32_t(bm.pitch) + col];
-          if (cover == 0) continue;
-          const float t = bm.rows > 1 ? float(r) / float(bm.rows - 1) : 0.0f;
-          const TPicRgb colour = mixColour(top, bottom, t);
-          for (int32_t oy = -spread; oy <= spread; ++oy)
-            for (int32_t ox = -spread; ox <= spread; ++ox) {
-              const int32_t px = left + int32_t(col) + ox, py = topRow + int32_t(r) + oy;
-              if (!img.inside(px, py)) continue;
-              const float k = spread == 0 ? 1.0f : haloAlpha * (1.0f - float(std::abs(ox) + std::abs(oy)) / float(2 * spread + 1));
-              const float a = float(cover) / 255.0f * k;
-              img.blend(px, py, colour, a);
-              uint8_t& alpha = img.alpha[size_t(py) * size_t(img.width) + size_t(px)];
-              alpha = std::max(alpha, uint8_t(std::lround(a * 255)));
-            }
-        }
-      x += int32_t(g->advance.x >> 6);
-    }
-  }
-
- private:
-  FT_Library lib_;
-  FT_Face face_ = nullptr;
-};
 
 // The title: "Skat" in gold serif letters with a dark halo, the four suit signs beneath.
 bool drawTitle(const std::string& fonts, TPicImage& img) {
