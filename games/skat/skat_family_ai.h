@@ -107,7 +107,7 @@ class TFamilyAI {
   int32_t strength(int32_t seat) const;
   void addKnown(TSeatKnowledge& k, const TCard& c, int32_t limit) const;
   int32_t freePlaces(int32_t seat, const TCardPattern& p) const;
-  int32_t leadRule(float& chance);
+  int32_t leadRule(float& chance, bool& byChance);
   void guessParties();
   void keepEvidenceConsistent();
 };

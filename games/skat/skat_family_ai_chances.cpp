@@ -17,6 +17,7 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_family_ai.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 
@@ -313,7 +314,9 @@ int32_t revealValue(TTrickCase& k) {
     const TCard& x = v.legalCards.k[i];
     if (!cardsEqual(x, k.c) && x.t != rankTen && x.t != rankAce) other = true;
   }
-  return other ? k.c.t : 0;
+  if (!other) return 0;
+  aiDebugText = "Hier, du mich auch!";
+  return k.c.t;
 }
 
 int32_t foxGain(TTrickCase& k, float win) {

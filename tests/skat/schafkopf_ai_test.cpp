@@ -5,6 +5,8 @@
 
 #include "core/cg.h"
 #include "games/skat/schafkopf_ai.h"
+#include "games/skat/schafkopf_table.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "platform/random.h"
 #include "shell/shell_state.h"
 #include "tests/skat/schafkopf_fixture.h"
@@ -149,6 +151,8 @@ TEST_F(SchafkopfAITest, WorkedExampleIsWorth36) {
   c.trumpCost = 20;
   c.catchValue = 1;
   EXPECT_EQ(choiceAgainst(c, 36), 1);
+  EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), ">,36,36");
+  EXPECT_EQ(debugLabelText(debugLabelChoice), "Sp1#_win(+)120#_win(-)66#_verlust40# zock22");
   EXPECT_EQ(choiceAgainst(c, 37), 2);
 }
 
@@ -276,6 +280,39 @@ TEST_F(SchafkopfAITest, WithoutABelievedPartnerTheCheapestCardIsLed) {
   schafkopfAIBuildView(0);
   EXPECT_EQ(schafkopfAIView.believedPartner, 0);
   EXPECT_EQ(cardText(schafkopfAIChooseCard()), "c7");
+}
+
+// A lead leaves "#" in the seat's label and rule 1's chance in the evaluation line.
+TEST_F(SchafkopfAITest, TheDebugTextsNameTheLeadRule) {
+  struct Case {
+    const char* hand;
+    int strength;
+    const char* text;
+  } cases[] = {
+      {"cA c7", 3, "Wkt0: 1.00"},   // nobody can beat or ruff the Ass
+      {"cA c7", 1, "NOMAX(1.00)"},  // a beginner does not lead by the chance
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    deal({c.hand, "c8 s7", "c9 s8", "cK s9"});
+    contract(skfSolo, 3, 2);
+    cg.gs.seatProfiles[1].strength = c.strength;
+    trick("");
+    setDebugLabelText(debugLabelOfSeat(1), "stale");
+    schafkopfAIBuildView(0);
+    schafkopfAIChooseCard();
+    EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), "#");
+    EXPECT_EQ(aiDebugText, c.text);
+  }
+}
+
+// Each view as a line, the viewer's own entry in brackets.
+TEST_F(SchafkopfAITest, TheDebugLabelsShowTheViews) {
+  views(1, {0, 10, 9, 11, 0}, {0, 10, 9, 11, 0});
+  views(3, {0, 9, 9, 11, 11}, {0, 9, 9, 11, 11});
+  schafkopfRefreshPlayers();
+  EXPECT_EQ(debugLabelText(1), "[R] Kf");
+  EXPECT_EQ(debugLabelText(3), "  [K]K");
 }
 
 }  // namespace
