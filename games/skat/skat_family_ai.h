@@ -64,6 +64,8 @@ class TFamilyAI {
   float probLowerOfSuit(int32_t seat, const TCard& c, int32_t cls) const;
   float probIsVoid(int32_t seat, int32_t cls) const;
   float probHoldsSuit(int32_t seat, int32_t cls) const;
+  // The seat holds a card of class cls and none of class other: with (the led class, the
+  // trumps) it can and may trump.
   float probClassWithoutOther(int32_t seat, int32_t other, int32_t cls) const;
   float probSameTrump(int32_t seat, const TCard& c, int32_t cls, bool strict) const;
   float averageUnknownPoints() const;

@@ -122,6 +122,35 @@ TEST_F(DoppelkopfAITest, AZehnForThePartnerShowsTheParty) {
   EXPECT_EQ(aiDebugText, "Hier, du mich auch!");
 }
 
+// A led Ass stands unless another seat holds a higher card or can trump it.
+TEST_F(DoppelkopfAITest, AnAssLedStandsUnlessAnotherSeatCanTrumpIt) {
+  struct Case {
+    const char* seat2;
+    const char* seat3;
+    const char* seat4;
+    float chance;
+    const char* led;
+    const char* text;
+  } cases[] = {
+      {"c9 s9", "cK sK", "c10 s10", 1.0f, "cA", "Wkt: 1.00"},  // everybody follows, nobody trumps
+      {"dQ dJ", "hQ sQ", "cJ sJ", 0.0f, "c9", ""},             // nobody follows, everybody trumps
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.led);
+    setHand(1, "cA c9");
+    setHand(2, c.seat2);
+    setHand(3, c.seat3);
+    setHand(4, c.seat4);
+    nothingKnown();
+    doppelkopfArea->views[1].party[1] = partyKontra;  // no Kreuz-Dame
+    doppelkopfAIBuildView(1);
+    EXPECT_FLOAT_EQ(doppelkopfAI().aceTrickChance(card("cA")), c.chance);
+    EXPECT_EQ(cardText(doppelkopfAIChooseCard()), c.led);
+    EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), "#");
+    EXPECT_EQ(aiDebugText, c.text);
+  }
+}
+
 TEST_F(DoppelkopfAITest, TheDebugLabelsShowTheViews) {
   nothingKnown();
   doppelkopfArea->views[2].party[2] = partyKontra;

@@ -143,6 +143,33 @@ int32_t choiceAgainst(const TCandidateRating& first, int32_t other) {
   return schafkopfAIEvaluateCandidates(r);
 }
 
+// The lone player's Ass into a plain trick: the two seats after him can beat it only by
+// trumping.
+TEST_F(SchafkopfAITest, APlainCardStandsUnlessTheSeatsAfterCanTrumpIt) {
+  struct Case {
+    const char* seat2;
+    const char* seat3;
+    const char* seat4;
+    float chance;
+  } cases[] = {
+      {"c9 cK", "c10 s7", "s8 s9", 1.0f},  // they follow below the Ass, no trump is out
+      {"hQ hK", "sQ h7", "h8 h9", 0.0f},   // nothing but trumps is out
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.seat2);
+    deal({});
+    const char* hands[] = {"cA c8", c.seat2, c.seat3, c.seat4};
+    for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+    contract(skfSolo, 3, 1);
+    trick("c7#4");
+    schafkopfAIBuildView(0);
+    TCandidateRatings r{};
+    schafkopfAITrickWinChances(r);
+    ASSERT_EQ(cardText(schafkopfAIView.legalCards.k[1]), "cA");
+    EXPECT_FLOAT_EQ(r[1].winChance, c.chance);
+  }
+}
+
 TEST_F(SchafkopfAITest, WorkedExampleIsWorth36) {
   order(skfSolo, 3);
   TCandidateRating c{};
@@ -294,7 +321,9 @@ TEST_F(SchafkopfAITest, TheDebugTextsNameTheLeadRule) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    deal({c.hand, "c8 s7", "c9 s8", "cK s9"});
+    deal({});
+    const char* hands[] = {c.hand, "c8 s7", "c9 s8", "cK s9"};
+    for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
     contract(skfSolo, 3, 2);
     cg.gs.seatProfiles[1].strength = c.strength;
     trick("");
