@@ -15,6 +15,7 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/doppelkopf_scoring.h"
 #include "games/skat/doppelkopf_state.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 #include "shell/game_dialogs.h"
@@ -157,6 +158,7 @@ void showMarkers(const LArray<int32_t, 1, 5>& elements, int32_t shown) {
 }  // namespace
 
 void doppelkopfRefreshPlayers() {
+  showPartyViewsDebug(area().views);
   for (int32_t s = 1; s <= seatsAtTable; s++) plates[s] = plateFor(s);
   if (dlgIPanel == 0) return;
   // The Kontra party's levels on the suit icons, the Re party's on the round icons and the
@@ -177,8 +179,6 @@ int32_t doppelkopfAnnouncementMarkers(bool kontraSide) {
 
 namespace {
 
-std::string guessText;
-
 bool holdsKreuzDame(int32_t seat) {
   return hasCard(sp[seat].hand, makeCard(rankQueen, suitClubs)) || area().seats[seat].kreuzDamenPlayed > 0;
 }
@@ -195,13 +195,14 @@ void doppelkopfShowPartyGuessStats() {
       a.partyGuessStats[guess == partyUndecided ? 1 : guess == right ? 2 : 3]++;
     }
   const int32_t sum = a.partyGuessStats[1] + a.partyGuessStats[2] + a.partyGuessStats[3];
-  guessText.clear();
+  std::string guessText;
   const char* names[] = {"Unknown: ", "Richtig: ", "Falsch: "};
   for (int32_t i = 1; i <= 3; i++) {
     std::string percent;
     formatPercent(a.partyGuessStats[i], sum, 2, percent);
     guessText += std::string(i > 1 ? "\n" : "") + names[i - 1] + percent + " (" + std::to_string(a.partyGuessStats[i]) + ")";
   }
+  setDebugLabelText(debugLabelGuesses, guessText);
 }
 
-const std::string& doppelkopfPartyGuessText() { return guessText; }
+const std::string& doppelkopfPartyGuessText() { return debugLabelText(debugLabelGuesses); }

@@ -10,6 +10,7 @@
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_state.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
@@ -136,6 +137,7 @@ uint8_t plateOf(int32_t seat) {
 void schafkopfRefreshPlayers() {
   TSchafkopfArea& a = area();
   if (a.contract.type == skfNone) a.contract.suit = 0;
+  showPartyViewsDebug(a.partyViews);
   TSchafkopfTableMarks& m = schafkopfTableMarks;
   for (int32_t s = 1; s <= schafkopfSeats; s++) m.plates[s] = plateOf(s);
   bool tricks = cg.gs.phase == skfPhaseTricks;

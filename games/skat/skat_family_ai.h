@@ -64,6 +64,8 @@ class TFamilyAI {
   float probLowerOfSuit(int32_t seat, const TCard& c, int32_t cls) const;
   float probIsVoid(int32_t seat, int32_t cls) const;
   float probHoldsSuit(int32_t seat, int32_t cls) const;
+  // The seat holds a card of class cls and none of class other: with (the led class, the
+  // trumps) it can and may trump.
   float probClassWithoutOther(int32_t seat, int32_t other, int32_t cls) const;
   float probSameTrump(int32_t seat, const TCard& c, int32_t cls, bool strict) const;
   float averageUnknownPoints() const;
@@ -107,7 +109,7 @@ class TFamilyAI {
   int32_t strength(int32_t seat) const;
   void addKnown(TSeatKnowledge& k, const TCard& c, int32_t limit) const;
   int32_t freePlaces(int32_t seat, const TCardPattern& p) const;
-  int32_t leadRule(float& chance);
+  int32_t leadRule(float& chance, bool& byChance);
   void guessParties();
   void keepEvidenceConsistent();
 };

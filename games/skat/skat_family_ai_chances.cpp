@@ -17,6 +17,7 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_family_ai.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 
@@ -80,7 +81,7 @@ struct TTrickCase {
     if (lt && bt) return 1.0f - ai.probHigherCard(seat, best);
     if (!lt && bt) return 1.0f - ai.probIsVoid(seat, ai.suitClass(led)) * ai.probHigherCard(seat, best);
     if (!lt && !bt)
-      return (1.0f - ai.probClassWithoutOther(seat, familyTrumpClass, ai.suitClass(led))) *
+      return (1.0f - ai.probClassWithoutOther(seat, ai.suitClass(led), familyTrumpClass)) *
              (1.0f - ai.probHigherCard(seat, best));
     return 0.0f;
   }
@@ -313,7 +314,9 @@ int32_t revealValue(TTrickCase& k) {
     const TCard& x = v.legalCards.k[i];
     if (!cardsEqual(x, k.c) && x.t != rankTen && x.t != rankAce) other = true;
   }
-  return other ? k.c.t : 0;
+  if (!other) return 0;
+  aiDebugText = "Hier, du mich auch!";
+  return k.c.t;
 }
 
 int32_t foxGain(TTrickCase& k, float win) {
@@ -458,7 +461,7 @@ float TFamilyAI::aceTrickChance(TCard c) const {
   for (int32_t i = 1; i <= 4; i++) {
     if (i == v.viewSeat || i == pt || g.isTrump(c)) continue;
     float x = v.seats[i].isVoid[cls] ? probHoldsSuit(i, familyTrumpClass)
-                                     : float(familyRound(probClassWithoutOther(i, familyTrumpClass, cls) * 100.0f)) / 100.0f;
+                                     : float(familyRound(probClassWithoutOther(i, cls, familyTrumpClass) * 100.0f)) / 100.0f;
     ruffSafe *= 1.0f - x;
   }
   float higherSafe = 1.0f;

@@ -6,6 +6,8 @@
 // [SECTION] pickers
 // [SECTION] the card choice
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "core/card_names.h"
 #include "core/card_order.h"
@@ -13,6 +15,7 @@
 #include "games/skat/doppelkopf_rules.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/skat_family_ai.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "platform/random.h"
 
 bool TFamilyAI::isBettelOrRamsch() const { return !g.doppelkopf && schafkopfIsBettelOrRamsch(); }
@@ -51,9 +54,14 @@ int32_t TFamilyAI::evaluateCandidates(const TCandidateRatings& ratings) const {
   if (randomReal() <= 0.3 && str < 2) return r;
   int32_t best = -10000, chosen = r;
   const bool bettelRamsch = isBettelOrRamsch();
+  // The debug panel: each candidate's terms by their labels, and the list of values.
+  const std::string seatText = "Sp" + std::to_string(v.viewSeat);
+  std::string values = ">", bestText;
   for (int32_t i = 1; i <= n; i++) {
     const TCandidateRating& c = ratings[i];
     const float p = c.winChance, T = c.trickValue;
+    std::string text = seatText;
+    const auto term = [&text](const char* label, int32_t x) { text += std::string("#") + label + std::to_string(x); };
     int32_t value;
     if (bettelRamsch) {
       const double k = p >= 0.999f ? 11 : 10;
@@ -63,25 +71,42 @@ int32_t TFamilyAI::evaluateCandidates(const TCandidateRatings& ratings) const {
         if (!(v.trickCount == 0 && v.viewSeat != schafkopfArea->declarerSeat))
           value += 110 * countUnknownLower(v.legalCards.k[i], true) + prlwert(v.legalCards.k[i]);
       }
+      text += "#" + std::to_string(value);
     } else {
+      const int32_t gain = R(10.0 * p * T);
       const int32_t loss = g.doppelkopf ? R((1.0 - p) * 10.0 * T) : R((1.08 - p) * 12.5 * T);
-      value = R(10.0 * p * T) - loss;
-      if (c.revealValue > 1) value += R(220.0 * p + 120.0);
-      else if (c.revealValue == 1 && p > 0.3f) value += R(100.0 * p + 80.0);
+      value = gain - loss;
+      term(g.doppelkopf ? "_win+" : "_win(+)", gain);
+      term(g.doppelkopf ? "_win-" : "_win(-)", loss);
+      int32_t reveal = 0;
+      if (c.revealValue > 1) reveal = R(220.0 * p + 120.0);
+      else if (c.revealValue == 1 && p > 0.3f) reveal = R(100.0 * p + 80.0);
+      value += reveal;
+      if (reveal != 0) term(c.revealValue > 1 ? " offenbar>1" : " ofennbar=1", reveal);
       const int32_t s = c.specialGainA + c.specialGainB;
-      value += (s > 50 || s < -50) ? 20 * s : 5 * s;
+      const int32_t fig = (s > 50 || s < -50) ? 20 * s : 5 * s;
+      value += fig;
+      if (s != 0) term(s > 50 ? " fig>50%" : s < -50 ? " fig<-50%" : " fig<49%", fig);
       double k = 1.0;
       if (g.doppelkopf) k = p > 0.5f ? 2.0 : 1.0;
       else k = p > 0.7f ? 2.0 : p > 0.6f ? 1.6 : p > 0.5f ? 1.3 : 1.0;
-      value -= R(k * c.trumpCost);
-      value += gambleTerm(p, T, c.catchValue);
+      const int32_t cost = R(k * c.trumpCost);
+      value -= cost;
+      if (cost != 0) term("_verlust", cost);
+      const int32_t gamble = gambleTerm(p, T, c.catchValue);
+      value += gamble;
+      if (gamble != 0) term(" zock", gamble);
       if (str == 1 || str == 2) value += randomBelow(70) - 35;
     }
+    values += "," + std::to_string(value);
     if (value > best) {
       best = value;
       chosen = i;
+      bestText = text;
     }
   }
+  setDebugLabelText(debugLabelOfSeat(v.viewSeat), values);
+  setDebugLabelText(debugLabelChoice, bestText);
   return chosen;
 }
 
@@ -181,17 +206,22 @@ int32_t TFamilyAI::randomLeadCard() const {
 
 // [SECTION] the card choice
 
-// The lead rules in turn; 0 leaves the random default.
-int32_t TFamilyAI::leadRule(float& chance) {
+// The lead rules in turn; 0 leaves the random default. `chance` is the best high-card
+// chance of rule 1, `byChance` whether that rule led.
+int32_t TFamilyAI::leadRule(float& chance, bool& byChance) {
   const int32_t str = strength(v.viewSeat);
   int32_t best = 0;
   chance = 0.0f;
+  byChance = false;
   for (int i = 1; i <= handUsed(v.legalCards); i++) {
     const TCard& c = v.legalCards.k[i];
     const float x = g.isTrump(c) ? 0.0f : aceTrickChance(c);
     if (x > chance) chance = x, best = i;
   }
-  if (best > 0 && str >= 2 && (chance > 0.7f || (chance > 0.4f && v.believedPartnerLast))) return best;
+  if (best > 0 && str >= 2 && (chance > 0.7f || (chance > 0.4f && v.believedPartnerLast))) {
+    byChance = true;
+    return best;
+  }
   const int32_t lone = g.loneSeat();
   if (v.partiesKnown && lone == v.viewSeat && !noPartners()) {
     int32_t t = 0, u = 0;
@@ -212,7 +242,20 @@ int32_t TFamilyAI::leadRule(float& chance) {
   return lowestValueCard(false);
 }
 
+namespace {
+
+std::string chanceText(float x) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", double(x));
+  return buf;
+}
+
+}  // namespace
+
 TCard TFamilyAI::chooseCard() {
+  setDebugLabelText(debugLabelOfSeat(v.viewSeat), "");
+  setDebugLabelText(debugLabelChoice, "");
+  aiDebugText.clear();
   const int32_t n = handUsed(v.legalCards);
   if (n == 0) return noCard();
   int32_t pick = 1 + randomBelow(n);
@@ -227,7 +270,11 @@ TCard TFamilyAI::chooseCard() {
     if (!v.partiesKnown && v.trickCount >= 1 && r.revealValue > 0) g.views()[v.viewSeat].shownParty = 1;
   } else {
     float chance = 0.0f;
-    if (int32_t led = leadRule(chance)) pick = led;
+    bool byChance = false;
+    if (int32_t led = leadRule(chance, byChance)) pick = led;
+    setDebugLabelText(debugLabelOfSeat(v.viewSeat), "#");
+    if (byChance) aiDebugText = (g.doppelkopf ? "Wkt: " : "Wkt0: ") + chanceText(chance);
+    else if (!g.doppelkopf) aiDebugText = "NOMAX(" + chanceText(chance) + ")";
   }
   return v.legalCards.k[pick];
 }

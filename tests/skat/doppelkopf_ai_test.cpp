@@ -3,6 +3,8 @@
 // the candidate evaluation's special-point term and worked example.
 #include "core/cg.h"
 #include "games/skat/doppelkopf_ai.h"
+#include "games/skat/doppelkopf_callbacks.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "platform/random.h"
 #include "tests/skat/doppelkopf_fixture.h"
 
@@ -17,6 +19,10 @@ class DoppelkopfAITest : public DoppelkopfFixture {
     randomSeed(5);
   }
   static TSeatKnowledge& saved(int s) { return doppelkopfArea->savedSeatKnowledge[s]; }
+  static void nothingKnown() {
+    for (TPartyView& v : doppelkopfArea->views)
+      for (int s = 1; s <= 4; s++) v.party[s] = v.partyGuess[s] = partyUndecided;
+  }
 };
 
 TEST_F(DoppelkopfAITest, SecondDulleRanksAboveTheFirstOnlyWithTheOption) {
@@ -80,6 +86,8 @@ TEST_F(DoppelkopfAITest, WorkedExampleIsWorth62) {
   c.trumpCost = 20;
   c.catchValue = 1;
   EXPECT_EQ(choiceAgainst(c, 62), 1);
+  EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), ">,62,62");
+  EXPECT_EQ(debugLabelText(debugLabelChoice), "Sp1#_win+120#_win-40#_verlust40# zock22");
   EXPECT_EQ(choiceAgainst(c, 63), 2);
 }
 
@@ -93,6 +101,62 @@ TEST_F(DoppelkopfAITest, SpecialPointsCountFivefoldUpToFiftyAndTwentyfoldBeyond)
     EXPECT_EQ(choiceAgainst(r, c.worth), 1) << c.gain;
     EXPECT_EQ(choiceAgainst(r, c.worth + 1), 2) << c.gain;
   }
+}
+
+// A Re seat whose partner takes the trick gives it the Zehn and says so in its line.
+TEST_F(DoppelkopfAITest, AZehnForThePartnerShowsTheParty) {
+  setHand(1, "cQ c10 cK s9");
+  setHand(2, "s10 sK");
+  setHand(3, "sA hA");
+  setHand(4, "hK h9");
+  nothingKnown();
+  doppelkopfArea->views[1].party[1] = doppelkopfArea->views[1].party[3] = partyRe;
+  trickCards = handOf("c9#2 cA#3 c9#4");
+  aiDebugText.clear();
+  doppelkopfAIBuildView(1);
+  TCandidateRatings r{};
+  doppelkopfAITrickWinChances(r);
+  ASSERT_EQ(handText(doppelkopfAIView.legalCards), "c10 cK");
+  EXPECT_EQ(r[1].revealValue, rankTen);
+  EXPECT_EQ(r[2].revealValue, 0);
+  EXPECT_EQ(aiDebugText, "Hier, du mich auch!");
+}
+
+// A led Ass stands unless another seat holds a higher card or can trump it.
+TEST_F(DoppelkopfAITest, AnAssLedStandsUnlessAnotherSeatCanTrumpIt) {
+  struct Case {
+    const char* seat2;
+    const char* seat3;
+    const char* seat4;
+    float chance;
+    const char* led;
+    const char* text;
+  } cases[] = {
+      {"c9 s9", "cK sK", "c10 s10", 1.0f, "cA", "Wkt: 1.00"},  // everybody follows, nobody trumps
+      {"dQ dJ", "hQ sQ", "cJ sJ", 0.0f, "c9", ""},             // nobody follows, everybody trumps
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.led);
+    setHand(1, "cA c9");
+    setHand(2, c.seat2);
+    setHand(3, c.seat3);
+    setHand(4, c.seat4);
+    nothingKnown();
+    doppelkopfArea->views[1].party[1] = partyKontra;  // no Kreuz-Dame
+    doppelkopfAIBuildView(1);
+    EXPECT_FLOAT_EQ(doppelkopfAI().aceTrickChance(card("cA")), c.chance);
+    EXPECT_EQ(cardText(doppelkopfAIChooseCard()), c.led);
+    EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), "#");
+    EXPECT_EQ(aiDebugText, c.text);
+  }
+}
+
+TEST_F(DoppelkopfAITest, TheDebugLabelsShowTheViews) {
+  nothingKnown();
+  doppelkopfArea->views[2].party[2] = partyKontra;
+  doppelkopfArea->views[2].party[4] = partyRe;
+  doppelkopfRefreshPlayers();
+  EXPECT_EQ(debugLabelText(2), " [K] R");
 }
 
 }  // namespace

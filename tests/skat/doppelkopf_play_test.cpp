@@ -184,3 +184,62 @@ TEST_F(DoppelkopfResumeTest, AGameLoadedIntoAFreshProgramPlaysOnToTheSameResult)
     EXPECT_EQ(loaded.won, reference.won);
   }
 }
+
+// Computer seats keep their knowledge of the deal in the area, so a normal game saved in the
+// middle of its fifth trick plays on alike after loading.
+TEST_F(DoppelkopfResumeTest, ComputerSeatsLoadedMidTrickPlayOnToTheSameResult) {
+  const auto computerSeats = [] {
+    for (int s = 1; s <= 4; s++) {
+      cg.seatRecords[s].kind = seatKindComputer;
+      cg.gs.seatProfiles[s].strength = 1 + s % 3;
+    }
+  };
+  // Frames until `until` holds with no card on its way; false when the game ends first.
+  const auto framesUntil = [](auto until) {
+    for (int f = 0; f < 6000; f++) {
+      if (until() && pendingMoveCount == 0 && cg.gs.pendingMove == 0) return true;
+      if (cg.gs.phase == 5) return false;
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    return false;
+  };
+  const auto midTrick = [] {
+    return cg.gs.phase == doppelkopfPhaseTricks && cg.gs.subStep == 5 && doppelkopfGameArea().trickPosition == 3 &&
+           doppelkopfGameArea().doppelkopfSoloType == doppelkopfNormalGame;
+  };
+  const auto over = [] { return cg.gs.phase == 5; };
+  const std::string base = folder + "/save/computers";
+  uint32_t seed = 1;
+  for (; seed < 60; seed++) {
+    resetTableAndCore();
+    randomSeed(seed);
+    start(true, everyOption(0));
+    computerSeats();
+    if (framesUntil(midTrick)) break;
+  }
+  ASSERT_LT(seed, 60u);
+  ASSERT_FALSE(cg.saveGame(base, "Test", true));
+  randomSeed(4242);
+  ASSERT_TRUE(framesUntil(over));
+  const TDoppelkopfOutcome reference = outcome();
+
+  resetTableAndCore();
+  TDoppelkopfArea blank{};
+  doppelkopfAttachArea(blank);
+  cardValues = TCardValueTable{};
+  ASSERT_TRUE(cg.loadGame(base));
+  cg.resumeGame();
+  screenMode = 1;
+  computerSeats();
+  randomSeed(4242);
+  ASSERT_TRUE(framesUntil(over));
+  EXPECT_EQ(cardsFault(), "");
+  const TDoppelkopfOutcome loaded = outcome();
+  EXPECT_EQ(loaded.text, reference.text) << "seed " << seed;
+  EXPECT_EQ(loaded.row, reference.row);
+  EXPECT_EQ(loaded.won, reference.won);
+  const std::string log = traceLog();
+  for (const char* fault : {"abgelehnt", "nicht angeboten", "nicht spielbar", "ACHTUNG"})
+    EXPECT_EQ(log.find(fault), std::string::npos) << fault;
+}

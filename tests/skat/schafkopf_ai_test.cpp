@@ -5,6 +5,8 @@
 
 #include "core/cg.h"
 #include "games/skat/schafkopf_ai.h"
+#include "games/skat/schafkopf_table.h"
+#include "games/skat/skat_family_ai_debug.h"
 #include "platform/random.h"
 #include "shell/shell_state.h"
 #include "tests/skat/schafkopf_fixture.h"
@@ -141,6 +143,33 @@ int32_t choiceAgainst(const TCandidateRating& first, int32_t other) {
   return schafkopfAIEvaluateCandidates(r);
 }
 
+// The lone player's Ass into a plain trick: the two seats after him can beat it only by
+// trumping.
+TEST_F(SchafkopfAITest, APlainCardStandsUnlessTheSeatsAfterCanTrumpIt) {
+  struct Case {
+    const char* seat2;
+    const char* seat3;
+    const char* seat4;
+    float chance;
+  } cases[] = {
+      {"c9 cK", "c10 s7", "s8 s9", 1.0f},  // they follow below the Ass, no trump is out
+      {"hQ hK", "sQ h7", "h8 h9", 0.0f},   // nothing but trumps is out
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.seat2);
+    deal({});
+    const char* hands[] = {"cA c8", c.seat2, c.seat3, c.seat4};
+    for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+    contract(skfSolo, 3, 1);
+    trick("c7#4");
+    schafkopfAIBuildView(0);
+    TCandidateRatings r{};
+    schafkopfAITrickWinChances(r);
+    ASSERT_EQ(cardText(schafkopfAIView.legalCards.k[1]), "cA");
+    EXPECT_FLOAT_EQ(r[1].winChance, c.chance);
+  }
+}
+
 TEST_F(SchafkopfAITest, WorkedExampleIsWorth36) {
   order(skfSolo, 3);
   TCandidateRating c{};
@@ -149,6 +178,8 @@ TEST_F(SchafkopfAITest, WorkedExampleIsWorth36) {
   c.trumpCost = 20;
   c.catchValue = 1;
   EXPECT_EQ(choiceAgainst(c, 36), 1);
+  EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), ">,36,36");
+  EXPECT_EQ(debugLabelText(debugLabelChoice), "Sp1#_win(+)120#_win(-)66#_verlust40# zock22");
   EXPECT_EQ(choiceAgainst(c, 37), 2);
 }
 
@@ -276,6 +307,41 @@ TEST_F(SchafkopfAITest, WithoutABelievedPartnerTheCheapestCardIsLed) {
   schafkopfAIBuildView(0);
   EXPECT_EQ(schafkopfAIView.believedPartner, 0);
   EXPECT_EQ(cardText(schafkopfAIChooseCard()), "c7");
+}
+
+// A lead leaves "#" in the seat's label and rule 1's chance in the evaluation line.
+TEST_F(SchafkopfAITest, TheDebugTextsNameTheLeadRule) {
+  struct Case {
+    const char* hand;
+    int strength;
+    const char* text;
+  } cases[] = {
+      {"cA c7", 3, "Wkt0: 1.00"},   // nobody can beat or ruff the Ass
+      {"cA c7", 1, "NOMAX(1.00)"},  // a beginner does not lead by the chance
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    deal({});
+    const char* hands[] = {c.hand, "c8 s7", "c9 s8", "cK s9"};
+    for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+    contract(skfSolo, 3, 2);
+    cg.gs.seatProfiles[1].strength = c.strength;
+    trick("");
+    setDebugLabelText(debugLabelOfSeat(1), "stale");
+    schafkopfAIBuildView(0);
+    schafkopfAIChooseCard();
+    EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), "#");
+    EXPECT_EQ(aiDebugText, c.text);
+  }
+}
+
+// Each view as a line, the viewer's own entry in brackets.
+TEST_F(SchafkopfAITest, TheDebugLabelsShowTheViews) {
+  views(1, {0, 10, 9, 11, 0}, {0, 10, 9, 11, 0});
+  views(3, {0, 9, 9, 11, 11}, {0, 9, 9, 11, 11});
+  schafkopfRefreshPlayers();
+  EXPECT_EQ(debugLabelText(1), "[R] Kf");
+  EXPECT_EQ(debugLabelText(3), "  [K]K");
 }
 
 }  // namespace
