@@ -229,7 +229,9 @@ void completeQueuedMove(int32_t n) {
   for (int32_t i = n; i < pendingMoveCount; i++) {
     pendingMoves[i] = pendingMoves[i + 1];
     const TPendingMove& moved = pendingMoves[i];
-    stackOf(moved.srcStack).slots[moved.srcIndex].queueIndex = i;
+    // Every queued move was checked to leave from a valid stack: no lookup per entry.
+    TSpieler& from = moved.srcStack < 0 ? spLayout[-moved.srcStack] : sp[moved.srcStack];
+    from.slots[moved.srcIndex].queueIndex = i;
   }
   pendingMoveCount--;
 }
