@@ -64,11 +64,18 @@ void bubbleByValue(int count, int capacity, int start, int n, bool ascending, Be
     start = 1;
     n = count;
   }
-  for (int sweep = 0; sweep < n; sweep++)
+  for (int sweep = 0; sweep < n; sweep++) {
+    bool exchanged = false;
     for (int i = start; i <= start + n - 2; i++) {
       if (i < 1 || i + 1 > capacity) continue;
-      if (second(i) != ascending) swap(i);
+      if (second(i) != ascending) {
+        swap(i);
+        exchanged = true;
+      }
     }
+    // A sweep that exchanged nothing left the list as it was, and so would every later one.
+    if (!exchanged) return;
+  }
 }
 
 template <class List, class Cmp>
@@ -128,9 +135,16 @@ double sortWeight(const TCard& c) { return c.t >= 1 && c.t <= 15 ? skatSortWeigh
 template <class Exchange>
 void skatPass(THand& h, Exchange exchange) {
   int n = handUsed(h);
-  for (int sweep = 1; sweep < n; sweep++)
+  for (int sweep = 1; sweep < n; sweep++) {
+    bool exchanged = false;
     for (int i = 1; i < n; i++)
-      if (exchange(h.k[i], h.k[i + 1])) swapCards(h.k[i], h.k[i + 1]);
+      if (exchange(h.k[i], h.k[i + 1])) {
+        swapCards(h.k[i], h.k[i + 1]);
+        exchanged = true;
+      }
+    // A sweep that exchanged nothing left the list as it was, and so would every later one.
+    if (!exchanged) return;
+  }
 }
 
 void weightPass(THand& h) {

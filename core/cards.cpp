@@ -87,17 +87,20 @@ bool inSuitOrTrumps(const TCard& c, int suit) {
   return suit == suitTrumps ? trump : (c.f == suit && !trump);
 }
 
-// Deletes every card the predicate picks, walking from position 1 and re-examining a
-// position after deleting at it, so the cards that stay keep their order.
+// Deletes every card the predicate picks; the cards that stay keep their order. One pass:
+// the freed places behind the list hold its former last card, as deleting one card at a
+// time and closing each gap leaves them.
 template <class List, class Pred>
 void deleteWhere(List& h, Pred pick) {
-  int i = 1;
-  while (i <= handUsed(h)) {
-    if (pick(h.k[i]))
-      deleteAt(h, i, "deleteWhere");
-    else
-      i++;
-  }
+  const int n = handUsed(h);
+  if (n < 1) return;
+  const auto last = h.k[n];
+  int kept = 0;
+  for (int i = 1; i <= n; i++)
+    if (!pick(h.k[i])) h.k[++kept] = h.k[i];
+  if (kept == n) return;
+  for (int i = kept + 1; i <= n; i++) h.k[i] = last;
+  h.anz = static_cast<decltype(h.anz)>(kept);
 }
 
 }  // namespace

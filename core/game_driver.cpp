@@ -43,10 +43,13 @@ namespace {
 
 // [SECTION] stacks and seat records
 
-// Every stack into its seat record, each followed by refreshing the stack's hand copy.
+// Every stack into its seat record, each followed by refreshing the stack's hand copy. A
+// game that keeps what its player did to the stacks is never restored from the records: it
+// only gets its hand copies refreshed.
 void snapshotStacks(TCG& c) {
+  const bool restored = c.gameId != gidSkat;
   for (int i = 1; i <= stackCount; i++) {
-    seatRecordToTCG(c.seatRecords[i], sp[i]);
+    if (restored) seatRecordToTCG(c.seatRecords[i], sp[i]);
     syncHandFromSlots(sp[i]);
   }
 }

@@ -30,6 +30,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/shell_state.h"
+#include "table/animation.h"
 #include "table/move_queue.h"
 #include "table/stack_sync.h"
 #include "table/stacks.h"
@@ -229,15 +230,20 @@ void emptySeats() {
   }
 }
 
-void resetStacks() {
+// movesQueued: the moves the queue held before it was emptied. Where moves land at once and
+// no card was lifted, only a queued move's card can be moving: with none queued, the slots
+// need no walk.
+void resetStacks(int32_t movesQueued) {
   for (int i = 1; i <= stackCount; i++) {
     sp[i].stackNo = i;
     spLayout[i].stackNo = i;
   }
   buildTableLayout(true);
+  const bool slotsStill = tableLandsAtOnce && !tableCardLifted && movesQueued == 0;
   for (auto* stacks : {&sp, &spLayout})
     for (TSpieler& s : *stacks) {
       s.gliding = 0;
+      if (slotsStill) continue;
       for (TCardSlot& slot : s.slots) slot.moving = 0;
     }
 }
@@ -268,6 +274,7 @@ void readPlayers(TCG& c) {
 void TCG::prepareNewGame() {
   gs.warCollectDelay = 0;
   moveCounter = 0;
+  const int32_t movesQueued = pendingMoveCount;
   pendingMoveCount = 0;
   gs.pendingMove = 0;
   gs.pendingStack = gs.pendingSlot = 0;
@@ -288,7 +295,7 @@ void TCG::prepareNewGame() {
   playerCount = seatCount;
   showActionButtons(*this);
   emptySeats();
-  resetStacks();
+  resetStacks(movesQueued);
   gs.commentCount = 0;
   readPlayers(*this);
   setksize();

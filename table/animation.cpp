@@ -25,6 +25,7 @@
 #include "table/table_questions.h"
 
 bool tableLandsAtOnce = false;
+bool tableCardLifted = false;
 float frameStep = 0;
 float wobblePhase = 0;
 
@@ -35,6 +36,26 @@ constexpr double pi = 3.14159;
 float tableFrameRate() { return vtlInfo.fps >= 1 ? vtlInfo.fps : 60.0f; }
 
 // [SECTION] frame
+
+namespace {
+
+// Whether a queued move leaves from the stack (or its layout copy).
+bool hasQueuedMoveFrom(int32_t stack) {
+  for (int32_t q = 1; q <= pendingMoveCount; q++)
+    if (absStack(pendingMoves[q].srcStack) == stack) return true;
+  return false;
+}
+
+// Moves that land at once leave nothing to show between them: a stack none of whose cards
+// is queued has no slot to advance, and only a gliding stack needs its pose. A lifted card is
+// in no queue, so once one was lifted every slot is walked again.
+bool walkSkips(int32_t stack) {
+  if (!tableLandsAtOnce || tableCardLifted) return false;
+  if (sp[stack].gliding) updateStackGlide(stack);
+  return !hasQueuedMoveFrom(stack);
+}
+
+}  // namespace
 
 void animationStep() {
   float fps = tableFrameRate();
@@ -48,7 +69,9 @@ void animationStep() {
   }
   if (meldTablePlacing()) meldTableAdvancePlacement(frameStep * meldTablePlacingSpeed());
   if (!gameFastPlay()) {
-    for (int32_t s = 1; s <= animatedSeatTop(); s++) {
+    const int32_t seatTop = animatedSeatTop();
+    for (int32_t s = 1; s <= seatTop; s++) {
+      if (walkSkips(s)) continue;
       updateStackGlide(s);
       int32_t n = stackUsed(sp[s]);  // landings below change the count; this frame walks n
       for (int32_t i = 1; i <= n; i++) {
@@ -57,7 +80,9 @@ void animationStep() {
       }
     }
   }
-  for (int32_t s = 11; s <= animatedPileTop(); s++) {
+  const int32_t pileTop = animatedPileTop();
+  for (int32_t s = 11; s <= pileTop; s++) {
+    if (walkSkips(s)) continue;
     updateStackGlide(s);
     int32_t n = stackUsed(sp[s]);
     for (int32_t i = 1; i <= n; i++) animateCard(sp[s].slots[i]);
@@ -146,6 +171,8 @@ TMoveFrame moveFrameOf(const TCardSlot& slot) {
     return f;
   }
   getCardRecord(slot.srcStack, slot.srcIndex, 0, f.r0);
+  // Only a flight path reads the target record.
+  if (tableLandsAtOnce) return f;
   int32_t dst = slot.dstStack;
   if (dst == slot.srcStack && dst != 11) dst = -dst;
   getCardRecord(dst, slot.dstIndex, 1, f.r1);

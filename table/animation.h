@@ -11,6 +11,8 @@
 // Runs without a screen (the self-play bench, the headless tests) land every move on the
 // frame it is first walked: no start delay, flight path or hold at the target.
 extern bool tableLandsAtOnce;
+// Set once a card was lifted: lifts are in no move queue, so the animation walks every slot.
+extern bool tableCardLifted;
 
 extern float frameStep;    // 1 / fps / 10, set by every animationStep
 extern float wobblePhase;  // degrees, 30 per second, back to 0 past 360; rocks raised cards

@@ -13,6 +13,7 @@
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
 #include "sound/sound_events.h"
+#include "table/animation.h"
 #include "table/move_internal.h"
 #include "table/stack_ops.h"
 #include "table/table_game_hooks.h"
@@ -228,7 +229,9 @@ void completeQueuedMove(int32_t n) {
   for (int32_t i = n; i < pendingMoveCount; i++) {
     pendingMoves[i] = pendingMoves[i + 1];
     const TPendingMove& moved = pendingMoves[i];
-    stackOf(moved.srcStack).slots[moved.srcIndex].queueIndex = i;
+    // Every queued move was checked to leave from a valid stack: no lookup per entry.
+    TSpieler& from = moved.srcStack < 0 ? spLayout[-moved.srcStack] : sp[moved.srcStack];
+    from.slots[moved.srcIndex].queueIndex = i;
   }
   pendingMoveCount--;
 }
@@ -248,6 +251,7 @@ void setCardLift(TCardSlot& slot, int32_t lower, int32_t stack, int32_t index) {
   slot.moving = 1;
   slot.animType = 1;
   slot.speed = 3.0f;
+  tableCardLifted = true;
   if (lower == 0) {
     slot.t = 0;
     slot.flight = TCardFlight{};

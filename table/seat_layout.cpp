@@ -8,6 +8,7 @@
 #include "engine/window_shape.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
+#include "table/animation.h"
 #include "table/move_internal.h"
 #include "table/table_game_hooks.h"
 #include "table/table_layout.h"
@@ -178,7 +179,9 @@ void placeSeat(TSpieler& stack, bool open, float n) {
   if (gameIs(gidBlackjack)) {
     gamePlaceSeat(stack, open, n);
   } else {
-    for (int32_t i = 1; i <= stackUsed(stack); i++) placeHandCard(stack, i, n);
+    // Cards that land at once are never seen in their fan.
+    if (!tableLandsAtOnce)
+      for (int32_t i = 1; i <= stackUsed(stack); i++) placeHandCard(stack, i, n);
     if (gameIs(gidOldMaid) || gameIs(gidWar)) gamePlaceSeat(stack, open, n);
   }
   applyGameSeatOffsets(stack);

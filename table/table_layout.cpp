@@ -198,7 +198,8 @@ void schwimmenMiddle(TSpieler& p) {
 void placeTrickPile(bool fresh) {
   TSpieler& p = sp[12];
   setPosition(p.restPose, 550, 177, -780);
-  for (int32_t i = 1; i <= 156; i++) {
+  // Cards that land at once are never seen lying in the trick: no scatter is drawn for them.
+  for (int32_t i = 1; i <= 156 && !tableLandsAtOnce; i++) {
     TCardSlot& s = p.slots[i];
     TPlacementBlock b = scatterTrickCard(1, 1);
     s.pose = b.pose;

@@ -255,7 +255,21 @@ bool skatIsLegalCard(const TCard& card) {
   uint8_t phase = cg.gs.phase;
   if (phase == skatPhaseDeal || phase == skatPhaseBidding || phase == skatPhaseDeclaring) return true;
   if (phase == skatPhaseSchieben && card.t == rankJack && !options().jacksMayBePushed) return false;
-  return hasCard(legalCardsForTrick(sp[seatHolding(card)].hand), card);
+  // The card follows the led suit (or trumps), or its seat holds none of them: the answer
+  // of the trick's legal cards, without building that list for every card pressed.
+  const THand& hand = sp[seatHolding(card)].hand;
+  if (!hasCard(hand, card)) return false;
+  if (handUsed(trickCards) == 0) return true;
+  const TCard& led = trickCards.k[1];
+  const int wanted = isTrump(led) ? suitTrumps : led.f;
+  auto follows = [wanted](const TCard& c) {
+    const bool trump = isTrump(c);
+    return wanted == suitTrumps ? trump : c.f == wanted && !trump;
+  };
+  if (follows(card)) return true;
+  for (int i = 1; i <= handUsed(hand); i++)
+    if (follows(hand.k[i])) return false;
+  return true;
 }
 
 bool skatIsLegalFollow() { return true; }
