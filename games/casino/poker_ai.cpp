@@ -9,6 +9,7 @@
 #include "games/casino/chips.h"
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_rules_ai.h"
 #include "games/casino/poker_state.h"
 #include "games/casino/poker_winprob.h"
@@ -20,8 +21,6 @@
 std::string decisionTrace;
 
 namespace {
-
-TPokerReactionSound reactionSound = nullptr;
 
 int32_t roundI(double v) { return int32_t(std::nearbyint(v)); }
 double clampP(double v) { return std::clamp(v, 0.0, 100.0); }
@@ -361,8 +360,7 @@ void pokerAIMove() {
     const int32_t b = inBlinds >= 30 ? 10 : inBlinds >= 25 ? 8 : inBlinds >= 20 ? 5 : inBlinds >= 10 ? 2
                       : inBlinds >= 8 ? 0 : inBlinds >= 6 ? -5 : inBlinds >= 4 ? -10 : 0;
     const int32_t mood = seatsInGame() == 2 ? 37 : 38;
-    if (reactionSound) reactionSound(mood, seat, std::min(100, b + 85));
-    else logNotAvailable("poker: the computer's reaction sound");
+    pokerReactionSound(mood, seat, std::min(100, b + 85));
   }
   code = offeredCode(seat, code);
   const int option = code == pokerFold ? 1 : code == pokerRaise ? 3 : code == pokerAllIn ? 4 : 2;
@@ -380,5 +378,3 @@ void pokerAppendDecisionTrace(const std::string& line) {
     decisionTrace.erase(0, cut == std::string::npos ? decisionTrace.size() - keep : cut);
   }
 }
-
-void pokerSetReactionSound(TPokerReactionSound sound) { reactionSound = sound; }

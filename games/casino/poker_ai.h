@@ -54,8 +54,3 @@ void pokerAIMove();
 // is shown whole after the frame-rate label.
 extern std::string decisionTrace;
 void pokerAppendDecisionTrace(const std::string& line);
-
-// The table's spoken reaction (mood, seat, chance) as the hand's flow provides it; unset, a
-// reaction is a stand-in that only writes a trace line.
-using TPokerReactionSound = bool (*)(int32_t mood, int32_t seat, int32_t chance);
-void pokerSetReactionSound(TPokerReactionSound sound);

@@ -14,6 +14,7 @@
 #include "games/casino/poker_counter.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_pot.h"
 #include "games/casino/poker_state.h"
 #include "platform/random.h"
@@ -254,7 +255,7 @@ void streetStep() {
       a.wobble = 0;
       gs().step = 10;
       pokerDividePot(true);
-      a.endReactionSpoken = 0;  // the spoken reactions come with the voices
+      a.endReactionSpoken = pokerEndReaction();
       return;
     case 10:
     case 11:
