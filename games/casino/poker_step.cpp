@@ -16,6 +16,7 @@
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_reactions.h"
 #include "games/casino/poker_pot.h"
+#include "games/casino/poker_preflop.h"
 #include "games/casino/poker_state.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
@@ -376,6 +377,7 @@ void pokerNewGame(bool newList) {
   TPokerArea& a = area();
   chipAnimation.reset();
   pokerNewHandCases();  // the learning buffer lives for one hand
+  pokerEnsurePreflopTable();
   if (pokerCounter.matches == 0) pokerCounter.reset();
   if (newList) {
     a.aggression = 100;
@@ -448,6 +450,7 @@ void pokerGameStep(TGameState& state) {
 
 void pokerResume(int phase) {
   if (phase != 0) return;
+  pokerEnsurePreflopTable();
   chipAnimation.reset();
   pokerInitCardTable();
   pokerShowTable();

@@ -17,6 +17,7 @@
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_preflop.h"
 #include "games/casino/poker_state.h"
 #include "platform/paths.h"
 #include "platform/random.h"
@@ -40,6 +41,7 @@ class PokerFlowFixture : public ::testing::Test {
     resetTextTables();
     loadFragments();
     setProgramFolder(folder);
+    loadPreflopTable(std::string(CASINO_BINARY_DIR) + "/app");  // the built one: no start-up build
     setErrorLogFile(folder + "/errors.txt");
     alerts = 0;
     setTraceListener([this](std::string_view t) {
