@@ -19,6 +19,7 @@
 #include "shell/shell_globals.h"
 
 std::string decisionTrace;
+bool pokerSeatAsksMemory[7] = {true, true, true, true, true, true, true};
 
 namespace {
 
@@ -227,7 +228,7 @@ namespace {
 void afterFlop(const TPokerSeatView& v, const TPokerCase& r, TPokerDecision& d) {
   const int32_t strength = seatAIStrength(v.seat);
   const double p = r.winChance / 2.55, pIn = r.winChanceInHand / 2.55;
-  int16_t code = clusterer().nearestDecision(r);
+  int16_t code = pokerSeatAsksMemory[std::clamp(v.seat, 0, 6)] ? clusterer().nearestDecision(r) : pokerUseRules;
   if (code > 1 && strength == 1 && randomReal() < 0.8)
     code = code == 100 ? int16_t(randomBelow(8) + 4) : int16_t(roundI(code * 0.5));
   if (code == pokerUseRules) {

@@ -47,6 +47,9 @@ double pokerBlendedChance(double calm, double pA, double pB);
 // win chance in its seat record.
 void pokerSituationFeatures(int32_t seat, TPokerCase& r);
 void pokerAIDecision(int32_t seat, TPokerDecision& d);
+// Seats whose decisions after the flop ask the case memory; the others go by the rules, as
+// with an empty memory. The memory's own tool and the bench's comparison clear them.
+extern bool pokerSeatAsksMemory[7];
 // Decides for the seat to act and submits the move as the panel's answer.
 void pokerAIMove();
 
