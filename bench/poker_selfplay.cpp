@@ -10,7 +10,8 @@
 // asking the shipped case memory after the flop and half going by the rules alone.
 //
 // Usage: poker_selfplay [--hands N] [--games N] [--seed S] [--seats K] [--variant nl|pl|sl]
-//                       [--duel [memory]]
+//                       [--duel [memory]] [--brain FILE]
+// --brain reads that memory file instead of the program's (make_brain --learned writes one).
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -41,7 +42,8 @@ struct TOptions {
   uint64_t seed = 1;
   int seats = 6;
   std::string variant = "nl";
-  std::string duel;  // "", "strength" or "memory"
+  std::string duel;   // "", "strength" or "memory"
+  std::string brain;  // another memory file for the memory duel
 };
 
 struct TFigures {
@@ -192,7 +194,8 @@ int runDuel(const TOptions& o, TFigures& f) {
               memory ? "shipped memory against the rules alone" : "strengths", o.seats, n, m,
               static_cast<unsigned long long>(o.seed));
   if (memory) std::printf("cases in the memory: %d\n", clusterer().caseCount);
-  const char* names[4] = {"", memory ? "rules alone" : "Anfänger", "Normal", memory ? "memory" : "Profi"};
+  const char* names[4] = {"", memory ? "rules alone" : "Anfänger", memory ? "rules alone (fifth seat)" : "Normal",
+                          memory ? "memory" : "Profi"};
   for (int k : {3, 2, 1})
     if (side[k].hands > 0)
       std::printf("%s: %.3f per hand over %lld seat-hands\n", names[k], side[k].won / side[k].hands,
@@ -219,6 +222,7 @@ int main(int argc, char** argv) {
     else if (a == "--seed") o.seed = std::strtoull(next().c_str(), nullptr, 10);
     else if (a == "--seats") o.seats = std::clamp(std::atoi(next().c_str()), 2, 6);
     else if (a == "--variant") o.variant = next();
+    else if (a == "--brain") o.brain = next();
     else if (a == "--duel") o.duel = i + 1 < argc && std::string(argv[i + 1]) == "memory" ? next() : "strength";
   }
   if (o.variant != "nl" && o.variant != "pl" && o.variant != "sl") {
@@ -241,6 +245,10 @@ int main(int argc, char** argv) {
   useFakeTick(1000);
   randomFixSeed(o.seed);
   randomSeed(o.seed);
+  if (!o.brain.empty() && !clusterer().loadFromFile(o.brain)) {
+    std::printf("cannot read the memory %s\n", o.brain.c_str());
+    return 2;
+  }
   if (!o.duel.empty()) {
     if (o.hands == 10000 && !explicitHands) o.hands = 2000;
     const int rc = runDuel(o, f);

@@ -1,8 +1,13 @@
-// Writes poker's case memory "brain.txt" into the given data folder: six computer seats play
-// seeded matches headless, deciding after the flop by the rules (the memory is not asked),
-// while the memory learns every winner's decisions until it holds its 9,999 cases. The same
-// seed gives the same bytes. The preflop table "pfp.txt" must be in the folder already.
-//   make_brain <data folder> [--seed S] [--cases N]
+// Writes poker's case memory "brain.txt" into the given data folder.
+//
+// The learning: six computer seats play seeded matches headless, deciding after the flop by
+// the rules (the memory is not asked), while the memory learns every winner's decisions
+// until it holds its 9,999 cases; the same seed gives the same bytes. Such a memory lost the
+// bench's duel against the rules alone clearly (poker_selfplay --duel memory, 2,000 deals:
+// z about -12), so the shipped memory is one case whose decision hands every question to
+// the rules; --learned writes the learned memory instead, for the duel.
+// The preflop table "pfp.txt" must be in the folder already.
+//   make_brain <data folder> [--learned] [--seed S] [--cases N]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -68,14 +73,30 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = argv[1];
   uint64_t seed = 105;
   int32_t wanted = pokerCaseLimit;
-  for (int i = 2; i + 1 < argc; i += 2) {
+  bool learned = false;
+  for (int i = 2; i < argc; i++) {
     const std::string opt = argv[i];
-    if (opt == "--seed") seed = std::strtoull(argv[i + 1], nullptr, 10);
-    else if (opt == "--cases") wanted = std::clamp(std::atoi(argv[i + 1]), 1, pokerCaseLimit);
+    if (opt == "--learned") learned = true;
+    else if (opt == "--seed" && i + 1 < argc) seed = std::strtoull(argv[++i], nullptr, 10);
+    else if (opt == "--cases" && i + 1 < argc) wanted = std::clamp(std::atoi(argv[++i]), 1, pokerCaseLimit);
   }
   if (!loadPreflopTable(folder.parent_path().string())) {
     std::fprintf(stderr, "make_brain: no preflop table in %s\n", folder.c_str());
     return 1;
+  }
+  const std::string target = (folder / "brain.txt").string();
+  std::filesystem::create_directories(folder);
+  if (!learned) {
+    tClusterer rules;
+    rules.cases[0] = TPokerCase{};
+    rules.cases[0].decision = pokerUseRules;
+    rules.caseCount = 1;
+    if (!rules.saveToFile(target)) {
+      std::fprintf(stderr, "make_brain: cannot write %s\n", target.c_str());
+      return 1;
+    }
+    std::printf("make_brain: one case that leaves every decision to the rules, into %s\n", target.c_str());
+    return 0;
   }
   // The program folder is an empty one, so that no memory of an earlier build is read.
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "make_brain_folder";
@@ -112,8 +133,6 @@ int main(int argc, char** argv) {
   }
   randomReleaseSeed();
   memory.caseCount = std::min(memory.caseCount, wanted);
-  std::filesystem::create_directories(folder);
-  const std::string target = (folder / "brain.txt").string();
   if (!memory.saveToFile(target)) {
     std::fprintf(stderr, "make_brain: cannot write %s\n", target.c_str());
     return 1;
