@@ -15,7 +15,7 @@ class PokerSave : public PokerFlowFixture {
   // The end of the hand from here with the generator fixed: the result and every stack.
   static std::string playToEnd(uint64_t seed) {
     randomSeed(seed);
-    soundRandomSeed(seed);  // the comments' own generator decides which remarks hold the step
+    soundRandomSeed(seed);  // the remarks' own generator: a remark holds the step for its time
     int refused = 0;
     std::string fault;
     const bool ended = playHand(refused, fault, true);
