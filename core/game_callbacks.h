@@ -103,6 +103,10 @@ struct TGameCallbacks {
   bool (*isValidMeld)(const THand& meld) = nullptr;
   bool (*mayLayOffOnOthers)() = nullptr;
   bool (*deadwoodLimit)() = nullptr;
+  // Poker's learning from the seat to act: whether its case memory takes a situation now (a
+  // learning mode that records them, none pending), and the call that takes it.
+  bool (*situationWanted)() = nullptr;
+  void (*noteSituation)() = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

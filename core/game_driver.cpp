@@ -144,11 +144,19 @@ void computerMove(TCG& c) {
   if (c.gameId != gidSkat) restoreStacks(c);
 }
 
+// A learning case memory reads the seat to act's situation from the stacks as they stand.
+void noteLearningSituation(TCG& c) {
+  const TGameCallbacks* t = registeredGameCallbacks(c.gameId);
+  if (!t || !t->situationWanted || !t->noteSituation || !t->situationWanted()) return;
+  snapshotStacks(c);
+  t->noteSituation();
+}
+
 void computerAndNetworkSection(TCG& c) {
   if (c.gs.msSinceStep < envParam.aiDelay || c.gs.awaitingAction != 2 || c.gs.tutorialMode) return;
   if (isNetGame() && !netTransport.clockRunning && c.gs.phase >= 2 && c.gs.akspieler == 1)
     netTransport.startTurnClock(0);
-  // Poker's case memory learns from the situation here once the poker player exists.
+  noteLearningSituation(c);
   if (!takeNetworkMove(c)) handleNetworkTimeouts(c);
   computerMove(c);
 }

@@ -9,6 +9,7 @@
 #include "games/casino/chips.h"
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_rules_ai.h"
 #include "games/casino/poker_state.h"
 #include "games/casino/poker_winprob.h"
@@ -18,10 +19,9 @@
 #include "shell/shell_globals.h"
 
 std::string decisionTrace;
+bool pokerSeatAsksMemory[7] = {true, true, true, true, true, true, true};
 
 namespace {
-
-TPokerReactionSound reactionSound = nullptr;
 
 int32_t roundI(double v) { return int32_t(std::nearbyint(v)); }
 double clampP(double v) { return std::clamp(v, 0.0, 100.0); }
@@ -228,7 +228,7 @@ namespace {
 void afterFlop(const TPokerSeatView& v, const TPokerCase& r, TPokerDecision& d) {
   const int32_t strength = seatAIStrength(v.seat);
   const double p = r.winChance / 2.55, pIn = r.winChanceInHand / 2.55;
-  int16_t code = clusterer().nearestDecision(r);
+  int16_t code = pokerSeatAsksMemory[std::clamp(v.seat, 0, 6)] ? clusterer().nearestDecision(r) : pokerUseRules;
   if (code > 1 && strength == 1 && randomReal() < 0.8)
     code = code == 100 ? int16_t(randomBelow(8) + 4) : int16_t(roundI(code * 0.5));
   if (code == pokerUseRules) {
@@ -361,8 +361,7 @@ void pokerAIMove() {
     const int32_t b = inBlinds >= 30 ? 10 : inBlinds >= 25 ? 8 : inBlinds >= 20 ? 5 : inBlinds >= 10 ? 2
                       : inBlinds >= 8 ? 0 : inBlinds >= 6 ? -5 : inBlinds >= 4 ? -10 : 0;
     const int32_t mood = seatsInGame() == 2 ? 37 : 38;
-    if (reactionSound) reactionSound(mood, seat, std::min(100, b + 85));
-    else logNotAvailable("poker: the computer's reaction sound");
+    pokerReactionSound(mood, seat, std::min(100, b + 85));
   }
   code = offeredCode(seat, code);
   const int option = code == pokerFold ? 1 : code == pokerRaise ? 3 : code == pokerAllIn ? 4 : 2;
@@ -380,5 +379,3 @@ void pokerAppendDecisionTrace(const std::string& line) {
     decisionTrace.erase(0, cut == std::string::npos ? decisionTrace.size() - keep : cut);
   }
 }
-
-void pokerSetReactionSound(TPokerReactionSound sound) { reactionSound = sound; }

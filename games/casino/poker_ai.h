@@ -47,6 +47,9 @@ double pokerBlendedChance(double calm, double pA, double pB);
 // win chance in its seat record.
 void pokerSituationFeatures(int32_t seat, TPokerCase& r);
 void pokerAIDecision(int32_t seat, TPokerDecision& d);
+// Seats whose decisions after the flop ask the case memory; the others go by the rules, as
+// with an empty memory. The memory's own tool and the bench's comparison clear them.
+extern bool pokerSeatAsksMemory[7];
 // Decides for the seat to act and submits the move as the panel's answer.
 void pokerAIMove();
 
@@ -54,8 +57,3 @@ void pokerAIMove();
 // is shown whole after the frame-rate label.
 extern std::string decisionTrace;
 void pokerAppendDecisionTrace(const std::string& line);
-
-// The table's spoken reaction (mood, seat, chance) as the hand's flow provides it; unset, a
-// reaction is a stand-in that only writes a trace line.
-using TPokerReactionSound = bool (*)(int32_t mood, int32_t seat, int32_t chance);
-void pokerSetReactionSound(TPokerReactionSound sound);

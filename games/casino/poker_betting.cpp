@@ -8,6 +8,7 @@
 #include "engine/engine_services.h"
 #include "games/casino/chips.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_state.h"
 #include "shell/shell_globals.h"
 
@@ -138,6 +139,7 @@ bool pokerTakeAnswer(int32_t seat, int32_t code, int32_t value) {
       a.betLevel = std::max(a.betLevel, s.stake + money);
       goAllIn(s);
     }
+    if (seat == 1) pokerUserRaiseReaction(value);
   } else if (code == pokerAllIn) {
     pay = money;
     a.raiseAmount = money;

@@ -272,10 +272,14 @@ void pokerLearnFromAnswer(int16_t decision) {
   a.situation.seat = 0;
 }
 
-void pokerNoteSituation() {
+bool pokerSituationWanted() {
   const tClusterer& memory = clusterer();
+  return memory.learning && memory.mode >= 1 && memory.mode <= 3 && pokerCaseArea().situation.seat == 0;
+}
+
+void pokerNoteSituation() {
+  if (!pokerSituationWanted()) return;
   TPokerCaseArea& a = pokerCaseArea();
-  if (!memory.learning || memory.mode < 1 || memory.mode > 3 || a.situation.seat != 0) return;
   TPokerCase r{};
   pokerSituationFeatures(cg.gs.akspieler, r);
   const int16_t decision = a.situation.decision;

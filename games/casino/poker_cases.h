@@ -105,5 +105,6 @@ bool pokerSaveCaseMemory();
 // while the memory learns in modes 1 to 3; and once per hand at the showdown.
 void pokerNewHandCases();
 void pokerLearnFromAnswer(int16_t decision);
+bool pokerSituationWanted();
 void pokerNoteSituation();
 void pokerLearnAtShowdown();

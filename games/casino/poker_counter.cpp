@@ -9,11 +9,15 @@
 
 TPokerCounter pokerCounter;
 
-void TPokerCounter::reset() {
+void TPokerCounter::setRankFactors() {
   static constexpr float factors[3][13] = {
       {0.62f, 0.72f, 0.77f, 0.82f, 0.87f, 0.92f, 1.03f, 1.08f, 1.13f, 1.18f, 1.23f, 1.28f, 1.38f},
       {0.58f, 0.66f, 0.73f, 0.76f, 0.89f, 0.93f, 0.99f, 1.08f, 1.16f, 1.23f, 1.26f, 1.32f, 1.41f},
       {0.50f, 0.61f, 0.72f, 0.77f, 0.85f, 0.89f, 0.99f, 1.11f, 1.21f, 1.25f, 1.29f, 1.36f, 1.49f}};
+  std::copy(&factors[0][0], &factors[0][0] + 3 * 13, &rankFactors[0][0]);
+}
+
+void TPokerCounter::reset() {
   maxMatches = 20;
   rounds = 0;
   matches = 0;
@@ -21,7 +25,11 @@ void TPokerCounter::reset() {
   nextMatch();
   nextRound();
   startStopwatch(10);
-  std::copy(&factors[0][0], &factors[0][0] + 3 * 13, &rankFactors[0][0]);
+  setRankFactors();
+}
+
+float pokerCounterRankFactor(int32_t round, int32_t rankIndex) {
+  return pokerCounter.rankFactors[std::clamp(round, 0, 2)][std::clamp(rankIndex, 0, 12)];
 }
 
 void TPokerCounter::nextMatch() {

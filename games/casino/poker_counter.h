@@ -16,8 +16,11 @@ class TPokerCounter {
   int32_t seatCount = 0;           // seats when the current match began
   float rankFactors[3][13]{};      // after the flop, the turn, the river; ranks 2..ace
 
+  // The rank factors are set from the start, so a pro's chance never finds them empty.
+  TPokerCounter() { setRankFactors(); }
   // A fresh series at match 1, round 1, with the rank factors set.
   void reset();
+  void setRankFactors();
   void nextMatch();
   void nextRound() { rounds++; }
   bool isFinished() const { return matches >= maxMatches; }
@@ -28,6 +31,10 @@ class TPokerCounter {
 };
 
 extern TPokerCounter pokerCounter;
+
+// The counter's rank factor of a betting round (0 flop, 1 turn, 2 river) and a rank (0 = 2 ..
+// 12 = ace), the source of a pro's weighting in the win probability.
+float pokerCounterRankFactor(int32_t round, int32_t rankIndex);
 
 // The end of a match in the fast simulation mode drives the series: the next match is
 // counted until the series is finished, which shows its result and starts a fresh one.

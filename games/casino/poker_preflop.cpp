@@ -120,12 +120,21 @@ void buildPreflopTable(TPreflopTable& table, int64_t deals, uint64_t seed, int t
   for (std::thread& th : pool) th.join();
 }
 
+namespace {
+bool tableRead = false;
+}
+
 TPreflopTable& preflopTable() {
   static TPreflopTable table{};
   return table;
 }
 
+void pokerEnsurePreflopTable() {
+  if (!tableRead) loadPreflopTable(programFolder());
+}
+
 bool loadPreflopTable(const std::string& folder) {
+  tableRead = true;
   const std::string path = folder + toLocalPath("\\data\\pfp.txt");
   std::ifstream f(path, std::ios::binary);
   std::vector<char> bytes;

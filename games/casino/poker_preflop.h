@@ -32,6 +32,9 @@ std::array<double, 6> preflopHandShares(int32_t r1, int32_t r2, bool suited, int
 
 // The table in use.
 TPreflopTable& preflopTable();
+// Reads the table from the program folder unless it was read already: a game never plays
+// on a table that was not filled, where every chance would be 0.
+void pokerEnsurePreflopTable();
 // Reads folder + "\data\pfp.txt". A missing file, or one of another size, is logged and the
 // table is built with the start-up deal count instead; the answer says whether the file served.
 bool loadPreflopTable(const std::string& folder);

@@ -13,6 +13,7 @@
 #include "games/casino/chips.h"
 #include "games/casino/poker_ai.h"
 #include "games/casino/poker_betting.h"
+#include "games/casino/poker_cases.h"
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_pot.h"
 #include "games/casino/poker_state.h"
@@ -145,6 +146,8 @@ const TGameCallbacks pokerGameCallbacks = {
     .areaImageIo = areaImageIo,
     .formatMoney = formatMoney,
     .highscoreTable = highscoreTable,
+    .situationWanted = pokerSituationWanted,
+    .noteSituation = pokerNoteSituation,
 };
 
 void registerPokerGame() { registerGameCallbacks(gidPoker, &pokerGameCallbacks); }

@@ -14,7 +14,9 @@
 #include "games/casino/poker_counter.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_pot.h"
+#include "games/casino/poker_preflop.h"
 #include "games/casino/poker_state.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
@@ -254,7 +256,7 @@ void streetStep() {
       a.wobble = 0;
       gs().step = 10;
       pokerDividePot(true);
-      a.endReactionSpoken = 0;  // the spoken reactions come with the voices
+      a.endReactionSpoken = pokerEndReaction();
       return;
     case 10:
     case 11:
@@ -375,6 +377,7 @@ void pokerNewGame(bool newList) {
   TPokerArea& a = area();
   chipAnimation.reset();
   pokerNewHandCases();  // the learning buffer lives for one hand
+  pokerEnsurePreflopTable();
   if (pokerCounter.matches == 0) pokerCounter.reset();
   if (newList) {
     a.aggression = 100;
@@ -447,6 +450,7 @@ void pokerGameStep(TGameState& state) {
 
 void pokerResume(int phase) {
   if (phase != 0) return;
+  pokerEnsurePreflopTable();
   chipAnimation.reset();
   pokerInitCardTable();
   pokerShowTable();

@@ -8,6 +8,7 @@
 
 #include "engine/engine_services.h"
 #include "games/casino/poker_ai.h"
+#include "games/casino/poker_counter.h"
 #include "games/casino/poker_fast_eval.h"
 #include "games/casino/poker_preflop.h"
 #include "games/skat/doppelkopf_scoring.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int boardStack = 12;
 
 TPokerFrameHook frameHook;
-TPokerRankFactors rankFactors = nullptr;
+TPokerRankFactors rankFactors = pokerCounterRankFactor;
 
 // The last count, kept for the next question about the same cards.
 struct TOddsCache {

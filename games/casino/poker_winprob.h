@@ -55,6 +55,7 @@ struct TPokerFrameHook {
 void pokerSetFrameHook(const TPokerFrameHook& hook);
 
 // A pro's rank factor of a card rank (0 = 2 .. 12 = ace) in a betting round (0 flop, 1 turn,
-// 2 river), as the match counter keeps them. Unset: pros weigh nothing, with a trace line.
+// 2 river); the match counter's unless set otherwise. Set to none: pros weigh nothing, with
+// a trace line.
 using TPokerRankFactors = float (*)(int32_t round, int32_t rankIndex);
 void pokerSetRankFactors(TPokerRankFactors source);

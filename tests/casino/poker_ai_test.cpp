@@ -4,10 +4,14 @@
 
 #include <map>
 
+#include "engine/engine_services.h"
 #include "games/casino/poker_ai.h"
 #include "games/casino/poker_betting.h"
+#include "games/casino/poker_counter.h"
 #include "games/casino/poker_preflop.h"
+#include "games/casino/poker_reactions.h"
 #include "games/casino/poker_rules_ai.h"
+#include "games/casino/poker_winprob.h"
 #include "platform/random.h"
 #include "tests/casino/poker_table_fixture.h"
 
@@ -269,4 +273,30 @@ TEST_F(PokerRules, ThirtyPercentCall) {
   auto seen = levels(400);
   EXPECT_NEAR(seen[1] / 400.0, 0.3, 0.07);
   EXPECT_EQ(seen[0], 0);
+}
+
+// A pro weighs the cards still to come by the counter's rank factors; nobody else does.
+TEST_F(PokerAI, ProWeighsByRankFactors) {
+  bool standIn = false;
+  setTraceListener([&](std::string_view t) { standIn = standIn || t.find("not available") != std::string_view::npos; });
+  street(3, "hJ c8 s3");
+  setCards(2, "sA dJ");
+  const float normal = pokerWinProbability(2, 2, false);
+  cg.gs.seatProfiles[2].strength = 3;
+  const float pro = pokerWinProbability(2, 2, false);
+  setTraceListener({});
+  EXPECT_NE(pro, normal);
+  EXPECT_FALSE(standIn);
+  EXPECT_FLOAT_EQ(pokerCounterRankFactor(0, 0), 0.62f);
+  EXPECT_FLOAT_EQ(pokerCounterRankFactor(2, 12), 1.49f);
+}
+
+// The raise moods speak once a hand; moods without a comment give none.
+TEST_F(PokerAI, ReactionMoods) {
+  pokerArea().moodSpoken = 0;
+  EXPECT_FALSE(pokerReactionSound(5, 2, 100));
+  EXPECT_EQ(pokerArea().moodSpoken, 0);
+  pokerReactionSound(37, 2, 100);
+  EXPECT_EQ(pokerArea().moodSpoken, 1);
+  EXPECT_FALSE(pokerReactionSound(38, 3, 100)) << "a second raise mood in the hand";
 }

@@ -17,10 +17,12 @@
 #include "games/casino/poker_betting.h"
 #include "games/casino/poker_eval.h"
 #include "games/casino/poker_lists.h"
+#include "games/casino/poker_preflop.h"
 #include "games/casino/poker_state.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "platform/tick.h"
+#include "sound/sound_events.h"
 #include "table/animation.h"
 #include "table/stack_sync.h"
 #include "tests/support/headless_skat.h"
@@ -40,6 +42,7 @@ class PokerFlowFixture : public ::testing::Test {
     resetTextTables();
     loadFragments();
     setProgramFolder(folder);
+    loadPreflopTable(std::string(CASINO_BINARY_DIR) + "/app");  // the built one: no start-up build
     setErrorLogFile(folder + "/errors.txt");
     alerts = 0;
     setTraceListener([this](std::string_view t) {
@@ -62,6 +65,9 @@ class PokerFlowFixture : public ::testing::Test {
   static void startMatch(int32_t seats, PokerVariant v, int32_t dealMode, int32_t startMoney = 200,
                          int32_t startBlind = 2) {
     resetHeadlessSkat(dealMode, skatDefaultOptions);
+    // The computer seats' remarks draw from a generator of their own, and a remark holds the
+    // step for its time: seeded too, a match plays the same whatever ran before.
+    soundRandomSeed(1);
     tableLandsAtOnce = true;
     pokerArea() = TPokerArea{};
     TPokerArea& a = pokerArea();

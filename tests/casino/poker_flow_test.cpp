@@ -1,8 +1,9 @@
 // Texas Hold'em hands through the core's tick: random answers within what each question
 // offers (now and then one it does not), every seat count, variant and deal style; blinds
-// and the first seat to act; the computer seats' stand-in; a hand saved and loaded.
+// and the first seat to act; the computer seats; the learning situations.
 #include <gtest/gtest.h>
 
+#include "games/casino/poker_cases.h"
 #include "games/casino/poker_step.h"
 #include "tests/casino/poker_flow_fixture.h"
 
@@ -122,4 +123,33 @@ TEST_F(PokerFlow, AnAnswerNotOfferedLeavesTheQuestionOpen) {
   EXPECT_EQ(cg.gs.akspieler, seat);
   EXPECT_EQ(pokerArea().pot, pot);
   EXPECT_EQ(pokerArea().seats[seat].action, 11);
+}
+
+// While the case memory learns, the core's tick notes the situation of each seat to act, and
+// every answer becomes a sample of that seat's situation.
+TEST_F(PokerFlow, LearningTakesEachSeatsSituation) {
+  tClusterer& memory = clusterer();
+  const int32_t cases = memory.caseCount;
+  memory.learning = true;
+  memory.mode = 1;
+  randomSeed(13);
+  startMatch(4, nlPoker, 1);
+  const TPokerCaseArea& area = pokerCaseArea();
+  for (int f = 0; f < 20000 && area.sampleCount < 3 && cg.gs.phase != 5; f++) {
+    headlessFrame();
+    advanceFakeTick(50);
+  }
+  memory.learningOff();
+  memory.caseCount = cases;
+  ASSERT_GE(area.sampleCount, 3);
+  int32_t previous = 0;
+  for (int i = 0; i < area.sampleCount; i++) {
+    const TPokerCase& c = area.samples[i];
+    EXPECT_GE(c.seat, 1) << i;
+    EXPECT_LE(c.seat, 4) << i;
+    EXPECT_NE(c.seat, previous) << "a fresh situation for each answer";
+    EXPECT_GE(c.streetCode, 10) << i;
+    previous = c.seat;
+  }
+  memory.clearSamples();
 }

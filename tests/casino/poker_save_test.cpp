@@ -5,6 +5,7 @@
 
 #include "core/card_ai.h"
 #include "core/card_order.h"
+#include "sound/sound_events.h"
 #include "tests/casino/poker_flow_fixture.h"
 
 namespace {
@@ -14,6 +15,7 @@ class PokerSave : public PokerFlowFixture {
   // The end of the hand from here with the generator fixed: the result and every stack.
   static std::string playToEnd(uint64_t seed) {
     randomSeed(seed);
+    soundRandomSeed(seed);  // the remarks' own generator: a remark holds the step for its time
     int refused = 0;
     std::string fault;
     const bool ended = playHand(refused, fault, true);
@@ -97,17 +99,39 @@ TEST_F(PokerSave, WithChipsQueuedOrFlying) {
   expectSameEnd("flying");
 }
 
-// Off: the seeds tried reach no pay-out that needs a change yet.
-TEST_F(PokerSave, DISABLED_WhileThePotsChipsAreChanged) {
+// The pay-out with a change: at the hand's last step one unit of the winner's share goes back
+// to another seat, and the pot holds the fewest chips for its value, so the winner's share
+// needs a chip the pot has not got.
+TEST_F(PokerSave, WhileThePotsChipsAreChanged) {
   for (uint64_t seed = 20; seed < 120; seed++) {
     randomSeed(seed);
     startMatch(5, nlPoker, 1);
-    if (runTo([] { return cg.gs.step == 13 && chipAnimation.transferCount() + chipAnimation.moveCount() > 0; })) {
-      expectSameEnd("change");
-      return;
+    const bool atPayOut = runTo([] {
+      return cg.gs.step == 13 && cg.gs.awaitingAction == 0 && chipAnimation.isIdle() &&
+             chipAnimation.transferCount() + chipAnimation.moveCount() == 0;
+    });
+    TPokerArea& a = pokerArea();
+    int32_t winner = 0;
+    for (int s = 1; s <= 5; s++)
+      if (a.seats[s].winner && a.seats[s].won == chipStackValue(8)) winner = s;
+    const int32_t pot = chipStackValue(8);
+    if (!atPayOut || winner == 0 || pot % 4 == 3 || pot < 4) continue;
+    resetChipStack(8, true);
+    int32_t left = pot;
+    for (int t = 4; t >= 0; t--) {
+      addChipsToStack(8, t, left / chipValue(t));
+      left %= chipValue(t);
     }
+    const int32_t back = pot % 4 + 1;
+    a.seats[winner].won -= back;
+    a.refund[winner % 5 + 1] += back;
+    ASSERT_FALSE(potCanPayShares());
+    ASSERT_TRUE(runTo([] { return chipAnimation.transferCount() + chipAnimation.moveCount() > 0; }));
+    ASSERT_EQ(cg.gs.step, 13);
+    expectSameEnd("change");
+    return;
   }
-  FAIL() << "no pay-out needed a change";
+  FAIL() << "no hand reached its pay-out with the whole pot to one winner";
 }
 
 }  // namespace
