@@ -212,6 +212,10 @@ void TDSWSoundBuffer::play(bool looping) {
   check("Play", resultCode(sndPlay(voice_, looping)));
 }
 
+void TDSWSoundBuffer::stop() {
+  if (voice_ != 0) sndStop(voice_);
+}
+
 // [SECTION] file samples
 TDSWSoundSample::TDSWSoundSample(TDSWSound& device, const std::string& fileName, uint8_t capabilities, int32_t,
                                  const char* className)

@@ -92,6 +92,9 @@ class TDSWSoundBuffer : public TDSWSoundObject {
   void setVolume(int32_t volume);
   void setPan(int32_t pan);
   void play(bool looping);
+  // Silences the sound; play starts it from its beginning again. Never raises: a lost
+  // buffer is silent already.
+  void stop();
 
   bool hasBuffer() const { return voice_ != 0; }
   int32_t volume() const { return volume_; }

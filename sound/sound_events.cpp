@@ -165,6 +165,7 @@ void TSoundContainer::destroy() {
   // The worker closes its track and ends before the mixer goes.
   musicThread.terminate();
   for (auto& s : samples) s.reset();
+  sampleCache.clear();
   slotKinds = {};
   slotSeats = {};
   slotCounter = 0;
@@ -182,11 +183,22 @@ bool TSoundContainer::playSound(const std::string& name, int32_t seat, const std
   if (!found || noDevice || !device || isTerminating()) return found;
   slotCounter = slotCounter + 1 >= 10 ? 1 : slotCounter + 1;
   const int32_t slot = slotCounter;
-  samples[slot].reset();  // whatever the slot still plays stops
+  // Whatever the slot still plays stops; a kept sample stays loaded for its next play.
+  if (samples[slot]) samples[slot]->stop();
+  samples[slot].reset();
   slotKinds[slot] = 0;
   slotSeats[slot] = 0;
   try {
-    samples[slot] = std::make_unique<TDSWSoundFileSample>(*device, path, dswPan | dswVolume);
+    std::shared_ptr<TDSWSoundFileSample> taken = sampleCache.acquire(*device, path);
+    // A kept sample that finished in an older slot moves here: that slot is empty now, and
+    // reusing it later cannot stop this play.
+    for (int32_t other = 1; other <= soundSlotCount; other++) {
+      if (other == slot || samples[other] != taken) continue;
+      samples[other].reset();
+      slotKinds[other] = 0;
+      slotSeats[other] = 0;
+    }
+    samples[slot] = std::move(taken);
     TDSWSoundFileSample& sample = *samples[slot];
     sample.setVolume(0);
     sample.setVolume(attenuationOf(volume));

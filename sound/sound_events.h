@@ -14,6 +14,7 @@
 
 #include "platform/records.h"
 #include "sound/dsw_sound.h"
+#include "sound/sample_cache.h"
 
 // Event codes of playEvent.
 enum : int32_t {
@@ -104,8 +105,9 @@ class TSoundContainer {
   void reopenPlayer(const std::string& file);
 
   // [SECTION] state: create() sets the device; applyVolumes/setVolume the volumes; playSound
-  // the slots.
+  // the slots and the kept samples, which destroy() empties.
   std::unique_ptr<TDSWSound> device;
+  TSampleCache sampleCache;
   // The volumes are read by the music worker too.
   std::atomic<int32_t> musicVolume{0};    // 0..52
   std::atomic<int32_t> effectsVolume{0};  // 0..100 percent
@@ -119,7 +121,8 @@ class TSoundContainer {
   // calls whenever its range changes; read by the worker.
   std::atomic<bool> narration{false};
   int32_t slotCounter = 0;      // slot used last, 1..9; 0 before the first sound
-  LArray<std::unique_ptr<TDSWSoundFileSample>, 1, 10> samples{};  // slot 10 is never used
+  // A sample is in one slot at most; a kept one is shared with sampleCache. Slot 10 is never used.
+  LArray<std::shared_ptr<TDSWSoundFileSample>, 1, 10> samples{};
   LArray<int32_t, 1, 10> slotKinds{};  // 1 the slot plays a voice sample
   LArray<int32_t, 1, 10> slotSeats{};  // the seat whose voice it plays, 0 none
 
