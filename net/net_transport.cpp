@@ -16,6 +16,7 @@
 #include "engine/engine_services.h"
 #include "engine/texts.h"
 #include "net/net_discovery.h"
+#include "net/net_lobby.h"
 #include "net/net_events.h"
 #include "net/net_glue.h"
 #include "net/net_sync.h"
@@ -52,15 +53,9 @@ TNetHooks standInHooks() {
   h.gamePhase = [] { return int32_t(cg.gs.phase); };
   h.showNotice = [](const std::string& text) { trace("Hinweis: " + text); };
   h.protocol = [](const std::string&) {};
-  h.isPrivateLobby = [] {
-    logNotAvailable("TNetz.isPrivateLobby");
-    return false;
-  };
-  // Relay mode needs an internet game; outside one it is plainly off.
-  h.isRelayMode = [] {
-    if (cg.lobbyGame) logNotAvailable("isRelayMode");
-    return false;
-  };
+  h.isPrivateLobby = [] { return lobbyClient != nullptr && lobbyClient->isPrivateLobby(); };
+  // Relay mode needs an internet game whose lobby server is a relay.
+  h.isRelayMode = [] { return cg.lobbyGame != 0 && lobbyClient != nullptr && lobbyClient->isRelayServer(); };
   h.gameOnScreen = [] { return screenMode != 0; };
   h.continuePressed = [] { return false; };
   h.countTakenSeats = [] { return ::countTakenSeats(); };  // the constructor binds it

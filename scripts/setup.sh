@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
   libpng-dev librsvg2-bin kdegames-card-data-kf5
   libsdl2-mixer-dev sox espeak-ng vorbis-tools
-  libasio-dev
+  libasio-dev libcurl4-openssl-dev libcpp-httplib-dev
 )
 
 missing=()
