@@ -261,7 +261,8 @@ bool TNetz::sendJoinRequest(int32_t wantedSeat, bool rejoin) {
   initNetMessage(r);
   r.kind = JOINREQ;
   r.routing = routeToHost;
-  r.text = ownName.view();
+  // The private key goes to lobby servers only: in relay mode the relay reads it here.
+  r.text = isRelayMode() ? std::string(ownName.view()) : untaggedOwnName();
   r.sender = hooks.gameTag();
   setSeatByte(r, 0, seats.inRange(wantedSeat) ? wantedSeat : 0);
   setSeatByte(r, 3, textTables.textColumn == 2 ? 2 : 1);  // the language column of the text tables
@@ -407,7 +408,7 @@ bool TNetz::sendChat(const std::string& text) {
   r.subKind = static_cast<uint8_t>(phase);
   r.marker = 5;
   r.routing = ownRouting(*this, routeAll);
-  r.sender = ownName.view();
+  r.sender = untaggedOwnName();
   r.text = text;
   setSeatByte(r, 0, phase >= 2 ? ownSeat : 0);
   if (isHost) {
@@ -457,7 +458,7 @@ bool TNetz::sendPlayerInfo(bool toNewcomer, int32_t newcomerSeat) {
   if (!toNewcomer) {
     setSeatByte(r, 0, ownSeat);
     r.seatFlags[0] = ownReady ? 1 : 0;
-    r.text = ownName.view();
+    r.text = untaggedOwnName();
     if (isHost && listener_) r.sender = listener_->localAddress();
     if (isClient && client_) r.sender = client_->conn->localAddress();
     r.marker = isHost ? 4 : 5;
@@ -623,6 +624,12 @@ std::string TNetz::stripNameTag(const std::string& name) const {
 }
 
 // [SECTION] reporting
+
+std::string TNetz::untaggedOwnName() const {
+  const std::string name(ownName.view());
+  const size_t open = name.find('<');
+  return open == std::string::npos || !hooks.isPrivateLobby() ? name : name.substr(0, open);
+}
 
 void TNetz::showNetError(int code) {
   trace("Netzwerkfehler " + std::to_string(code));
