@@ -16,6 +16,7 @@
 #include "engine/engine_services.h"
 #include "engine/texts.h"
 #include "net/net_discovery.h"
+#include "net/net_lobby.h"
 #include "net/net_events.h"
 #include "net/net_glue.h"
 #include "net/net_sync.h"
@@ -52,15 +53,9 @@ TNetHooks standInHooks() {
   h.gamePhase = [] { return int32_t(cg.gs.phase); };
   h.showNotice = [](const std::string& text) { trace("Hinweis: " + text); };
   h.protocol = [](const std::string&) {};
-  h.isPrivateLobby = [] {
-    logNotAvailable("TNetz.isPrivateLobby");
-    return false;
-  };
-  // Relay mode needs an internet game; outside one it is plainly off.
-  h.isRelayMode = [] {
-    if (cg.lobbyGame) logNotAvailable("isRelayMode");
-    return false;
-  };
+  h.isPrivateLobby = [] { return lobbyClient != nullptr && lobbyClient->isPrivateLobby(); };
+  // Relay mode needs an internet game whose lobby server is a relay.
+  h.isRelayMode = [] { return cg.lobbyGame != 0 && lobbyClient != nullptr && lobbyClient->isRelayServer(); };
   h.gameOnScreen = [] { return screenMode != 0; };
   h.continuePressed = [] { return false; };
   h.countTakenSeats = [] { return ::countTakenSeats(); };  // the constructor binds it
@@ -266,7 +261,8 @@ bool TNetz::sendJoinRequest(int32_t wantedSeat, bool rejoin) {
   initNetMessage(r);
   r.kind = JOINREQ;
   r.routing = routeToHost;
-  r.text = ownName.view();
+  // The private key goes to lobby servers only: in relay mode the relay reads it here.
+  r.text = isRelayMode() ? std::string(ownName.view()) : untaggedOwnName();
   r.sender = hooks.gameTag();
   setSeatByte(r, 0, seats.inRange(wantedSeat) ? wantedSeat : 0);
   setSeatByte(r, 3, textTables.textColumn == 2 ? 2 : 1);  // the language column of the text tables
@@ -412,7 +408,7 @@ bool TNetz::sendChat(const std::string& text) {
   r.subKind = static_cast<uint8_t>(phase);
   r.marker = 5;
   r.routing = ownRouting(*this, routeAll);
-  r.sender = ownName.view();
+  r.sender = untaggedOwnName();
   r.text = text;
   setSeatByte(r, 0, phase >= 2 ? ownSeat : 0);
   if (isHost) {
@@ -462,7 +458,7 @@ bool TNetz::sendPlayerInfo(bool toNewcomer, int32_t newcomerSeat) {
   if (!toNewcomer) {
     setSeatByte(r, 0, ownSeat);
     r.seatFlags[0] = ownReady ? 1 : 0;
-    r.text = ownName.view();
+    r.text = untaggedOwnName();
     if (isHost && listener_) r.sender = listener_->localAddress();
     if (isClient && client_) r.sender = client_->conn->localAddress();
     r.marker = isHost ? 4 : 5;
@@ -628,6 +624,12 @@ std::string TNetz::stripNameTag(const std::string& name) const {
 }
 
 // [SECTION] reporting
+
+std::string TNetz::untaggedOwnName() const {
+  const std::string name(ownName.view());
+  const size_t open = name.find('<');
+  return open == std::string::npos || !hooks.isPrivateLobby() ? name : name.substr(0, open);
+}
 
 void TNetz::showNetError(int code) {
   trace("Netzwerkfehler " + std::to_string(code));

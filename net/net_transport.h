@@ -249,6 +249,9 @@ class TNetz {
 
   // A player's name without the private-table tag it may carry (only at a private table).
   std::string stripNameTag(const std::string& name) const;
+  // This machine's name as table records carry it: at a private table without the key's tag
+  // (the tag may have been cut short, so everything from its "<" goes).
+  std::string untaggedOwnName() const;
 
   void showNetError(int code);
   void log(const std::string& text);

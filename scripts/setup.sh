@@ -9,7 +9,7 @@ packages=(
   xvfb xauth mesa-utils xdotool
   libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
   libsdl2-mixer-dev sox espeak-ng vorbis-tools
-  libasio-dev
+  libasio-dev libcurl4-openssl-dev libcpp-httplib-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "shell/screen_stand_ins.h"
 
 #include "engine/engine_services.h"
+#include "net/net_lobby.h"
 #include "net/net_transport.h"
 #include "shell/main_window.h"
 
@@ -35,10 +36,13 @@ void netTick() { netTransport.tick(); }
 
 void netCloseConnection() { notAvailable("TNetz.closeHost/closeClient"); }
 
-// The lobby client is created by the network screens; without it the lobby is offline,
-// which is the answer the frame handler relies on, so no trace.
-bool lobbyIsOnline() { return false; }
+// The lobby client is created by the network screens; without it the lobby is offline.
+bool lobbyIsOnline() { return lobbyClient != nullptr && lobbyClient->isOnline(); }
 
-void lobbyTick() { notAvailable("THTTPServer.tick"); }
+void lobbyTick() {
+  if (lobbyClient) lobbyClient->tick();
+}
 
-void lobbyJoinSelectedTable() { notAvailable("THTTPServer.handleButton"); }
+void lobbyJoinSelectedTable() {
+  if (lobbyClient) lobbyClient->handleButton(1);
+}

@@ -23,8 +23,8 @@ int32_t netGamePhase();
 void netTick();
 // TNetz.closeHost / TNetz.closeClient: stop hosting or disconnect as the user's own wish.
 void netCloseConnection();
-// THTTPServer.isOnline: no lobby client has been created, so it is never online.
+// THTTPServer.isOnline, THTTPServer.tick and THTTPServer.handleButton(1) on the lobby client,
+// once the network screens have created it.
 bool lobbyIsOnline();
-// THTTPServer.tick and THTTPServer.handleButton(1) on the lobby client.
 void lobbyTick();
 void lobbyJoinSelectedTable();

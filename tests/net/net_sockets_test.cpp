@@ -397,3 +397,32 @@ TEST(NetSockets, SelectionMovesCarryTheirCards) {
   pumpFor(50);
   EXPECT_FALSE(h.t->popInput(m)) << "the refused selection never left";
 }
+
+TEST(NetSockets, PrivateKeyTagStaysOffTableRecords) {
+  for (const bool relay : {false, true}) {
+    const uint16_t port = relay ? 42641 : 42640;
+    auto l = netListen("127.0.0.1", port);
+    ASSERT_TRUE(l);
+    NetConnectionPtr host;
+    l->onAccept = [&](NetConnectionPtr c) { host = c; };
+    Machine a("127.0.0.2", port, "Bert<geheim    >");
+    a.t->hooks.isPrivateLobby = [] { return true; };
+    a.t->hooks.isRelayMode = [relay] { return relay; };
+    ASSERT_TRUE(a.t->connectAsClient(port, "127.0.0.1", false));
+    ASSERT_TRUE(pumpUntil([&] { return host && host->available() >= size_t(kNetMessageSize); }));
+    uint8_t buf[400];
+    int32_t fill = 0;
+    TNetMessage req;
+    ASSERT_EQ(readMessageRecord(buf, fill, *host, req), 1);
+    EXPECT_EQ(req.text.str(), relay ? "Bert<geheim    >" : "Bert") << "only a relay sees the key";
+  }
+  // Chat and player records carry the same name as the join request.
+  const std::pair<const char*, const char*> names[] = {
+      {"Bert<geheim    >", "Bert"}, {"Bert<geheim", "Bert"}, {"Bert", "Bert"}};
+  for (auto& [own, sent] : names) {
+    TNetz t;
+    t.ownName = own;
+    t.hooks.isPrivateLobby = [] { return true; };
+    EXPECT_EQ(t.untaggedOwnName(), sent) << own;
+  }
+}
