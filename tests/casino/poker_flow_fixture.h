@@ -32,6 +32,8 @@ enum PokerVariant { nlPoker, plPoker, slPoker };
 class PokerFlowFixture : public ::testing::Test {
  public:
   void SetUp() override {
+    // A new game may reseed the generator; fixed, it reseeds the same way at every run.
+    randomFixSeed(4242);
     savedFolder = programFolder();
     char pattern[] = "/tmp/poker_test_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -59,6 +61,7 @@ class PokerFlowFixture : public ::testing::Test {
     resetTextTables();
     setProgramFolder(savedFolder);
     std::filesystem::remove_all(folder);
+    randomReleaseSeed();
   }
 
   // A new match: options into poker's area, every seat played by the computer.
