@@ -107,6 +107,17 @@ struct TGameCallbacks {
   // learning mode that records them, none pending), and the call that takes it.
   bool (*situationWanted)() = nullptr;
   void (*noteSituation)() = nullptr;
+  // Blackjack's card table questions: a seat's signed offset from the middle seat and its
+  // angle on the arc (degrees), the dealer's seat, the decks in the shoe, the "17 und 4"
+  // variant, every player finished; and a landed card the computer players may count
+  // (kind 0 dealt, 1 out of the shoe, 2 slid under it, 3 turned face up, 4 turned again).
+  int32_t (*seatOffset)(int32_t stack) = nullptr;
+  float (*seatAngle)(int32_t stack) = nullptr;
+  int32_t (*dealerSeat)() = nullptr;
+  int32_t (*shoeDecks)() = nullptr;
+  bool (*variant17und4)() = nullptr;
+  bool (*allPlayersDone)() = nullptr;
+  void (*observeCard)(int32_t kind, bool faceUp, const TCard& card) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -14,6 +14,7 @@
 #include "engine/message_box.h"
 #include "engine/texts.h"
 #include "games/casino/poker_registration.h"
+#include "games/casino/blackjack_registration.h"
 #include "games/family/gofish_registration.h"
 #include "games/family/hearts_registration.h"
 #include "games/family/jass_registration.h"
@@ -98,6 +99,7 @@ void createMainWindow() {
   registerRommeGame();
   registerWarGame();
   registerPokerGame();
+  registerBlackjackGame();
   registerSchnapsenGame();
   registerOldMaidGame();
   registerGoFishGame();

@@ -88,7 +88,7 @@ TBlackjackTilt blackjackHandTilt(int32_t stack, int32_t index) {
   }
   const float s = gs.tableScale > 0 ? gs.tableScale : 1;
   f *= s;
-  if (blackjackAllPlayersDone() && stack == dealer) f = 0;
+  if (gameAllPlayersDone() && stack == dealer) f = 0;
   const int32_t tiltSeat = hidden ? seat : stack, j = hidden ? c.dstIndex : index;
   r.offsets = blackjackTiltOffsets(tiltSeat, j, f, s, hidden, blackjackIs17und4());
   r.onFlight = hidden && c.moving;

@@ -23,7 +23,14 @@ bool gameCardFaceUp(int32_t stack, int32_t index) {
   const TGameCallbacks* t = calls();
   return !t || !t->cardFaceUp || t->cardFaceUp(stack, index);
 }
-int32_t gameSeatOffset(int32_t) { return 0; }
+int32_t gameSeatOffset(int32_t stack) {
+  const TGameCallbacks* t = calls();
+  return t && t->seatOffset ? t->seatOffset(stack) : 0;
+}
+float gameSeatAngle(int32_t stack) {
+  const TGameCallbacks* t = calls();
+  return t && t->seatAngle ? t->seatAngle(stack) : 95.0f;
+}
 void gamePlaceSeat(TSpieler& stack, bool, float) {
   if (const TGameCallbacks* t = calls(); t && t->placeSeat) t->placeSeat(stack);
 }
@@ -49,10 +56,22 @@ bool gamePileLabel(int32_t stack, std::string& text) {
 void gameTrickLayout() {
   if (const TGameCallbacks* t = calls(); t && t->trickLayout) t->trickLayout();
 }
-int32_t blackjackDealerSeat() { return 0; }
-int32_t blackjackShoeDecks() { return 2; }
-bool blackjackIs17und4() { return false; }
-bool blackjackAllPlayersDone() { return false; }
+int32_t blackjackDealerSeat() {
+  const TGameCallbacks* t = calls();
+  return cg.gameId == gidBlackjack && t && t->dealerSeat ? t->dealerSeat() : 0;
+}
+int32_t blackjackShoeDecks() {
+  const TGameCallbacks* t = calls();
+  return cg.gameId == gidBlackjack && t && t->shoeDecks ? t->shoeDecks() : 2;
+}
+bool blackjackIs17und4() {
+  const TGameCallbacks* t = calls();
+  return cg.gameId == gidBlackjack && t && t->variant17und4 && t->variant17und4();
+}
+bool gameAllPlayersDone() {
+  const TGameCallbacks* t = calls();
+  return t && t->allPlayersDone && t->allPlayersDone();
+}
 int32_t canastaPackCount() {
   int32_t packs = canastaArea().options.packs;
   return packs >= 1 && packs <= 3 ? packs : 2;
@@ -85,7 +104,9 @@ bool gameAnnounceMarriage(int32_t mode, int32_t slot) {
   const TGameCallbacks* t = calls();
   return t && t->announceMarriage && t->announceMarriage(mode, slot);
 }
-void gameObserveCard(int32_t, int32_t, int32_t, int32_t, const TCard&, bool, int32_t) {}
+void gameObserveCard(int32_t, int32_t, int32_t, int32_t, const TCard& card, bool faceUp, int32_t what) {
+  if (const TGameCallbacks* t = calls(); t && t->observeCard) t->observeCard(what, faceUp, card);
+}
 void gameAnimateChips() {}
 bool gameFastPlay() { return false; }
 

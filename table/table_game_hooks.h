@@ -23,8 +23,10 @@ struct TMeldTableImage;
 
 // Blackjack's and War's face-up test for card `index` of a seat (true: face up).
 bool gameCardFaceUp(int32_t stack, int32_t index);
-// Blackjack's signed offset of a seat from the middle seat; 0.
+// Blackjack's signed offset of a seat from the middle seat (0 without the game), and its
+// angle on the arc in degrees (95 without the game).
 int32_t gameSeatOffset(int32_t stack);
+float gameSeatAngle(int32_t stack);
 // Blackjack's, Old Maid's and War's own seat fan in place of the hand fan; nothing yet.
 void gamePlaceSeat(TSpieler& stack, bool open, float n);
 // War's text of a seat's player panel: true and the text when the game has one.
@@ -38,13 +40,13 @@ bool gamePileLabel(int32_t stack, std::string& text);
 void gameTableLayout();
 // Schnapsen's and Old Maid's steps at the end of a trick card's placement; nothing yet.
 void gameTrickLayout();
-// Blackjack's dealer seat; 0 while Blackjack does not exist.
+// Blackjack's dealer seat (0 outside Blackjack), the decks in its shoe (2 without an answer)
+// and its "17 und 4" variant; Canasta's packs.
 int32_t blackjackDealerSeat();
-// Decks in Blackjack's shoe (2 or 3) and its "17 und 4" variant; Canasta's packs.
 int32_t blackjackShoeDecks();
 bool blackjackIs17und4();
-// Every Blackjack player has finished; false.
-bool blackjackAllPlayersDone();
+// Every Blackjack player has finished; false without the game.
+bool gameAllPlayersDone();
 int32_t canastaPackCount();
 // The seat whose name plate lies under the pointer, 0 for none (tested anew every call).
 int32_t gameSeatUnderPointer();
@@ -69,7 +71,7 @@ bool gameMarriageBusy();
 // Schnapsen: the hand card in `slot` the user hovers (mode 1) or lifts (mode 2) may form a
 // marriage, whose partner card then moves with it; false without the hook.
 bool gameAnnounceMarriage(int32_t mode, int32_t slot);
-// Blackjack's card counting of a landed card; nothing yet.
+// Blackjack's card counting of a landed card, passed to the game's observer.
 void gameObserveCard(int32_t srcStack, int32_t srcIndex, int32_t dstStack, int32_t dstIndex,
                      const TCard& card, bool faceUp, int32_t what);
 // The chip games' animation step (in place of the wobble phase); nothing yet.

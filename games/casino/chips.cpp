@@ -216,13 +216,6 @@ int32_t lowestSeatSkill() {
   return lowest;
 }
 
-bool blackjackIsSeatInGame(int32_t seat) { return seat >= 1 && seat <= playerCount && seat != chipGames.houseSeat; }
-
-bool blackjackPlayerReachedLimit() { return false; }
-
-
-void blackjackPlaceBrokeSeats(int, int) {}
-
 bool centMoneyMode() { return pokerArea().chipSet == 1; }
 
 void setSeatSpeech(int32_t seat, const std::string& text) {

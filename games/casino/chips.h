@@ -1,6 +1,7 @@
 // The chips of poker and Blackjack as numbers: the sixteen stacks, the snapshot of a saved
-// game, the money text, and the one chip handler through which all money moves. Blackjack's
-// area does not exist yet: `chipGames` below stands in for its fields.
+// game, the money text, and the one chip handler through which all money moves. The core's
+// ranking reads Blackjack's dealer seat, minimum bet, match length and places through
+// `chipGames`, which Blackjack keeps up to date from its own area.
 #pragma once
 
 #include <cstdint>
@@ -185,10 +186,9 @@ extern TChipGamesArea chipGames;
 int32_t chipStackValue(int32_t stack);
 // Lowest computer strength 1..3 of seats 2..6 (poker) / 2..n (Blackjack).
 int32_t lowestSeatSkill();
-// The seat takes part in the Blackjack game.
+// Blackjack (games/casino/blackjack_rules.cpp): the seat takes part in the game (the dealer
+// too); a seat other than the dealer owns 20,000 chip units or more.
 bool blackjackIsSeatInGame(int32_t seat);
-// A seat other than the dealer owns 20,000 chip units or more; it then empties the
-// dealer's chip stacks.
 bool blackjackPlayerReachedLimit();
 // Seats that cannot pay the blind or the minimum bet get their final place.
 void pokerPlaceBrokeSeats(int keep, int flag);

@@ -182,7 +182,7 @@ TEST_F(DecisionTest, EveryKindTable) {
        "P0 C0 O1", "!A3=43|!A2 1000 €=99|!A0 2000 €=100|!A4=101", 98},
       {"poker hand over", gidPoker, 102, {}, "P0 C0 O1", "!{f_dialog_weiter}=37", 102},
       {"Blackjack bet", gidBlackjack, 106, [] { gameAreas.blackjackBet = [] { return int32_t(10); }; }, "P0 C0 O1",
-       "!{f_dialog_bet}10{f_dialog_setzen}=0", 106},
+       "!{f_dialog_bet}250 €{f_dialog_setzen}=0", 106},
       {"Blackjack play", gidBlackjack, 107, {}, "P0 C0 O1", "!{f_dialog_karteziehen}=75|!{f_dialog_keinekarte}=37", 107},
       {"Blackjack play, doubling", gidBlackjack, 107, [] { gameAreas.blackjackCanDouble = [] { return true; }; },
        "P0 C0 O1", "!{f_dialog_verdoppeln}=109|!{f_dialog_karteziehen}=75|!{f_dialog_keinekarte}=37", 109},

@@ -33,7 +33,7 @@ TEST_F(StandingsTest, PointsTexts) {
       {gidWar, -2, false, false, "-2"},
       {gidPoker, 0, true, false, ""},
       {gidPoker, 40, false, false, "+ 1000 €"},  // poker's money text: 25 € a chip unit
-      {gidBlackjack, -40, false, false, "-40"},
+      {gidBlackjack, -40, false, false, "- 1000 €"},  // Blackjack shows money alike
       {gidRomme, 0, false, true, ""},  // Rommé without the Gin variant: like most games
       {gidRomme, 12, false, true, "+12"},
   };

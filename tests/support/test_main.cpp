@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "games/casino/poker_registration.h"
+#include "games/casino/blackjack_registration.h"
 #include "games/family/gofish_registration.h"
 #include "games/family/hearts_registration.h"
 #include "games/family/jass_registration.h"
@@ -44,6 +45,7 @@ class StartUpRegistrations : public ::testing::EmptyTestEventListener {
     registerRommeGame();
     registerWarGame();
     registerPokerGame();
+    registerBlackjackGame();
     registerSchnapsenGame();
     registerOldMaidGame();
     registerGoFishGame();
