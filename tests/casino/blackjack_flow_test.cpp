@@ -122,7 +122,9 @@ TEST_F(BlackjackFlow, SeededMatchesEndWithTheDeckWholeAndTheMoneyBooked) {
         headlessFrame();
         advanceFakeTick(50);
         if (fault.empty()) fault = moneyFault(total);
-        if (cg.gs.phase != 1 && chipAnimation.moveCount() == 0) ASSERT_EQ(cardsOnTable(), deck) << "frame " << f;
+        if (cg.gs.phase != 1 && chipAnimation.moveCount() == 0) {
+          ASSERT_EQ(cardsOnTable(), deck) << "frame " << f;
+        }
       }
       ASSERT_EQ(cg.gs.phase, 5) << "game " << g << " stalled at step " << cg.gs.step << " sub-state "
                                 << int(cg.gs.subState);
