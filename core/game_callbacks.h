@@ -118,6 +118,13 @@ struct TGameCallbacks {
   bool (*variant17und4)() = nullptr;
   bool (*allPlayersDone)() = nullptr;
   void (*observeCard)(int32_t kind, bool faceUp, const TCard& card) = nullptr;
+  // The meld game's lay-off builder: meld n with the cards placed (clickPos: the clicked place
+  // in the meld, 0 when only asked), empty when they cannot all be laid off.
+  void (*formLayOff)(const THand& cards, int32_t meldNo, int32_t clickPos, THand& out) = nullptr;
+  // A hand card the game keeps an eye on by its slot (Rommé's card taken from the discard
+  // pile): the card left slot pos, or a card went from slot `from` to slot `to`.
+  void (*markedCardLeaves)(const TCard& card, int32_t pos) = nullptr;
+  void (*markedCardFollows)(int32_t from, int32_t to) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -157,6 +157,11 @@ bool isWonPileSource(int32_t s) {
 void landDealt(TLanding l) {
   int32_t n = absStack(l.dst);  // a dealt card always targets a layout copy
   const TCardSlot& lay = spLayout[n].slots[l.dstIndex];
+  // A Joker going back from a meld: the card that took its place may have landed in its slot
+  // first, so the hand gets the card that left, not the slot's present one.
+  TCard exchange{};
+  const bool jokerBack = cg.gs.meldTableInUse && l.src == 12 && meldTableJokerReturning(l.srcIndex, exchange);
+  if (jokerBack && l.started.t != 0) l.card = l.started;
   if (l.card.t == 0) l.card = lay.card;
   TCardSlot& into = sp[n].slots[l.dstIndex];
   into.card = l.card;
@@ -177,8 +182,7 @@ void landDealt(TLanding l) {
     if (isMeldVariantGame() && l.dst < 0) sp[n].count = spLayout[n].count;
     return;
   }
-  TCard exchange{};
-  if (cg.gs.meldTableInUse && l.src == 12 && meldTableJokerReturning(l.srcIndex, exchange))
+  if (jokerBack)
     from.card = exchange;
   else
     from.card.t = 0;

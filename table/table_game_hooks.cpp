@@ -10,7 +10,6 @@
 #include "games/rummy/canasta_state.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
-#include "games/rummy/romme_rules.h"
 #include "shell/card_ai_lookup.h"
 
 // [SECTION] layout
@@ -184,12 +183,9 @@ namespace {
 int32_t lastFormClickPos = 0;
 }  // namespace
 void meldTableFormLayOff(const THand& cards, int32_t meldNo, int32_t meldPos, THand& out) {
-  if (cg.gameId == gidCanasta) {
-    k12.calegenanhand(cards, meldNo, meldPos, out);
-    return;
-  }
   lastFormClickPos = meldPos;
-  k12.legenanhand(cards, meldNo, meldPos, out);
+  out.anz = 0;
+  if (const TGameCallbacks* t = calls(); t && t->formLayOff) t->formLayOff(cards, meldNo, meldPos, out);
 }
 void meldTableGetMeld(int32_t meldNo, THand& out) { k12.getMeld(meldNo, out); }
 bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const THand&,
@@ -198,35 +194,38 @@ bool meldTablePrepareLayOff(const THand& selection, const THand& cards, const TH
   // The table has queued the cards into the last slots of stack 12 and written each one's
   // position in the formed meld there; the formed meld is built again whole.
   THand formed{};
-  meldTableFormLayOff(cards, meldNo, cg.gameId == gidCanasta ? 0 : lastFormClickPos, formed);
-  THand laid = cards;
-  const int32_t n = handUsed(cards), base = sp[12].count;
-  for (int32_t i = 1; i <= n; i++) {
-    const int32_t s = base + i;
-    laid.k[i].hi = static_cast<int16_t>(s >= 1 && s <= slotCapacity ? sp[12].slots[s].meldPos : 0);
-  }
+  meldTableFormLayOff(cards, meldNo, lastFormClickPos, formed);
   jokerSlot = 0;
   joker = noCard();
-  // Rommé: a laid card that takes a Joker's place sends the Joker back to the hand.
+  // A laid card that takes a Joker's place (Rommé) sends the Joker back to the hand.
   bool exchange = false;
   for (int32_t p = 1; p <= handUsed(formed); p++) exchange = exchange || formed.k[p].hi == 444;
   THand meld{};
   k12.getMeld(meldNo, meld);
   const int32_t j = exchange ? lastRankPosition(meld, rankJoker) : 0;
   exchange = exchange && j >= 1;
-  // The exchanged card was queued into the Joker's slot, not onto the top of the stack.
-  if (exchange)
-    for (int32_t i = 1, shift = 0; i <= n; i++) {
-      const int32_t s = base + i - shift;
-      for (int32_t p = 1; p <= handUsed(formed); p++)
-        if (formed.k[p].hi == 444 && cardsEqual(formed.k[p], cards.k[i]) && shift == 0) {
-          laid.k[i].hi = static_cast<int16_t>(p);
-          shift = 1;
-          k12.exchangeCard = cards.k[i];
-        }
-      if (shift == 0 && s >= 1 && s <= slotCapacity) laid.k[i].hi = static_cast<int16_t>(sp[12].slots[s].meldPos);
+  // The card in the Joker's place went into the Joker's slot, the others onto the top of the
+  // stack one after the other.
+  THand laid = cards;
+  const int32_t n = handUsed(cards), base = sp[12].count;
+  int32_t shift = 0;
+  for (int32_t i = 1; i <= n; i++) {
+    if (exchange && shift == 0) {
+      int32_t at = 0;
+      for (int32_t p = 1; p <= handUsed(formed) && at == 0; p++)
+        if (formed.k[p].hi == 444 && cardsEqual(formed.k[p], cards.k[i])) at = p;
+      if (at >= 1) {
+        laid.k[i].hi = static_cast<int16_t>(at);
+        k12.exchangeCard = cards.k[i];
+        shift = 1;
+        continue;
+      }
     }
-  k12.prepareLayOff(selection, laid, formed, meldNo, seat, seatSlot, exchange, base + n - (exchange ? 1 : 0));
+    const int32_t s = base + i - shift;
+    laid.k[i].hi = static_cast<int16_t>(s >= 1 && s <= slotCapacity ? sp[12].slots[s].meldPos : 0);
+  }
+  exchange = exchange && shift == 1;
+  k12.prepareLayOff(selection, laid, formed, meldNo, seat, seatSlot, exchange, base + n - shift);
   if (!exchange) return false;
   jokerSlot = meld.k[j].hi;
   joker = meld.k[j];
@@ -249,14 +248,10 @@ bool meldTableOwnerPartnersPrevSeat(int32_t slot) {
   return k12.inUse(n) && samePartnership(prevSeat(cg.gs.akspieler), k12.melds[n].owner);
 }
 void meldMarkedCardLeaves(const TCard& card, int32_t pos) {
-  if (cg.gameId != gidRomme) return;
-  TCard& taken = rommeArea().takenDiscard;
-  if (taken.t != 0 && cardsEqual(taken, card) && taken.hi == pos) taken = noCard();
+  if (const TGameCallbacks* t = calls(); t && t->markedCardLeaves) t->markedCardLeaves(card, pos);
 }
 void meldMarkedCardFollows(int32_t from, int32_t to) {
-  if (cg.gameId != gidRomme) return;
-  TCard& taken = rommeArea().takenDiscard;
-  if (taken.t != 0 && taken.hi == from) taken.hi = static_cast<int16_t>(to);
+  if (const TGameCallbacks* t = calls(); t && t->markedCardFollows) t->markedCardFollows(from, to);
 }
 
 // [SECTION] notifications

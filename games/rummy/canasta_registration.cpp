@@ -87,6 +87,7 @@ const TGameCallbacks canastaGameCallbacks = {
     .areaImageIo = canastaAreaImageIo,
     .seatMarked = partnerMarked,
     .isValidMeld = canastaIsValidMeld,
+    .formLayOff = canastaFormLayOff,
 };
 
 }  // namespace

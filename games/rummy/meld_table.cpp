@@ -273,6 +273,13 @@ void Tk12Container::legenanhand(const THand& cards, int32_t n, int32_t clickPos,
   out = result;
 }
 
+void rommeFormLayOff(const THand& cards, int32_t meldNo, int32_t clickPos, THand& out) {
+  k12.legenanhand(cards, meldNo, clickPos, out);
+}
+void canastaFormLayOff(const THand& cards, int32_t meldNo, int32_t clickPos, THand& out) {
+  k12.calegenanhand(cards, meldNo, clickPos, out);
+}
+
 void Tk12Container::calegenanhand(const THand& cards, int32_t n, int32_t, THand& out) const {
   out.anz = 0;
   if (n < 1) return;
@@ -299,13 +306,6 @@ bool Tk12Container::canLayOff(const THand& cards, int32_t n) const {
   if (cg.gameId != gidRomme) return false;
   legenanhand(cards, n, 0, out);
   bool ok = handUsed(out) > 0;
-  // The card table cannot yet send a Joker taken from a meld back to the hand: it would land
-  // as the card that takes its place. Until it can, no lay-off takes a Joker's place.
-  for (int32_t p = 1; ok && p <= handUsed(out); p++)
-    if (out.k[p].hi == 444) {
-      logNotAvailable("Joker exchange on the meld table");
-      ok = false;
-    }
   const int32_t seat = cg.gs.akspieler;
   const bool gin = rommeIsGin();
   if (!gin && seat >= 1 && seat <= stackCount) {
@@ -381,8 +381,11 @@ void Tk12Container::placeSelection() {
     }
   }
   int32_t pending = handUsed(pendingCards);
+  // The new cards end at the last slot the lay-off filled: a Joker going back to the hand may
+  // have left the stack before them, so its count is no guide.
+  const int32_t last = validSlot(lastLaidOffSlot) ? lastLaidOffSlot : stackUsed(st) - shift;
   for (int32_t i = 1; i <= pending; i++) {
-    int32_t s = stackUsed(st) - pending + i - shift;
+    int32_t s = last - pending + i;
     if (!validSlot(s)) continue;
     st.slots[s].meldNo = targetMeld;
     st.slots[s].meldPos = pendingCards.k[i].hi;

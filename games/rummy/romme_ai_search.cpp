@@ -299,8 +299,8 @@ int32_t rommeAIFitsMeld(const THand& meld, const TCard& card) {
   if (isJoker(card) && rommeUrgency <= 18 && seatCardCount() > 2 && rommeMayLayOffOnOthers()) return 0;
   if (validLayOff(variant(meld, card, 1))) return 1;
   if (validLayOff(variant(meld, card, 2))) return 2;
-  // Taking a Joker's place is not available on the card table yet (see canLayOff).
-  return 0;
+  THand swapped = variant(meld, card, 3);
+  return handUsed(swapped) > 0 && validLayOff(swapped) ? 3 : 0;
 }
 
 THand rommeAIBestMeldWithCard(const THand& meld, const TCard& card) {

@@ -7,6 +7,7 @@
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "core/game_callbacks.h"
+#include "games/rummy/meld_sides.h"
 #include "games/rummy/romme_ai.h"
 #include "games/rummy/romme_area_image.h"
 #include "games/rummy/romme_new_game.h"
@@ -39,6 +40,17 @@ bool highscoreFlag() { return rommeArea().options.positiveScoring != 0; }
 bool isValidMeld(const THand& meld) { return rommeIsValidMeld(meld, 0, true, false); }
 bool deadwoodLimit() { return rommeIsGin() && rommeArea().knocked && !rommeArea().layOffStage; }
 
+// The card taken from the discard pile is known by its slot: it follows its card through the
+// hand and is forgotten once that card leaves.
+void takenCardLeaves(const TCard& card, int32_t pos) {
+  TCard& taken = rommeArea().takenDiscard;
+  if (taken.t != 0 && cardsEqual(taken, card) && taken.hi == pos) taken = noCard();
+}
+void takenCardFollows(int32_t from, int32_t to) {
+  TCard& taken = rommeArea().takenDiscard;
+  if (taken.t != 0 && taken.hi == from) taken.hi = static_cast<int16_t>(to);
+}
+
 const TGameCallbacks rommeGameCallbacks = {
     .newGame = rommeNewGame,
     .gameStep = rommeGameStep,
@@ -59,6 +71,9 @@ const TGameCallbacks rommeGameCallbacks = {
     .isValidMeld = isValidMeld,
     .mayLayOffOnOthers = rommeMayLayOffOnOthers,
     .deadwoodLimit = deadwoodLimit,
+    .formLayOff = rommeFormLayOff,
+    .markedCardLeaves = takenCardLeaves,
+    .markedCardFollows = takenCardFollows,
 };
 
 }  // namespace

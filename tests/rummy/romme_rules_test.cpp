@@ -183,6 +183,7 @@ TEST_F(RommeRulesTest, LayOffPermission) {
   rommeArea().options.layOffOnOthers = 0;
   EXPECT_FALSE(k12.canLayOff(handOf("c8"), other));
   EXPECT_TRUE(k12.canLayOff(handOf("cA"), own));
+  EXPECT_TRUE(k12.canLayOff(handOf("h9"), layMeld(1, "h8 x h10")));  // takes the Joker's place
   EXPECT_FALSE(rommeMayLayOffOnOthers());
   gin();
   EXPECT_TRUE(rommeMayLayOffOnOthers());

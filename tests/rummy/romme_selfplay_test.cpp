@@ -261,3 +261,33 @@ TEST_F(RommeSelfPlay, AHandSavedInTheMiddleOfATurnPlaysOnToTheSameEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// Oklahoma Gin: the knock limit is the value of the first up card (an Ace allows 1); without
+// it the limit stays 10.
+TEST_F(RommeSelfPlay, OklahomaGinTakesTheKnockLimitFromTheUpCard) {
+  for (const bool oklahoma : {true, false})
+    for (const uint64_t seed : {3u, 11u, 29u}) {
+      randomFixSeed(seed);
+      randomSeed(seed);
+      CanastaPlayFixture::resetTable(2);
+      rommeArea() = TRommeArea{};
+      rommeArea().options = houseOptions();
+      rommeArea().options.oklahomaGin = oklahoma ? 1 : 0;
+      rommeArea().ginRummy = 1;
+      screenMode = 1;
+      cg.startGame(gidRomme, 0);
+      for (int f = 0; f < frameLimit && cg.gs.phase != 4; f++) {
+        headlessFrame();
+        advanceFakeTick(50);
+      }
+      ASSERT_EQ(cg.gs.phase, 4);
+      ASSERT_EQ(stackUsed(sp[13]), 1);
+      const TCard up = sp[13].slots[1].card;
+      EXPECT_EQ(rommeArea().knockLimit, oklahoma ? rommeCardValue(up) : 10) << cardText(up);
+      randomReleaseSeed();
+    }
+}
+
+}  // namespace
