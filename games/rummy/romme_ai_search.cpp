@@ -51,7 +51,6 @@ void removeIdentical(THand& h, const TCard& c) {
   removeFirstCard(h, c);
 }
 
-bool holds(const THand& h, const TCard& c) { return indexOfCard(h, c) >= 1; }
 
 TCard cardOf(int32_t rank, int32_t suit) { return makeCard(rank, suit); }
 
