@@ -103,6 +103,9 @@ struct TGameCallbacks {
   bool (*isValidMeld)(const THand& meld) = nullptr;
   bool (*mayLayOffOnOthers)() = nullptr;
   bool (*deadwoodLimit)() = nullptr;
+  // Jass: the card being played, which the card table writes into the trick slot it lands in
+  // (the seat's own slot keeps its card until the step writes the hand back).
+  bool (*storedPlayCard)(TCard& card) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.
