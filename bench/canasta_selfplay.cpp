@@ -138,6 +138,10 @@ bool playHand(int seats, int hand, int duelSide = 0) {
   }
   if (cg.gs.phase != 5) {
     figures.stalls++;
+    const TGameState& g = cg.gs;
+    std::printf("stalled: hand %d, side %d, phase %d, step %d, seat %d, decision %d, awaiting %d, stock %d, pile %d\n",
+                hand, duelSide, g.phase, g.step, g.akspieler, g.bl.decisionKind, g.awaitingAction,
+                stackUsed(sp[11]), stackUsed(sp[13]));
     return false;
   }
   figures.hands++;
@@ -194,6 +198,8 @@ int main(int argc, char** argv) {
       }
   });
   useFakeTick(1000);
+  // Every game start reseeds the generator: fixing the seed makes the run repeatable.
+  randomFixSeed(a.seed);
   randomSeed(a.seed);
   auto start = std::chrono::steady_clock::now();
   bool newList = true;
@@ -210,6 +216,7 @@ int main(int argc, char** argv) {
     for (int side : {1, 2}) {
       // The same deal for both: a new list from the same seed.
       freshList();
+      randomFixSeed(a.seed * 1000003ULL + uint64_t(deal));
       randomSeed(a.seed * 1000003ULL + uint64_t(deal));
       cg.startGame(gidCanasta, 0);
       if (playHand(a.seats, deal, side) && side == 2) figures.duels++;
@@ -220,6 +227,7 @@ int main(int argc, char** argv) {
     cg.startGame(gidCanasta, newList ? 0 : 1);
     newList = !playHand(a.seats, hand) || cg.gs.listOver;
   }
+  randomReleaseSeed();
   std::filesystem::remove_all(folder);
   const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("canasta, %d seats%s, %d hands, seed %llu\n", a.seats, a.teams ? " in teams" : "", a.games,

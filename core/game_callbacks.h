@@ -125,6 +125,9 @@ struct TGameCallbacks {
   // pile): the card left slot pos, or a card went from slot `from` to slot `to`.
   void (*markedCardLeaves)(const TCard& card, int32_t pos) = nullptr;
   void (*markedCardFollows)(int32_t from, int32_t to) = nullptr;
+  // Jass: the card being played, which the card table writes into the trick slot it lands in
+  // (the seat's own slot keeps its card until the step writes the hand back).
+  bool (*storedPlayCard)(TCard& card) = nullptr;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

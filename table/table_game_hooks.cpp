@@ -87,7 +87,10 @@ int32_t gameTrickPosition() {
   const TGameCallbacks* t = calls();
   return t && t->trickPosition ? t->trickPosition() : 0;
 }
-bool gameStoredPlayCard(TCard&) { return false; }
+bool gameStoredPlayCard(TCard& card) {
+  const TGameCallbacks* t = calls();
+  return t && t->storedPlayCard && t->storedPlayCard(card);
+}
 void gameNoteLaidSlot(int32_t slot) {
   if (const TGameCallbacks* t = calls(); t && t->noteLaidSlot) t->noteLaidSlot(slot);
 }

@@ -93,6 +93,14 @@ void areaImage(TRecordIo& io, TGameState& gs) { jassAreaIo(io, gameArea<TJassSta
 
 // [SECTION] the table
 
+// The card being played lands in the trick as the step stored it.
+bool storedPlayCard(TCard& card) {
+  const TCard& c = jassArea().playedCard;
+  if (c.t == 0) return false;
+  card = c;
+  return true;
+}
+
 const TGameCallbacks jassGameCallbacks = {
     .newGame = jassNewGame,
     .gameStep = jassGameStep,
@@ -118,6 +126,7 @@ const TGameCallbacks jassGameCallbacks = {
     .scoreSheet = jassScoreSheet,
     .matchEndText = jassMatchEndText,
     .trickPosition = [] { return jassArea().trickPosition; },
+    .storedPlayCard = storedPlayCard,
 };
 
 }  // namespace

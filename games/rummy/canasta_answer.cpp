@@ -13,6 +13,7 @@
 #include "core/seat_record.h"
 #include "engine/engine_services.h"
 #include "games/rummy/canasta_history.h"
+#include "games/rummy/canasta_moves.h"
 #include "games/rummy/canasta_rules.h"
 #include "games/rummy/canasta_step.h"
 #include "games/rummy/meld_table.h"
@@ -276,15 +277,98 @@ void layRedThree(int32_t seat, int32_t pos) {
   }
 }
 
-// The pile's top card and two natural cards of its rank go down at once.
+// The last meld of the turn's best move that holds the pile's top card and is valid with three
+// or more cards; 0 when there is none.
+int32_t hintMeldWith(const TCanastaMoveList& hint, const TCard& top) {
+  int32_t found = 0;
+  for (int32_t e = 1; e <= hint.count; e++) {
+    THand cards{};
+    hand64ToHand(hint.entries[e].cards, cards);
+    if (handUsed(cards) >= 3 && indexOfCard(cards, top) >= 1 && canastaIsValidMeld(cards)) found = e;
+  }
+  return found;
+}
+
+// The top card and two further naturals of its rank: from the best move's meld when `from`
+// holds it, else from the hand in its order. Each card at a distinct hand position.
+THand forcedCards(const THand& hand, const TCard& top, const THand* from) {
+  const THand& source = from != nullptr ? *from : hand;
+  THand wanted{};
+  handaddk(wanted, TCard{top.t, top.f, 0});
+  bool topSkipped = false;
+  for (int32_t i = 1; i <= handUsed(source) && handUsed(wanted) < 3; i++) {
+    const TCard& c = source.k[i];
+    if (c.t != top.t) continue;
+    if (!topSkipped && cardsEqual(c, top)) {
+      topSkipped = true;
+      continue;
+    }
+    handaddk(wanted, TCard{c.t, c.f, 0});
+  }
+  THand sel{};
+  bool used[handCapacity + 1] = {};
+  for (int32_t i = 1; i <= handUsed(wanted); i++)
+    for (int32_t p = 1; p <= handUsed(hand); p++)
+      if (!used[p] && cardsEqual(hand.k[p], wanted.k[i])) {
+        used[p] = true;
+        handaddk(sel, TCard{hand.k[p].t, hand.k[p].f, static_cast<int16_t>(p)});
+        break;
+      }
+  return sel;
+}
+
+// The turn's best move without the forced meld's cards, so that the searches that fall back on
+// it name only cards still in the hand: what is left of its meld is laid off on the forced meld.
+void alignHintWithForcedMeld(int32_t seat, const THand& laid) {
+  TCanastaMoveList& hint = can().hintMove;
+  for (int32_t i = 1; i <= handUsed(laid) && hint.count > 0 && hint.totalPoints > 0; i++) {
+    int32_t holder = 0;
+    for (int32_t e = 1; e <= hint.count && holder == 0; e++)
+      if (hasCard64(hint.entries[e].cards, laid.k[i])) holder = e;
+    if (holder == 0) {
+      trace("ACHTUNG! Logikfehler: Auszulegende mit2kombi entspricht nicht der in maxpunktezug");
+      break;
+    }
+    TCanastaMoveEntry& e = hint.entries[holder];
+    removeFirstCard64(e.cards, laid.k[i]);
+    if (handUsed(e.cards) < 3) e.target = 0;
+  }
+  const int32_t forcedMeld = k12.lastMeldIndex(seat) + 1;
+  THand singles{};
+  for (int32_t e = hint.count; e >= 1; e--) {
+    const TCanastaMoveEntry& entry = hint.entries[e];
+    const int32_t n = handUsed(entry.cards);
+    if (n >= 3 || (n > 0 && entry.target != 0)) continue;
+    THand cards{};
+    hand64ToHand(entry.cards, cards);
+    for (int32_t i = n; i >= 1; i--) insertCardAt(singles, cards.k[i], 1);
+    canastaDeleteMeld(hint, e);
+  }
+  for (int32_t i = 1; i <= handUsed(singles); i++) {
+    THand one{};
+    handaddk(one, singles.k[i]);
+    canastaPutMeld(hint, one, forcedMeld, 0);
+  }
+  canastaUpdateMeldListPoints(hint);
+}
+
+// The pile's top card and two natural cards of its rank go down at once, as the turn's best
+// move has them.
 void layForcedMeld(int32_t seat) {
   TCanastaArea& a = can();
   const TCard top = a.spielmit2zwang;
   syncHandFromSlots(sp[seat]);
   const THand& h = sp[seat].hand;
-  THand sel{};
-  for (int32_t i = 1; i <= handUsed(h) && handUsed(sel) < 3; i++)
-    if (h.k[i].t == top.t) handaddk(sel, TCard{h.k[i].t, h.k[i].f, static_cast<int16_t>(i)});
+  const int32_t e = hintMeldWith(a.hintMove, top);
+  THand fromHint{};
+  if (e != 0) hand64ToHand(a.hintMove.entries[e].cards, fromHint);
+  THand sel = forcedCards(h, top, e != 0 ? &fromHint : nullptr);
+  // The best move is empty when the side already has the rank or keeps nothing to meld:
+  // then the hand alone gives the cards.
+  if (e == 0 && a.hintMove.count > 0)
+    trace("ACHTUNG! Logikfehler: Auszulegende mit2kombi existiert nicht in maxpunktezug "
+          "(orientierung an maxp.z. fehlgeschlagen)");
+  if (e != 0 && handUsed(sel) < 3) sel = forcedCards(h, top, nullptr);
   if (handUsed(sel) < 3) {
     // The pile was taken on another ground: its top card is due like an unfrozen pile's.
     trace("Fehler: Inkonsistenz beim 3 Karten legen Zwang: Keine 3 vorhanden!");
@@ -292,6 +376,7 @@ void layForcedMeld(int32_t seat) {
     a.spielmit2zwang = noCard();
     return;
   }
+  if (e != 0) alignHintWithForcedMeld(seat, sel);
   a.selhand = sel;
   const int32_t meld = canastaFindTeamRankMeld(seat, top.t);
   submitAutomatic(1, 0, 0, &sel);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "table/table_game_hooks.h"
 #include "tests/family/jass_fixture.h"
 
 namespace {
@@ -255,6 +256,19 @@ TEST_F(JassRules, ScoresJoinPartners) {
   EXPECT_EQ(jassTeamPoints(3), 90);
   EXPECT_EQ(jassTeamPoints(2), 25);
   EXPECT_EQ(jassTeamScore(1), 190);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(JassRules, TheTableLandsTheStoredPlayCard) {
+  TCard card = jassCard("6c");
+  jassArea().playedCard = noCard();
+  EXPECT_FALSE(gameStoredPlayCard(card)) << "no card is being played";
+  jassArea().playedCard = jassCard("Ah");
+  EXPECT_TRUE(gameStoredPlayCard(card));
+  EXPECT_TRUE(cardsEqual(card, jassCard("Ah")));
 }
 
 }  // namespace
