@@ -16,6 +16,7 @@
 #include "games/casino/blackjack_step.h"
 #include "games/casino/blackjack_table.h"
 #include "games/casino/chips.h"
+#include "games/casino/poker_registration.h"
 
 namespace {
 
@@ -39,38 +40,6 @@ void areaAnswers(TGameAreaQueries& q) {
 
 // [SECTION] the area in the image
 
-void seatIo(TRecordIo& io, TChipSeat& s) {
-  io.u8(s.state);
-  io.u8(s.action);
-  io.align(4);
-  io.i32(s.stake);
-  io.i32(s.lastRaise);
-  io.u8(s.postedSmallBlind);
-  io.u8(s.postedBigBlind);
-  io.str(s.speech);
-  io.str(s.panelText);
-  io.str(s.previousPanelText);
-  io.align(4);
-  io.f32(s.speechTimer);
-  io.i32(s.available);
-  io.u8(s.canRaise);
-  io.u8(s.canCall);
-  io.u8(s.canAllIn);
-  io.align(4);
-  io.i32(s.raisesMade);
-  io.u8(s.allIn);
-  io.u8(s.winner);
-  io.align(4);
-  io.i32(s.potRound);
-  io.i32(s.won);
-  io.i32(s.place);
-  arrayIo(io, s.bestCards, u8Io);
-  io.align(4);
-  io.f32(s.callValue);
-  io.f32(s.winChance);
-  io.i32(s.outAfterHands);
-}
-
 void areaImageIo(TRecordIo& io, TGameState& gs) {
   TBlackjackState& a = gameArea<TBlackjackState>(gs.blackjack);
   io.align(4);
@@ -85,7 +54,7 @@ void areaImageIo(TRecordIo& io, TGameState& gs) {
   io.u8(a.reshuffleEveryGame);
   io.align(4);
   io.i32(a.deckCount);
-  arrayIo(io, a.seats, seatIo);
+  arrayIo(io, a.seats, chipSeatImageIo);
   io.align(4);
   for (int32_t* v : {&a.currency, &a.betOffer, &a.dealerSeat}) io.i32(*v);
   for (int s = 1; s <= 6; s++) arrayIo(io, a.faceUp[s], u8Io);

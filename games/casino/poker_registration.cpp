@@ -64,7 +64,9 @@ void areaAnswers(TGameAreaQueries& q) {
 
 void stringIo(TRecordIo& io, ShortString<150>& s) { io.str(s); }
 
-void seatIo(TRecordIo& io, TChipSeat& s) {
+}  // namespace
+
+void chipSeatImageIo(TRecordIo& io, TChipSeat& s) {
   io.u8(s.state);
   io.u8(s.action);
   io.align(4);
@@ -96,6 +98,8 @@ void seatIo(TRecordIo& io, TChipSeat& s) {
   io.i32(s.outAfterHands);
 }
 
+namespace {
+
 void areaImageIo(TRecordIo& io, TGameState& gs) {
   TPokerArea& a = gameArea<TPokerArea>(gs.poker);
   io.align(4);
@@ -111,7 +115,7 @@ void areaImageIo(TRecordIo& io, TGameState& gs) {
   io.u8(a.bettingOpen);
   io.u8(a.betMade);
   for (int32_t* v : {&a.firstToAct, &a.smallBlindSeat, &a.bigBlindSeat, &a.dealerSeat}) io.i32(*v);
-  arrayIo(io, a.seats, seatIo);
+  arrayIo(io, a.seats, chipSeatImageIo);
   for (int32_t* v : {&a.limitBet, &a.maxRaise, &a.smallBet, &a.bigBet, &a.minRaise, &a.raiseAmount, &a.pot, &a.betLevel,
                      &a.blind, &a.raisesInHand, &a.raisesInRound})
     io.i32(*v);
