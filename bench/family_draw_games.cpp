@@ -1,9 +1,10 @@
 // Self-play of Schwimmen, Go Fish, Old Maid and War for family_selfplay: computer seats play
 // one-game lists headless through the core's tick in screen mode 1; the options change from
 // deal to deal. Prints games per second, the list scores, answers refused, alerts, stalled
-// games, the longest game in frames and the slowest decision (frame) in ms. With --duel
-// (Schwimmen) each deal is replayed with the strengths rotated over the seats; each
-// strength's mean score per game and its z-score against the other seats are printed.
+// games, the longest game in frames and the slowest decision (frame) in ms. With --duel each
+// deal is replayed with the strengths rotated over the seats (Go Fish's seat 1 always plays
+// "Normal" and is left out of the tally); each strength's mean score per game and its z-score
+// against the other seats are printed.
 //
 //   family_selfplay --game schwimmen|gofish|oldmaid|war [--games N] [--seed S] [--seats K]
 //                   [--strengths K] [--duel]
@@ -19,6 +20,7 @@
 
 #include "core/cg.h"
 #include "engine/engine_services.h"
+#include "games/family/gofish_ai.h"
 #include "games/family/gofish_registration.h"
 #include "games/family/gofish_rules.h"
 #include "games/family/oldmaid_registration.h"
@@ -30,6 +32,7 @@
 #include "platform/alert.h"
 #include "platform/random.h"
 #include "platform/tick.h"
+#include "shell/card_ai_lookup.h"
 #include "shell/shell_globals.h"
 #include "table/animation.h"
 #include "tests/support/headless_skat.h"
@@ -109,6 +112,8 @@ std::vector<int32_t> playOne(TGameId id, int seats, int g, uint64_t seed, const 
   playerCount = cg.seatCount = seats;
   setHeadlessDisplay(1 + g % 2);
   setOptions(id, g);
+  // The game start reseeds the generator: fixed, a deal replayed in a duel is the same deal.
+  randomFixSeed(seed);
   randomSeed(seed);
   screenMode = 1;
   cg.startGame(id, 0);
@@ -116,6 +121,8 @@ std::vector<int32_t> playOne(TGameId id, int seats, int g, uint64_t seed, const 
     cg.seatRecords[s].kind = seatKindComputer;
     cg.gs.seatProfiles[s].strength = strength[size_t(s)];
   }
+  // Go Fish made its players from the options' strengths as the game started.
+  if (auto* ai = dynamic_cast<TGoFishAI*>(getCardAIByType(gidGoFish)); ai && id == gidGoFish) ai->createPlayers();
   int frames = 0;
   const int limit = 600000;
   for (; frames < limit && cg.gs.phase != 5; frames++) {
@@ -178,26 +185,24 @@ int runDrawGamesSelfPlay(int argc, char** argv) {
   setTraceListener([](std::string_view t) {
     if (t.find("abgelehnt") != std::string_view::npos) figures.refused++;
   });
-  if (a.duel && id != gidSchwimmen) {
-    logNotAvailable("family_selfplay --duel for " + a.game);
-    std::printf("duel: not available for %s\n", a.game.c_str());
-  }
+  // Go Fish's seat 1 always plays "Normal": the strengths rotate over the other seats.
+  const int firstRotated = id == gidGoFish ? 2 : 1;
   std::vector<std::vector<double>> leads(4);
   auto start = std::chrono::steady_clock::now();
   for (int g = 0; g < a.games; g++) {
     const uint64_t seed = a.seed * 1000003ULL + uint64_t(g);
-    if (a.duel && id == gidSchwimmen) {
+    if (a.duel) {
       // Each strength's score per deal, less the mean of the other seats, over the rotations.
       std::vector<double> lead(4, 0.0);
       std::vector<int> count(4, 0);
       for (int r = 0; r < 3; r++) {
         std::vector<int> strength(7, 2);
-        for (int s = 1; s <= seats; s++) strength[size_t(s)] = (s - 1 + r) % 3 + 1;
+        for (int s = firstRotated; s <= seats; s++) strength[size_t(s)] = (s - 1 + r) % 3 + 1;
         auto booked = playOne(id, seats, g, seed, strength);
         if (booked.empty()) continue;
         double all = 0;
         for (int s = 1; s <= seats; s++) all += booked[size_t(s)];
-        for (int s = 1; s <= seats; s++) {
+        for (int s = firstRotated; s <= seats; s++) {
           lead[size_t(strength[size_t(s)])] += booked[size_t(s)] - (all - booked[size_t(s)]) / (seats - 1);
           count[size_t(strength[size_t(s)])]++;
         }
