@@ -128,6 +128,9 @@ struct TGameCallbacks {
   // Jass: the card being played, which the card table writes into the trick slot it lands in
   // (the seat's own slot keeps its card until the step writes the hand back).
   bool (*storedPlayCard)(TCard& card) = nullptr;
+  // A game whose computer player works on the stacks themselves: around its move the core
+  // only refreshes the hand copies and never restores the stacks from the seat records.
+  bool keepsStacksAroundAIMove = false;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

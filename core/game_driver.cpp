@@ -47,7 +47,8 @@ namespace {
 // game that keeps what its player did to the stacks is never restored from the records: it
 // only gets its hand copies refreshed.
 void snapshotStacks(TCG& c) {
-  const bool restored = c.gameId != gidSkat;
+  const TGameCallbacks* t = registeredGameCallbacks(c.gameId);
+  const bool restored = !(t && t->keepsStacksAroundAIMove);
   for (int i = 1; i <= stackCount; i++) {
     if (restored) seatRecordToTCG(c.seatRecords[i], sp[i]);
     syncHandFromSlots(sp[i]);
@@ -141,7 +142,8 @@ void computerMove(TCG& c) {
   else
     gameAIMove();
   stopwatchElapsed(3);
-  if (c.gameId != gidSkat) restoreStacks(c);
+  const TGameCallbacks* t = registeredGameCallbacks(c.gameId);
+  if (!(t && t->keepsStacksAroundAIMove)) restoreStacks(c);
 }
 
 // A learning case memory reads the seat to act's situation from the stacks as they stand.

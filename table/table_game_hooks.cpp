@@ -57,15 +57,15 @@ void gameTrickLayout() {
 }
 int32_t blackjackDealerSeat() {
   const TGameCallbacks* t = calls();
-  return cg.gameId == gidBlackjack && t && t->dealerSeat ? t->dealerSeat() : 0;
+  return t && t->dealerSeat ? t->dealerSeat() : 0;
 }
 int32_t blackjackShoeDecks() {
   const TGameCallbacks* t = calls();
-  return cg.gameId == gidBlackjack && t && t->shoeDecks ? t->shoeDecks() : 2;
+  return t && t->shoeDecks ? t->shoeDecks() : 2;
 }
 bool blackjackIs17und4() {
   const TGameCallbacks* t = calls();
-  return cg.gameId == gidBlackjack && t && t->variant17und4 && t->variant17und4();
+  return t && t->variant17und4 && t->variant17und4();
 }
 bool gameAllPlayersDone() {
   const TGameCallbacks* t = calls();

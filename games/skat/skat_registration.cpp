@@ -92,6 +92,7 @@ const TGameCallbacks skatGameCallbacks = {
     .listsToArea = skatListsToArea,
     .listsFromArea = skatListsFromArea,
     .areaImageIo = skatAreaImageIo,
+    .keepsStacksAroundAIMove = true,
 };
 
 void registerSkatGame() { registerGameCallbacks(gidSkat, &skatGameCallbacks); }
