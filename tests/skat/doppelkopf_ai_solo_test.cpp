@@ -70,6 +70,8 @@ const char* const mixedHand = "cA hA dA cQ cQ sQ sQ hJ hJ dJ dK d9";
 const char* const weddingHand = "cQ cQ h10 h10 c9 c9 s9 s9 h9 h9 dJ d9";
 const char* const damenHand = "cQ cQ sQ sQ hQ hQ dQ dQ cA cA sA sA";
 const char* const plainHand = "cA hA dA cQ sQ sQ hQ hJ hJ dJ dK d9";
+const char* const twoAssesHand = "cQ cQ sQ sQ hQ hQ dQ dQ cA sA h9 d9";
+const char* const bubenHand = "cJ cJ sJ sJ hJ hJ dJ dJ cA cA sA hA";
 const char* const highCardsHand = "cA cA c10 c10 sA sA s10 s10 hA hA dA dA";
 
 TEST_F(DoppelkopfAISoloTest, OpeningLeadChance) {
@@ -193,6 +195,14 @@ TEST_F(DoppelkopfAISoloTest, SoloChoice) {
       {"nothing to play alone", plainHand, 2, doppelkopfLeadNormal, 0, 0, 0},
       {"Asses in three suits, leading: Fleischlos is at hand", mixedHand, 4, doppelkopfLeadNormal,
        doppelkopfFleischlos, 0, 3},
+      {"every Dame, two single Asses, leading: Damensolo at the lower minimums", twoAssesHand, 4,
+       doppelkopfLeadNormal, doppelkopfDamenSolo, 0, 3},
+      {"the same hand not leading", twoAssesHand, 2, doppelkopfLeadNormal, 0, 0, 0},
+      {"the soloist leads: every seat counts as leading", twoAssesHand, 2, doppelkopfLeadSoloist,
+       doppelkopfDamenSolo, 0, 0},
+      {"the soloist never leads: the higher minimums", twoAssesHand, 4, doppelkopfLeadNotSoloist, 0, 0, 0},
+      {"every Bube and Asses in three suits: the Buben-Solo above 160 keeps Fleischlos out", bubenHand, 4,
+       doppelkopfLeadNormal, doppelkopfBubenSolo, 3, 4},
   };
   for (const Case& c : cases) {
     deal(c.hand);

@@ -1,6 +1,7 @@
 // The Doppelkopf computer player on small fixed deals: the second Dulle in the pattern
-// match, known cards that never outnumber the cards there are, the Dulle's trump cost, and
-// the candidate evaluation's special-point term and worked example.
+// match, known cards that never outnumber the cards there are, the Dulle's trump cost, the
+// catch value and the Doppelkopf-trick gain, the Kreuz-Dame and Dulle evidence, and the
+// candidate evaluation's special-point term and worked example.
 #include "core/cg.h"
 #include "games/skat/doppelkopf_ai.h"
 #include "games/skat/doppelkopf_callbacks.h"
@@ -157,6 +158,89 @@ TEST_F(DoppelkopfAITest, TheDebugLabelsShowTheViews) {
   doppelkopfArea->views[2].party[4] = partyRe;
   doppelkopfRefreshPlayers();
   EXPECT_EQ(debugLabelText(2), " [K] R");
+}
+
+// Eighteen unseen trumps and an unseen Kreuz-Zehn and Kreuz-Ass: only those two rank below the
+// lowest trump, and their 21 points are shared by all twenty unseen cards.
+TEST_F(DoppelkopfAITest, CatchValueDividesByEveryUnseenCard) {
+  setHand(1, "d9 c9");
+  setHand(2, "h10 h10 cQ cQ sQ sQ hQ");
+  setHand(3, "hQ dQ dQ cJ cJ sJ sJ");
+  setHand(4, "hJ hJ dJ dJ c10 cA");
+  nothingKnown();
+  doppelkopfAIBuildView(1);
+  TCandidateRatings r{};
+  doppelkopfAITrickWinChances(r);
+  ASSERT_EQ(handText(doppelkopfAIView.legalCards), "d9 c9");
+  EXPECT_FLOAT_EQ(r[1].catchValue, 1.05f);
+  EXPECT_EQ(r[2].catchValue, 0.0f);
+}
+
+// Seat 1, out of Kreuz, plays the last card: the Dulle or the Pik-Ass. At the last card the chance is 0, 0.9 or 1 before noise, so a trick of 40 or more gives -100 or 100.
+TEST_F(DoppelkopfAITest, ABigTrickWeighsByItsChance) {
+  doppelkopfArea->options.doppelkopf = 1;
+  setHand(1, "h10 sA");
+  setHand(2, "s10 sK");
+  setHand(3, "hA h9");
+  setHand(4, "hK h9");
+  nothingKnown();
+  doppelkopfArea->views[1].party[1] = partyKontra;
+  struct Case {
+    const char* trick;
+    int32_t dulle, ass;  // specialGainB of the two candidates
+  } cases[] = {
+      {"cA#2 c10#3 cA#4", 100, -100},  // 42 points taken, 43 given
+      {"c10#2 cK#3 c10#4", 0, 0},      // 34 and 35
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.trick);
+    trickCards = handOf(c.trick);
+    doppelkopfAIBuildView(1);
+    TCandidateRatings r{};
+    doppelkopfAITrickWinChances(r);
+    ASSERT_EQ(handText(doppelkopfAIView.legalCards), "h10 sA");
+    EXPECT_EQ(r[1].specialGainB, c.dulle);
+    EXPECT_EQ(r[2].specialGainB, c.ass);
+  }
+}
+
+// Seat 2 plays into the trick; seats 1 and 4 believe themselves Kontra, seat 3 Re. The rows
+// show evidence[2][v] in the views v = 1, 3 and 4.
+TEST_F(DoppelkopfAITest, KreuzDameAndDulleRules) {
+  struct Case {
+    const char* what;
+    const char* trick;
+    const char* card;
+    int32_t publicParty;  // seat 2's entry in the public view
+    int32_t inView1, inView3, inView4;
+  } cases[] = {
+      {"a lead shows nothing", "", "s9", partyUndecided, 0, 0, 0},
+      {"a discard while no Re is known: Kontra", "cA#1", "s9", partyUndecided, 100, -100, 100},
+      {"a Kreuz-Dame on a plain suit is no discard", "cA#1", "cQ", partyUndecided, 0, 0, 0},
+      {"a public seat's Dulle over a Kreuz-Dame", "cQ#1", "h10", partyRe, 100, -100, 100},
+      {"an open seat's Dulle over the Fuchs", "dA#1", "h10", partyUndecided, 60, -60, 60},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setHand(1, "c10 sA hA");
+    setHand(2, "s9 cQ h10 c9");
+    setHand(3, "cK sK hK");
+    setHand(4, "d9 dK s10");
+    nothingKnown();
+    for (TPartyView& v : doppelkopfArea->views)
+      for (int& e : v.evidence) e = 0;
+    doppelkopfArea->views[0].party[2] = c.publicParty;
+    doppelkopfArea->views[1].party[1] = partyKontra;
+    doppelkopfArea->views[3].party[3] = partyRe;
+    doppelkopfArea->views[4].party[4] = partyKontra;
+    trickCards = handOf(c.trick);
+    TCard played = card(c.card);
+    played.hi = 2;
+    doppelkopfAI().inferParties(played);
+    EXPECT_EQ(doppelkopfArea->views[1].evidence[4 * 1 + 1], c.inView1);
+    EXPECT_EQ(doppelkopfArea->views[3].evidence[4 * 1 + 3], c.inView3);
+    EXPECT_EQ(doppelkopfArea->views[4].evidence[4 * 1 + 4], c.inView4);
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The Schafkopf computer player on small fixed deals: the probability core, the view's
 // partner and known-card rules (Ramsch included), the trick-win chances, the candidate
-// evaluation, the observation of played cards and the lead rules.
+// evaluation, the observation of played cards, the evidence scores and the lead rules.
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "core/cg.h"
 #include "games/skat/schafkopf_ai.h"
@@ -342,6 +344,220 @@ TEST_F(SchafkopfAITest, TheDebugLabelsShowTheViews) {
   schafkopfRefreshPlayers();
   EXPECT_EQ(debugLabelText(1), "[R] Kf");
   EXPECT_EQ(debugLabelText(3), "  [K]K");
+}
+
+// Seat 4's two cards are known (nobody else may hold Schellen), so it has no free place: only
+// its known cards and an empty class answer with certainty.
+TEST_F(SchafkopfAITest, ASeatWithoutFreePlacesAnswersFromItsKnownCards) {
+  deal({});
+  const char* hands[] = {"c7 c8", "s7 s8", "s9 sK", "d9 dK"};
+  for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+  contract(skfSolo, 3, 2);
+  saved(2).isVoid[4] = saved(3).isVoid[4] = 1;
+  schafkopfAIBuildView(1);
+  TFamilyAI& ai = schafkopfAI();
+  ASSERT_EQ(handText(schafkopfAIView.seats[4].knownCards), "d9 dK");
+  struct Case {
+    const char* what;
+    float got, want;
+  } cases[] = {
+      {"Grün, unseen elsewhere: at least one", ai.probHoldsSuit(4, 2), 0.0f},
+      {"Grün, unseen elsewhere: none", ai.probIsVoid(4, 2), 0.0f},
+      {"Eichel, nothing unseen: none", ai.probIsVoid(4, 1), 1.0f},
+      {"its known Schellen: at least one", ai.probHoldsSuit(4, 4), 1.0f},
+      {"its known Schellen: none", ai.probIsVoid(4, 4), 0.0f},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+}
+
+// Seat 1 plays after seats 3 and 4; seat 4's Eichel-Ober takes the trick and the soloist
+// cannot beat it, so spending the highest trump left costs three times as much.
+TEST_F(SchafkopfAITest, AHighTrumpUnderThePartnersSureTrickCostsThreefold) {
+  deal({});
+  const char* hands[] = {"sQ s7", "hQ h7", "c8 h8", "c9 h9"};
+  for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+  contract(skfSolo, 3, 2);
+  for (int v = 0; v <= 4; v++) views(v, {0, 11, 10, 11, 11}, {0, 11, 10, 11, 11});
+  trick("c7#3 cQ#4");
+  schafkopfAIBuildView(0);
+  TCandidateRatings r{};
+  schafkopfAITrickWinChances(r);
+  ASSERT_EQ(handText(schafkopfAIView.legalCards), "sQ s7");
+  EXPECT_FLOAT_EQ(r[1].winChance, 1.0f);
+  EXPECT_EQ(r[1].trumpCost, 360.0f);
+  EXPECT_EQ(r[2].trumpCost, 0.0f);
+}
+
+// Seat 1 leads the Eichel-König into hands that are all known: seat 2 holds Eichel above and
+// below it, seat 3 Grün; seat 4 decides whether anybody else has to take the trick.
+TEST_F(SchafkopfAITest, ALeadInRamschCountsTheFollowersThatHoldOnlyTrumps) {
+  struct Case {
+    uint8_t type;
+    const char* seat4;
+    float chance;
+  } cases[] = {
+      {skfRamsch, "hQ h7", 0.0f},  // only trumps: it must take the trick
+      {skfRamsch, "d8 d9", 1.0f},
+      {skfBettel, "hQ h7", 1.0f},  // no trumps in a Bettel: plain Herz
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.seat4);
+    for (int s = 1; s <= 4; s++) saved(s) = TSeatKnowledge{};
+    deal({});
+    const char* hands[] = {"cK d7", "c7 cA", "s7 s8", c.seat4};
+    for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+    contract(c.type, 0, 1);
+    schafkopfArea->declarerSeat = 1;
+    TFamilyAI& ai = schafkopfAI();
+    for (int s = 2; s <= 4; s++)
+      for (int cls : {1, 2, 3, 4, 6}) {
+        bool holds = false;
+        for (int i = 1; i <= handUsed(sp[s].hand); i++) holds = holds || ai.suitClass(sp[s].hand.k[i]) == cls;
+        saved(s).isVoid[cls] = holds ? 0 : 1;
+      }
+    trick("");
+    schafkopfAIBuildView(1);
+    TCandidateRatings r{};
+    schafkopfAITrickWinChances(r);
+    ASSERT_EQ(cardText(schafkopfAIView.legalCards.k[1]), "cK");
+    EXPECT_FLOAT_EQ(r[1].winChance, c.chance);
+  }
+}
+
+// The values shown in the seat's label, one per candidate: the second candidate is a plain
+// card with nothing at stake.
+TEST_F(SchafkopfAITest, CandidateValuesAtTheEdges) {
+  struct Case {
+    const char* what;
+    uint8_t type;
+    float p, trick, cost, catchValue;
+    const char* values;
+  } cases[] = {
+      {"p exactly one half: no gamble, cost factor 1", skfSolo, 0.5f, 16, 20, 0, ">,-56,-216"},
+      {"catch between 0.8 and 1 times a card's share: no gamble", skfSolo, 0.75f, 16, 0, 3.5f, ">,54,-216"},
+      {"Ramsch, a sure trick: eleven times", skfRamsch, 1.0f, 10, 0, 0, ">,-110,110"},
+      {"Ramsch, short of sure: ten times", skfRamsch, 0.998f, 10, 0, 0, ">,-100,110"},
+  };
+  for (const Case& c : cases) {
+    order(c.type, 3);
+    TCandidateRatings r{};
+    r[1].winChance = c.p;
+    r[1].trickValue = c.trick;
+    r[1].trumpCost = c.cost;
+    r[1].catchValue = c.catchValue;
+    r[2].trickValue = c.trick;
+    schafkopfAIView.legalCards = handOf("c7 c8");
+    schafkopfAIView.viewSeat = 1;
+    schafkopfAIEvaluateCandidates(r);
+    EXPECT_EQ(debugLabelText(debugLabelOfSeat(1)), c.values) << c.what;
+  }
+}
+
+TEST_F(SchafkopfAITest, OneLegalCardIsPlayed) {
+  for (int strength : {1, 3}) {
+    cg.gs.seatProfiles[1].strength = strength;
+    order(skfSolo, 3);
+    TCandidateRatings r{};
+    schafkopfAIView.legalCards = handOf("c7");
+    schafkopfAIView.viewSeat = 1;
+    for (int i = 0; i < 20; i++) EXPECT_EQ(schafkopfAIEvaluateCandidates(r), 1);
+    deal({"c7 sA sK s10 dA dK d10 hA"});
+    contract(skfSolo, 3, 2);
+    trick("cA#4");
+    schafkopfAIBuildView(0);
+    EXPECT_EQ(cardText(schafkopfAIChooseCard()), "c7");
+  }
+}
+
+// The other hands are dealt from the rest of the deck, or hold no trump at all.
+TEST_F(SchafkopfAITest, LeadRules) {
+  struct Case {
+    const char* what;
+    uint8_t type;
+    int32_t soloist, strength, believedPartner;
+    const char* hand;
+    bool noTrumpsOut;
+    const char* led;
+  } cases[] = {
+      {"lone player, no trumps unseen: the cheapest plain card, trumps 50 more", skfSolo, 1, 1, 0, "h7 cK sA",
+       true, "cK"},
+      {"lone player with five trumps leads one", skfSolo, 1, 1, 0, "cQ h7 h8 h9 hK c7 s7 d7", false, "cQ"},
+      {"only trumps: no high-card lead, the first of the cheapest", skfRufspiel, 0, 3, 0, "cQ sJ hA h10 hK h9 h8 h7",
+       false, "h9"},
+      {"the partner plays last, one sure winner: a König", skfRufspiel, 0, 3, 4, "cQ cK c7 c8 s8 s9 d8 d9",
+       false, "cK"},
+      {"the same without a König: the Ober", skfRufspiel, 0, 3, 4, "cQ c7 c8 c9 s8 s9 d8 d9", false, "cQ"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    deal({c.hand});
+    if (c.noTrumpsOut) {
+      const char* hands[] = {c.hand, "s7 s8 s9", "sK s10 d10", "d7 d8 d9"};
+      for (int s = 1; s <= 4; s++) setStack(s, hands[s - 1]);
+    }
+    const bool rufspiel = c.type == skfRufspiel;
+    contract(c.type, rufspiel ? 2 : 3, rufspiel ? 2 : c.soloist);
+    if (rufspiel) schafkopfArea->soloistSeat = 0;
+    cg.gs.seatProfiles[1].strength = c.strength;
+    if (c.believedPartner > 0)
+      views(1, {0, 10, 9, 9, 9}, {0, 10, 11, 11, 10});
+    else
+      views(1, {0, 10, 9, 9, 9}, {0, 10, 9, 9, 9});
+    trick("");
+    schafkopfAIBuildView(0);
+    EXPECT_EQ(schafkopfAIView.believedPartner, c.believedPartner);
+    EXPECT_EQ(cardText(schafkopfAIChooseCard()), c.led);
+  }
+}
+
+TEST_F(SchafkopfAITest, ABeginnerLeadsAnyLegalCard) {
+  deal({"cQ cK c7 c8 s8 s9 d8 d9"});
+  contract(skfRufspiel, 2, 2);
+  schafkopfArea->soloistSeat = 0;
+  cg.gs.seatProfiles[1].strength = 1;
+  trick("");
+  std::set<std::string> led;
+  for (int i = 0; i < 200; i++) {
+    schafkopfAIBuildView(0);
+    led.insert(cardText(schafkopfAIChooseCard()));
+  }
+  EXPECT_EQ(led.size(), 8u);
+}
+
+// Evidence between seats whose parties are public and differ goes, and so does negative
+// evidence between public partners.
+TEST_F(SchafkopfAITest, KnownOpponentsKeepNoEvidenceBetweenThem) {
+  deal(wenzDeal);
+  contract(skfRufspiel, 1, 1);
+  schafkopfArea->soloistSeat = 0;
+  for (int v = 0; v <= 4; v++) views(v, {0, 10, 11, 9, 10}, {0, 10, 11, 9, 10});
+  for (int v = 1; v <= 4; v++) {
+    TPartyView& view = schafkopfArea->partyViews[v];
+    view.evidence[4 * 0 + 2] = 50;   // 1 helps 2
+    view.evidence[4 * 1 + 1] = 30;   // 2 helps 1
+    view.evidence[4 * 0 + 4] = -20;  // 1 works against 4
+    view.evidence[4 * 0 + 3] = 40;   // 1 helps 3, whose party is open
+  }
+  TCard played = card("c7");
+  played.hi = 1;
+  schafkopfAI().inferParties(played);
+  for (int v = 1; v <= 4; v++) {
+    const TPartyView& view = schafkopfArea->partyViews[v];
+    EXPECT_EQ(view.evidence[4 * 0 + 2], 0) << v;
+    EXPECT_EQ(view.evidence[4 * 1 + 1], 0) << v;
+    EXPECT_EQ(view.evidence[4 * 0 + 4], 0) << v;
+    EXPECT_EQ(view.evidence[4 * 0 + 3], 40) << v;
+  }
+}
+
+TEST_F(SchafkopfAITest, ProbabilityScoreSteps) {
+  struct Case {
+    float x;
+    int32_t score;
+  } cases[] = {{0.99f, 120}, {0.975f, 100}, {0.96f, 100}, {0.95f, 90}, {0.8f, 45},
+               {0.6f, 3},    {0.526f, 1},   {0.525f, 0},  {0.0f, 0}};
+  for (const Case& c : cases) EXPECT_EQ(TFamilyAI::probabilityScore(c.x), c.score) << c.x;
 }
 
 }  // namespace
