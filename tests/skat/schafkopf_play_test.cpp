@@ -1,7 +1,8 @@
 // Schafkopf played headless through the core, every seat answered by the test with a random
 // offered answer: lists with every option on and with the defaults reach every branch of the
-// game and keep its invariants; a game saved in the bidding or in the middle of a trick and
-// loaded into a fresh program plays on to the same result, also with computer seats.
+// game and keep its invariants; a computer player's card outside the legal list gives way to
+// a legal one; a game saved in the bidding or in the middle of a trick and loaded into a
+// fresh program plays on to the same result, also with computer seats.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "games/skat/schafkopf_game_step.h"
 #include "games/skat/schafkopf_rules.h"
 #include "games/skat/schafkopf_state.h"
+#include "games/skat/skat_family_ai.h"
 #include "platform/random.h"
 #include "table/stack_sync.h"
 #include "tests/skat/skat_play_fixture.h"
@@ -263,6 +265,43 @@ TEST_F(SchafkopfPlayTest, TheDealStartsAfterTheDealer) {
     for (int s = 1; s <= 4; s++) EXPECT_EQ(stackUsed(sp[s]), 8) << "deal mode " << c.dealMode << ", seat " << s;
     EXPECT_EQ(cg.gs.phase, skfPhaseAsking);
   }
+}
+
+// The computer player's card goes in by its place in the legal list; a card that is not
+// there gives way to the list's first card, with a trace line.
+TEST_F(SchafkopfPlayTest, ACardNotInTheLegalListGivesWayToTheFirstLegalCard) {
+  auto cardAsked = [] { return answeredByTest() && cg.gs.bl.decisionKind == askCard; };
+  auto untilCardAsked = [&] {
+    for (int f = 0; f < 4000 && !cardAsked(); f++) {
+      if (cg.gs.phase == skfPhaseOver) startGame(false, uint64_t(f));
+      if (answeredByTest()) answerRandomly();
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    return cardAsked();
+  };
+  auto holds = [](int seat, const TCard& c) {
+    for (int i = 1; i <= stackUsed(sp[seat]); i++)
+      if (cardsEqual(sp[seat].slots[i].card, c)) return true;
+    return false;
+  };
+  randomSeed(7100);
+  startGame(true);
+  for (bool foreign : {true, false}) {
+    SCOPED_TRACE(foreign ? "another seat's card" : "the last legal card");
+    ASSERT_TRUE(untilCardAsked());
+    const int seat = cg.gs.akspieler;
+    const THand legal = skfArea().legalCards;
+    const TCard wanted = foreign ? sp[seat % 4 + 1].slots[1].card : legal.k[handUsed(legal)];
+    const TCard played = foreign ? legal.k[1] : wanted;
+    ASSERT_TRUE(holds(seat, played));
+    const size_t before = traceLog().size();
+    familySubmitCard(wanted, legal, "Schafkopf");
+    headlessFrame();
+    EXPECT_FALSE(holds(seat, played)) << cardText(played);
+    EXPECT_EQ(traceLog().find("nicht spielbar", before) != std::string::npos, foreign);
+  }
+  expectCleanTrace();
 }
 
 // [SECTION] saved and loaded
