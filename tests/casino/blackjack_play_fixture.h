@@ -166,8 +166,7 @@ class BlackjackPlayFixture : public ::testing::Test {
         if (chipStackValue(s) != 0 || chipStackValue(s + bjBetStackOffset) != 0) return who + "the dealer holds chips";
         continue;
       }
-      int64_t expected = a.startMoney;
-      for (int g = 1; g <= cg.gs.gamesPlayed; g++) expected += cg.gs.gameListValues[s][g % 201];
+      int64_t expected = int64_t(a.startMoney) + cg.gs.listTotals[s];
       if (a.seats[s].state == 2) expected += a.seats[s].won;
       const int32_t bet = chipStackValue(s + bjBetStackOffset);
       if (chipStackValue(s) + bet != expected)
