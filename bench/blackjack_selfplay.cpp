@@ -63,6 +63,7 @@ struct TAgreement {
 struct TFigures {
   int64_t rounds = 0, matches = 0, stalled = 0, alerts = 0, refused = 0, moneyFaults = 0, cardFaults = 0;
   double slowestMs = 0;
+  int64_t decisions = 0, slowDecisions = 0;  // slow: 1 ms or more
   TEdge edge[4];
   TAgreement agreement[4];
 };
@@ -130,8 +131,10 @@ void decide(const TOptions& o, TFigures& f) {
   if (play) handShape(seat, total, soft);
   const auto t0 = std::chrono::steady_clock::now();
   blackjackAIMove();
-  f.slowestMs =
-      std::max(f.slowestMs, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  f.slowestMs = std::max(f.slowestMs, ms);
+  f.decisions++;
+  f.slowDecisions += ms >= 1;
   if (!play || cg.gs.awaitingAction == 2) return;
   const bool inTable = soft ? total >= 13 && total <= 20 : total >= 5 && total <= 20;
   if (!inTable || up < 2 || up > 11) return;
@@ -325,7 +328,8 @@ int main(int argc, char** argv) {
               "card checks failed: %lld\n",
               static_cast<long long>(f.refused), static_cast<long long>(f.alerts), static_cast<long long>(f.stalled),
               static_cast<long long>(f.moneyFaults), static_cast<long long>(f.cardFaults));
-  std::printf("slowest decision: %.3f ms\n", f.slowestMs);
+  std::printf("slowest decision: %.3f ms; %lld of %lld decisions took 1 ms or more\n", f.slowestMs,
+              static_cast<long long>(f.slowDecisions), static_cast<long long>(f.decisions));
   printEdges(f);
   if (!o.variant) printAgreement(f);
   return f.alerts == 0 && f.stalled == 0 && f.refused == 0 && f.moneyFaults == 0 && f.cardFaults == 0 ? 0 : 1;
