@@ -121,6 +121,29 @@ int32_t blackjackClampBet(int32_t amount) {
 
 bool blackjackBetAllowed(int32_t amount) { return amount >= 0 && blackjackClampBet(amount) == amount; }
 
+int32_t blackjackOutcome(int32_t seat, int32_t& won) {
+  const TBlackjackState& a = area();
+  const int32_t stake = validSeat(seat) ? a.seats[seat].stake : 0;
+  const int32_t v = blackjackHandValue(seat, bjValueForRules);
+  const int32_t p = v > 21 ? 0 : v + (blackjackIsNatural(seat) ? 1 : 0);
+  const int32_t d = a.dealerTotal > 21 ? 0 : a.dealerTotal + (blackjackIsNatural(a.dealerSeat) ? 1 : 0);
+  if (d == 0 || d < p) {
+    if (blackjackIsNatural(seat))
+      won = 3 * (stake / 2);
+    else if (a.twoAcesDouble && blackjackIsTwoAces(seat))
+      won = 2 * stake;
+    else
+      won = stake;
+    return 1;
+  }
+  if (p == d && !blackjackIs17und4Variant()) {
+    won = 0;
+    return 0;
+  }
+  won = -stake;
+  return -1;
+}
+
 bool blackjackCanDouble() {
   const TBlackjackState& a = area();
   const int32_t seat = cg.gs.akspieler;

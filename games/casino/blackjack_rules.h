@@ -54,6 +54,11 @@ int32_t blackjackLastHiddenCard(int32_t seat);
 int32_t blackjackClampBet(int32_t amount);
 bool blackjackCanDouble();
 bool blackjackBetAllowed(int32_t amount);
+// A player's hand against the dealer's final value (`dealerTotal`, a natural counting one
+// more): 1 a win, 0 a push, -1 a loss ("17 und 4" ties go to the dealer); `won` is the
+// seat's result: the win amount (3 x (stake div 2) for a natural, twice the stake for two
+// aces with that option), 0 or minus the stake.
+int32_t blackjackOutcome(int32_t seat, int32_t& won);
 
 // [SECTION] seats
 

@@ -365,33 +365,17 @@ void askStep() {
 
 // [SECTION] showdown and settlement
 
-int32_t winAmount(int32_t s) {
-  const TBlackjackState& a = area();
-  const int32_t stake = seatRec(s).stake;
-  if (blackjackIsNatural(s)) return 3 * (stake / 2);
-  if (a.variant17und4 && a.twoAcesDouble && blackjackIsTwoAces(s)) return 2 * stake;
-  return stake;
-}
-
 void evaluate(int32_t s) {
   TBlackjackState& a = area();
   TChipSeat& seat = seatRec(s);
-  const int32_t v = blackjackHandValue(s, bjValueForRules);
-  const int32_t p = v > 21 ? 0 : v + (blackjackIsNatural(s) ? 1 : 0);
-  const int32_t d = a.dealerTotal > 21 ? 0 : a.dealerTotal + (blackjackIsNatural(dealer()) ? 1 : 0);
-  if (d == 0 || d < p) {
+  seat.potRound = blackjackOutcome(s, seat.won);
+  if (seat.potRound > 0) {
     if (s == 1) soundContainer.playEvent(17, 0, 0);
     a.pendingResultText = lookupText("f_blackjack_win").substr(0, 150);
-    seat.won = winAmount(s);
-    seat.potRound = 1;
-  } else if (p == d && !a.variant17und4) {
+  } else if (seat.potRound == 0) {
     a.pendingResultText = lookupText("f_blackjack_unentschieden").substr(0, 150);
-    seat.won = 0;
-    seat.potRound = 0;
   } else {
     a.pendingResultText = lookupText("f_blackjack_lose").substr(0, 150);
-    seat.won = -seat.stake;
-    seat.potRound = -1;
   }
   a.pendingResultSeat = s;
   bjAiReactToResult();

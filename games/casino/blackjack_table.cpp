@@ -204,6 +204,10 @@ void blackjackResume(int phase) {
   chipAnimation.reset();
   pokerArea().chipSet = a.currency;
   logNotAvailable("Blackjack chip pictures and bet buttons");
+  // The common part clears the card move that was pending when the game was saved: no card
+  // flies after loading, and the step would wait for it for ever.
+  blackjackSyncChipGames();
+  cg.prepareResume();
   for (int i = 1; i <= stackCount; i++) spLayout[i].pose = sp[i].pose;
   for (int s = 1; s <= seats(); s++)
     for (int j = 1; j <= stackUsed(sp[s]); j++) setCardTargetPositions(s, j, 1, blackjackIsCardFaceUp(s, j) ? 3 : 2, 0);

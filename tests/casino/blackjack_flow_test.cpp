@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
+#include "engine/window_shape.h"
 #include "engine/error_log.h"
 #include "engine/texts.h"
 #include "games/casino/blackjack_rules.h"
@@ -165,6 +167,91 @@ TEST_F(BlackjackFlow, LayoutNumbers) {
   playerCount = 5;
   blackjackArea().dealerSeat = 3;
   EXPECT_NEAR(blackjackSeatAngle(4), 95 + 115 * 2.0 / 5, 1e-4) << "five seats divide by 5";
+}
+
+// Poses of every seat: angle, x and z, for the seat counts and aspect classes; the shoe's too.
+TEST_F(BlackjackFlow, SeatPosesPerSeatCountAndAspect) {
+  struct Pose {
+    float angle, x, z;
+  };
+  struct Case {
+    int32_t seats;
+    bool wide;
+    std::vector<Pose> poses;  // seats 1..n, the dealer's angle 95
+  };
+  const Case cases[] = {
+      {6, false, {{95, 427.9f, -320}, {66.25f, 919.2f, -446.6f}, {49, 1157.7f, -698.1f}, {95, 444.2f, -1052.5f},
+                  {141, -191.8f, -894.5f}, {123.75f, 16.9f, -577.9f}}},
+      {3, false, {{95, 427.9f, -320}, {95, 444.2f, -1052.5f}, {142.92f, -211.2f, -935.7f}}},
+      {5, false, {{95, 427.9f, -320}, {66.25f, 919.2f, -446.6f}, {95, 444.2f, -1052.5f}, {141, -191.8f, -894.5f},
+                  {123.75f, 16.9f, -577.9f}}},
+      {6, true, {{95, 407.4f, -320}, {69.7f, 948.3f, -411.3f}, {49, 1312.2f, -698.1f}, {95, 444.2f, -1052.5f},
+                 {141, -374.7f, -894.5f}, {120.3f, -53.8f, -527.9f}}},
+      {2, false, {{95, 427.9f, -320}, {95, 444.2f, -1052.5f}}},
+  };
+  const double savedAspect = screenAspect;
+  cg.gameId = gidBlackjack;
+  for (const Case& c : cases) {
+    screenAspect = c.wide ? 16.0 / 9.0 : 4.0 / 3.0;
+    playerCount = c.seats;
+    blackjackArea() = TBlackjackState{};
+    blackjackArea().dealerSeat = c.seats / 2 + 1;
+    for (int s = 1; s <= c.seats; s++) {
+      SCOPED_TRACE(testing::Message() << c.seats << " seats, wide " << c.wide << ", seat " << s);
+      const Pose& e = c.poses[s - 1];
+      TSpieler seat{};
+      seat.stackNo = s;
+      blackjackPlaceSeat(seat);
+      EXPECT_NEAR(blackjackSeatAngle(s), e.angle, 0.01);
+      EXPECT_NEAR(seat.restPose.x, e.x, 0.06);
+      EXPECT_NEAR(seat.restPose.z, e.z, 0.06);
+      EXPECT_FLOAT_EQ(seat.restPose.y, 273);
+    }
+    TSpieler shoe{};
+    shoe.stackNo = bjShoeStack;
+    blackjackPlaceSeat(shoe);
+    EXPECT_FLOAT_EQ(shoe.restPose.x, 1000);
+    EXPECT_FLOAT_EQ(shoe.restPose.z, -1510);
+    EXPECT_FLOAT_EQ(shoe.restPose.rotZ, -80);
+  }
+  screenAspect = savedAspect;
+}
+
+// The shoe is played on until 39 cards have been slid under it, or renewed every game with
+// that option.
+TEST_F(BlackjackFlow, ShoeRenewal) {
+  struct Case {
+    bool everyGame;
+    int32_t collected;
+    bool kept;
+  };
+  const Case cases[] = {{false, 0, true}, {false, 38, true}, {false, 39, false}, {true, 0, false}};
+  randomFixSeed(31);
+  randomSeed(31);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "every game " << c.everyGame << ", collected " << c.collected);
+    startMatch(4, false, 1, 1);
+    blackjackArea().reshuffleEveryGame = c.everyGame;
+    for (int f = 0; f < 40000 && cg.gs.phase != 5; f++) {
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    ASSERT_EQ(cg.gs.phase, 5);
+    ASSERT_EQ(stackUsed(sp[bjShoeStack]), 52);
+    std::vector<int> before;
+    for (int j = 1; j <= 52; j++) before.push_back(sp[bjShoeStack].slots[j].card.t * 8 + sp[bjShoeStack].slots[j].card.f);
+    blackjackArea().cardsCollected = c.collected;
+    nextGame();
+    std::vector<int> after;
+    for (int j = 1; j <= stackUsed(sp[bjShoeStack]); j++) after.push_back(sp[bjShoeStack].slots[j].card.t * 8 + sp[bjShoeStack].slots[j].card.f);
+    EXPECT_EQ(blackjackArea().keepShoe != 0, c.kept);
+    EXPECT_EQ(after == before, c.kept);
+    EXPECT_EQ(after.size(), 52u);
+    if (!c.kept) {
+      EXPECT_EQ(blackjackArea().cardsCollected, 0);
+    }
+  }
+  randomReleaseSeed();
 }
 
 TEST_F(BlackjackFlow, OptionMeanings) {

@@ -118,6 +118,50 @@ TEST_F(BlackjackRules, ClampAndDoubling) {
   }
 }
 
+TEST_F(BlackjackRules, OutcomesAndPayouts) {
+  using R = std::initializer_list<int>;
+  struct Case {
+    const char* what;
+    bool variant, twoAcesDouble;
+    R player, dealer;
+    int32_t stake, outcome, won;
+  };
+  const Case cases[] = {
+      {"natural against a three-card 21", false, false, {rankAce, rankKing}, {rank7, rank4, rankTen}, 10, 1, 15},
+      {"three-card 21 against the dealer's natural", false, false, {rank7, rank4, rankTen}, {rankAce, rankKing}, 10, -1, -10},
+      {"two naturals", false, false, {rankAce, rankQueen}, {rankTen, rankAce}, 10, 0, 0},
+      {"natural on 1", false, false, {rankAce, rankKing}, {rankTen, rank9}, 1, 1, 0},
+      {"natural on 5", false, false, {rankAce, rankKing}, {rankTen, rank9}, 5, 1, 6},
+      {"natural on 10", false, false, {rankAce, rankKing}, {rankTen, rank9}, 10, 1, 15},
+      {"win", false, false, {rankTen, rank9}, {rankTen, rank8}, 10, 1, 10},
+      {"push", false, false, {rankTen, rank8}, {rank9, rank9}, 10, 0, 0},
+      {"loss", false, false, {rankTen, rank7}, {rankTen, rank8}, 10, -1, -10},
+      {"bust against a standing dealer", false, false, {rankTen, rank6, rank9}, {rankTen, rank8}, 10, -1, -10},
+      {"dealer bust", false, false, {rankTen, rank2}, {rankTen, rank6, rank8}, 10, 1, 10},
+      {"doubled win", false, false, {rank5, rank6, rankTen}, {rankTen, rank9}, 20, 1, 20},
+      {"doubled against the dealer's natural", false, false, {rank5, rank6, rankTen}, {rankAce, rankJack}, 20, -1, -20},
+      {"17 und 4 tie", true, false, {rankTen, rank9}, {rankAce, rank8}, 10, -1, -10},
+      {"17 und 4 win", true, false, {rankAce, rankTen}, {rankTen, rank9}, 10, 1, 10},
+      {"two aces on 5, doubled", true, true, {rankAce, rankAce}, {rankTen, rank9}, 5, 1, 10},
+      {"two aces on 5", true, false, {rankAce, rankAce}, {rankTen, rank9}, 5, 1, 5},
+      {"bet 0", false, false, {rankTen, rank9}, {rankTen, rank8}, 0, 1, 0},
+      {"natural on 0", false, false, {rankAce, rankKing}, {rankTen, rank8}, 0, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setTable(4, c.variant);
+    TBlackjackState& a = blackjackArea();
+    a.twoAcesDouble = c.twoAcesDouble;
+    a.seats[1].stake = c.stake;
+    hand(1, c.player);
+    hand(a.dealerSeat, c.dealer);
+    a.dealerTotal = blackjackHandValue(a.dealerSeat, bjValueForRules);
+    int32_t won = 99;
+    EXPECT_EQ(blackjackOutcome(1, won), c.outcome);
+    EXPECT_EQ(won, c.won);
+  }
+}
+
 TEST_F(BlackjackRules, SeatOrderAndDealer) {
   struct Case {
     int32_t seats;
