@@ -5,7 +5,7 @@
 // canastas and goings out, refused answers, consistency messages, stalled hands, faults of
 // the checks and the slowest frame in ms. With --duel each deal is played twice by four seats
 // in teams, "Profi" against "Anfänger" and then with the teams swapped, and the mean lead of
-// "Profi" per deal is printed.
+// "Profi" per deal and its z-score are printed.
 //
 //   canasta_selfplay [--games N] [--seed S] [--seats K] [--teams] [--duel]
 #include <algorithm>
@@ -15,7 +15,9 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "bench/lead_stats.h"
 #include "core/cg.h"
 #include "core/seat_record.h"
 #include "engine/engine_services.h"
@@ -49,8 +51,8 @@ struct TFigures {
   int misbooked = 0;
   double slowestMs = 0;
   int64_t totals[7] = {};
-  int64_t profiLead = 0;
-  int duels = 0;
+  std::vector<double> dealLeads;  // "Profi"'s lead over both plays of each deal
+  int64_t dealLead = 0;
   std::string firstFault;
 };
 
@@ -155,7 +157,7 @@ bool playHand(int seats, int hand, int duelSide = 0) {
     if (cg.gs.listTotals[s] - before[s] != score) figures.misbooked++;
     figures.totals[s] += score;
     // Seats 1 and 2 stand for their teams.
-    if (duelSide != 0 && s <= 2) figures.profiLead += canastaSide(s) == duelSide ? score : -score;
+    if (duelSide != 0 && s <= 2) figures.dealLead += canastaSide(s) == duelSide ? score : -score;
   }
   return true;
 }
@@ -202,7 +204,7 @@ int main(int argc, char** argv) {
   randomFixSeed(a.seed);
   randomSeed(a.seed);
   auto start = std::chrono::steady_clock::now();
-  bool newList = true;
+  bool newList = true, dealEnded = true;
   auto freshList = [&] {
     resetHeadlessSkat(1, skatDefaultOptions);
     tableLandsAtOnce = true;
@@ -215,11 +217,14 @@ int main(int argc, char** argv) {
   for (int deal = 0; a.duel && deal < a.games; deal++)
     for (int side : {1, 2}) {
       // The same deal for both: a new list from the same seed.
+      if (side == 1) figures.dealLead = 0, dealEnded = true;
       freshList();
       randomFixSeed(a.seed * 1000003ULL + uint64_t(deal));
       randomSeed(a.seed * 1000003ULL + uint64_t(deal));
       cg.startGame(gidCanasta, 0);
-      if (playHand(a.seats, deal, side) && side == 2) figures.duels++;
+      // A deal counts once both plays of it ended.
+      dealEnded = playHand(a.seats, deal, side) && dealEnded;
+      if (side == 2 && dealEnded) figures.dealLeads.push_back(double(figures.dealLead));
     }
   for (int hand = 0; !a.duel && hand < a.games; hand++) {
     if (newList) freshList();
@@ -238,8 +243,11 @@ int main(int argc, char** argv) {
               figures.canastas, figures.goingsOut, figures.refused, figures.messages, figures.alerts);
   std::printf("stalled hands: %d\nmisbooked scores: %d\ntable faults: %d %s\nslowest frame: %.2f ms\n", figures.stalls,
               figures.misbooked, figures.faults, figures.firstFault.c_str(), figures.slowestMs);
-  if (a.duel) std::printf("duels: %d\nmean lead of Profi per deal: %.1f\n", figures.duels,
-                          figures.duels > 0 ? double(figures.profiLead) / figures.duels : 0.0);
+  if (a.duel) {
+    const TLeadStats lead = leadStats(figures.dealLeads);
+    std::printf("duels: %zu\nmean lead of Profi per deal: %.1f\nz-score: %.2f\n", figures.dealLeads.size(), lead.mean,
+                lead.z);
+  }
   const bool clean = figures.stalls == 0 && figures.refused == 0 && figures.messages == 0 && figures.alerts == 0 &&
                      figures.faults == 0 && figures.misbooked == 0;
   return clean ? 0 : 1;

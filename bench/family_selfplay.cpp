@@ -14,7 +14,6 @@
 // Hearts and Jass: see family_selfplay_tricks.cpp.
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +22,7 @@
 
 #include "bench/family_draw_games.h"
 #include "bench/family_selfplay_tricks.h"
+#include "bench/lead_stats.h"
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
@@ -196,12 +196,8 @@ void printFigures(double secs) {
 
 void printLeads() {
   if (figures.leads.empty()) return;
-  double n = double(figures.leads.size()), mean = 0, var = 0;
-  for (double v : figures.leads) mean += v;
-  mean /= n;
-  for (double v : figures.leads) var += (v - mean) * (v - mean);
-  double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
-  std::printf("mean lead %.2f\nz-score %.2f\n", mean, sd > 0 ? mean / (sd / std::sqrt(n)) : 0.0);
+  const TLeadStats lead = leadStats(figures.leads);
+  std::printf("mean lead %.2f\nz-score %.2f\n", lead.mean, lead.z);
 }
 
 int runSchnapsen(const TArgs& a) {
