@@ -3,19 +3,22 @@
 // deck lies in one place and k12 and stack 12's slots describe the same melds; after every
 // hand the list has booked what each seat scored. Prints hands per second, the list scores,
 // canastas and goings out, refused answers, consistency messages, stalled hands, faults of
-// the checks and the slowest frame in ms. With --duel each deal is played twice by four seats
+// the checks and the slowest frame in ms, in wall and processor time. With --duel each deal is played twice by four seats
 // in teams, "Profi" against "Anfänger" and then with the teams swapped, and the mean lead of
-// "Profi" per deal is printed.
+// "Profi" per deal and its z-score are printed.
 //
 //   canasta_selfplay [--games N] [--seed S] [--seats K] [--teams] [--duel]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "bench/lead_stats.h"
 #include "core/cg.h"
 #include "core/seat_record.h"
 #include "engine/engine_services.h"
@@ -47,14 +50,22 @@ struct TArgs {
 struct TFigures {
   int hands = 0, stalls = 0, alerts = 0, messages = 0, refused = 0, faults = 0, canastas = 0, goingsOut = 0;
   int misbooked = 0;
-  double slowestMs = 0;
+  double slowestMs = 0, slowestCpuMs = 0;
   int64_t totals[7] = {};
-  int64_t profiLead = 0;
-  int duels = 0;
+  std::vector<double> dealLeads;  // "Profi"'s lead over both plays of each deal
+  int64_t dealLead = 0;
   std::string firstFault;
 };
 
 TFigures figures;
+
+// The thread's processor time: on a loaded machine a frame's wall time also holds the time
+// other processes ran.
+double threadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1000 + double(t.tv_nsec) / 1e6;
+}
 
 TCanastaOptions options(const TArgs& a) {
   TCanastaOptions o{};
@@ -126,7 +137,9 @@ bool playHand(int seats, int hand, int duelSide = 0) {
   bool checked = false;
   for (int f = 0; f < 200000 && cg.gs.phase != 5; f++) {
     auto t0 = std::chrono::steady_clock::now();
+    const double cpu0 = threadCpuMs();
     headlessFrame();
+    figures.slowestCpuMs = std::max(figures.slowestCpuMs, threadCpuMs() - cpu0);
     figures.slowestMs = std::max(figures.slowestMs,
                                  std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     advanceFakeTick(50);
@@ -155,7 +168,7 @@ bool playHand(int seats, int hand, int duelSide = 0) {
     if (cg.gs.listTotals[s] - before[s] != score) figures.misbooked++;
     figures.totals[s] += score;
     // Seats 1 and 2 stand for their teams.
-    if (duelSide != 0 && s <= 2) figures.profiLead += canastaSide(s) == duelSide ? score : -score;
+    if (duelSide != 0 && s <= 2) figures.dealLead += canastaSide(s) == duelSide ? score : -score;
   }
   return true;
 }
@@ -202,7 +215,7 @@ int main(int argc, char** argv) {
   randomFixSeed(a.seed);
   randomSeed(a.seed);
   auto start = std::chrono::steady_clock::now();
-  bool newList = true;
+  bool newList = true, dealEnded = true;
   auto freshList = [&] {
     resetHeadlessSkat(1, skatDefaultOptions);
     tableLandsAtOnce = true;
@@ -215,11 +228,14 @@ int main(int argc, char** argv) {
   for (int deal = 0; a.duel && deal < a.games; deal++)
     for (int side : {1, 2}) {
       // The same deal for both: a new list from the same seed.
+      if (side == 1) figures.dealLead = 0, dealEnded = true;
       freshList();
       randomFixSeed(a.seed * 1000003ULL + uint64_t(deal));
       randomSeed(a.seed * 1000003ULL + uint64_t(deal));
       cg.startGame(gidCanasta, 0);
-      if (playHand(a.seats, deal, side) && side == 2) figures.duels++;
+      // A deal counts once both plays of it ended.
+      dealEnded = playHand(a.seats, deal, side) && dealEnded;
+      if (side == 2 && dealEnded) figures.dealLeads.push_back(double(figures.dealLead));
     }
   for (int hand = 0; !a.duel && hand < a.games; hand++) {
     if (newList) freshList();
@@ -236,10 +252,15 @@ int main(int argc, char** argv) {
   for (int s = 1; s <= a.seats; s++) std::printf(" %lld", static_cast<long long>(figures.totals[s]));
   std::printf("\ncanastas: %d\ngoings out: %d\nanswers refused: %d\nconsistency messages: %d\nalerts: %d\n",
               figures.canastas, figures.goingsOut, figures.refused, figures.messages, figures.alerts);
-  std::printf("stalled hands: %d\nmisbooked scores: %d\ntable faults: %d %s\nslowest frame: %.2f ms\n", figures.stalls,
-              figures.misbooked, figures.faults, figures.firstFault.c_str(), figures.slowestMs);
-  if (a.duel) std::printf("duels: %d\nmean lead of Profi per deal: %.1f\n", figures.duels,
-                          figures.duels > 0 ? double(figures.profiLead) / figures.duels : 0.0);
+  std::printf("stalled hands: %d\nmisbooked scores: %d\ntable faults: %d %s\nslowest frame: %.2f ms\n"
+              "slowest frame in processor time: %.2f ms\n",
+              figures.stalls, figures.misbooked, figures.faults, figures.firstFault.c_str(), figures.slowestMs,
+              figures.slowestCpuMs);
+  if (a.duel) {
+    const TLeadStats lead = leadStats(figures.dealLeads);
+    std::printf("duels: %zu\nmean lead of Profi per deal: %.1f\nz-score: %.2f\n", figures.dealLeads.size(), lead.mean,
+                lead.z);
+  }
   const bool clean = figures.stalls == 0 && figures.refused == 0 && figures.messages == 0 && figures.alerts == 0 &&
                      figures.faults == 0 && figures.misbooked == 0;
   return clean ? 0 : 1;

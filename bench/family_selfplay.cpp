@@ -6,7 +6,7 @@
 // Schnapsen and Sechsundsechzig: seat 2 searches at --strengths (seat 1 random answers; with
 // --vs-random also the computer's mean lead in game points and its z-score), or with --duel
 // "Profi" against "Anfänger", each deal with the seats swapped; also the search's nodes per
-// second, its time per move and the slowest frame's search time.
+// second, its time per move and the slowest frame's search time, in wall and processor time.
 //
 //   family_selfplay --game maumau [--games N] [--seed S] [--seats K] [--duel] [--vs-random]
 //   family_selfplay --game schnapsen|sechsundsechzig [--games N] [--seed S] [--strengths K]
@@ -14,15 +14,16 @@
 // Hearts and Jass: see family_selfplay_tricks.cpp.
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "bench/family_draw_games.h"
 #include "bench/family_selfplay_tricks.h"
+#include "bench/lead_stats.h"
 #include "core/cg.h"
 #include "core/game_areas.h"
 #include "engine/engine_services.h"
@@ -58,12 +59,21 @@ struct TFigures {
   int games = 0, stalls = 0, alerts = 0, refused = 0;
   double slowestMs = 0;
   double searchMs = 0, slowestSearchFrameMs = 0;  // Schnapsen: frames of a computer seat
+  double slowestSearchFrameCpuMs = 0;              // the same in the thread's processor time
   int64_t nodes = 0;
   int searchMoves = 0;
   std::vector<double> leads;  // duel: "Profi"'s points minus "Anfänger"'s per deal
 };
 
 TFigures figures;
+
+// The thread's processor time: on a loaded machine a frame's wall time also holds the time
+// other processes ran.
+double threadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1000 + double(t.tv_nsec) / 1e6;
+}
 
 void randomAnswer() {
   std::vector<std::pair<int, int32_t>> out;
@@ -125,6 +135,9 @@ std::vector<int32_t> playSchnapsen(bool variant, const std::vector<int>& strengt
   o.closingAllowed = o.exchangeAllowed = 1;
   o.bummerlLimit = 1;
   o.pointsPerBummerl = 7;
+  // The game start reseeds the generator: fixed, the seed repeats the run and a duel's
+  // second game is the same deal.
+  randomFixSeed(seed);
   randomSeed(seed);
   gameAreas.setVariantFlag(gidSechsundsechzig, variant);
   schnapsenResetSearch();
@@ -150,17 +163,21 @@ std::vector<int32_t> playSchnapsen(bool variant, const std::vector<int>& strengt
         cg.submitAction(kind, 0, v);
       }
     }
-    const bool searching = baumBuilder.state == 1 || baumBuilder.state == 2;
+    // A search frame is one that starts, continues or ends a search, or takes its move.
+    const int32_t stateBefore = baumBuilder.state;
     auto t0 = std::chrono::steady_clock::now();
+    const double cpu0 = threadCpuMs();
     headlessFrame();
+    const double cpuMs = threadCpuMs() - cpu0;
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     figures.slowestMs = std::max(figures.slowestMs, ms);
-    if (searching || baumBuilder.state == 3) {
+    if (stateBefore != 0 || baumBuilder.state != 0) {
       idle = 0;
       figures.searchMs += ms;
       figures.slowestSearchFrameMs = std::max(figures.slowestSearchFrameMs, ms);
+      figures.slowestSearchFrameCpuMs = std::max(figures.slowestSearchFrameCpuMs, cpuMs);
     }
-    if (searching && baumBuilder.state == 3) figures.nodes += baumBuilder.processed, figures.searchMoves++;
+    if (stateBefore != 3 && baumBuilder.state == 3) figures.nodes += baumBuilder.processed, figures.searchMoves++;
     advanceFakeTick(20);
   }
   if (cg.gs.phase != 5) {
@@ -196,12 +213,8 @@ void printFigures(double secs) {
 
 void printLeads() {
   if (figures.leads.empty()) return;
-  double n = double(figures.leads.size()), mean = 0, var = 0;
-  for (double v : figures.leads) mean += v;
-  mean /= n;
-  for (double v : figures.leads) var += (v - mean) * (v - mean);
-  double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
-  std::printf("mean lead %.2f\nz-score %.2f\n", mean, sd > 0 ? mean / (sd / std::sqrt(n)) : 0.0);
+  const TLeadStats lead = leadStats(figures.leads);
+  std::printf("mean lead %.2f\nz-score %.2f\n", lead.mean, lead.z);
 }
 
 int runSchnapsen(const TArgs& a) {
@@ -225,11 +238,13 @@ int runSchnapsen(const TArgs& a) {
     auto won = playSchnapsen(variant, {0, 0, a.strengths}, seed);
     if (a.vsRandom && !won.empty()) figures.leads.push_back(double(won[2] - won[1]));
   }
+  randomReleaseSeed();
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   printFigures(secs);
-  std::printf("nodes per second %.0f\nsearch ms per move %.1f\nslowest search frame ms %.2f\n",
+  std::printf("nodes per second %.0f\nsearch ms per move %.1f\nslowest search frame ms %.2f\n"
+              "slowest search frame processor ms %.2f\n",
               figures.nodes / std::max(figures.searchMs / 1000, 1e-9), figures.searchMs / std::max(1, figures.searchMoves),
-              figures.slowestSearchFrameMs);
+              figures.slowestSearchFrameMs, figures.slowestSearchFrameCpuMs);
   printLeads();
   return figures.stalls > 0 || figures.alerts > 0 ? 1 : 0;
 }

@@ -286,6 +286,7 @@ void schnapsenAIMove() {
       break;
     case 1:
     case 2:
+    case 4:
       t.treeTimeSlice(fixedBudget > 0 ? fixedBudget : searchNodeBudget(vtlInfo.fps));
       if (t.state == 3) st().precomputeSeat = st().precomputeCard = 0;
       break;

@@ -75,8 +75,10 @@ int32_t searchNodeBudget(float fps) {
 
 void tBaumBuilder::allocate() {
   if (nodes) return;
-  nodes = std::make_unique<TSearchNode[]>(searchPoolSize);
-  queue = std::make_unique<int32_t[]>(searchPoolSize);
+  // Zeroing some 75 MB here would cost one frame far more than its allowance.
+  nodes = std::make_unique_for_overwrite<TSearchNode[]>(searchPoolSize);
+  queue = std::make_unique_for_overwrite<int32_t[]>(searchPoolSize);
+  queuedStrict = std::make_unique_for_overwrite<uint8_t[]>(searchPoolSize);
 }
 
 void tBaumBuilder::start(int32_t depth) {
@@ -85,6 +87,7 @@ void tBaumBuilder::start(int32_t depth) {
   shownOpen = processed = dropped = shownFinishPops = shownOpenAtFinish = 0;
   elapsedMs = 0;
   elapsedUs = 0;
+  backUpNext = -1;
   targetDepth = depth;
   state = 1;
 }
@@ -238,6 +241,7 @@ void tBaumBuilder::generateChildren(int32_t ni, int32_t depth) {
 
 void tBaumBuilder::append(int32_t n) {
   queue[readPos + openCount] = n;
+  queuedStrict[n] = nodes[n].strict;
   openCount++;
 }
 
@@ -247,7 +251,7 @@ int32_t tBaumBuilder::takeNode() {
     n = queue[readPos++];
     openCount--;
     if (state == 2) finishPops++;
-  } while (state == 2 && openCount > 0 && !nodes[n].strict);
+  } while (state == 2 && openCount > 0 && !queuedStrict[n]);
   return n;
 }
 
@@ -260,8 +264,10 @@ bool tBaumBuilder::finishChecks() {
     state = 2;
   }
   if ((state == 2 && openCount == 0) || elapsedMs > timeLimitMs || processed > nodeLimit) {
-    state = 3;
-    backUpTreeValues(0);
+    // Children lie after their parents in the pool: backing up from the last node down to
+    // the root finds every node's children final.
+    state = 4;
+    backUpNext = usedNodes - 1;
     return true;
   }
   return false;
@@ -270,20 +276,35 @@ bool tBaumBuilder::finishChecks() {
 namespace {
 
 // The frame the search last ran in and its use of it: once 20 nodes are done a frame gives
-// the search at most 4 ms, however often it is called in that frame.
+// the search at most 4 ms, however often it is called in that frame. A step is taken only
+// when the frame's longest step so far still fits.
 uint64_t frameKey = 0;
-int64_t frameUs = 0;
+int64_t frameUs = 0, frameLongestStepUs = 0;
 int32_t frameNodes = 0;
 
 }  // namespace
 
 void tBaumBuilder::treeTimeSlice(int32_t budget) {
   const uint64_t key = (uint64_t(uint32_t(vtlInfo.totalFrames)) << 32) | getTickCount();
-  if (key != frameKey) frameKey = key, frameUs = 0, frameNodes = 0;
+  if (key != frameKey) frameKey = key, frameUs = 0, frameLongestStepUs = 0, frameNodes = 0;
   int64_t last = searchClockUs(), sliceUs = 0;
   int32_t done = 0;
-  while (!(sliceUs >= 50000 && done >= 20) && !(frameUs >= 4000 && frameNodes >= 20) && done < budget &&
-         openCount > 0 && state != 3 && (targetDepth > maxDepth || state == 2)) {
+  auto allowed = [&] {
+    return !(sliceUs >= 50000 && done >= 20) && !(frameUs + frameLongestStepUs > 4000 && frameNodes >= 20) &&
+           done < budget;
+  };
+  // One step done: a node expanded, or backUpStep nodes backed up.
+  auto account = [&] {
+    done++;
+    frameNodes++;
+    const int64_t now = searchClockUs(), spent = now - last;
+    last = now;
+    sliceUs += spent;
+    frameUs += spent;
+    frameLongestStepUs = std::max(frameLongestStepUs, spent);
+    elapsedUs += spent;
+  };
+  while (state != 4 && allowed() && openCount > 0 && state != 3 && (targetDepth > maxDepth || state == 2)) {
     const int32_t ni = takeNode();
     TSearchNode& n = nodes[ni];
     applyNodeMove(n, nodes[n.parent]);
@@ -292,26 +313,30 @@ void tBaumBuilder::treeTimeSlice(int32_t budget) {
     shownOpenAtFinish = openAtFinish;
     shownFinishPops = finishPops;
     processed++;
-    done++;
-    frameNodes++;
-    const int64_t now = searchClockUs(), spent = now - last;
-    last = now;
-    sliceUs += spent;
-    frameUs += spent;
-    elapsedUs += spent;
-    if (finishChecks()) return;
+    account();
+    if (finishChecks()) break;
   }
-  if (state != 3) finishChecks();
+  if (state == 1 || state == 2) finishChecks();
+  while (state == 4 && allowed()) {
+    for (int32_t i = 0; i < backUpStep && backUpNext >= 0; i++) backUpNode(backUpNext--);
+    account();
+    if (backUpNext < 0) state = 3, elapsedMs = int32_t(elapsedUs / 1000);
+  }
 }
 
 // [SECTION] back-up and choice
 
 void tBaumBuilder::backUpTreeValues(int32_t ni) {
+  const TSearchNode& n = nodes[ni];
+  for (int32_t i = 0; i < n.childCount; i++) backUpTreeValues(n.children[i]);
+  backUpNode(ni);
+}
+
+void tBaumBuilder::backUpNode(int32_t ni) {
   TSearchNode& n = nodes[ni];
   float runningAvg = 0;
   for (int32_t i = 0; i < n.childCount; i++) {
     const int32_t ci = n.children[i];
-    backUpTreeValues(ci);
     const TSearchNode& c = nodes[ci];
     runningAvg += c.avg / float(n.childCount);
     n.avg = runningAvg;

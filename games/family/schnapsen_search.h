@@ -16,6 +16,8 @@
 
 constexpr int32_t searchPoolSize = 200001;
 constexpr int32_t searchNodeLimit = 199999;
+// Nodes backed up per unit of a slice's node budget: about what one expansion costs.
+constexpr int32_t backUpStep = 4;
 
 // Card i (1-based) of a hand of 25; the last card of a stock is its top card.
 inline TCard cardAt(const THand25& h, int32_t i) { return TCard{h.k[i].t, h.k[i].f, 0}; }
@@ -61,12 +63,18 @@ struct TSearchRules {
 class tBaumBuilder {
  public:
   int32_t usedNodes = 0;
-  std::unique_ptr<TSearchNode[]> nodes;  // allocated once, at the first search
+  // Allocated once, at the first search, and left uncleared: a node is written before it is
+  // read, so its pages are first touched by the slices that fill them.
+  std::unique_ptr<TSearchNode[]> nodes;
   std::unique_ptr<int32_t[]> queue;
+  // The strict flag of each queued node, read where the finishing pass skips nodes: a byte
+  // array keeps that skip from touching a whole node per entry.
+  std::unique_ptr<uint8_t[]> queuedStrict;
   int32_t openCount = 0, readPos = 0, finishPops = 0, openAtFinish = 0, maxDepth = 0, targetDepth = 0;
   int32_t shownOpen = 0, processed = 0, dropped = 0, shownFinishPops = 0, shownOpenAtFinish = 0;
   int32_t elapsedMs = 0;
-  int32_t state = 0;  // 0 idle, 1 breadth-first, 2 finishing, 3 finished
+  int32_t state = 0;  // 0 idle, 1 breadth-first, 2 finishing, 4 backing up, 3 finished
+  int32_t backUpNext = -1;  // while backing up: the next node, counting down to the root
   int32_t timeLimitMs = 200;
   int32_t nodeLimit = searchNodeLimit;
   // The seat the tree searches for and its rules.
@@ -82,9 +90,13 @@ class tBaumBuilder {
   void applyNodeMove(TSearchNode& n, const TSearchNode& p);
   void generateChildren(int32_t n, int32_t depth);
   bool pruneCandidate(const TSearchNode& n, int32_t j) const;
+  // The values of n's subtree, at once.
   void backUpTreeValues(int32_t n);
+  // The values of node n from its children's, which are final.
+  void backUpNode(int32_t n);
   // One slice of at most `budget` nodes (searchNodeBudget of the frame rate), stopped early
-  // by the slice's and the frame's time allowances.
+  // by the slice's and the frame's time allowances. Backing up the finished tree runs in the
+  // same slices, a few nodes (backUpStep) counting as one.
   void treeTimeSlice(int32_t budget);
   // The best root child (highest win * 1000 + avg, the first of equals), -1 none.
   int32_t bestRootChild() const;

@@ -1,7 +1,8 @@
 // The computer's search: node budgets by frame rate, guesses by strength, the back-up pass
-// and the closing scale, the node limit, slicing that never changes the move, trees of
-// another position or seat left unused, the trump exchange taken first, and endgames (the
-// talon run out or closed) where its move reaches what an exhaustive minimax finds.
+// and the closing scale, the node limit, slicing that never changes the move, the back-up
+// spread over frames, a frame's 4 ms, trees of another position or seat left unused, the
+// trump exchange taken first, and endgames (the talon run out or closed) where its move
+// reaches what an exhaustive minimax finds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -160,6 +161,61 @@ TEST_F(SchnapsenSearch, SlicingNeverChangesTheMove) {
     EXPECT_EQ(processed[0], processed[2]) << "seed " << seed;
     EXPECT_NE(answers[0].first, -1);
   }
+}
+
+TEST_F(SchnapsenSearch, TheFinishedTreeIsBackedUpOverFramesToTheWholeTreesValues) {
+  setSearchClock([] { return fakeUs += 1; });  // the pool's limit ends this search first
+  randomSeed(4);
+  midGame();
+  ASSERT_TRUE(toDecision());
+  cg.gs.seatProfiles[2].strength = 3;
+  tBaumBuilder& t = baumBuilder;
+  schnapsenAIMove();
+  t.nodeLimit = 3000;
+  setSearchSliceBudget(20);
+  for (int f = 0; f < 100000 && t.state != 4 && t.state != 3; f++) {
+    advanceFakeTick(1);
+    schnapsenAIMove();
+  }
+  ASSERT_EQ(t.state, 4) << "the last expansion leaves the back-up to the next slices";
+  const std::vector<TSearchNode> expanded(&t.nodes[0], &t.nodes[0] + t.usedNodes);
+  int frames = 0;
+  for (; frames < 100000 && t.state == 4; frames++) {
+    advanceFakeTick(1);
+    schnapsenAIMove();
+  }
+  ASSERT_EQ(t.state, 3);
+  EXPECT_GT(frames, 1);
+  const std::vector<TSearchNode> sliced(&t.nodes[0], &t.nodes[0] + t.usedNodes);
+  std::copy(expanded.begin(), expanded.end(), &t.nodes[0]);
+  t.backUpTreeValues(0);
+  for (int32_t i = 0; i < t.usedNodes; i++) {
+    ASSERT_EQ(sliced[size_t(i)].win, t.nodes[i].win) << "node " << i;
+    ASSERT_EQ(sliced[size_t(i)].avg, t.nodes[i].avg) << "node " << i;
+    ASSERT_EQ(sliced[size_t(i)].bestChild, t.nodes[i].bestChild) << "node " << i;
+  }
+}
+
+TEST_F(SchnapsenSearch, AFrameGivesTheSearchAtMostFourMilliseconds) {
+  // The clock advances 10 us a reading, once a step; at any budget a frame stops at 4 ms,
+  // the back-up's frames too.
+  randomSeed(6);
+  midGame();
+  ASSERT_TRUE(toDecision());
+  cg.gs.seatProfiles[2].strength = 3;
+  setSearchSliceBudget(1000000);
+  tBaumBuilder& t = baumBuilder;
+  int backUpFrames = 0;
+  for (int f = 0; f < 100000 && cg.gs.awaitingAction == 2; f++) {
+    advanceFakeTick(1);
+    const int64_t before = fakeUs;
+    backUpFrames += t.state == 4;
+    schnapsenAIMove();
+    // One reading opens the slice; the steps it counts fill 4 ms at most.
+    EXPECT_LE(fakeUs - before, 4000 + 10) << "frame " << f;
+  }
+  EXPECT_NE(cg.gs.awaitingAction, 2);
+  EXPECT_GT(backUpFrames, 0);
 }
 
 TEST_F(SchnapsenSearch, ATreeOfAnotherPositionOrSeatIsNotUsed) {
