@@ -89,6 +89,7 @@ void setUpTableGame(const TableGameSettings& s, std::function<void(const std::st
   registerCanastaGame();
   resetHeadlessSkat(1, skatDefaultOptions);
   tableLandsAtOnce = true;
+  screenMode = 0;  // nothing on the table until play starts
   randomFixSeed(s.seed);
   randomSeed(s.seed);
   const TGameId id = gameOf(s.game);
