@@ -1,6 +1,7 @@
 // The game side of the transport's events, and the start of play.
 // [SECTION] start of play
 // [SECTION] events
+// [SECTION] continue reactions
 // [SECTION] hooks
 #include "net/net_events.h"
 
@@ -23,12 +24,13 @@
 
 void fillEmptySeatsWithComputers() {
   TNetz& t = netTransport;
-  applyTableRulesToGame();
-  // The table's own player count; a table whose seats say otherwise does not start.
+  // The table's own player count; a table whose seats say otherwise does not start. The
+  // seat mapping of the rules (the first dealer) needs it first.
   int32_t count = t.rules.players > 0 ? t.rules.players : 8;
   count = std::clamp(count, 1, 6);
   cg.seatCount = count;
   playerCount = count;
+  applyTableRulesToGame();
   int32_t computers = 0;
   for (int i = 1; i <= count; i++) {
     TNetSeat& seat = t.seats[i];
@@ -139,9 +141,38 @@ void handleNetEvent(int32_t code, const std::string& text) {
   }
 }
 
+// [SECTION] continue reactions
+
+void netResultContinue() {
+  TNetz& t = netTransport;
+  if (!isNetGame()) return;
+  if (isSeatLostInGame(1)) t.ownSeatOut = true;
+  t.ownSyncValue = 4;
+  t.sendSync(false);
+  if (!t.ownSeatOut) {
+    t.clockRunning = false;
+    t.startTurnClock(0);
+  }
+}
+
+void netGameListContinue() {
+  TNetz& t = netTransport;
+  if (!isNetGame()) return;
+  updateSeatSyncStatus();
+  t.clockRunning = false;
+  buildStateChecksum(t.ownChecksum);
+  if (t.seats.inRange(t.ownSeat)) t.seats[t.ownSeat].checksum = t.ownChecksum.substr(0, 32);
+  t.ownSyncValue = 1;
+}
+
 // [SECTION] hooks
 
 void installNetGameHooks(TNetz& t) {
+  // The host hands a client's move to the game only at that seat's turn.
+  t.hooks.seatToAct = [] {
+    const int32_t local = cg.gs.akspieler;
+    return local >= 1 && local <= playerCount ? localSeatToNet(local) : 0;
+  };
   t.hooks.event = [](int code, const std::string& text) { handleNetEvent(code, text); };
   t.hooks.applyReceivedSync = [](const TNetMessage& r) { applyReceivedSync(r); };
   t.hooks.resetSeatSyncFlags = [] { resetSeatSyncFlags(); };

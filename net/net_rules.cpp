@@ -297,10 +297,6 @@ namespace {
 constexpr int32_t kCanastaTargets[] = {0, 2500, 4000, 5000, 6000, 7500, 10000, 15000};
 
 void applySkatRules(const tUniRegelStruktur& r) {
-  if (!skatArea) {
-    logNotAvailable("Skat options without the Skat area");
-    return;
-  }
   TSkatOptions o = skatDefaultOptions;
   auto opt = [&](int i) { return r.options[i]; };
   o.internationalRules = 0;
@@ -330,7 +326,8 @@ void applySkatRules(const tUniRegelStruktur& r) {
   o.skatToLoser = 0;
   o.money = 0;
   o.moneyRate = 1;
-  skatArea->options = o;
+  // The start of play comes before the first deal attaches the area: write it in place.
+  skatGameArea().options = o;
 }
 
 void applyCanastaRules(const tUniRegelStruktur& r) {

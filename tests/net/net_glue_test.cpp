@@ -259,3 +259,16 @@ TEST_F(NetGlue, StockOnlyFromTheLeaderInTheBarrier) {
   encodeSeatPile(5, pile);
   EXPECT_EQ(pile, "020" + std::string(20, char(2 * 15 + rank9)));
 }
+
+// The host hands a client's move to the game only at that client's turn: the program's
+// transport names the seat to act in network seats.
+TEST_F(NetGlue, SeatToActInNetworkSeats) {
+  netTransport.isClient = true;
+  netTransport.ownSeat = 2;
+  playerCount = 3;
+  const int32_t expected[] = {0, 2, 3, 1};
+  for (int32_t local = 0; local <= 3; local++) {
+    cg.gs.akspieler = local;
+    EXPECT_EQ(netTransport.hooks.seatToAct(), expected[local]) << "local seat " << local;
+  }
+}

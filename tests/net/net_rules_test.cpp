@@ -6,6 +6,7 @@
 #include "games/rummy/canasta_state.h"
 #include "games/skat/skat_bock_ramsch.h"
 #include "games/skat/skat_state.h"
+#include "net/net_events.h"
 #include "net/net_rules.h"
 #include "net/net_transport.h"
 #include "shell/shell_globals.h"
@@ -274,5 +275,25 @@ TEST_F(NetRules, CanastaOptions) {
     EXPECT_EQ(o.cardsPerHand + o.goingOutBonus + o.concealedBonus + o.mixedCanastaBonus + o.naturalCanastaBonus +
                   o.wildCanastaBonus + o.redThreeBonus + o.fourRedThreesBonus + o.jokerValue + o.drawCount,
               11 + 100 + 200 + 300 + 500 + 1000 + 100 + 800 + 50 + 1);
+  }
+}
+
+// The start of play fills the seats before the first deal attaches the Skat area, and a
+// client's player count may still be another game's: the first dealer must be network seat 1
+// on every machine all the same.
+TEST_F(NetRules, SkatOptionsAtTheStartOfPlay) {
+  cg.gameId = gidSkat;
+  netTransport.isClient = true;
+  netTransport.ownSeat = 2;
+  ASSERT_TRUE(parseRulesString("11442321" "320321320520520520520520", netTransport.rules));
+  for (int32_t before : {2, 4, 6}) {
+    playerCount = before;
+    skatArea = nullptr;
+    skatGameArea().options.firstDealer = 0;
+    fillEmptySeatsWithComputers();
+    skatAttachArea(skatGameArea());
+    EXPECT_EQ(playerCount, 3) << before;
+    EXPECT_EQ(skatGameArea().options.firstDealer, 3) << before << ": network seat 1 is local seat 3 here";
+    EXPECT_EQ(skatGameArea().options.kontraLevels[3], 1) << before;
   }
 }

@@ -5,6 +5,9 @@
 //   nettable search --addr A --udp P --answer Q [--bcast B] [--tag T] [--wait-ms MS]
 //   nettable probe  --addr A --port P --host H
 //   nettable relay  --addr A --port P [--entries a,b,c] [--pieces N] [--no-end] [--bad-magic]
+//   nettable host|join --game skat|canasta [--machines N] [--options DIGITS] [--seed S]
+//     plays the game with the core (seat 1 by the computer) and prints "digest <game> <hex>"
+//     and "values ..." after each game, "list done" at the end.
 // Common: --exit-after S (always ends by itself), --silence-ms MS, --refresh-ms MS, --pace-ms MS,
 // --relay-mode.
 // Commands on stdin: "chat <text>", "move <n>", "start", "kick <seat>", "/1", "quit".
@@ -24,6 +27,7 @@
 #include "platform/tick.h"
 #include "tools/nettable/fake_relay.h"
 #include "tools/nettable/nettable_count.h"
+#include "tools/nettable/nettable_game.h"
 
 namespace {
 
@@ -182,6 +186,62 @@ int runTable(const Options& o) {
   return 0;
 }
 
+// A machine of a table that plays a real game on the program's transport.
+int runGameTable(const Options& o) {
+  TNetz& t = netTransport;
+  t.settings = settingsOf(o);
+  t.ownName = o.get("name", o.command == "host" ? "Gastgeber" : "Gast");
+  t.hooks.showNetError = [](int code) { say("error " + std::to_string(code)); };
+  t.hooks.protocol = [](const std::string& line) { say("proto " + line); };
+  t.hooks.addChatLine = [](const std::string& line) { say("chat " + line); };
+  t.hooks.showNotice = [](const std::string& text) { say("notice " + text); };
+  t.hooks.setFpsSuffix = [](const std::string&) {};
+  t.hooks.drawWaitingRoom = [] {};
+  t.hooks.showStartCountdown = [](int32_t) {};
+  TableGameSettings g;
+  g.game = o.get("game", "skat");
+  g.machines = o.num("machines", 1);
+  g.options = o.get("options", "");
+  g.seed = static_cast<uint64_t>(std::stoull(o.get("seed", "1")));
+  setUpTableGame(g, say);
+  t.hooks.isRelayMode = [relay = o.has("relay-mode")] { return relay; };
+  if (o.command == "host") {
+    t.openAllSeats();
+    if (!t.createHost(1, false)) {
+      say("error listen");
+      return 1;
+    }
+  } else if (!t.connectAsClient(t.settings.tcpPort, o.get("host", "127.0.0.1"), false)) {
+    say("error connect");
+    return 1;
+  }
+  say("ready");
+  const auto end = Clock::now() + std::chrono::seconds(o.num("exit-after", 120));
+  bool informed = false;
+  while (Clock::now() < end) {
+    std::string line;
+    if (readCommand(line) && line == "quit") break;
+    if (!informed && t.ownSeat != 0 && t.isClient) {
+      t.sendPlayerInfo(false, 0);
+      informed = true;
+    }
+    if (tableGameReady()) startTableGame();
+    tableGameFrame();
+    if (tableGameOver()) {
+      say(t.gameEnded ? "game ended" : "list done");
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(300));
+  }
+  // Let the last records leave and the others finish their barrier.
+  const auto drain = Clock::now() + std::chrono::milliseconds(o.num("linger-ms", 1500));
+  while (Clock::now() < drain) {
+    netPoll();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return 0;
+}
+
 int runSearch(const Options& o) {
   TNetz t(settingsOf(o));
   printHooks(t, o);
@@ -248,6 +308,7 @@ int runRelay(const Options& o) {
 int main(int argc, char** argv) {
   const Options o = parse(argc, argv);
   useRealTick();
+  if ((o.command == "host" || o.command == "join") && o.has("game")) return runGameTable(o);
   if (o.command == "host" || o.command == "join") return runTable(o);
   if (o.command == "search") return runSearch(o);
   if (o.command == "probe") return runProbe(o);
