@@ -133,6 +133,7 @@ class TChipAnimationHandler {
   int32_t moveCount() const { return movesUsed; }
   int32_t transferCount() const { return transfersUsed; }
   const TChipMove& move(int i) const { return moves[i]; }
+  const TChipTransfer& transfer(int i) const { return transfers[i]; }
 
  private:
   void plan(bool capped);
@@ -141,7 +142,6 @@ class TChipAnimationHandler {
   void land(int i);
   bool untidy() const;
   int32_t planExchange(int32_t (&diff)[9][5]) const;
-  int32_t planExchangePass(int32_t (&diff)[9][5], bool firstTypeOnly) const;
   int32_t queuedSingles(int32_t stack, int32_t value) const;
   friend int32_t stackTypeValue(int32_t stack, int type);
 

@@ -281,18 +281,12 @@ bool TChipAnimationHandler::untidy() const {
 }
 
 // The chips each stack gives to the bank (positive) or takes from it (negative), type by
-// type; answers the first stack with a plan, 0 for none. A stack whose full plan cannot be
-// balanced tries again with only its first untidy type, so a small stack is still tidied.
+// type; answers the first stack with a plan, 0 for none. The wish list asks ten of every
+// short type, far more than a small stack can pay for, so the balance plans only with the
+// chips the stack holds: wishes it cannot pay are dropped from the largest type down, and a
+// debt smaller than any chip left changes one larger chip, the bank paying the rest back.
 int32_t TChipAnimationHandler::planExchange(int32_t (&diff)[9][5]) const {
-  for (int pass = 0; pass < 2; pass++) {
-    std::fill(&diff[0][0], &diff[0][0] + 9 * 5, 0);
-    const int32_t planned = planExchangePass(diff, pass == 1);
-    if (planned != 0) return planned;
-  }
-  return 0;
-}
-
-int32_t TChipAnimationHandler::planExchangePass(int32_t (&diff)[9][5], bool firstTypeOnly) const {
+  std::fill(&diff[0][0], &diff[0][0] + 9 * 5, 0);
   forTidyStacks([&](int32_t stack, int32_t limit, bool seat) {
     bool emptyMet = false;
     for (int t = 0; t <= 4; t++) {
@@ -307,25 +301,37 @@ int32_t TChipAnimationHandler::planExchangePass(int32_t (&diff)[9][5], bool firs
         diff[stack][t] = avail;
         break;
       }
-      if (firstTypeOnly && diff[stack][t] != 0) break;
     }
   });
   for (int stack = 1; stack <= 8; stack++) {
-    int32_t saldo = 0;
-    for (int t = 0; t <= 4; t++) saldo += diff[stack][t] * chipValue(t);
+    int32_t* d = diff[stack];
+    int32_t avail[5], saldo = 0;
+    for (int t = 0; t <= 4; t++) {
+      avail[t] = stackTypeValue(stack, t);
+      saldo += d[t] * chipValue(t);
+    }
+    // One more chip of a type to the bank: a wish dropped, or a chip the stack still holds.
+    auto canGive = [&](int t) { return d[t] < avail[t]; };
     for (int t = 4; saldo != 0;) {
       if (t < 0) {
-        if (firstTypeOnly)
+        int k = 0;
+        while (k <= 4 && !(canGive(k) && chipValue(k) > -saldo)) k++;
+        if (k > 4 || saldo > 0) {  // cannot happen: the stack's chips always cover its plan
           trace("Fehler in LowTerminateNew Snr:" + std::to_string(stack) + ", Saldo:" + std::to_string(saldo));
-        std::fill(diff[stack], diff[stack] + 5, 0);
-        break;
+          std::fill(d, d + 5, 0);
+          break;
+        }
+        d[k]++;
+        saldo += chipValue(k);
+        t = 4;
+        continue;
       }
       const int32_t v = chipValue(t);
       if (saldo > 0 && v <= saldo) {
-        diff[stack][t]--;
+        d[t]--;
         saldo -= v;
-      } else if (saldo < 0 && v <= -saldo && stackTypeValue(stack, t) > std::max(0, diff[stack][t])) {
-        diff[stack][t]++;
+      } else if (saldo < 0 && v <= -saldo && canGive(t)) {
+        d[t]++;
         saldo += v;
       } else {
         t--;

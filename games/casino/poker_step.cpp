@@ -13,6 +13,7 @@
 #include "games/casino/poker_cases.h"
 #include "games/casino/poker_counter.h"
 #include "games/casino/poker_eval.h"
+#include "games/casino/poker_fast_eval.h"
 #include "games/casino/poker_lists.h"
 #include "games/casino/poker_reactions.h"
 #include "games/casino/poker_pot.h"
@@ -357,6 +358,13 @@ void playStep() {
   }
 }
 
+// The preflop table and the evaluator's tables are ready before play, so that the first
+// decision after a flop does not build them inside its frame.
+void prepareTables() {
+  pokerEnsurePreflopTable();
+  pokerFastTables();
+}
+
 }  // namespace
 
 // [SECTION] new hand and the step
@@ -377,7 +385,7 @@ void pokerNewGame(bool newList) {
   TPokerArea& a = area();
   chipAnimation.reset();
   pokerNewHandCases();  // the learning buffer lives for one hand
-  pokerEnsurePreflopTable();
+  prepareTables();
   if (pokerCounter.matches == 0) pokerCounter.reset();
   if (newList) {
     a.aggression = 100;
@@ -450,7 +458,7 @@ void pokerGameStep(TGameState& state) {
 
 void pokerResume(int phase) {
   if (phase != 0) return;
-  pokerEnsurePreflopTable();
+  prepareTables();
   chipAnimation.reset();
   pokerInitCardTable();
   pokerShowTable();

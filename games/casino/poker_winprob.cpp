@@ -102,43 +102,90 @@ void pokerCountBoards(const int hole[2], const int* board, int boardCount, const
   out.weight.clear();
   out.totalWeight = 0;
 
+  // Per completion of the board (cards to come a <= b as indexes into unseen; b = a with one
+  // to come, both 0 with none): the seat's class, and how many opponent holdings beat it.
+  if (boardCount < 3 || boardCount > 5) return;
   const int toCome = 5 - boardCount;
-  auto oneBoard = [&](int a, int b) {  // indexes into unseen of the cards to come, -1 none
-    TPokerFastHand full = base;
-    if (a >= 0) pokerFastAdd(full, t, unseen[a]);
-    if (b >= 0) pokerFastAdd(full, t, unseen[b]);
-    TPokerFastHand own = full;
+  uint16_t mine[52][52];
+  uint32_t beating[52][52];
+  auto ownClass = [&](int a, int b) {
+    TPokerFastHand own = base;
     pokerFastAdd(own, t, hole[0]);
     pokerFastAdd(own, t, hole[1]);
-    const int mine = pokerFastRate(t, own);
-    int beating = 0, holdings = 0;
-    for (int i = 0; i < n; i++) {
-      if (i == a || i == b) continue;
-      TPokerFastHand first = full;
-      pokerFastAdd(first, t, unseen[i]);
-      for (int j = i + 1; j < n; j++) {
-        if (j == a || j == b) continue;
-        TPokerFastHand h = first;
-        pokerFastAdd(h, t, unseen[j]);
-        beating += pokerFastRate(t, h) > mine;
-        holdings++;
+    if (toCome >= 1) pokerFastAdd(own, t, unseen[a]);
+    if (toCome == 2) pokerFastAdd(own, t, unseen[b]);
+    mine[a][b] = uint16_t(pokerFastRate(t, own));
+    beating[a][b] = 0;
+  };
+  if (toCome == 0) ownClass(0, 0);
+  for (int a = 0; toCome >= 1 && a < n; a++) {
+    if (toCome == 1) ownClass(a, a);
+    for (int b = a + 1; toCome == 2 && b < n; b++) ownClass(a, b);
+  }
+
+  // An opponent's seven cards are the board's with the cards to come and his two: the same
+  // cards however they split into board and holding. So each set of toCome + 2 unseen cards
+  // is rated once and compared with the seat's class for every way of picking the cards to
+  // come among them.
+  TPokerFastHand level[3];
+  for (int w = 0; w < n; w++) {
+    level[0] = base;
+    pokerFastAdd(level[0], t, unseen[w]);
+    for (int x = w + 1; x < n; x++) {
+      level[1] = level[0];
+      pokerFastAdd(level[1], t, unseen[x]);
+      if (toCome == 0) {
+        beating[0][0] += pokerFastRate(t, level[1]) > mine[0][0];
+        continue;
+      }
+      for (int y = x + 1; y < n; y++) {
+        level[2] = level[1];
+        pokerFastAdd(level[2], t, unseen[y]);
+        if (toCome == 1) {
+          const int cls = pokerFastRate(t, level[2]);
+          beating[w][w] += cls > mine[w][w];
+          beating[x][x] += cls > mine[x][x];
+          beating[y][y] += cls > mine[y][y];
+          continue;
+        }
+        // Two to come: the pairs within w, x, y stay put while z runs.
+        const int wx = mine[w][x], wy = mine[w][y], xy = mine[x][y];
+        uint32_t nwx = 0, nwy = 0, nxy = 0;
+        for (int z = y + 1; z < n; z++) {
+          TPokerFastHand h = level[2];
+          pokerFastAdd(h, t, unseen[z]);
+          const int cls = pokerFastRate(t, h);
+          nwx += cls > wx;
+          nwy += cls > wy;
+          nxy += cls > xy;
+          beating[w][z] += cls > mine[w][z];
+          beating[x][z] += cls > mine[x][z];
+          beating[y][z] += cls > mine[y][z];
+        }
+        beating[w][x] += nwx;
+        beating[w][y] += nwy;
+        beating[x][y] += nxy;
       }
     }
+  }
+
+  const int left = n - toCome;
+  const int holdings = left * (left - 1) / 2;
+  auto oneBoard = [&](int a, int b) {
     float w = 1;
     if (rankWeight && toCome > 0) {
-      float sum = 0;
-      if (a >= 0) sum += rankWeight[unseen[a] / 4];
-      if (b >= 0) sum += rankWeight[unseen[b] / 4];
+      float sum = rankWeight[unseen[a] / 4];
+      if (toCome == 2) sum += rankWeight[unseen[b] / 4];
       w = 0.2f + 0.8f * sum / float(toCome);
     }
-    out.category.push_back(t.classes[mine].category);
-    out.beaten.push_back(holdings > 0 ? float(beating) / float(holdings) : 0.0f);
+    out.category.push_back(t.classes[mine[a][b]].category);
+    out.beaten.push_back(holdings > 0 ? float(beating[a][b]) / float(holdings) : 0.0f);
     out.weight.push_back(w);
     out.totalWeight += w;
   };
-  if (toCome == 0) oneBoard(-1, -1);
+  if (toCome == 0) oneBoard(0, 0);
   for (int a = 0; toCome >= 1 && a < n; a++) {
-    if (toCome == 1) oneBoard(a, -1);
+    if (toCome == 1) oneBoard(a, a);
     for (int b = a + 1; toCome == 2 && b < n; b++) oneBoard(a, b);
   }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "games/casino/poker_counter.h"
+#include "platform/random.h"
 #include "tests/casino/poker_table_fixture.h"
 
 namespace {
@@ -62,15 +63,15 @@ TEST_F(ChipHandler, ASpokenActionHoldsTheStepUntilItsTime) {
   EXPECT_TRUE(chipAnimation.isIdle());
 }
 
-// Off until the small-stack change plan is settled: one case is not planned yet.
-TEST_F(ChipHandler, DISABLED_UntidySeatsAreChangedWithTheBankKeepingTheirMoney) {
+TEST_F(ChipHandler, UntidySeatsAreChangedWithTheBankKeepingTheirMoney) {
   struct Case {
     const char* name;
     int32_t chips[5];
   };
   const Case cases[] = {{"three 1-chips and a 200", {3, 0, 0, 0, 1}},
                         {"forty 1-chips", {40, 2, 0, 0, 0}},
-                        {"few of each", {3, 1, 2, 1, 1}}};
+                        {"few of each", {3, 1, 2, 1, 1}},
+                        {"a 200 alone", {0, 0, 0, 0, 1}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     resetChipStack(2, true);
@@ -87,6 +88,43 @@ TEST_F(ChipHandler, DISABLED_UntidySeatsAreChangedWithTheBankKeepingTheirMoney) 
     }
     EXPECT_FALSE(chipAnimation.needsChipExchange());
   }
+}
+
+// Seeded stacks of every shape, a seat's and the pot's: each change plan gives the bank only
+// chips the stack holds, keeps its money, and a few changes leave the table tidy.
+TEST_F(ChipHandler, AnyStackIsTidiedWithItsOwnChips) {
+  randomFixSeed(2212);
+  randomSeed(2212);
+  const int32_t most[5] = {60, 40, 36, 36, 8};
+  for (int round = 0; round < 300; round++) {
+    int32_t value[9] = {};
+    for (int stack : {2, 8}) {
+      resetChipStack(stack, true);
+      for (int t = 0; t <= 4; t++) {
+        const int32_t n = randomBelow(3) == 0 ? 0 : randomBelow(stack == 8 ? 2 * most[t] : most[t]);
+        addChipsToStack(stack, t, n);
+        value[stack] += n * chipValue(t);
+      }
+    }
+    SCOPED_TRACE(testing::Message() << "round " << round);
+    int changes = 0;
+    for (; changes < 6 && chipAnimation.needsChipExchange(); changes++) {
+      int32_t held[9][5] = {};
+      for (int stack : {2, 8})
+        for (int t = 0; t <= 4; t++) held[stack][t] = chipStacks[stack].rows[t].count;
+      ASSERT_TRUE(chipAnimation.exchangeChips());
+      for (int i = 0; i < chipAnimation.transferCount(); i++) {
+        const TChipTransfer& m = chipAnimation.transfer(i);
+        if (m.toStack == 7) --held[m.fromStack][chipTypeOfValue(m.amount)];
+      }
+      for (int stack : {2, 8})
+        for (int t = 0; t <= 4; t++) ASSERT_GE(held[stack][t], 0) << stack << " gives chips it lacks";
+      settleChips();
+      for (int stack : {2, 8}) EXPECT_EQ(chipStackValue(stack), value[stack]);
+    }
+    EXPECT_FALSE(chipAnimation.needsChipExchange()) << changes << " changes";
+  }
+  randomReleaseSeed();
 }
 
 TEST_F(ChipHandler, ThePotsLargestChipIsChanged) {

@@ -2,6 +2,7 @@
 // Monte Carlo, the preflop path and the draw formula.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "games/casino/poker_fast_eval.h"
@@ -87,6 +88,72 @@ TEST_F(PokerWinProb, ChainAddsUpTheBoards) {
     const TPokerMakeWin mw = enumerateHandOdds(odds, 1, uint8_t(c));
     EXPECT_EQ(mw.make, c == pkStraight ? 1.0 : 0.0) << c;
     EXPECT_LE(mw.win, mw.make);
+  }
+}
+
+// The count rates each set of unseen cards once for every split into board and holding; per
+// board completion it gives what rating every holding of one opponent on that board gives.
+TEST(PokerBoardCount, EqualsOneRatingPerBoardAndHolding) {
+  const float rising[13] = {0, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1, 1, 1};
+  struct Case {
+    const char* hole;
+    const char* board;
+    const float* weight;
+  } cases[] = {
+      {"sA dJ", "hJ c8 s3", nullptr}, {"h5 h4", "hA hK d3", rising}, {"c7 d2", "sA sK sQ sJ", nullptr},
+      {"hK dQ", "sJ h10 c2 d7", rising}, {"sA hA", "dA cA sK h7 d2", nullptr},
+  };
+  const TPokerFastTables& t = pokerFastTables();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.hole) + " / " + c.board);
+    const std::vector<int> hole = codesOf(c.hole), board = codesOf(c.board);
+    TPokerBoardOdds odds;
+    pokerCountBoards(hole.data(), board.data(), int(board.size()), c.weight, odds);
+    std::vector<int> unseen;
+    for (int code = 0; code < 52; code++)
+      if (std::count(hole.begin(), hole.end(), code) + std::count(board.begin(), board.end(), code) == 0)
+        unseen.push_back(code);
+    const int n = int(unseen.size()), toCome = 5 - int(board.size());
+    size_t index = 0;
+    auto check = [&](std::vector<int> full) {
+      std::vector<int> own = full;
+      own.insert(own.end(), hole.begin(), hole.end());
+      const int mine = pokerFastRateCodes(own.data(), 7);
+      int beating = 0, holdings = 0;
+      for (int i = 0; i < n; i++)
+        for (int j = i + 1; j < n; j++) {
+          if (std::count(full.begin(), full.end(), unseen[i]) + std::count(full.begin(), full.end(), unseen[j]) > 0)
+            continue;
+          std::vector<int> other = full;
+          other.push_back(unseen[i]);
+          other.push_back(unseen[j]);
+          beating += pokerFastRateCodes(other.data(), 7) > mine;
+          holdings++;
+        }
+      ASSERT_LT(index, odds.category.size());
+      EXPECT_EQ(odds.category[index], t.classes[mine].category);
+      EXPECT_EQ(odds.beaten[index], float(beating) / float(holdings));
+      float w = 1;
+      if (c.weight) {
+        float sum = 0;
+        for (size_t k = board.size(); k < 5; k++) sum += c.weight[full[k] / 4];
+        w = 0.2f + 0.8f * sum / float(toCome);
+      }
+      EXPECT_EQ(odds.weight[index], w);
+      index++;
+    };
+    if (toCome == 0) check(board);
+    for (int a = 0; toCome >= 1 && a < n; a++) {
+      std::vector<int> full = board;
+      full.push_back(unseen[a]);
+      if (toCome == 1) check(full);
+      for (int b = a + 1; toCome == 2 && b < n; b++) {
+        std::vector<int> two = full;
+        two.push_back(unseen[b]);
+        check(two);
+      }
+    }
+    EXPECT_EQ(index, odds.category.size());
   }
 }
 
