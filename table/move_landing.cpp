@@ -234,6 +234,12 @@ void observeForBlackjack(const TLanding& l) {
 
 // [SECTION] landCard
 
+void landRelayoutAtOnce(int32_t seat, int32_t srcIndex, int32_t dstIndex) {
+  if (!validStackNo(seat) || !validSlotNo(srcIndex) || !validSlotNo(dstIndex)) return;
+  const TCard card = sp[absStack(seat)].slots[srcIndex].card;
+  landIntoLayout(TLanding{seat, srcIndex, -seat, dstIndex, 0, 0, moveRelayout, card, 0, 0, card, false});
+}
+
 void landCard(TCardSlot& slot, const TMoveLanding& f) {
   slot.t = 1;
   slot.moving = 0;
