@@ -323,6 +323,12 @@ void recordVoids(const TSkatAIChoice& ch, const TCard& chosen) {
 TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen) {
   const THand& hand = skatAISeatHand(seat);
   if (handUsed(hand) == 0) return chosen;
+  // A held card of the led suit, or any held card when the seat has none of it, is legal:
+  // the list of legal cards is built only for a card that is not.
+  if (skatHolds(hand, chosen)) {
+    int led = skatLedSuit();
+    if (led == 0 || skatSuitClass(chosen) == led || skatCountOfClass(hand, led) == 0) return chosen;
+  }
   THand legal = skatAIFollowCards(seat, hand);
   if (skatHolds(legal, chosen)) return chosen;
   TCard fallback = skatWeakestCard(legal);
