@@ -7,6 +7,7 @@
 // [SECTION] stack slots
 #include "core/card_order.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -85,18 +86,47 @@ void sortListByValue(List& h, int capacity, int start, int n, bool ascending, Cm
                 [&](int i) { swapCards(h.k[i], h.k[i + 1]); });
 }
 
-// The slot sorts move rank, suit and tag; the slot number and everything else stay.
-template <class Cmp>
-void sortSlots(TSpieler& s, int start, int n, bool ascending, Cmp cmp) {
-  bubbleByValue(s.count, slotCapacity, start, n, ascending,
-                [&](int i) { return cmp(s.slots[i + 1].card, s.slots[i].card); },
-                [&](int i) {
-                  TCardSlot& a = s.slots[i];
-                  TCardSlot& b = s.slots[i + 1];
-                  std::swap(a.card.t, b.card.t);
-                  std::swap(a.card.f, b.card.f);
-                  std::swap(a.tag, b.tag);
-                });
+// The slot sorts move rank, suit and tag; the slot number and everything else stay. The
+// sweeps run over a compact copy of the sorted range, which is written back once: the slots
+// are large records and the deal sorts the whole stock.
+void sortSlots(TSpieler& s, int start, int n, bool ascending, const TCardValueTable& table, const char* routine) {
+  struct Item {
+    TCard card;
+    int32_t tag;
+    int32_t value;  // the table's value of the card, read once
+  };
+  if (n == 0) {
+    start = 1;
+    n = s.count;
+  }
+  const int lo = std::max(start, 1);
+  const int hi = std::min(start + n - 1, slotCapacity);
+  if (hi - lo < 1) return;
+  Item items[slotCapacity + 1];
+  bool allInTable = true;
+  for (int i = lo; i <= hi; i++) {
+    const TCard& c = s.slots[i].card;
+    items[i] = Item{c, s.slots[i].tag, 0};
+    if (inTable(c)) items[i].value = table[c.f][c.t];
+    else allInTable = false;
+  }
+  auto swap = [&](int i) {
+    std::swap(items[i].card.t, items[i + 1].card.t);
+    std::swap(items[i].card.f, items[i + 1].card.f);
+    std::swap(items[i].tag, items[i + 1].tag);
+    std::swap(items[i].value, items[i + 1].value);
+  };
+  // Cards outside the table compare through beats, which raises its alert for them.
+  if (allInTable)
+    bubbleByValue(n, hi, start, n, ascending, [&](int i) { return items[i + 1].value > items[i].value; }, swap);
+  else
+    bubbleByValue(n, hi, start, n, ascending,
+                  [&](int i) { return beats(table, items[i + 1].card, items[i].card, routine); }, swap);
+  for (int i = lo; i <= hi; i++) {
+    s.slots[i].card.t = items[i].card.t;
+    s.slots[i].card.f = items[i].card.f;
+    s.slots[i].tag = items[i].tag;
+  }
 }
 
 }  // namespace
@@ -111,10 +141,10 @@ void sortCards64ByValue(THand64& h, int start, int n, bool ascending) {
   sortListByValue(h, hand64Capacity, start, n, ascending, mehrwertn);
 }
 void sortSlotsByValue(TSpieler& s, int start, int n, bool ascending) {
-  sortSlots(s, start, n, ascending, mehrwertn);
+  sortSlots(s, start, n, ascending, cardValues, "mehrwertn");
 }
 void sortSlotsByValueN0(TSpieler& s, int start, int n, bool ascending) {
-  sortSlots(s, start, n, ascending, mehrwertn0);
+  sortSlots(s, start, n, ascending, cardValues0, "mehrwertn0");
 }
 
 // [SECTION] Skat sort

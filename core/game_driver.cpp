@@ -275,9 +275,11 @@ void TCG::submitAction(int kind, int32_t a, int32_t b, const THand* cards, int32
   // cards are named by their place in the acting seat's hand as every machine sorts it.
   const bool forward = isNetGame() && !noForward && forwardsAction(*this);
   int32_t wireB = b;
-  THand wireCards = gs.bl.selhand;
-  if (forward && !moveToWirePositions(kind, a, wireB, wireCards))
-    netTransport.log("Zug nennt Karten, die der Platz nicht hält");
+  THand wireCards;  // read only when the move goes to the others
+  if (forward) {
+    wireCards = gs.bl.selhand;
+    if (!moveToWirePositions(kind, a, wireB, wireCards)) netTransport.log("Zug nennt Karten, die der Platz nicht hält");
+  }
   if (actionAccepted(gs.bl, kind)) {
     gs.awaitingAction = 0;
     gs.getBlender = TGetBlender{int16_t(a), int16_t(b), uint8_t(kind)};

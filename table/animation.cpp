@@ -130,7 +130,7 @@ uint8_t queuedKind(const TCardSlot& slot) {
 }
 
 // Start delay, progress, the hold at the target, the report and the landing.
-void advanceMove(TCardSlot& slot, const TMoveFrame& f) {
+void advanceMove(TCardSlot& slot, const TMoveLanding& f) {
   if (tableLandsAtOnce) {
     slot.startDelay = 0;
     slot.endHold = 0;
@@ -181,6 +181,18 @@ TMoveFrame moveFrameOf(const TCardSlot& slot) {
 
 namespace {
 
+// The landing's facts without the frame's records, which only a flight path reads: the
+// card's own slot as moveFrameOf would copy it. A meld table's pile answers through the
+// records.
+TMoveLanding landingAtOnce(const TCardSlot& slot) {
+  const int32_t stack = slot.animType == 6 ? absStack(slot.srcStack) : slot.srcStack;
+  const bool plain = validStackNo(stack) && validSlotNo(slot.srcIndex) &&
+                     !(cg.gs.meldTableInUse && absStack(stack) == 12);
+  if (!plain) return landingOf(moveFrameOf(slot));
+  const TCardSlot& r0 = stackOf(stack).slots[slot.srcIndex];
+  return TMoveLanding{queuedKind(slot), r0.card, r0.meldNo, r0.meldPos};
+}
+
 void shuffleEffect(TCardSlot& slot);
 void liftCard(TCardSlot& slot);
 
@@ -191,9 +203,13 @@ void animateCard(TCardSlot& slot) {
   switch (slot.animType) {
     case 1: liftCard(slot); return;
     case 2: case 3: case 6: {
+      if (tableLandsAtOnce) {
+        advanceMove(slot, landingAtOnce(slot));
+        return;
+      }
       TMoveFrame f = moveFrameOf(slot);
-      if (!tableLandsAtOnce) computeMovePath(slot, f);
-      advanceMove(slot, f);
+      computeMovePath(slot, f);
+      advanceMove(slot, landingOf(f));
       return;
     }
     case 5: shuffleEffect(slot); return;

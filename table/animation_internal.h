@@ -15,5 +15,13 @@ struct TMoveFrame {
 TMoveFrame moveFrameOf(const TCardSlot& slot);
 // The card's flight pose at the frame's progress.
 void computeMovePath(TCardSlot& slot, const TMoveFrame& f);
+// What the landing reads of a move: its kind and the card as its own slot holds it.
+struct TMoveLanding {
+  uint8_t kind;
+  TCard card;
+  int32_t meldNo;
+  int32_t meldPos;
+};
+inline TMoveLanding landingOf(const TMoveFrame& f) { return TMoveLanding{f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos}; }
 // Writes the card into its target, completes the queued move and tells the game.
-void landCard(TCardSlot& slot, const TMoveFrame& f);
+void landCard(TCardSlot& slot, const TMoveLanding& m);

@@ -211,6 +211,18 @@ void layTrickCard(int32_t seat, int32_t target, int32_t dstIndex, bool givenAsMi
   }
 }
 
+// Moves that land at once show nothing of the hand closing up: Skat's cards take their
+// places at once instead of queuing a move each, unless one of them is on its way already
+// (the played card at index lands by itself and sees its slot refilled). The other games
+// read the finished moves of the closing hand and keep them.
+bool closesAtOnce(int32_t seat, int32_t index) {
+  if (!tableLandsAtOnce || tableCardLifted || !gameIs(gidSkat)) return false;
+  const TSpieler& s = sp[seat];
+  for (int32_t k = 1; k <= stackUsed(s); k++)
+    if (k != index && s.slots[k].moving) return false;
+  return true;
+}
+
 // The rest of the hand moves together in its layout copy.
 void closeHand(int32_t seat, int32_t index) {
   TSpieler& s = sp[seat];
@@ -223,6 +235,16 @@ void closeHand(int32_t seat, int32_t index) {
     rest = s.hand;
     deleteCardAt(rest, index);
     sortHandByValueN0(rest, 1, 0, false);
+  }
+  if (!jassSorted && closesAtOnce(seat, index)) {
+    // Slot by slot upwards: each target lies at or below its source, whose card is still there.
+    for (int32_t k = 1; k <= stackUsed(s); k++) {
+      if (k == index) continue;
+      int32_t target = k < index ? k : k - 1;
+      spLayout[seat].slots[target].card = s.slots[k].card;
+      landRelayoutAtOnce(seat, k, target);
+    }
+    return;
   }
   for (int32_t k = 1; k <= stackUsed(s); k++) {
     if (k == index) continue;

@@ -21,6 +21,10 @@ bool moveCanLand(const TMoveArgs& a);
 // Sets the slot's motion, variation and, for some kinds, option, moveMark and startDelay.
 void chooseMotion(TCardSlot& slot, const TMoveArgs& a);
 
+// A card re-laid within its seat lands in its layout copy's slot at once, as its queued move
+// would land: slot srcIndex's card goes to the place laid out for it at dstIndex.
+void landRelayoutAtOnce(int32_t seat, int32_t srcIndex, int32_t dstIndex);
+
 // Highest seat stack and highest pile the animation walks (seats from 1, piles from 11).
 int32_t animatedSeatTop();
 int32_t animatedPileTop();

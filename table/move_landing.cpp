@@ -234,12 +234,18 @@ void observeForBlackjack(const TLanding& l) {
 
 // [SECTION] landCard
 
-void landCard(TCardSlot& slot, const TMoveFrame& f) {
+void landRelayoutAtOnce(int32_t seat, int32_t srcIndex, int32_t dstIndex) {
+  if (!validStackNo(seat) || !validSlotNo(srcIndex) || !validSlotNo(dstIndex)) return;
+  const TCard card = sp[absStack(seat)].slots[srcIndex].card;
+  landIntoLayout(TLanding{seat, srcIndex, -seat, dstIndex, 0, 0, moveRelayout, card, 0, 0, card, false});
+}
+
+void landCard(TCardSlot& slot, const TMoveLanding& f) {
   slot.t = 1;
   slot.moving = 0;
   const bool queued = slot.queueIndex >= 1 && slot.queueIndex <= pendingMoveCount;
   TLanding l{slot.srcStack, slot.srcIndex, slot.dstStack, slot.dstIndex,
-             slot.moveMark, slot.option, f.kind, f.r0.card, f.r0.meldNo, f.r0.meldPos,
+             slot.moveMark, slot.option, f.kind, f.card, f.meldNo, f.meldPos,
              queued ? pendingMoves[slot.queueIndex].card : noCard(), false};
   l.refilled = isSeatStack(l.src) && l.started.t != 0 && !cardsEqual(l.card, l.started);
   if (l.refilled) l.card = l.started;

@@ -49,6 +49,15 @@ int32_t skatCardWorth(const TCard& c) {
 // rule of the card play.
 namespace {
 
+// An empty list as THand{} makes it, but only its count and extras are written: the cards
+// past the count are never read, and these lists are built for every card played.
+THand emptyList() {
+  THand h;
+  h.anz = 0;
+  h.extras = THandExtras{};
+  return h;
+}
+
 // A list's card is of the suit class; the game's trump set answers for deck cards.
 struct ClassTest {
   const TSkatGameMasks* masks = skatGameMasks();
@@ -94,9 +103,8 @@ TCard skatStrongestOfClass(const THand& hand, int suitClass, int32_t& count) {
 
 THand skatAIFollowCards(int32_t, const THand& hand) {
   int led = skatLedSuit();
-  if (led == 0) return hand;
-  THand out = skatCardsOfClass(hand, led);
-  return handUsed(out) == 0 ? hand : out;
+  if (led == 0 || skatCountOfClass(hand, led) == 0) return hand;
+  return skatCardsOfClass(hand, led);
 }
 
 THand skatAISeatFollowCards(int32_t seat) {
@@ -130,11 +138,11 @@ bool skatOtherPartyHolds(int32_t seat, const TCard& card) {
 
 THand skatWinningCards(const THand& hand, const TCard& card) {
   const TSkatGameMasks* m = skatGameMasks();
-  THand out{};
+  THand out = emptyList();
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "gewinnkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, hand.k[i], card)) out.k[++out.anz] = hand.k[i];
   return out;
 }
 
@@ -159,20 +167,20 @@ int32_t skatCountLosingCardsB(const THand& hand, const TCard& card) {
 THand skatLosingCards(const THand& hand, const TCard& card) {
   const TSkatGameMasks* m = skatGameMasks();
   if (isNoCard(card)) return hand;
-  THand out{};
+  THand out = emptyList();
   skatCheckCardCode(card, "verlierkarten");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (!skatBeatsBy(m, hand.k[i], card)) handaddk(out, hand.k[i]);
+    if (!skatBeatsBy(m, hand.k[i], card)) out.k[++out.anz] = hand.k[i];
   return out;
 }
 
 THand skatLosingCardsB(const THand& hand, const TCard& card) {
   const TSkatGameMasks* m = skatGameMasks();
-  THand out{};
+  THand out = emptyList();
   if (isNoCard(card)) return out;
   skatCheckCardCode(card, "verlierkartenb");
   for (int i = 1; i <= handUsed(hand); i++)
-    if (skatBeatsBy(m, card, hand.k[i])) handaddk(out, hand.k[i]);
+    if (skatBeatsBy(m, card, hand.k[i])) out.k[++out.anz] = hand.k[i];
   return out;
 }
 

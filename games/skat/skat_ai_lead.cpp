@@ -6,6 +6,7 @@
 #include "games/skat/skat_ai_cards.h"
 #include "games/skat/skat_ai_play.h"
 #include "games/skat/skat_ai_state.h"
+#include "games/skat/skat_card_set.h"
 #include "games/skat/skat_rules.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
@@ -19,12 +20,6 @@ bool holdsTrump(const THand& h) { return skatCountOfClass(h, suitTrumps) > 0; }
 // a takes the trick from the strongest card of an opponent's list; an empty list is beaten.
 bool takesFrom(const TCard& a, const TCard& x) { return isNoCard(x) || skatCardBeatsInTrick(a, x); }
 
-// a stays above the opponent's strongest card, or the opponent is out of the suit and of trumps.
-bool coveredAgainst(const TCard& a, int32_t listSize, const TCard& top, const THand& oppHand) {
-  if (listSize > 0) return skatCardBeats2(a, top);
-  return !holdsTrump(oppHand);
-}
-
 TCard checked(const TCard& c, const char* label) {
   if (!isNoCard(c)) skatCheckCardCode(c, label);
   return c;
@@ -35,25 +30,51 @@ struct LeadPick {
   int prio = 0;
 };
 
-void rateCandidate(LeadPick& pick, int t, const THand& f, const THand& x1, const THand& x2) {
+// The hands as lists, or as sets when all three are sets of deck cards (then the class sizes
+// and strongest cards come from the sets, with the same answers).
+struct LeadHands {
+  const THand& f;
+  const THand& x1;
+  const THand& x2;
+  TSkatListSet sf{f}, s1{x1}, s2{x2};
+  bool sets = sf.ok && s1.ok && s2.ok;
+
+  bool holdsTrump(int which) const {
+    if (sets) return ((which == 0 ? sf : which == 1 ? s1 : s2).set & sf.masks->trumps) != 0;
+    return ::holdsTrump(which == 0 ? f : which == 1 ? x1 : x2);
+  }
+  bool holdsSuit(int suit) const { return sets ? (sf.set & skatSuitSet(suit)) != 0 : countSuit(f, suit) > 0; }
+  TCard strongest(int which, int t, int32_t& n) const {
+    if (sets) return (which == 0 ? sf : which == 1 ? s1 : s2).strongestOfClass(t, n);
+    return skatStrongestOfClass(which == 0 ? f : which == 1 ? x1 : x2, t, n);
+  }
+};
+
+// a stays above the opponent's strongest card, or the opponent is out of the suit and of trumps.
+bool coveredAgainst(const TCard& a, int32_t listSize, const TCard& top, const LeadHands& h, int which) {
+  if (listSize > 0) return skatCardBeats2(a, top);
+  return !h.holdsTrump(which);
+}
+
+void rateCandidate(LeadPick& pick, int t, const LeadHands& h) {
   // Only the class's size and strongest card of each list count: no lists are built.
   int32_t a = 0, b = 0, c = 0;
-  TCard ta = skatStrongestOfClass(f, t, a);
+  TCard ta = h.strongest(0, t, a);
   if (a == 0) return;
-  TCard tb = skatStrongestOfClass(x1, t, b);
-  TCard tc = skatStrongestOfClass(x2, t, c);
+  TCard tb = h.strongest(1, t, b);
+  TCard tc = h.strongest(2, t, c);
   checked(ta, "vorhand.ak1");
   checked(tb, "vorhand.ak2");
   checked(tc, "vorhand.ak3");
   bool aTrump = skatIsTrump(ta);
   if (b == 0 && c == 0 && !aTrump && pick.prio < 20) pick = {ta, 20};
   bool longest = a >= b && a >= c;
-  bool othersHold = b > 0 || c > 0 || handUsed(f) == a;
+  bool othersHold = b > 0 || c > 0 || handUsed(h.f) == a;
   if (aTrump && longest && takesFrom(ta, tb) && takesFrom(ta, tc) && othersHold) pick = {ta, 20};
-  bool covered = coveredAgainst(ta, b, tb, x1) && coveredAgainst(ta, c, tc, x2) &&
+  bool covered = coveredAgainst(ta, b, tb, h, 1) && coveredAgainst(ta, c, tc, h, 2) &&
                  (ta.t != rankJack || (!isNoCard(tb) && skatIsTrump(tb)) || (!isNoCard(tc) && skatIsTrump(tc)));
   if (covered && pick.prio < 10) pick = {ta, 10};
-  if (covered && pick.prio < 30 && !holdsTrump(x1) && !holdsTrump(x2)) pick = {ta, 30};
+  if (covered && pick.prio < 30 && !h.holdsTrump(1) && !h.holdsTrump(2)) pick = {ta, 30};
 }
 
 // The declarer leads the lowest of a run of Jacks (and trumps below them) it holds or that
@@ -83,10 +104,11 @@ TCard skatAILeadCard(const TSkatAIChoice& ch) {
   const THand& x1 = useModel ? ch.m1 : skatAISeatHand(ch.o1);
   const THand& x2 = useModel ? ch.m2 : skatAISeatHand(ch.o2);
   LeadPick pick;
+  const LeadHands hands{f, x1, x2};
   for (int i = 1; i <= 5; i++) {
     int t = i <= 4 ? i : suitTrumps;
-    bool held = i <= 4 ? countSuit(f, i) > 0 : holdsTrump(f);
-    if (held) rateCandidate(pick, t, f, x1, x2);
+    bool held = i <= 4 ? hands.holdsSuit(i) : hands.holdsTrump(0);
+    if (held) rateCandidate(pick, t, hands);
   }
   TCard choice = pick.choice;
   if (isNoCard(choice)) {

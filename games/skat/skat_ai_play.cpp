@@ -7,6 +7,8 @@
 // [SECTION] choice by place
 // [SECTION] voids shown and signalled
 // [SECTION] the entry
+#include <algorithm>
+#include <bit>
 #include <string>
 
 #include "core/card_order.h"
@@ -50,18 +52,32 @@ void collectUnseenCards(TSkatAIChoice& ch) {
   skatMergeTrickHands(ch.seat, skatAISeatHand(ch.o1), skatAISeatHand(ch.o2), ch.pool);
 }
 
-// Cards of a void suit go to the other model (to none when both are void).
+// Cards of a void suit go to the other model (to none when both are void), suit by suit in
+// pool order; the pool keeps the other suits' cards, in order.
 void applyVoids(TSkatAIChoice& ch, bool withSignals) {
   static constexpr int suits[] = {1, 2, 3, 4, suitTrumps};
+  const TSkatGameMasks* masks = skatGameMasks();
+  auto classOf = [masks](const TCard& c) { return skatIsTrumpBy(masks, c) ? int(suitTrumps) : int(c.f); };
+  bool dropped[suitTrumps + 1] = {};
+  bool any = false;
+  const int n = handUsed(ch.pool);
   for (int s : suits) {
     bool void1 = seatVoid(ch.o1, s, ch.seat, withSignals);
     bool void2 = seatVoid(ch.o2, s, ch.seat, withSignals);
     if (!void1 && !void2) continue;
-    THand cards = skatCardsOfClass(ch.pool, s);
-    if (void1 && !void2) appendHand(ch.m2, cards);
-    if (void2 && !void1) appendHand(ch.m1, cards);
-    removeSuit(ch.pool, s);
+    dropped[s] = any = true;
+    if (void1 == void2) continue;
+    THand& to = void1 ? ch.m2 : ch.m1;
+    for (int i = 1; i <= n; i++)
+      if (classOf(ch.pool.k[i]) == s) handaddk(to, ch.pool.k[i]);
   }
+  if (!any) return;
+  int kept = 0;
+  for (int i = 1; i <= n; i++) {
+    int c = classOf(ch.pool.k[i]);
+    if (c < 0 || c > suitTrumps || !dropped[c]) ch.pool.k[++kept] = ch.pool.k[i];
+  }
+  ch.pool.anz = static_cast<int16_t>(kept);
 }
 
 // The declarer's share of the unseen trumps, by how many there are and how high the bid went.
@@ -231,16 +247,52 @@ int32_t thirdCardWinner(const TSkatAIChoice& ch, const TCard& chosen) {
 
 // The chosen card is the most valuable of its suit that observer x cannot see: x may take the
 // seat as holding no more of the led suit.
+bool signalsVoidByLists(const TSkatAIChoice& ch, const TCard& chosen, int32_t x, int cs) {
+  int32_t third = 6 - ch.seat - x;
+  THand unseen{};
+  skatMergeTrickHands(x, skatAISeatHand(ch.seat), skatAISeatHand(third), unseen);
+  THand suit = skatCardsOfClass(unseen, cs);
+  TCard t1 = skatBid->gameType == skatTypeNull ? skatStrongestCard(suit) : skatHighestPointCard(suit);
+  TCard t2 = skatStrongestCard(suit);
+  return cardsEqual(chosen, t1) && (cs != suitTrumps || cardsEqual(chosen, t2));
+}
+
+// The same from the hands as sets: the unseen cards are the seat's, the third seat's and the
+// pressed Skat unless x knows it (skatMergeTrickHands). Of equal card points the list order
+// picks the first, and the seat's own cards come first in it. False in ok when some hand is
+// no set of deck cards or the hands share a card: the lists decide then.
+bool signalsVoidBySets(const TSkatAIChoice& ch, const TCard& chosen, int32_t x, int cs, bool& ok) {
+  ok = false;
+  const TSkatGameMasks* m = skatGameMasks();
+  const THand& own = skatAISeatHand(ch.seat);
+  TSkatCardSet ownSet = 0, thirdSet = 0, skatSet = 0;
+  if (!m || !skatIsDeckCard(chosen) || !skatCardSetOf(own, ownSet) || !(ownSet & skatCardMask(chosen))) return false;
+  if (!skatCardSetOf(skatAISeatHand(6 - ch.seat - x), thirdSet)) return false;
+  bool declarerKnowsSkat = x == skatGame->declarer && !skatGame->handGame;
+  if (!skatGame->rumGame && !declarerKnowsSkat && !skatCardSetOf(pressedSkat, skatSet)) return false;
+  if ((ownSet & thirdSet) || (ownSet & skatSet) || (thirdSet & skatSet)) return false;
+  ok = true;
+  TSkatCardSet suit = (ownSet | thirdSet | skatSet) & skatClassSet(*m, cs);
+  const int bit = skatCardBit(chosen);
+  const bool strongest = skatStrongestBit(*m, suit) == bit;
+  if (skatBid->gameType == skatTypeNull) return strongest;
+  int32_t top = 0;
+  for (TSkatCardSet r = suit; r != 0; r &= r - 1) top = std::max(top, skatCardWorth(skatCardOfBit(std::countr_zero(r))));
+  if (skatCardWorth(chosen) != top) return false;
+  for (int i = 1; i <= handUsed(own); i++) {
+    const TCard& c = own.k[i];
+    if (skatCardBit(c) == bit) break;
+    if ((suit & skatCardMask(c)) && skatCardWorth(c) == top) return false;
+  }
+  return cs != suitTrumps || strongest;
+}
+
 void signalVoid(const TSkatAIChoice& ch, const TCard& chosen, int ledSuit) {
   int cs = skatSuitClass(chosen);
   for (int32_t x : {ch.o2, ch.o1}) {
-    int32_t third = 6 - ch.seat - x;
-    THand unseen{};
-    skatMergeTrickHands(x, skatAISeatHand(ch.seat), skatAISeatHand(third), unseen);
-    THand suit = skatCardsOfClass(unseen, cs);
-    TCard t1 = skatBid->gameType == skatTypeNull ? skatStrongestCard(suit) : skatHighestPointCard(suit);
-    TCard t2 = skatStrongestCard(suit);
-    bool match = cardsEqual(chosen, t1) && (cs != suitTrumps || cardsEqual(chosen, t2));
+    bool ok = false;
+    bool match = signalsVoidBySets(ch, chosen, x, cs, ok);
+    if (!ok) match = signalsVoidByLists(ch, chosen, x, cs);
     if (match) skatSetSuitSignalledVoid(sp[ch.seat].hand, ledSuit, x, true);
   }
 }
@@ -271,6 +323,12 @@ void recordVoids(const TSkatAIChoice& ch, const TCard& chosen) {
 TCard skatAIEnsureLegal(int32_t seat, const TCard& chosen) {
   const THand& hand = skatAISeatHand(seat);
   if (handUsed(hand) == 0) return chosen;
+  // A held card of the led suit, or any held card when the seat has none of it, is legal:
+  // the list of legal cards is built only for a card that is not.
+  if (skatHolds(hand, chosen)) {
+    int led = skatLedSuit();
+    if (led == 0 || skatSuitClass(chosen) == led || skatCountOfClass(hand, led) == 0) return chosen;
+  }
   THand legal = skatAIFollowCards(seat, hand);
   if (skatHolds(legal, chosen)) return chosen;
   TCard fallback = skatWeakestCard(legal);

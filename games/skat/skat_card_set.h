@@ -52,3 +52,58 @@ inline bool skatBeatsBy(const TSkatGameMasks* m, const TCard& x, const TCard& y)
   if (m && skatIsDeckCard(x) && skatIsDeckCard(y)) return (m->beatenBy[skatCardBit(y)] & skatCardMask(x)) != 0;
   return skatCardBeats(x, y);
 }
+
+// The plain cards of a suit 1..4, or the trumps (suitTrumps), of the game's sets m.
+inline TSkatCardSet skatClassSet(const TSkatGameMasks& m, int suitClass) {
+  if (suitClass == suitTrumps) return m.trumps;
+  if (suitClass < suitClubs || suitClass > suitDiamonds) return 0;
+  return (TSkatCardSet{0xFF} << ((suitClass - 1) * 8)) & ~m.trumps;
+}
+
+// Every card of a suit 1..4 as printed, trumps of the suit included.
+inline TSkatCardSet skatSuitSet(int suit) {
+  return suit >= suitClubs && suit <= suitDiamonds ? TSkatCardSet{0xFF} << ((suit - 1) * 8) : 0;
+}
+
+// The card none of the set's others beats: within one suit class every two cards compare,
+// so it is the card skatStrongestCard finds in the class's list, whatever its order.
+// -1 for an empty set.
+inline int skatStrongestBit(const TSkatGameMasks& m, TSkatCardSet s) {
+  for (TSkatCardSet r = s; r != 0; r &= r - 1) {
+    int b = std::countr_zero(r);
+    if ((m.beatenBy[b] & s) == 0) return b;
+  }
+  return -1;
+}
+
+inline TCard skatCardOfBit(int b) { return makeCard(b % 8 + 1, b / 8 + 1); }
+
+// A list as a set, with each card's record (its slot number too) by bit. ok is false when the
+// list is no set of deck cards or no game's sets are in force: the caller keeps to the list.
+struct TSkatListSet {
+  const TSkatGameMasks* masks = nullptr;
+  TSkatCardSet set = 0;
+  bool ok = false;
+  TCard byBit[32];
+
+  explicit TSkatListSet(const THand& h) : masks(skatGameMasks()) {
+    if (!masks) return;
+    int n = handUsed(h);
+    for (int i = 1; i <= n; i++) {
+      const TCard& c = h.k[i];
+      if (!skatIsDeckCard(c)) return;
+      TSkatCardSet bit = skatCardMask(c);
+      if (set & bit) return;
+      set |= bit;
+      byBit[skatCardBit(c)] = c;
+    }
+    ok = true;
+  }
+  // The class's strongest card (noCard() when none) and the class's count.
+  TCard strongestOfClass(int suitClass, int32_t& count) const {
+    TSkatCardSet s = set & skatClassSet(*masks, suitClass);
+    count = skatSetSize(s);
+    int b = skatStrongestBit(*masks, s);
+    return b < 0 ? noCard() : byBit[b];
+  }
+};

@@ -127,13 +127,22 @@ void buildGameMasks(TSkatGameMasks& m) {
 const TSkatGameMasks* skatGameMasks() {
   static TSkatGameMasks masks[3][7];
   static bool built[3][7] = {};
+  // The player asks for every card it looks at: the last answer is kept for its game type
+  // and rank order.
+  static const TSkatGameMasks* last = nullptr;
+  static int32_t lastType = -1;
+  static int lastOrder = -1;
   if (cg.gameId != gidSkat) return nullptr;
+  if (last && skatBid->gameType == lastType && rankOrderKind == lastOrder) return last;
+  lastType = skatBid->gameType;
+  lastOrder = rankOrderKind;
   int c = comparisonClass(skatBid->gameType);
   if (!built[rankOrderKind][c]) {
     buildGameMasks(masks[rankOrderKind][c]);
     built[rankOrderKind][c] = true;
   }
-  return &masks[rankOrderKind][c];
+  last = &masks[rankOrderKind][c];
+  return last;
 }
 
 bool skatCardSetOf(const THand& h, TSkatCardSet& out) {
