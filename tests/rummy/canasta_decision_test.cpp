@@ -23,6 +23,7 @@ TEST_F(CanastaDecisionTest, DoneIsOfferedOnlyWhenTheTurnMayEnd) {
     bool canasta, pileCardPending, firstMeldMade, meldedThisTurn;
     int turnPoints, minimum;
     bool done;
+    int drawnFrom = 11;
   } cases[] = {
       {"cards left", "c7 c8 c9", false, false, true, false, 0, 0, true},
       {"one card, no canasta", "c7", false, false, true, false, 0, 0, false},
@@ -32,6 +33,9 @@ TEST_F(CanastaDecisionTest, DoneIsOfferedOnlyWhenTheTurnMayEnd) {
       {"first meld short", "c7 c8 c9", false, false, false, true, 40, 50, false},
       {"first meld reached", "c7 c8 c9", false, false, false, true, 50, 50, true},
       {"first meld not begun", "c7 c8 c9", false, false, false, false, 0, 50, true},
+      {"first meld short, pile taken", "c7 c8 c9", false, false, false, true, 40, 50, false, 13},
+      {"first meld reached, pile taken", "c7 c8 c9", false, false, false, true, 50, 50, true, 13},
+      {"first meld made in an earlier turn", "c7 c8 c9", false, false, true, true, 10, 50, true},
   };
   for (const Case& c : cases) {
     k12.clear();
@@ -44,6 +48,7 @@ TEST_F(CanastaDecisionTest, DoneIsOfferedOnlyWhenTheTurnMayEnd) {
     can.meldedThisTurn[1] = c.meldedThisTurn;
     can.turnPoints = c.turnPoints;
     can.meldMinimum = c.minimum;
+    can.drawnFrom = c.drawnFrom;
     resetGameAreaQueries();
     cg.gs.bl = TDecisionBlock{};
     cg.buildDecisionDialog(82);

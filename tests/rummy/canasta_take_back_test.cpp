@@ -1,6 +1,7 @@
 // Taking back a turn's lay-downs: the cards come back into the hand, sorted, the turn's
 // points drop by theirs, the melds they formed disappear from k12 and stack 12 alike, and a
-// pile card that had to be laid is due again. Red threes laid in the turn stay down.
+// pile card that had to be laid is due again. Red threes laid in the turn, the forced
+// three-card meld and an automatic lay-off of several cards stay down.
 #include "games/rummy/canasta_history.h"
 #include "tests/rummy/canasta_play_fixture.h"
 
@@ -10,6 +11,9 @@ class CanastaTakeBackTest : public CanastaPlayFixture {
  protected:
   void SetUp() override {
     CanastaPlayFixture::SetUp();
+    fresh();
+  }
+  static void fresh() {
     canastaArea() = TCanastaArea{};
     canastaArea().options = publishedOptions();
     cg.gameId = gidCanasta;
@@ -103,6 +107,46 @@ TEST_F(CanastaTakeBackTest, RedThreesStayDownAfterATakeBack) {
   EXPECT_EQ(k12.ownMeldCount, 1);
   EXPECT_EQ(meldCards(1), "h3");
   EXPECT_EQ(meldTableMismatch(), "");
+}
+
+TEST_F(CanastaTakeBackTest, TheStepsOwnLayDownsStayDown) {
+  struct Case {
+    const char* what;
+    const char* earlier;  // a meld of the side before the turn
+    int kind;             // how the step lays the nines: a new meld or a lay-off
+  } cases[] = {
+      {"the forced meld", "", 2},
+      {"an automatic lay-off", "s9 c9 h9", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    resetTable(4);
+    fresh();
+    hand("c9 h9 d9 cK hK dK s5");
+    const THand earlier = handOf(c.earlier);
+    if (handUsed(earlier) > 0) {
+      k12.addMeld(1, handUsed(earlier));
+      for (int i = 1; i <= handUsed(earlier); i++) {
+        sp[12].slots[i].card = earlier.k[i];
+        sp[12].slots[i].meldNo = 1;
+        sp[12].slots[i].meldPos = i;
+        k12.melds[1].k[i].hi = int16_t(i);
+      }
+      sp[12].count = handUsed(earlier);
+      canastaArea().autolegen = 1;
+    } else {
+      canastaArea().spielmit2zwang = handOf("d9").k[1];
+    }
+    apply("c9#1 h9#2 d9#3", c.kind, c.kind == 3 ? 12 : 0, c.kind == 3 ? int16_t(sp[12].count) : canastaAnswerMeld);
+    EXPECT_EQ(canastaArea().hcount, 0);
+    apply("cK#1 hK#2 dK#3", 2, 0, canastaAnswerMeld);
+    apply("", 2, 0, canastaAnswerTakeBack);
+    EXPECT_EQ(k12.ownMeldCount, 1);
+    EXPECT_EQ(handUsed(k12.melds[1]), handUsed(earlier) + 3);
+    EXPECT_EQ(meldTableMismatch(), "");
+    syncHandFromSlots(sp[1]);
+    EXPECT_EQ(handText(sp[1].hand), "s5 cK hK dK");
+  }
 }
 
 }  // namespace
