@@ -95,6 +95,8 @@ std::vector<int32_t> playGame(int seats, const TMaumauState& rules, const std::v
   tableLandsAtOnce = true;
   playerCount = cg.seatCount = seats;
   maumauArea() = rules;
+  // Fixed, so the seed repeats the run and a duel's replay is the same deal.
+  randomFixSeed(seed);
   randomSeed(seed);
   cg.startGame(gidMauMau, 0);
   for (int s = 1; s <= 6; s++) {
