@@ -23,6 +23,9 @@
 // [SECTION] printing
 // [SECTION] a run with sound
 // [SECTION] main
+#include <sys/resource.h>
+#include <time.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -81,8 +84,24 @@ int alertCount = 0;
 // What the computer player spent on its answers, and the answers the game did not take.
 double slowestDecisionMs = 0;
 double decisionMsTotal = 0;
+double decisionCpuMsTotal = 0;  // the same in the main thread's own processor time
 long decisions = 0;
 long decisionsLeftOpen = 0;
+
+// Processor time the calling thread has had, in milliseconds: what a frame did, without the
+// time the system gave to other programs meanwhile.
+double threadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Times the calling thread gave up the processor to wait (a lock, the disk, a sleep).
+long threadWaits() {
+  rusage r{};
+  getrusage(RUSAGE_THREAD, &r);
+  return r.ru_nvcsw;
+}
 
 // Set before each game of a duel of tables: the seats are rated again with their own tables
 // before the first decision.
@@ -95,7 +114,9 @@ void timedAIMove() {
     rateWithSeatTables();
   }
   auto start = std::chrono::steady_clock::now();
+  const double cpuStart = threadCpuMs();
   skatAIMove();
+  decisionCpuMsTotal += threadCpuMs() - cpuStart;
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   slowestDecisionMs = std::max(slowestDecisionMs, ms);
   decisionMsTotal += ms;
@@ -332,7 +353,8 @@ int soundRun(int games, uint64_t seed) {
   appopt.musicLevel = 6;
   soundContainer.applyVolumes(false);
   int spoken = 0, ended = 0;
-  double slowestTickMs = 0;
+  double slowestTickMs = 0, slowestClockMs = 0;
+  long waitingTicks = 0;
   setVoiceStartListener([&](const std::string&, int32_t) { spoken++; });
   resetTableAndCore();
   for (int g = 0; g < games; g++) {
@@ -350,11 +372,17 @@ int soundRun(int games, uint64_t seed) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (cg.gs.phase != 5 && std::chrono::steady_clock::now() < deadline) {
       const auto start = std::chrono::steady_clock::now();
-      const double thinking = decisionMsTotal;
+      const double thinking = decisionMsTotal, thinkingCpu = decisionCpuMsTotal, cpuStart = threadCpuMs();
+      const long waits = threadWaits();
       headlessFrame();
-      // The computer's own decision is the player's time, not the frame's wait for audio.
+      // The computer's own decision is the player's time, not the frame's wait for audio. The
+      // clock also counts what other programs of a busy machine ran meanwhile: the frame's
+      // work is its own processor time, and a frame that waited gave the processor up.
+      const double cpu = threadCpuMs() - cpuStart - (decisionCpuMsTotal - thinkingCpu);
       const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-      slowestTickMs = std::max(slowestTickMs, ms - (decisionMsTotal - thinking));
+      slowestTickMs = std::max(slowestTickMs, cpu);
+      slowestClockMs = std::max(slowestClockMs, ms - (decisionMsTotal - thinking));
+      if (threadWaits() != waits) waitingTicks++;
       advanceFakeTick(skatSelfPlayMsPerFrame);
       // The game waits for the voice in real time; the frames need not spin meanwhile.
       if (cg.gs.voicePlaying != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -366,7 +394,9 @@ int soundRun(int games, uint64_t seed) {
   soundContainer.destroy();
   sndSetBackend(SoundBackend::null);
   std::printf("games with sound: %d of %d ended, voice samples started: %d\n", ended, games, spoken);
-  std::printf("slowest tick (without the computer's decisions): %.3f ms\n", slowestTickMs);
+  std::printf("slowest tick (without the computer's decisions): %.3f ms of its own work, %.3f ms by the clock; "
+              "ticks that waited: %ld\n",
+              slowestTickMs, slowestClockMs, waitingTicks);
   return ended == games ? 0 : 1;
 }
 

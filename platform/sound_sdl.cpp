@@ -6,6 +6,8 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/byte_io.h"
@@ -17,10 +19,13 @@ namespace {
 
 constexpr int kChannelCount = 32;  // nine effect slots and whatever else holds a voice
 
+// Voices may share one sound; the last to let go frees it (not once SDL_Quit ran at exit).
+using ChunkPtr = std::shared_ptr<Mix_Chunk>;
+
 struct Voice {
   bool used = false;
   bool lost = false;            // the device closed under it
-  Mix_Chunk* chunk = nullptr;
+  ChunkPtr chunk;
   int32_t sourceRate = 0;       // frames per second of the sound as handed over
   std::atomic<int64_t> playedBytes{0};  // device bytes mixed since play; the audio thread adds
   int32_t volume = MIX_MAX_VOLUME;
@@ -42,6 +47,12 @@ std::array<Voice, kChannelCount> voices;
 // False once SDL_Quit ran at exit, before the program-wide objects let go of their voices:
 // the mixer must not be called then.
 bool mixerAlive() { return device.open && SDL_WasInit(SDL_INIT_AUDIO) != 0; }
+
+void freeChunk(Mix_Chunk* chunk) {
+  if (chunk && mixerAlive()) Mix_FreeChunk(chunk);
+}
+
+ChunkPtr owned(Mix_Chunk* chunk) { return chunk ? ChunkPtr(chunk, freeChunk) : ChunkPtr(); }
 
 // Runs on the audio thread, under the mixer's lock.
 void countPlayed(int, void*, int len, void* udata) {
@@ -65,8 +76,7 @@ Voice* voiceOf(int32_t id, SndResult& result) {
 void dropChunk(int channel, Voice& v) {
   Mix_HaltChannel(channel);
   Mix_UnregisterAllEffects(channel);
-  if (v.chunk) Mix_FreeChunk(v.chunk);
-  v.chunk = nullptr;
+  v.chunk.reset();
 }
 
 // A canonical PCM WAV in memory, so the mixer converts it to the device's layout.
@@ -90,7 +100,8 @@ std::vector<uint8_t> wavImage(const SndFormat& f, const uint8_t* bytes, size_t s
 }
 
 // A chunk in the device's layout made by our converter (fast, see sound_convert.h); nullptr
-// when the device is not 16-bit native or the format is outside the converter's.
+// when the device is not 16-bit native or the format is outside the converter's. Any thread
+// while the device is open: it reads the device's layout and allocates, nothing else.
 Mix_Chunk* convertedChunk(const SndFormat& f, const uint8_t* bytes, size_t size) {
   if (device.format != AUDIO_S16SYS) return nullptr;
   const std::vector<int16_t> pcm = convertPcm(f, bytes, size, device.rate, device.channels);
@@ -110,6 +121,7 @@ Mix_Chunk* convertedChunk(const SndFormat& f, const uint8_t* bytes, size_t size)
 
 // A wave file's chunk: SDL reads it as it is stored and our converter lays it out; what the
 // converter does not take (another sample format, a compressed file) goes to the mixer.
+// Any thread while the device is open.
 Mix_Chunk* fileChunk(const std::string& path) {
   SDL_AudioSpec stored{};
   Uint8* samples = nullptr;
@@ -153,7 +165,7 @@ void sdlSoundClose() {
   if (!device.open) return;
   if (!mixerAlive()) {
     for (Voice& v : voices) {
-      v.chunk = nullptr;
+      v.chunk.reset();  // not freed: SDL is gone
       v.lost = v.used;
     }
     device = Device{};
@@ -181,7 +193,7 @@ int32_t sndCreateVoice(SndResult& result) {
     if (v.used) continue;
     v.used = true;
     v.lost = false;
-    v.chunk = nullptr;
+    v.chunk.reset();
     v.sourceRate = device.rate;
     v.playedBytes = 0;
     v.volume = MIX_MAX_VOLUME;
@@ -203,32 +215,87 @@ void sndFreeVoice(int32_t id) {
 
 SndResult sndLoadPcm(int32_t id, const SndFormat& f, const uint8_t* bytes, size_t size) {
   SndResult r;
-  Voice* v = voiceOf(id, r);
-  if (!v) return r;
+  if (!voiceOf(id, r)) return r;
   if (f.rate < 1 || (f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16)) return SndResult::badFormat;
-  Mix_Chunk* chunk = convertedChunk(f, bytes, size);
-  if (!chunk) {
-    const std::vector<uint8_t> image = wavImage(f, bytes, size);
-    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.data(), int(image.size())), 1);
-  }
-  if (!chunk) return SndResult::badFormat;
-  dropChunk(id - 1, *v);
-  v->chunk = chunk;
-  v->sourceRate = f.rate;
-  return SndResult::ok;
+  SndPrepared prepared = sndPreparePcm(f, bytes, size);
+  if (!prepared.ready()) return SndResult::badFormat;
+  return sndLoadPrepared(id, std::move(prepared));
 }
 
 SndResult sndLoadFile(int32_t id, const std::string& path, SndFormat& format, size_t& size) {
   SndResult r;
   Voice* v = voiceOf(id, r);
   if (!v) return r;
+  SndPrepared prepared = sndPrepareFile(path, format, size);
+  if (!prepared.ready()) return SndResult::badFormat;
+  return sndLoadPrepared(id, std::move(prepared));
+}
+
+// [SECTION] prepared sounds
+SndPrepared::SndPrepared(SndPrepared&& other) noexcept
+    : sound_(std::exchange(other.sound_, nullptr)), sourceRate_(other.sourceRate_) {}
+
+SndPrepared& SndPrepared::operator=(SndPrepared&& other) noexcept {
+  if (this != &other) {
+    freeChunk(static_cast<Mix_Chunk*>(sound_));
+    sound_ = std::exchange(other.sound_, nullptr);
+    sourceRate_ = other.sourceRate_;
+  }
+  return *this;
+}
+
+SndPrepared::~SndPrepared() { freeChunk(static_cast<Mix_Chunk*>(sound_)); }
+
+size_t SndPrepared::deviceBytes() const { return sound_ ? static_cast<Mix_Chunk*>(sound_)->alen : 0; }
+
+SndPrepared sndPreparePcm(const SndFormat& f, const uint8_t* bytes, size_t size) {
+  SndPrepared p;
+  if (!device.open || f.rate < 1 || (f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16)) return p;
+  Mix_Chunk* chunk = convertedChunk(f, bytes, size);
+  if (!chunk) {
+    const std::vector<uint8_t> image = wavImage(f, bytes, size);
+    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.data(), int(image.size())), 1);
+  }
+  p.sound_ = chunk;
+  p.sourceRate_ = f.rate;
+  return p;
+}
+
+SndPrepared sndPrepareFile(const std::string& path, SndFormat& format, size_t& size) {
+  SndPrepared p;
+  if (!device.open) return p;
   Mix_Chunk* chunk = fileChunk(path);
-  if (!chunk) return SndResult::badFormat;
-  dropChunk(id - 1, *v);
-  v->chunk = chunk;
-  v->sourceRate = device.rate;
+  if (!chunk) return p;
+  p.sound_ = chunk;
+  p.sourceRate_ = device.rate;
   format = {device.rate, device.channels, device.bits};
   size = chunk->alen;
+  return p;
+}
+
+SndResult sndLoadPrepared(int32_t id, SndPrepared&& prepared) {
+  SndResult r;
+  Voice* v = voiceOf(id, r);
+  if (!v) return r;
+  if (!prepared.ready()) return SndResult::badFormat;
+  dropChunk(id - 1, *v);
+  v->chunk = owned(static_cast<Mix_Chunk*>(std::exchange(prepared.sound_, nullptr)));
+  v->sourceRate = prepared.sourceRate_;
+  return SndResult::ok;
+}
+
+SndResult sndShareSound(int32_t fromId, int32_t toId) {
+  SndResult r;
+  Voice* from = voiceOf(fromId, r);
+  if (!from) return r;
+  Voice* to = voiceOf(toId, r);
+  if (!to) return r;
+  if (!from->chunk) return SndResult::failed;
+  if (from == to) return SndResult::ok;
+  ChunkPtr shared = from->chunk;
+  dropChunk(toId - 1, *to);
+  to->chunk = std::move(shared);
+  to->sourceRate = from->sourceRate;
   return SndResult::ok;
 }
 
@@ -246,7 +313,7 @@ SndResult sndPlay(int32_t id, bool loop) {
   if (v->left != 255 || v->right != 255) Mix_SetPanning(c, v->left, v->right);
   Mix_RegisterEffect(c, countPlayed, nullptr, v);
   Mix_Volume(c, v->volume);
-  return Mix_PlayChannel(c, v->chunk, loop ? -1 : 0) == c ? SndResult::ok : SndResult::failed;
+  return Mix_PlayChannel(c, v->chunk.get(), loop ? -1 : 0) == c ? SndResult::ok : SndResult::failed;
 }
 
 SndResult sndStop(int32_t id) {

@@ -136,24 +136,6 @@ void TDSWSoundBuffer::createWithFormat(const TWaveFormatValues& format, int32_t 
   memory_.assign(size_t(size), format.bitsPerSample == 8 ? 0x80 : 0);
 }
 
-bool TDSWSoundBuffer::createFromEncoded(const std::string& path, uint8_t capabilities) {
-  releaseBuffer();
-  SndResult r;
-  const int32_t voice = sndCreateVoice(r);
-  check("Create", resultCode(r));
-  SndFormat f{};
-  size_t size = 0;
-  if (sndLoadFile(voice, path, f, size) != SndResult::ok || size == 0 || size > INT32_MAX) {
-    sndFreeVoice(voice);
-    return false;
-  }
-  voice_ = voice;
-  format_ = {f.rate, f.channels, f.bits};
-  capabilities_ = capabilities;
-  size_ = int32_t(size);  // the mixer holds the sound; lock has nothing to hand out
-  return true;
-}
-
 void TDSWSoundBuffer::lock(int32_t offset, int32_t size, uint8_t flagsIndex) {
   if (offset < 0 || size < 0) throw ERangeError("TDSWSoundBuffer.lock: negative offset or size");
   // The whole buffer alone starts at its beginning; with the write cursor it wraps from there.
@@ -217,35 +199,104 @@ void TDSWSoundBuffer::stop() {
 }
 
 // [SECTION] file samples
-TDSWSoundSample::TDSWSoundSample(TDSWSound& device, const std::string& fileName, uint8_t capabilities, int32_t,
-                                 const char* className)
-    : TDSWSoundBuffer(device, className) {
+TPreparedSoundFile prepareSoundFile(const std::string& fileName) {
+  TPreparedSoundFile file;
+  file.fileName = fileName;
   if (endsWithOgg(fileName)) {
-    if (!createFromEncoded(fileName, capabilities)) logRefusedFile(fileName, "cannot be decoded");
-    return;
+    SndFormat f{};
+    size_t size = 0;
+    file.encoded = true;
+    file.sound = sndPrepareFile(fileName, f, size);
+    if (!file.sound.ready() || size == 0 || size > INT32_MAX) {
+      file.refusal = "cannot be decoded";
+      file.sound = SndPrepared();
+      return file;
+    }
+    file.format = {f.rate, f.channels, f.bits};
+    file.size = int32_t(size);
+    return file;
   }
   TWaveFile reader;
   if (!openWaveFile(fileName, reader)) {
-    logRefusedFile(fileName, "not a usable wave file (code " + std::to_string(reader.errorCode) + ")");
-    return;
+    file.refusal = "not a usable wave file (code " + std::to_string(reader.errorCode) + ")";
+    return file;
   }
   if (reader.dataSize < 1) {
-    logRefusedFile(fileName, "no sound data");
+    file.refusal = "no sound data";
     closeWaveFile(reader);
+    return file;
+  }
+  file.format = waveFormatFromHeader(reader.format);
+  file.size = reader.dataSize;
+  file.pcm.assign(size_t(reader.dataSize), 0);
+  const int32_t got = readWaveData(reader, reader.dataSize, file.pcm.data());
+  closeWaveFile(reader);
+  if (got < reader.dataSize) {
+    file.refusal = "EOF in file: " + fileName;
+    file.pcm.clear();
+    return file;
+  }
+  const SndFormat f{file.format.samplesPerSec, file.format.channels, file.format.bitsPerSample};
+  file.sound = sndPreparePcm(f, file.pcm.data(), file.pcm.size());
+  return file;
+}
+
+TDSWSoundSample::TDSWSoundSample(TDSWSound& device, const std::string& fileName, uint8_t capabilities, int32_t,
+                                 const char* className)
+    : TDSWSoundBuffer(device, className) {
+  adopt(prepareSoundFile(fileName), capabilities);
+}
+
+TDSWSoundSample::TDSWSoundSample(TDSWSound& device, TPreparedSoundFile&& file, uint8_t capabilities,
+                                 const char* className)
+    : TDSWSoundBuffer(device, className) {
+  adopt(std::move(file), capabilities);
+}
+
+TDSWSoundSample::TDSWSoundSample(TDSWSound& device, TDSWSoundSample& same, const char* className)
+    : TDSWSoundBuffer(device, className), fileName_(same.fileName_) {
+  if (same.voice_ == 0) return;
+  SndResult r;
+  const int32_t voice = sndCreateVoice(r);
+  check("Create", resultCode(r));
+  if (sndShareSound(same.voice_, voice) != SndResult::ok) {
+    sndFreeVoice(voice);
     return;
   }
-  try {
-    createWithFormat(waveFormatFromHeader(reader.format), reader.dataSize, capabilities, true);
-    lock(0, reader.dataSize, 0);
-    if (readWaveData(reader, length1_, region1_) < length1_) {
-      logRefusedFile(fileName, "EOF in file: " + fileName);
-      releaseBuffer();
-    } else {
-      unlock();
-    }
-  } catch (...) {
-    closeWaveFile(reader);
-    throw;
+  voice_ = voice;
+  format_ = same.format_;
+  capabilities_ = same.capabilities_;
+  size_ = same.size_;
+}
+
+void TDSWSoundSample::adopt(TPreparedSoundFile&& file, uint8_t capabilities) {
+  fileName_ = file.fileName;
+  if (!file.refusal.empty()) {
+    logRefusedFile(file.fileName, file.refusal);
+    return;
   }
-  closeWaveFile(reader);
+  if (file.encoded) {
+    releaseBuffer();
+    SndResult r;
+    const int32_t voice = sndCreateVoice(r);
+    check("Create", resultCode(r));
+    if (sndLoadPrepared(voice, std::move(file.sound)) != SndResult::ok) {
+      sndFreeVoice(voice);
+      logRefusedFile(file.fileName, "cannot be decoded");
+      return;
+    }
+    voice_ = voice;
+    format_ = file.format;
+    capabilities_ = capabilities;
+    size_ = file.size;  // the mixer holds the sound; lock has nothing to hand out
+    return;
+  }
+  createWithFormat(file.format, file.size, capabilities, true);  // raises without a device
+  memory_ = std::move(file.pcm);
+  // Prepared without a device (or in a layout the device refused): the buffer converts now.
+  const SndResult r = file.sound.ready() ? sndLoadPrepared(voice_, std::move(file.sound))
+                                         : sndLoadPcm(voice_, {format_.samplesPerSec, format_.channels,
+                                                               format_.bitsPerSample},
+                                                      memory_.data(), memory_.size());
+  check("Unlock", resultCode(r));
 }

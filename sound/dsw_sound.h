@@ -1,7 +1,7 @@
 // DSWSound: the output device and its sound buffers, each buffer a sound on a mixer channel
 // of its own, loaded from PCM written through lock/unlock or from a sound file.
 // Volumes are hundredths of a decibel of attenuation (-10,000..0), pans -10,000 (left) to
-// 10,000 (right). Main thread only.
+// 10,000 (right). Main thread only, except prepareSoundFile.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/sound.h"
 #include "sound/dsw.h"
 #include "sound/wave.h"
 
@@ -109,8 +110,6 @@ class TDSWSoundBuffer : public TDSWSoundObject {
 
  protected:
   void releaseBuffer();
-  // The buffer's sound decoded by the mixer from a compressed file; false when it cannot be.
-  bool createFromEncoded(const std::string& path, uint8_t capabilities);
 
   TDSWSound* owner_;
   TWaveFormatValues format_{};
@@ -126,6 +125,20 @@ class TDSWSoundBuffer : public TDSWSoundObject {
   int32_t volume_ = 0, pan_ = 0;
 };
 
+// A sound file read and laid out for the device: all of a file sample's work that touches
+// the disk or converts, done on any thread while the device is open (the sample loader's
+// worker), so the sample itself is made on the main thread at once.
+struct TPreparedSoundFile {
+  std::string fileName;
+  std::string refusal;           // why the file cannot be used; "" when it can
+  TWaveFormatValues format{};    // of the sound as the buffer reports it
+  int32_t size = 0;              // bytes in that format
+  std::vector<uint8_t> pcm;      // a wave file's sound data, as lock hands it out
+  bool encoded = false;          // decoded by the mixer: lock has nothing to hand out
+  SndPrepared sound;             // empty without a device
+};
+TPreparedSoundFile prepareSoundFile(const std::string& fileName);
+
 class TDSWSoundSample : public TDSWSoundBuffer {
  public:
   // CreateFromFile: a static buffer with the file's sound (".ogg" decoded by the mixer, else
@@ -133,10 +146,25 @@ class TDSWSoundSample : public TDSWSoundBuffer {
   // and writes one error-log line per file name. The last argument is not used.
   TDSWSoundSample(TDSWSound& device, const std::string& fileName, uint8_t capabilities, int32_t unused = 0,
                   const char* className = "TDSWSoundSample");
+  // The same from a file prepared before; main thread.
+  TDSWSoundSample(TDSWSound& device, TPreparedSoundFile&& file, uint8_t capabilities,
+                  const char* className = "TDSWSoundSample");
+  // A sample playing the sound of another without reading or copying it (a repeat of a
+  // sound still playing).
+  TDSWSoundSample(TDSWSound& device, TDSWSoundSample& same, const char* className = "TDSWSoundSample");
+  const std::string& fileName() const { return fileName_; }
+
+ private:
+  void adopt(TPreparedSoundFile&& file, uint8_t capabilities);
+  std::string fileName_;
 };
 
 class TDSWSoundFileSample : public TDSWSoundSample {
  public:
   TDSWSoundFileSample(TDSWSound& device, const std::string& fileName, uint8_t capabilities, int32_t unused = 0)
       : TDSWSoundSample(device, fileName, capabilities, unused, "TDSWSoundFileSample") {}
+  TDSWSoundFileSample(TDSWSound& device, TPreparedSoundFile&& file, uint8_t capabilities)
+      : TDSWSoundSample(device, std::move(file), capabilities, "TDSWSoundFileSample") {}
+  TDSWSoundFileSample(TDSWSound& device, TDSWSoundFileSample& same)
+      : TDSWSoundSample(device, same, "TDSWSoundFileSample") {}
 };

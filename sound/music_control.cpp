@@ -101,6 +101,8 @@ void TSoundContainer::resumeMusicIfActive() {
 }
 
 void TSoundContainer::showPostedMessages() {
+  // Outside a game no tick serves the slots: an effect waiting for its sample starts here.
+  servePendingPlays();
   std::vector<std::string> files;
   {
     std::lock_guard<std::mutex> lock(musicMutex_);

@@ -72,9 +72,7 @@ bool fileExists(const std::string& path) {
   return std::filesystem::is_regular_file(toLocalPath(path), ec);
 }
 
-}  // namespace
-
-std::string findSoundFile(const std::string& name, bool& found) {
+std::string lookupSoundFile(const std::string& name, bool& found) {
   std::string path = name;
   found = fileExists(path);
   // A question variant ("name_.wav") falls back to the plain sample, one "_" at a time (a
@@ -88,6 +86,15 @@ std::string findSoundFile(const std::string& name, bool& found) {
     path = programPath("\\data\\sound\\" + name + ext);
     found = fileExists(path);
   }
+  return path;
+}
+
+}  // namespace
+
+std::string baseSoundFile(const std::string& name, bool& found) { return toLocalPath(lookupSoundFile(name, found)); }
+
+std::string findSoundFile(const std::string& name, bool& found) {
+  std::string path = lookupSoundFile(name, found);
   if (path.size() < 4) return path;
   const std::string stem = path.substr(0, path.size() - 4), ext = path.substr(path.size() - 4);
   int32_t variants = 1;
@@ -165,6 +172,9 @@ void TSoundContainer::destroy() {
   // The worker closes its track and ends before the mixer goes.
   musicThread.terminate();
   for (auto& s : samples) s.reset();
+  pendingPlays = {};
+  headResolved_ = false;
+  headWaiting_ = false;
   sampleCache.clear();
   slotKinds = {};
   slotSeats = {};
@@ -180,33 +190,28 @@ bool TSoundContainer::playSound(const std::string& name, int32_t seat, const std
                                 int32_t pan, bool isVoice) {
   bool found = false;
   const std::string path = findSoundFile(name, found);
+  return playFile(path, found, seat, volume, pan, isVoice);
+}
+
+bool TSoundContainer::playFile(const std::string& path, bool found, int32_t seat, int32_t volume, int32_t pan,
+                               bool isVoice) {
   if (!found || noDevice || !device || isTerminating()) return found;
+  servePendingPlays();
   slotCounter = slotCounter + 1 >= 10 ? 1 : slotCounter + 1;
   const int32_t slot = slotCounter;
-  // Whatever the slot still plays stops; a kept sample stays loaded for its next play.
+  // Whatever the slot still plays or waits for stops; a kept sample stays loaded for its next play.
   if (samples[slot]) samples[slot]->stop();
   samples[slot].reset();
   slotKinds[slot] = 0;
   slotSeats[slot] = 0;
+  pendingPlays[slot] = {};
   try {
-    std::shared_ptr<TDSWSoundFileSample> taken = sampleCache.acquire(*device, path);
-    // A kept sample that finished in an older slot moves here: that slot is empty now, and
-    // reusing it later cannot stop this play.
-    for (int32_t other = 1; other <= soundSlotCount; other++) {
-      if (other == slot || samples[other] != taken) continue;
-      samples[other].reset();
-      slotKinds[other] = 0;
-      slotSeats[other] = 0;
+    std::shared_ptr<TDSWSoundFileSample> taken = sampleCache.take(*device, path);
+    if (!taken) {
+      pendingPlays[slot] = {path, volume, pan, seat, isVoice};
+      return found;
     }
-    samples[slot] = std::move(taken);
-    TDSWSoundFileSample& sample = *samples[slot];
-    sample.setVolume(0);
-    sample.setVolume(attenuationOf(volume));
-    sample.setPan(int32_t(pan * kPanScale));
-    if (volume <= 0 || !sample.hasBuffer()) return found;  // loaded, silent
-    sample.play(false);
-    slotSeats[slot] = seat > 0 ? seat : 0;
-    slotKinds[slot] = isVoice ? 1 : 0;
+    startOnSlot(slot, std::move(taken), volume, pan, seat, isVoice);
   } catch (const EDSWError& e) {
     logProtocol(std::string("Sound dropped: ") + e.what());
   } catch (const std::exception& e) {
@@ -215,15 +220,65 @@ bool TSoundContainer::playSound(const std::string& name, int32_t seat, const std
   return found;
 }
 
-void TSoundContainer::playSeatSound(const std::string& name, int32_t seat) {
+void TSoundContainer::startOnSlot(int32_t slot, std::shared_ptr<TDSWSoundFileSample> taken, int32_t volume,
+                                  int32_t pan, int32_t seat, bool isVoice) {
+  // A kept sample that finished in an older slot moves here: that slot is empty now, and
+  // reusing it later cannot stop this play.
+  for (int32_t other = 1; other <= soundSlotCount; other++) {
+    if (other == slot || samples[other] != taken) continue;
+    samples[other].reset();
+    slotKinds[other] = 0;
+    slotSeats[other] = 0;
+  }
+  samples[slot] = std::move(taken);
+  TDSWSoundFileSample& sample = *samples[slot];
+  sample.setVolume(0);
+  sample.setVolume(attenuationOf(volume));
+  sample.setPan(int32_t(pan * kPanScale));
+  if (volume <= 0 || !sample.hasBuffer()) return;  // loaded, silent
+  sample.play(false);
+  slotSeats[slot] = seat > 0 ? seat : 0;
+  slotKinds[slot] = isVoice ? 1 : 0;
+}
+
+void TSoundContainer::servePendingPlays() {
+  if (noDevice || !device) return;
+  for (int32_t slot = 1; slot <= soundSlotCount; slot++) {
+    TPendingPlay& p = pendingPlays[slot];
+    if (p.path.empty()) continue;
+    try {
+      std::shared_ptr<TDSWSoundFileSample> taken = sampleCache.take(*device, p.path);
+      if (!taken) continue;
+      const TPendingPlay play = std::exchange(p, TPendingPlay{});
+      startOnSlot(slot, std::move(taken), play.volume, play.pan, play.seat, play.isVoice);
+    } catch (const EDSWError& e) {
+      p = {};
+      logProtocol(std::string("Sound dropped: ") + e.what());
+    }
+  }
+}
+
+bool TSoundContainer::playPending() const {
+  for (int32_t slot = 1; slot <= soundSlotCount; slot++)
+    if (!pendingPlays[slot].path.empty()) return true;
+  return false;
+}
+
+bool TSoundContainer::seatVoiceLevel(int32_t seat, int32_t& volume, int32_t& pan) const {
   // Voices "Aus" play nothing at all (not the faintest step).
-  if (engineFastMode() || voiceVolume <= 0) return;
+  if (engineFastMode() || voiceVolume <= 0) return false;
   int32_t base = roundEven(voiceVolume * 1.05 + 5);
-  int32_t pan = 0;
+  pan = 0;
   if (playerCount > 2 && seat != 1)
     pan = roundEven(double(2 * (seat - 2) - (playerCount - 2)) / (playerCount - 2) * 100);
   if (seat == 1) base = std::max(0, base - 5);
-  playSound(name, seat, "", base + roundEven(std::abs(pan) * 0.05), pan, true);
+  volume = base + roundEven(std::abs(pan) * 0.05);
+  return true;
+}
+
+void TSoundContainer::playSeatSound(const std::string& name, int32_t seat) {
+  int32_t volume = 0, pan = 0;
+  if (seatVoiceLevel(seat, volume, pan)) playSound(name, seat, "", volume, pan, true);
 }
 
 void TSoundContainer::playEvent(int32_t code, int32_t stack, int32_t slot) {

@@ -1,7 +1,8 @@
 // The sound container: every sound the program makes goes through `soundContainer`. Effects
 // are sound files found by a short name (numbered variants drawn at random), each played on
 // the next of nine rotating slots, so the tenth sound cuts off the oldest; effects of the table
-// are panned and attenuated by where they happen. Main thread only.
+// are panned and attenuated by where they happen. Main thread only; the sample loader's and
+// the music's workers are its own.
 #pragma once
 
 #include <atomic>
@@ -43,6 +44,8 @@ TEffectPlacement effectPlacement(int32_t stack, int32_t slot);
 // The file a sound name stands for (a path, or an effect name in "\data\sound\"), with a
 // numbered variant drawn; found says whether there is one.
 std::string findSoundFile(const std::string& name, bool& found);
+// The same without the variant draw: the plain file a variant would be drawn for.
+std::string baseSoundFile(const std::string& name, bool& found);
 // The effect name of an event code; "" for codes without an effect.
 const char* effectName(int32_t code);
 
@@ -56,8 +59,15 @@ class TSoundContainer {
 
   // Plays a sound file on the next slot; answers whether the file was found. name is a path,
   // or an effect name looked up in "\data\sound\". The text is not used.
+  // A file not kept yet is read by the sample loader's worker and starts on its slot when
+  // ready (servePendingPlays); the frame never waits for it.
   bool playSound(const std::string& name, int32_t seat, const std::string& text, int32_t volume, int32_t pan,
                  bool isVoice);
+  // Starts the slots' plays whose samples the loader has made ready. The tick's voice queue
+  // and the frame's posted messages call it.
+  void servePendingPlays();
+  // A slot waits for its sample.
+  bool playPending() const;
   // A voice sample of a seat at the voice volume, panned by the seat's place at the table.
   void playSeatSound(const std::string& name, int32_t seat);
   // Plays the effect of an event at a card's place (stack and slot; 0, 0 unplaced).
@@ -88,8 +98,9 @@ class TSoundContainer {
   // The music volume is above 0, the music is not stopped and the player has not failed; or
   // the tutorial's narration plays.
   bool musicEnabled() const;
-  // Shows the messages the music worker posted (message 40: a missing music file). Called
-  // once per frame by the main window, never from a nested frame.
+  // Shows the messages the music worker posted (message 40: a missing music file) and
+  // starts the effects whose samples became ready. Called once per frame by the main
+  // window, never from a nested frame.
   void showPostedMessages();
   std::string recordedMusicName();
   // The file the worker started last ("" before any) and how many it started.
@@ -125,6 +136,13 @@ class TSoundContainer {
   LArray<std::shared_ptr<TDSWSoundFileSample>, 1, 10> samples{};
   LArray<int32_t, 1, 10> slotKinds{};  // 1 the slot plays a voice sample
   LArray<int32_t, 1, 10> slotSeats{};  // the seat whose voice it plays, 0 none
+  // A play asked of a slot whose sample the loader still reads; "" none.
+  struct TPendingPlay {
+    std::string path;
+    int32_t volume = 0, pan = 0, seat = 0;
+    bool isVoice = false;
+  };
+  LArray<TPendingPlay, 1, 10> pendingPlays{};
 
   // [SECTION] voice queue: queueVoice appends, processVoiceQueue removes what it starts.
   static constexpr int32_t queueCapacity = 5;
@@ -135,6 +153,17 @@ class TSoundContainer {
   LArray<int32_t, 1, 6> lastCommentedMove{};    // per seat to act, cg.moveCounter of the last
 
  private:
+  // The file of the queue's first entry, drawn once however long it waits for its sample.
+  std::string headFile_;
+  bool headFound_ = false;
+  bool headResolved_ = false;
+  bool headWaiting_ = false;  // the first entry waits for its sample
+  bool playFile(const std::string& path, bool found, int32_t seat, int32_t volume, int32_t pan, bool isVoice);
+  void startOnSlot(int32_t slot, std::shared_ptr<TDSWSoundFileSample> taken, int32_t volume, int32_t pan,
+                   int32_t seat, bool isVoice);
+  // The volume and pan of a seat's voice; false when voices play nothing.
+  bool seatVoiceLevel(int32_t seat, int32_t& volume, int32_t& pan) const;
+
   std::mutex musicMutex_;               // guards the two fields below
   std::string musicName_;               // the choice last requested; main thread and worker
   std::vector<std::string> posted_;     // files of message 40, posted by the worker

@@ -193,27 +193,51 @@ void TSoundContainer::queueVoice(const std::string& path, std::string& subtitle,
   queuedPaths[queueCount] = path;
   queuedSubtitles[queueCount] = std::exchange(subtitle, std::string());
   queuedSeats[queueCount] = seat;
+  // The loader reads the sample meanwhile, so it is ready when its turn comes.
+  bool found = false;
+  const std::string file = baseSoundFile(path, found);
+  if (found && !noDevice && device && voiceVolume > 0 && !engineFastMode()) sampleCache.prefetch(file);
 }
 
 uint8_t TSoundContainer::processVoiceQueue(int32_t seat) {
   if (noDevice) return 0;
+  servePendingPlays();
   uint8_t result = 0;
   for (int32_t slot = 1; slot <= soundSlotCount && result == 0; slot++) {
+    const TPendingPlay& waiting = pendingPlays[slot];
+    if (waiting.isVoice && !waiting.path.empty() && (seat == 0 || waiting.seat == seat)) result = 3;
     if (slotKinds[slot] != 1 || !samples[slot] || (seat != 0 && slotSeats[slot] != seat)) continue;
     TDSWSoundFileSample& s = *samples[slot];
     if (s.isPlaying() && s.bufferSize() - s.getCursorPos() > kVoiceTailBytes) result = 3;
   }
+  // The first entry waiting for its sample speaks already, for its seat's bubble too.
+  if (seat != 0 && result == 0 && headWaiting_ && queueCount > 0 && queuedSeats[1] == seat) result = 3;
   if (seat != 0 || result != 0 || queueCount == 0) return result;
   const std::string path = queuedPaths[1], subtitle = queuedSubtitles[1];
   const int32_t speaker = queuedSeats[1];
+  // Voices "Aus" play nothing: the entry leaves the queue as if its sample had ended.
+  int32_t volume = 0, pan = 0;
+  const bool audible = seatVoiceLevel(speaker, volume, pan);
+  if (audible && !headResolved_) {
+    headFile_ = findSoundFile(path, headFound_);
+    headResolved_ = true;
+  }
+  // The entry waits, and counts as speaking, until the loader has its sample: it starts
+  // with its bubble, never before its sound.
+  if (audible && headFound_ && device && !isTerminating() && !sampleCache.ready(*device, headFile_)) {
+    sampleCache.prefetch(headFile_);
+    headWaiting_ = true;
+    return 3;
+  }
+  headWaiting_ = false;
   for (int32_t i = 1; i < queueCount; i++) {
     queuedPaths[i] = queuedPaths[i + 1];
     queuedSubtitles[i] = queuedSubtitles[i + 1];
     queuedSeats[i] = queuedSeats[i + 1];
   }
   queueCount--;
-  // Voices "Aus" play nothing: the entry leaves the queue as if its sample had ended.
-  playSeatSound(path, speaker);
+  if (audible) playFile(headFile_, headFound_, speaker, volume, pan, true);
+  headResolved_ = false;
   if (voiceListener()) voiceListener()(path, speaker);
   if (!subtitle.empty()) say(subtitle, speaker, 0, false);
   return 3;

@@ -53,8 +53,20 @@ class AudioTest : public ::testing::Test {
     soundContainer.applyVolumes(false);
   }
 
+  // Waits until the sample loader has read what was asked and the slots waiting for it have
+  // started, as the frames would (at most two seconds).
+  static void settleSounds() {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < end) {
+      soundContainer.servePendingPlays();
+      if (!soundContainer.playPending() && !soundContainer.sampleCache.loading()) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+
   // Waits until no slot plays any more (at most two seconds).
   static void waitForSilence() {
+    settleSounds();
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (std::chrono::steady_clock::now() < end) {
       bool playing = false;

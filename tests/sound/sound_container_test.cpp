@@ -114,8 +114,10 @@ TEST_F(SoundSlots, TheTenthSoundReusesSlotOne) {
     soundContainer.playEvent(1, 0, 0);  // a tone of a second
     EXPECT_EQ(soundContainer.slotCounter, i);
   }
+  settleSounds();
   soundContainer.playEvent(soundCardLands, 0, 0);  // 50 ms
   EXPECT_EQ(soundContainer.slotCounter, 1);
+  settleSounds();
   ASSERT_NE(soundContainer.samples[1], nullptr);
   EXPECT_EQ(soundContainer.samples[1]->bufferSize(), 22050 / 20 * 2) << "slot 1 now holds the tenth sound";
   for (int s = 2; s <= 9; s++) EXPECT_TRUE(soundContainer.samples[s]->isPlaying()) << s;
@@ -128,10 +130,12 @@ TEST_F(SoundSlots, EffectsAtTheirVolumeAndPlace) {
   sp[5].pose.z = -1250;  // factor 50
   sp[5].pose.x = 650;
   soundContainer.playEvent(10, 5, 1);
+  settleSounds();
   ASSERT_EQ(soundContainer.slotCounter, 2);
   EXPECT_EQ(soundContainer.samples[1]->volume(), -430);
   EXPECT_EQ(soundContainer.samples[2]->volume(), -950) << "56 % at factor 50 is 28 %";
   EXPECT_TRUE(soundContainer.playSound("_leg", 0, "", 0, 0, false));
+  settleSounds();
   ASSERT_EQ(soundContainer.slotCounter, 3);
   EXPECT_FALSE(soundContainer.samples[3]->isPlaying()) << "volume 0 loads and stays silent";
   EXPECT_EQ(soundContainer.slotKinds[3], 0);
@@ -145,6 +149,7 @@ TEST_F(SoundSlots, OggEffectsAreDecodedByTheMixer) {
   writeSound("_x.ogg", "OggS but nothing after it");
   setLevels(1, 1, 1);
   soundContainer.playEvent(32, 0, 0);
+  settleSounds();
   ASSERT_EQ(soundContainer.slotCounter, 1);
   const TDSWSoundFileSample& s = *soundContainer.samples[1];
   EXPECT_TRUE(s.hasBuffer());
@@ -152,6 +157,7 @@ TEST_F(SoundSlots, OggEffectsAreDecodedByTheMixer) {
   const int32_t halfSecond = s.format().samplesPerSec * 2 * 2 / 2;
   EXPECT_NEAR(s.bufferSize(), halfSecond, halfSecond / 5) << "the Ogg's half second, not the wave's 50 ms";
   soundContainer.playEvent(14, 0, 0);
+  settleSounds();
   ASSERT_EQ(soundContainer.slotCounter, 2);
   EXPECT_FALSE(soundContainer.samples[2]->hasBuffer()) << "a broken file stays silent";
   EXPECT_EQ(soundContainer.slotKinds[2], 0);
@@ -171,6 +177,7 @@ TEST_F(SoundSlots, VoicesArePannedByTheirSeat) {
   for (const auto& c : cases) {
     playerCount = c.players;
     soundContainer.playSeatSound(soundPath("voice.wav"), c.seat);
+    settleSounds();
     const int32_t slot = soundContainer.slotCounter;
     ASSERT_NE(soundContainer.samples[slot], nullptr);
     EXPECT_EQ(soundContainer.samples[slot]->pan(), c.pan) << c.players << " seats, seat " << c.seat;

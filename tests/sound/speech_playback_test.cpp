@@ -58,6 +58,11 @@ TEST_F(SpeechPlayback, AHeldBackBubbleShowsWhenItsSampleStarts) {
 TEST_F(SpeechPlayback, AFullQueueShowsTheBubbleAtOnce) {
   writeSound("3/Lang.wav", toneWave(22050, 1500));
   say("Lang", 2, 1, false);
+  for (int i = 0; i < 2000 && started.empty(); i++) {
+    soundContainer.processVoiceQueue(0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  ASSERT_EQ(started.size(), 1u) << "Lang speaks";
   for (const char* t : {"A1", "A2", "A3", "A4", "A5"}) say(t, 3, 1, false);
   EXPECT_EQ(soundContainer.queueCount, 5);
   EXPECT_EQ(bubble(3), "") << "all five held back";
