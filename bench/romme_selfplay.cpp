@@ -66,6 +66,8 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
   tableLandsAtOnce = true;
   playerCount = cg.seatCount = seats;
   k12 = Tk12Container{};
+  // A new game reseeds from the clock unless the seed is fixed: fixed, the run repeats.
+  randomFixSeed(o.seed * 1000003ULL + uint64_t(g));
   randomSeed(o.seed * 1000003ULL + uint64_t(g));
   rommeArea() = TRommeArea{};
   rommeArea().options = optionsFor(o, g);
