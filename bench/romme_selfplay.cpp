@@ -2,9 +2,11 @@
 // core's tick in screen mode 1; the bench prints hands per second, the list scores, Rommé
 // hands, knocks, gins, undercuts and no-games, answers refused, consistency lines, stalled
 // hands and the slowest decision. With --duel each deal is played again with the strengths
-// rotated over the seats, and the points per strength are printed.
+// rotated over the seats, and the points per strength are printed. --digest prints one checksum
+// over the table after every step and the list scores: two runs with the same seed that play
+// the same cards print the same checksum.
 //
-// Usage: romme_selfplay [--game romme|gin] [--gin] [--games N] [--seed S] [--seats K] [--duel]
+// Usage: romme_selfplay [--game romme|gin] [--gin] [--games N] [--seed S] [--seats K] [--duel] [--digest]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -33,6 +35,22 @@ struct TOptions {
   uint64_t seed = 1;
   int seats = 4;
   bool duel = false;
+  bool digest = false;
+};
+
+// FNV-1a over 64-bit words.
+struct TDigest {
+  uint64_t value = 0xcbf29ce484222325ULL;
+  void add(int64_t v) {
+    for (int i = 0; i < 8; i++) {
+      value ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
+      value *= 0x100000001b3ULL;
+    }
+  }
+  void addStack(int32_t stack) {
+    add(stackUsed(sp[stack]));
+    for (int32_t i = 1; i <= stackUsed(sp[stack]); i++) add(sp[stack].slots[i].card.t * 16 + sp[stack].slots[i].card.f);
+  }
 };
 
 struct TFigures {
@@ -41,6 +59,7 @@ struct TFigures {
   double slowestMs = 0;
   int64_t totals[7] = {};
   int64_t byStrength[4] = {};
+  TDigest digest;
 };
 
 TRommeOptions optionsFor(const TOptions& o, int g) {
@@ -80,13 +99,20 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
     strengthOf[s] = o.duel ? (s - 1 + rotation) % 3 + 1 : 3;
     cg.gs.seatProfiles[s].strength = strengthOf[s];
   }
-  int frames = 0;
+  int frames = 0, lastStep = -1;
   for (; frames < 400000 && cg.gs.phase != 5; frames++) {
     auto t0 = std::chrono::steady_clock::now();
     headlessFrame();
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     f.slowestMs = std::max(f.slowestMs, ms);
     advanceFakeTick(50);
+    if (o.digest && cg.gs.gameCounter != lastStep) {
+      lastStep = cg.gs.gameCounter;
+      f.digest.add(cg.gs.phase * 1000 + cg.gs.step);
+      f.digest.add(cg.gs.akspieler);
+      for (int32_t s : {1, 2, 3, 4, 5, 6, 11, 12, 13})
+        if (s > 6 || s <= seats) f.digest.addStack(s);
+    }
   }
   if (cg.gs.phase != 5) {
     f.stalled++;
@@ -105,6 +131,7 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
     if (!a.knocked) f.noGames++;
   }
   for (int s = 1; s <= seats; s++) {
+    f.digest.add(cg.gs.listTotals[s]);
     f.totals[s] += cg.gs.listTotals[s];
     f.byStrength[strengthOf[s]] += cg.gs.listTotals[s];
   }
@@ -123,6 +150,7 @@ int main(int argc, char** argv) {
     else if (a == "--seed") o.seed = std::strtoull(next().c_str(), nullptr, 10);
     else if (a == "--seats") o.seats = std::atoi(next().c_str());
     else if (a == "--duel") o.duel = true;
+    else if (a == "--digest") o.digest = true;
   }
   registerRommeGame();
   TFigures f;
@@ -149,5 +177,6 @@ int main(int argc, char** argv) {
                 static_cast<long long>(f.byStrength[2]), static_cast<long long>(f.byStrength[3]));
   std::printf("answers refused: %d\nconsistency messages: %d\nstalled hands: %d\nslowest decision: %.2f ms\n",
               f.refused, f.messages, f.stalled, f.slowestMs);
+  if (o.digest) std::printf("digest: %016llx\n", static_cast<unsigned long long>(f.digest.value));
   return f.messages == 0 && f.stalled == 0 && f.refused == 0 ? 0 : 1;
 }
