@@ -192,7 +192,8 @@ bool rommeIsValidMeld(const THand& cards, int32_t seat, bool layOff, bool noMini
   if (seat == 0) seat = cg.gs.akspieler;
   if (rommeIsGin()) noMinimum = true;
   if (jokersIn(cards) > 1 || handUsed(cards) < 3) return false;
-  if (seatOwnsMeld(seat)) noMinimum = true;
+  // The table is asked only when the answer matters: the move search asks thousands of times.
+  if (!noMinimum && seatOwnsMeld(seat)) noMinimum = true;
   if (!noMinimum) {
     if (rommeHandValue(cards) < opts().firstMeldMinimum) return false;
     if (layOff) return false;
