@@ -4,15 +4,18 @@
 // hands and the slowest decision. With --duel each deal is played again with the strengths
 // rotated over the seats, and the points per strength are printed. --digest prints one checksum
 // over the table after every step and the list scores: two runs with the same seed that play
-// the same cards print the same checksum.
+// the same cards print the same checksum. --repeat K plays every deal K times and takes each
+// decision's least processor time, so that other programs on the machine do not count.
 //
 // Usage: romme_selfplay [--game romme|gin] [--gin] [--games N] [--seed S] [--seats K] [--duel] [--digest]
+//                       [--repeat K]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "core/cg.h"
 #include "core/seat_record.h"
@@ -45,6 +48,7 @@ struct TOptions {
   int seats = 4;
   bool duel = false;
   bool digest = false;
+  int repeat = 1;
 };
 
 // FNV-1a over 64-bit words.
@@ -88,7 +92,9 @@ TRommeOptions optionsFor(const TOptions& o, int g) {
   return r;
 }
 
-void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
+// Plays deal g; pass 0 counts the figures, every pass keeps each frame's least processor time
+// in frameCpu. False when the hand stalled.
+bool playOne(const TOptions& o, int g, int rotation, TFigures& f, int pass, std::vector<double>& frameCpu) {
   const int seats = o.gin ? 2 : std::clamp(o.seats, 2, 6);
   resetHeadlessSkat(1, skatDefaultOptions);
   tableLandsAtOnce = true;
@@ -115,8 +121,11 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
     headlessFrame();
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     f.slowestMs = std::max(f.slowestMs, ms);
-    f.slowestCpuMs = std::max(f.slowestCpuMs, cpuMs() - c0);
+    const double cpu = cpuMs() - c0;
+    if (pass == 0) frameCpu.push_back(cpu);
+    else if (frames < int(frameCpu.size())) frameCpu[frames] = std::min(frameCpu[frames], cpu);
     advanceFakeTick(50);
+    if (pass > 0) continue;
     if (o.digest && cg.gs.gameCounter != lastStep) {
       lastStep = cg.gs.gameCounter;
       f.digest.add(cg.gs.phase * 1000 + cg.gs.step);
@@ -125,12 +134,13 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
         if (s > 6 || s <= seats) f.digest.addStack(s);
     }
   }
+  if (pass > 0) return true;
   if (cg.gs.phase != 5) {
     f.stalled++;
     std::printf("stalled: deal %d, phase %d, step %d, seat %d, awaiting %d, stock %d, pile %d\n", g,
                 int(cg.gs.phase), cg.gs.step, cg.gs.akspieler, int(cg.gs.awaitingAction), stackUsed(sp[11]),
                 stackUsed(sp[13]));
-    return;
+    return false;
   }
   f.hands++;
   const TRommeArea& a = rommeArea();
@@ -146,6 +156,7 @@ void playOne(const TOptions& o, int g, int rotation, TFigures& f) {
     f.totals[s] += cg.gs.listTotals[s];
     f.byStrength[strengthOf[s]] += cg.gs.listTotals[s];
   }
+  return true;
 }
 
 }  // namespace
@@ -162,6 +173,7 @@ int main(int argc, char** argv) {
     else if (a == "--seats") o.seats = std::atoi(next().c_str());
     else if (a == "--duel") o.duel = true;
     else if (a == "--digest") o.digest = true;
+    else if (a == "--repeat") o.repeat = std::max(1, std::atoi(next().c_str()));
   }
   registerRommeGame();
   TFigures f;
@@ -174,11 +186,16 @@ int main(int argc, char** argv) {
   useFakeTick(1000);
   auto start = std::chrono::steady_clock::now();
   for (int g = 0; g < o.games; g++)
-    for (int r = 0; r < (o.duel ? 3 : 1); r++) playOne(o, g, r, f);
+    for (int r = 0; r < (o.duel ? 3 : 1); r++) {
+      std::vector<double> frameCpu;
+      for (int pass = 0; pass < o.repeat && playOne(o, g, r, f, pass, frameCpu); pass++) {
+      }
+      for (double ms : frameCpu) f.slowestCpuMs = std::max(f.slowestCpuMs, ms);
+    }
   double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("game %s, %d deals, seed %llu\n", o.gin ? "gin" : "romme", o.games,
               static_cast<unsigned long long>(o.seed));
-  std::printf("hands per second: %.1f\n", s > 0 ? f.hands / s : 0.0);
+  std::printf("hands per second: %.1f\n", s > 0 ? f.hands * o.repeat / s : 0.0);
   std::printf("list scores:");
   for (int i = 1; i <= 6; i++) std::printf(" %lld", static_cast<long long>(f.totals[i]));
   std::printf("\nromme hands: %d\nknocks: %d\ngins: %d\nundercuts: %d\nno games: %d\n", f.rommeHands, f.knocks, f.gins,
