@@ -292,6 +292,15 @@ bool rommeDiscardRuleOk(const THand& hand, const THand& cardsToLay) {
     trace("forbidden");
     return false;
   }
+  // Another copy may stay only when the taken card itself is among the cards laid: a lone copy
+  // counts as the taken card at the discard, which could then not be made.
+  bool takenLaid = false;
+  for (int32_t i = 1; i <= handUsed(cardsToLay); i++)
+    if (cardsIdentical(cardsToLay.k[i], taken)) takenLaid = true;
+  if (!takenLaid) {
+    trace("forbidden");
+    return false;
+  }
   trace("forbidden2 h1k1x:" + std::to_string(rest.k[1].hi) + " cfdiscardx:" + std::to_string(taken.hi));
   return true;
 }
