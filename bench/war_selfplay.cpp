@@ -48,6 +48,7 @@ void resetTable(int seats) {
 void playOne(const TOptions& o, int g, TFigures& f) {
   const int seats = 2;
   resetTable(seats);
+  randomFixSeed(o.seed * 1000003ULL + uint64_t(g));
   randomSeed(o.seed * 1000003ULL + uint64_t(g));
   warArea().gameLimit = 1;
   warArea().jokerWars = g % 2;

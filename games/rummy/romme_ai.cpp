@@ -91,9 +91,11 @@ double rommeAIUnseenCardShare(int32_t suit, int32_t rank, int32_t notSuit, bool 
   return pool > 0 ? double(match) / pool : 0.0;
 }
 
-TCard rommeAIChooseDiscard(const THand& cards) {
+namespace {
+
+// The card of the list whose keep value is lowest.
+TCard leastKeptCard(const THand& cards) {
   const int32_t n = handUsed(cards), me = seat();
-  if (n == 0) return noCard();
   const TRommeOptions& o = area().options;
   bool flag = false;
   if (!o.duplicateCards) {
@@ -174,9 +176,17 @@ TCard rommeAIChooseDiscard(const THand& cards) {
       bestAt = xi;
     }
   }
+  return cards.k[bestAt];
+}
+
+}  // namespace
+
+TCard rommeAIChooseDiscard(const THand& cards) {
+  const int32_t n = handUsed(cards);
+  if (n == 0) return noCard();
   const double chance = strength() == 2 ? 0.1 : strength() == 1 ? 0.3 : 0.0;
   if (chance > 0 && randomReal() < chance) return cards.k[1 + randomBelow(n)];
-  return cards.k[bestAt];
+  return leastKeptCard(cards);
 }
 
 // [SECTION] the melds of a turn
@@ -319,6 +329,15 @@ void drawDecision() {
   }
   const double chance = strength() == 1 ? 0.3 : strength() == 2 ? 0.1 : 0.0;
   if (chance > 0 && randomReal() < chance) best1 = randomBelow(100), best2 = top >= 1 ? randomBelow(100) : -1;
+  // Gin Rummy lets a seat throw back the card it took; two seats that take a card only to
+  // throw it back pass the same cards to and fro for ever.
+  if (best2 > best1 && rommeIsGin()) {
+    const TCard up = sp[pile].slots[top].card;
+    THand more = hand;
+    handaddk(more, up);
+    renumberHand(more);
+    if (cardsEqual(leastKeptCard(more), up)) best2 = best1;
+  }
   if (best2 > best1) answer(3, pile, top);
   else if (ginUpCardPhase()) answer(2, 0, ginAnswerPass);
   else if (stackUsed(sp[stock]) > 0) answer(3, stock, stackUsed(sp[stock]));

@@ -1,7 +1,5 @@
 #include "games/rummy/romme_ai_search.h"
 
-#include <vector>
-
 #include "core/cg.h"
 #include "engine/engine_services.h"
 #include "games/rummy/meld_table.h"
@@ -34,9 +32,17 @@ int32_t seatCardCount() {
   return s >= 1 && s <= stackCount ? stackUsed(sp[s]) : 0;
 }
 
+// The search builds hundreds of thousands of small lists: only the count, the extras and the
+// one card are written, not the whole list.
+void setSingle(THand& h, const TCard& c) {
+  h.anz = 1;
+  h.extras = THandExtras{};
+  h.k[1] = c;
+}
+
 THand single(const TCard& c) {
-  THand h{};
-  handaddk(h, c);
+  THand h;
+  setSingle(h, c);
   return h;
 }
 
@@ -60,19 +66,26 @@ int32_t lastJoker(const THand& h) {
   return 0;
 }
 
-// Variant 1 front, 2 end, 3 in place of the meld's last Joker; empty when not possible.
-THand variant(const THand& meld, const TCard& card, int32_t kind) {
-  THand m = meld;
+// The list's count, extras and cards in use; what lies past the count is not copied.
+void copyList(THand& to, const THand& from) {
+  to.anz = from.anz;
+  to.extras = from.extras;
+  for (int32_t i = 1; i <= handUsed(from); i++) to.k[i] = from.k[i];
+}
+
+// Variant 1 front, 2 end, 3 in place of the meld's last Joker, into m; false when not possible.
+bool variant(THand& m, const THand& meld, const TCard& card, int32_t kind) {
+  copyList(m, meld);
   if (kind == 1) insertCardAt(m, card, 1);
   else if (kind == 2) handaddk(m, card);
   else {
     int32_t j = lastJoker(m);
-    if (j == 0) return THand{};
+    if (j == 0) return false;
     int16_t slot = m.k[j].hi;
     m.k[j] = card;
     m.k[j].hi = slot;
   }
-  return m;
+  return true;
 }
 
 THand withoutCards(const THand& h, const THand& cards) {
@@ -81,61 +94,74 @@ THand withoutCards(const THand& h, const THand& cards) {
   return r;
 }
 
-// The set, run-up and run-down candidates around card x of hand h.
-void candidatesFor(const THand& h, int32_t xi, bool oneLevel, std::vector<THand>& out) {
+// At most three candidates per card: the set, the run up and the run down.
+struct TCandidates {
+  THand list[3];
+  int32_t count = 0;
+};
+
+// The set, run-up and run-down candidates around card x of hand h. The other cards are read
+// from h itself, x passed over and the cards a run took marked, instead of copies of the hand.
+void candidatesFor(const THand& h, int32_t xi, bool oneLevel, TCandidates& out) {
+  out.count = 0;
   const TCard x = h.k[xi];
-  THand r = h;
-  deleteCardAt(r, xi);
-  const int32_t j = lastJoker(r);
+  const int32_t n = handUsed(h);
+  int32_t j = 0;
+  for (int32_t i = n; i >= 1 && j == 0; i--)
+    if (i != xi && isJoker(h.k[i])) j = i;
   const bool dup = rommeArea().options.duplicateCards != 0;
   const bool corner = rommeArea().options.aroundTheCorner != 0;
   // The set.
-  THand set = single(x);
+  THand& set = out.list[out.count];
+  setSingle(set, x);
   if (!isJoker(x)) {
     bool twice = false;
     for (int32_t s = 1; s <= 4; s++) {
       if (s == x.f && !dup) continue;
       int32_t taken = 0;
-      for (int32_t i = 1; i <= handUsed(r); i++) {
-        if (r.k[i].t != x.t || r.k[i].f != s) continue;
+      for (int32_t i = 1; i <= n; i++) {
+        if (i == xi || h.k[i].t != x.t || h.k[i].f != s) continue;
         if (taken == 1) twice = true;
         if (taken == 1 && !dup) continue;
-        handaddk(set, r.k[i]);
+        handaddk(set, h.k[i]);
         taken++;
       }
     }
-    if (j) handaddk(set, r.k[j]);
-    if (!(oneLevel && twice)) out.push_back(set);
+    if (j) handaddk(set, h.k[j]);
+    if (!(oneLevel && twice)) out.count++;
   } else {
-    out.push_back(set);
+    out.count++;
   }
   if (isJoker(x)) return;
   // Runs up and down, with the hand's last Joker filling one gap.
   for (int32_t dir = 0; dir < 2; dir++) {
-    THand run = single(x);
-    THand pool = r;
+    THand& run = out.list[out.count];
+    setSingle(run, x);
+    bool used[handCapacity + 1] = {};
+    used[xi] = true;
     bool jokerPlaced = j == 0;
     int32_t t = dir == 0 ? rommeNextRank(x.t) : rommePrevRank(x.t);
     for (int32_t len = 1; len < 14 && t != 0; len++) {
       const TCard want = cardOf(t, x.f);
-      const int32_t at = indexOfCard(pool, want);
+      // As indexOfCard: the last identical card, else the last equal one.
+      int32_t at = 0;
+      for (int32_t i = 1; i <= n; i++)
+        if (!used[i] && cardsEqual(h.k[i], want)) at = i;
+      for (int32_t i = 1; i <= n; i++)
+        if (!used[i] && cardsIdentical(h.k[i], want)) at = i;
       if (at == 0 && jokerPlaced) break;
-      TCard add;
-      if (at >= 1) {
-        add = pool.k[at];
-        deleteCardAt(pool, at);
-      } else {
-        const int32_t pj = lastJoker(pool);
-        add = pool.k[pj];
-        deleteCardAt(pool, pj);
+      if (at == 0) {
+        for (int32_t i = n; i >= 1 && at == 0; i--)
+          if (!used[i] && isJoker(h.k[i])) at = i;
         jokerPlaced = true;
       }
-      if (dir == 0) handaddk(run, add);
-      else insertCardAt(run, add, 1);
+      used[at] = true;
+      if (dir == 0) handaddk(run, h.k[at]);
+      else insertCardAt(run, h.k[at], 1);
       t = dir == 0 ? rommeNextRank(t) : rommePrevRank(t);
       if (!corner && t == (dir == 0 ? rank2 : rankKing)) break;
     }
-    out.push_back(run);
+    out.count++;
   }
 }
 
@@ -198,11 +224,11 @@ void layOffs(const THand& h, TMeldCopy& m, int32_t depth, int32_t parent, bool r
 void newMelds(const THand& h, TMeldCopy& m, int32_t depth, int32_t parent, bool recurse, bool oneLevel) {
   const int32_t seat = seatToAct();
   const bool own = seat == 1;
-  std::vector<THand> cands;
+  TCandidates cands;
   for (int32_t xi = 1; xi <= handUsed(h); xi++) {
-    cands.clear();
     candidatesFor(h, xi, oneLevel, cands);
-    for (const THand& cand : cands) {
+    for (int32_t c = 0; c < cands.count; c++) {
+      const THand& cand = cands.list[c];
       if (!rommeAIMoveBufferHasRoom()) return;
       if (handUsed(cand) <= 2) continue;
       // Every step of a sequence is a meld the step would accept.
@@ -264,7 +290,12 @@ void rommeAIPushMove(const TRommeMoveStep& step, int32_t parent) {
     m.totalCards = handUsed(step.cards);
     return;
   }
-  m = Zugbuffer[parent];
+  // Only the parent's steps in use are copied: a move holds nine lists.
+  const TRommeMove& p = Zugbuffer[parent];
+  for (int32_t s = 0; s <= p.next && s <= 8; s++) m.steps[s] = p.steps[s];
+  m.next = p.next;
+  m.totalValue = p.totalValue;
+  m.totalCards = p.totalCards;
   if (m.next + 1 > 8) {
     trace("Rommé: Überlauf Zugbuffer.next[" + std::to_string(m.next + 1) + "]");
     return;
@@ -296,18 +327,23 @@ void rommeAIOneLevelSearch(const THand& hand) {
 
 int32_t rommeAIFitsMeld(const THand& meld, const TCard& card) {
   if (isJoker(card) && rommeUrgency <= 18 && seatCardCount() > 2 && rommeMayLayOffOnOthers()) return 0;
-  if (validLayOff(variant(meld, card, 1))) return 1;
-  if (validLayOff(variant(meld, card, 2))) return 2;
-  THand swapped = variant(meld, card, 3);
-  return handUsed(swapped) > 0 && validLayOff(swapped) ? 3 : 0;
+  // A card that differs from one of the meld's cards in rank and in suit fits no set and no run
+  // of it: the search asks this for every card and meld at every level.
+  if (!isJoker(card))
+    for (int32_t i = 1; i <= handUsed(meld); i++)
+      if (!isJoker(meld.k[i]) && meld.k[i].t != card.t && meld.k[i].f != card.f) return 0;
+  THand m;
+  if (variant(m, meld, card, 1) && validLayOff(m)) return 1;
+  if (variant(m, meld, card, 2) && validLayOff(m)) return 2;
+  return variant(m, meld, card, 3) && handUsed(m) > 0 && validLayOff(m) ? 3 : 0;
 }
 
 THand rommeAIBestMeldWithCard(const THand& meld, const TCard& card) {
   THand best{};
   int32_t bestValue = -1;
   for (int32_t kind = 1; kind <= 3; kind++) {
-    THand v = variant(meld, card, kind);
-    if (handUsed(v) == 0 || !validLayOff(v)) continue;
+    THand v;
+    if (!variant(v, meld, card, kind) || handUsed(v) == 0 || !validLayOff(v)) continue;
     if (rommeHandValue(v) > bestValue) {
       bestValue = rommeHandValue(v);
       best = v;

@@ -8,6 +8,7 @@
 #include "core/game_list.h"
 #include "engine/engine_services.h"
 #include "games/rummy/meld_table.h"
+#include "games/rummy/romme_controls.h"
 #include "games/rummy/romme_rules.h"
 #include "games/rummy/romme_step.h"
 #include "platform/random.h"
@@ -157,4 +158,5 @@ void rommeSetSortMode(bool byValue) {
   sortHandByValue(user.hand, 1, 0, false);
   syncSlotsFromHand(user);
   rommeDropDeadwoodCache();
+  rommeShowSortMode(byValue);
 }

@@ -10,10 +10,12 @@
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/romme_ai.h"
 #include "games/rummy/romme_area_image.h"
+#include "games/rummy/romme_controls.h"
 #include "games/rummy/romme_new_game.h"
 #include "games/rummy/romme_rules.h"
 #include "games/rummy/romme_scoring.h"
 #include "games/rummy/romme_step.h"
+#include "shell/options_frame.h"
 
 namespace {
 
@@ -78,4 +80,7 @@ const TGameCallbacks rommeGameCallbacks = {
 
 }  // namespace
 
-void registerRommeGame() { registerGameCallbacks(gidRomme, &rommeGameCallbacks); }
+void registerRommeGame() {
+  registerGameCallbacks(gidRomme, &rommeGameCallbacks);
+  setOptionsRefresh(gidRomme, rommeOptionsChanged);
+}

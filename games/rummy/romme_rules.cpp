@@ -192,7 +192,8 @@ bool rommeIsValidMeld(const THand& cards, int32_t seat, bool layOff, bool noMini
   if (seat == 0) seat = cg.gs.akspieler;
   if (rommeIsGin()) noMinimum = true;
   if (jokersIn(cards) > 1 || handUsed(cards) < 3) return false;
-  if (seatOwnsMeld(seat)) noMinimum = true;
+  // The table is asked only when the answer matters: the move search asks thousands of times.
+  if (!noMinimum && seatOwnsMeld(seat)) noMinimum = true;
   if (!noMinimum) {
     if (rommeHandValue(cards) < opts().firstMeldMinimum) return false;
     if (layOff) return false;
@@ -288,6 +289,15 @@ bool rommeDiscardRuleOk(const THand& hand, const THand& cardsToLay) {
   if (handUsed(rest) != 1 || !cardsEqual(rest.k[1], taken)) return true;
   // With a single such card in hand it is the taken one, wherever its slot went.
   if (rest.k[1].hi == taken.hi || countCard(hand, taken) == 1) {
+    trace("forbidden");
+    return false;
+  }
+  // Another copy may stay only when the taken card itself is among the cards laid: a lone copy
+  // counts as the taken card at the discard, which could then not be made.
+  bool takenLaid = false;
+  for (int32_t i = 1; i <= handUsed(cardsToLay); i++)
+    if (cardsIdentical(cardsToLay.k[i], taken)) takenLaid = true;
+  if (!takenLaid) {
     trace("forbidden");
     return false;
   }

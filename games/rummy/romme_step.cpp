@@ -20,6 +20,7 @@
 #include "engine/engine_services.h"
 #include "games/rummy/meld_table.h"
 #include "games/rummy/romme_ai_search.h"
+#include "games/rummy/romme_controls.h"
 #include "games/rummy/romme_rules.h"
 #include "games/rummy/romme_scoring.h"
 #include "platform/random.h"
@@ -420,13 +421,6 @@ void rommeRestartMelds() {
 
 namespace {
 
-bool offered(int16_t value) {
-  const TDecisionBlock& bl = cg.gs.bl;
-  for (int32_t i = 1; i <= bl.optionCount && i <= decisionOptionCapacity; i++)
-    if (bl.optionValues[i] == value) return true;
-  return false;
-}
-
 std::string drawRefusal(int kind, int32_t a, int32_t b) {
   if (ginUpCardPhase()) {
     if (kind == 2 && (b == ginAnswerTakeUpCard || b == ginAnswerTakeUpCard2 || b == ginAnswerPass)) return "";
@@ -510,15 +504,6 @@ bool rommeCheckAction(int kind, int32_t a, int32_t b) {
 }
 
 // [SECTION] the user's controls and the table
-
-void rommeUpdateHumanControls() {
-  if (cg.gs.akspieler != 1) return;
-  TRommeArea& a = area();
-  a.userMeld = rommeArrangeMeld();
-  THand sel = a.userMeld;
-  cg.submitAction(1, 0, 0, &sel, 0, true);
-  if (rommeIsGin() && !ginUpCardPhase()) rommeAIDiscard(0);
-}
 
 void rommeMarkPlayable() {
   if (dlgIPanel == 0) return;

@@ -41,7 +41,6 @@ int32_t rommePrevSeat(int32_t seat);
 void rommeStepToNextSeat();
 void rommeStepToPrevSeat();
 void rommeRestartMelds();
-void rommeUpdateHumanControls();
 void rommeMarkPlayable();
 void rommeRefreshTable();
 bool rommeIsSeatHandOpen(int32_t seat);

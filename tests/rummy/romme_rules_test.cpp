@@ -138,6 +138,9 @@ TEST_F(RommeRulesTest, TakenPileCardIsNeverTheLastCard) {
   EXPECT_TRUE(rommeDiscardRuleOk(sp[1].hand, handOf("c5#1 c6#2 c7#3 hK#4")));
   rommeArea().takenDiscard = TCard{rankKing, suitHearts, 5};
   EXPECT_FALSE(rommeDiscardRuleOk(sp[1].hand, handOf("c5#1 c6#2 c7#3 hK#4")));
+  // A stale slot: which copy stays is not known, and a lone copy could not be discarded.
+  rommeArea().takenDiscard = TCard{rankKing, suitHearts, 9};
+  EXPECT_FALSE(rommeDiscardRuleOk(sp[1].hand, handOf("c5#1 c6#2 c7#3 hK#4")));
   rommeArea().takenDiscard = TCard{};
   EXPECT_TRUE(rommeDiscardRuleOk(hand, handOf("c5#1 c6#2 c7#3")));
   EXPECT_FALSE(rommeDiscardRuleOk(hand, hand));  // Rommé keeps a card to discard

@@ -291,3 +291,38 @@ TEST_F(RommeSelfPlay, OklahomaGinTakesTheKnockLimitFromTheUpCard) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two computer seats of Gin Rummy once passed the same cards to and fro through the discard
+// pile for ever: each took a card and threw it back. Every hand of these deals ends.
+TEST_F(RommeSelfPlay, GinHandsBetweenComputerSeatsEnd) {
+  TTraceWatch watch;
+  for (const uint64_t seed : {1u, 3u, 6u, 12u, 22u, 36u}) {
+    randomFixSeed(seed);
+    randomSeed(seed);
+    CanastaPlayFixture::resetTable(2);
+    rommeArea() = TRommeArea{};
+    rommeArea().options = houseOptions();
+    rommeArea().options.packs = 1;
+    rommeArea().options.listLength = 1;
+    rommeArea().ginRummy = 1;
+    screenMode = 1;
+    cg.startGame(gidRomme, 0);
+    for (int s = 1; s <= 2; s++) {
+      cg.seatRecords[s].kind = seatKindComputer;
+      cg.gs.seatProfiles[s].strength = 3;
+    }
+    int f = 0;
+    for (; f < frameLimit && cg.gs.phase != 5; f++) {
+      headlessFrame();
+      advanceFakeTick(50);
+    }
+    EXPECT_EQ(cg.gs.phase, 5) << "seed " << seed << ": step " << cg.gs.step << ", stock " << stackUsed(sp[11])
+                              << ", pile " << stackUsed(sp[13]);
+  }
+  randomReleaseSeed();
+  EXPECT_EQ(watch.faults, std::vector<std::string>{});
+}
+
+}  // namespace
