@@ -21,6 +21,7 @@
 #include "games/rummy/canasta_search.h"
 #include "games/rummy/meld_sides.h"
 #include "games/rummy/meld_table.h"
+#include "net/net_transport.h"
 #include "platform/random.h"
 #include "shell/env_param.h"
 #include "shell/shell_globals.h"
@@ -65,7 +66,8 @@ namespace {
 void dealAllAtOnce(TGameState& g) {
   const int32_t n = seats(), c = can().options.cardsPerHand, top = cardsOn(stock);
   for (int32_t i = 1; i <= n; i++) {
-    const int32_t who = dealsBackwards() ? n + 1 - i : i;
+    // At a network table every machine gives each block of the shared stock to the same seat.
+    const int32_t who = isNetGame() ? netSeatToLocal(i) : dealsBackwards() ? n + 1 - i : i;
     gethand(who, c, (i - 1) * c, 0.25f * float(i - 1), stock, 0);
   }
   noteCoreMove(stock, top - n * c + 1);

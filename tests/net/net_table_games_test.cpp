@@ -26,14 +26,16 @@ std::vector<std::string> linesStarting(Proc& p, const std::string& start) {
   return out;
 }
 
-void playTable(const TableCase& c) {
-  auto args = [&](const char* cmd, int machine) {
-    return std::vector<std::string>{cmd, "--game", c.game, "--addr", c.base + std::to_string(machine), "--port",
+std::vector<std::string> tableArgs(const TableCase& c, const char* cmd, int machine) {
+  return std::vector<std::string>{cmd, "--game", c.game, "--addr", c.base + std::to_string(machine), "--port",
                                     std::to_string(c.port), "--host", std::string(c.base) + "1", "--machines",
                                     std::to_string(c.machines), "--options", c.options, "--seed",
                                     std::to_string(100 + machine), "--exit-after", "100", "--name",
                                     "M" + std::to_string(machine)};
-  };
+}
+
+void playTable(const TableCase& c) {
+  auto args = [&](const char* cmd, int machine) { return tableArgs(c, cmd, machine); };
   std::vector<std::unique_ptr<Proc>> table;
   table.push_back(std::make_unique<Proc>(args("host", 1)));
   ASSERT_TRUE(waitFor([&] { return table[0]->saw("ready"); }, 5000)) << c.what;
@@ -64,4 +66,20 @@ TEST(NetTableGames, SkatListsAgreeOnEveryMachine) {
       {"two machines and a computer seat", "skat", "127.0.5.", 42682, 2, "11442321", 12},
   };
   for (const TableCase& c : cases) playTable(c);
+}
+
+// Canasta deals the shared stock in one go: every machine must give each block to the same
+// network seat, or the first selection from the other machine names cards its seat lacks.
+TEST(NetTableGames, CanastaFirstGameAgreesOnBothMachines) {
+  const TableCase c{"canasta, two machines", "canasta", "127.0.6.", 42683, 2, "11111141", 1};
+  Proc host(tableArgs(c, "host", 1));
+  ASSERT_TRUE(waitFor([&] { return host.saw("ready"); }, 5000));
+  Proc join(tableArgs(c, "join", 2));
+  ASSERT_TRUE(waitFor([&] { return host.saw("digest 1 ") && join.saw("digest 1 "); }, 60000));
+  EXPECT_EQ(linesStarting(join, "digest 1 "), linesStarting(host, "digest 1 "));
+  EXPECT_EQ(linesStarting(join, "values "), linesStarting(host, "values "));
+  for (Proc* p : {&host, &join}) {
+    EXPECT_FALSE(p->saw("proto Zug verworfen"));
+    EXPECT_FALSE(p->saw("proto CHECKSUM-ERROR"));
+  }
 }
