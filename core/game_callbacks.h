@@ -131,6 +131,9 @@ struct TGameCallbacks {
   // A game whose computer player works on the stacks themselves: around its move the core
   // only refreshes the hand copies and never restores the stacks from the seat records.
   bool keepsStacksAroundAIMove = false;
+  // A game that never reads the finished moves of a hand closing up behind a played card:
+  // while moves land at once, the card table gives the cards their places without moves.
+  bool handClosesWithoutMoves = false;
 };
 
 // Registers a table for a game id (nullptr removes it) and puts its area answers in force.

@@ -10,6 +10,7 @@
 
 #include "core/card_order.h"
 #include "core/cg.h"
+#include "core/game_callbacks.h"
 #include "games/skat/skat_state.h"
 #include "platform/random.h"
 #include "shell/shell_globals.h"
@@ -211,12 +212,14 @@ void layTrickCard(int32_t seat, int32_t target, int32_t dstIndex, bool givenAsMi
   }
 }
 
-// Moves that land at once show nothing of the hand closing up: Skat's cards take their
-// places at once instead of queuing a move each, unless one of them is on its way already
-// (the played card at index lands by itself and sees its slot refilled). The other games
-// read the finished moves of the closing hand and keep them.
+// Moves that land at once show nothing of the hand closing up: a game that never reads the
+// closing hand's finished moves has its cards take their places at once instead of queuing a
+// move each, unless one of them is on its way already (the played card at index lands by
+// itself and sees its slot refilled).
 bool closesAtOnce(int32_t seat, int32_t index) {
-  if (!tableLandsAtOnce || tableCardLifted || !gameIs(gidSkat)) return false;
+  if (!tableLandsAtOnce || tableCardLifted) return false;
+  const TGameCallbacks* t = registeredGameCallbacks(cg.gameId);
+  if (!(t && t->handClosesWithoutMoves)) return false;
   const TSpieler& s = sp[seat];
   for (int32_t k = 1; k <= stackUsed(s); k++)
     if (k != index && s.slots[k].moving) return false;

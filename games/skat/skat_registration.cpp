@@ -93,6 +93,7 @@ const TGameCallbacks skatGameCallbacks = {
     .listsFromArea = skatListsFromArea,
     .areaImageIo = skatAreaImageIo,
     .keepsStacksAroundAIMove = true,
+    .handClosesWithoutMoves = true,
 };
 
 void registerSkatGame() { registerGameCallbacks(gidSkat, &skatGameCallbacks); }
