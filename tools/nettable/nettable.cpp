@@ -127,6 +127,23 @@ void handleCommand(TNetz& t, CountGame& game, const std::string& line) {
 }
 
 // Runs a table machine until quit, the count's end or the time limit.
+// Hosts with seats beyond `closedFrom` closed, or joins; says "ready" or why not.
+bool openTable(TNetz& t, const Options& o, int closedFrom) {
+  if (o.command == "host") {
+    t.openAllSeats();
+    for (int s = closedFrom; s <= 8; ++s) t.seats[s].state = 5;
+    if (!t.createHost(1, false)) {
+      say("error listen");
+      return false;
+    }
+  } else if (!t.connectAsClient(t.settings.tcpPort, o.get("host", "127.0.0.1"), false)) {
+    say("error connect");
+    return false;
+  }
+  say("ready");
+  return true;
+}
+
 int runTable(const Options& o) {
   TNetz t(settingsOf(o));
   printHooks(t, o);
@@ -137,18 +154,7 @@ int runTable(const Options& o) {
     say("event " + std::to_string(code) + (text.empty() ? "" : " " + text));
     granted = granted || code == 1;
   };
-  if (o.command == "host") {
-    t.openAllSeats();
-    for (int s = o.num("seats", 8) + 1; s <= 8; ++s) t.seats[s].state = 5;
-    if (!t.createHost(1, false)) {
-      say("error listen");
-      return 1;
-    }
-  } else if (!t.connectAsClient(t.settings.tcpPort, o.get("host", "127.0.0.1"), false)) {
-    say("error connect");
-    return 1;
-  }
-  say("ready");
+  if (!openTable(t, o, o.num("seats", 8) + 1)) return 1;
   const auto end = Clock::now() + std::chrono::seconds(o.num("exit-after", 60));
   auto lastTick = Clock::now();
   bool hadTable = false;
@@ -205,17 +211,7 @@ int runGameTable(const Options& o) {
   g.seed = static_cast<uint64_t>(std::stoull(o.get("seed", "1")));
   setUpTableGame(g, say);
   t.hooks.isRelayMode = [relay = o.has("relay-mode")] { return relay; };
-  if (o.command == "host") {
-    t.openAllSeats();
-    if (!t.createHost(1, false)) {
-      say("error listen");
-      return 1;
-    }
-  } else if (!t.connectAsClient(t.settings.tcpPort, o.get("host", "127.0.0.1"), false)) {
-    say("error connect");
-    return 1;
-  }
-  say("ready");
+  if (!openTable(t, o, 9)) return 1;
   const auto end = Clock::now() + std::chrono::seconds(o.num("exit-after", 120));
   bool informed = false;
   while (Clock::now() < end) {
