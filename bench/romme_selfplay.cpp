@@ -19,6 +19,7 @@
 
 #include "core/cg.h"
 #include "core/seat_record.h"
+#include "core/word_digest.h"
 #include "engine/engine_services.h"
 #include "games/rummy/meld_table.h"
 #include "games/rummy/romme_registration.h"
@@ -51,15 +52,7 @@ struct TOptions {
   int repeat = 1;
 };
 
-// FNV-1a over 64-bit words.
-struct TDigest {
-  uint64_t value = 0xcbf29ce484222325ULL;
-  void add(int64_t v) {
-    for (int i = 0; i < 8; i++) {
-      value ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
-      value *= 0x100000001b3ULL;
-    }
-  }
+struct TDigest : TWordDigest {
   void addStack(int32_t stack) {
     add(stackUsed(sp[stack]));
     for (int32_t i = 1; i <= stackUsed(sp[stack]); i++) add(sp[stack].slots[i].card.t * 16 + sp[stack].slots[i].card.f);

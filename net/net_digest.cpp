@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/word_digest.h"
 #include "games/rummy/canasta_state.h"
 #include "games/skat/skat_state.h"
 #include "net/net_transport.h"
@@ -13,14 +14,7 @@
 #include "table/stacks.h"
 
 namespace {
-struct TDigest {
-  uint64_t value = 0xcbf29ce484222325ULL;
-  void add(int64_t v) {
-    for (int i = 0; i < 8; i++) {
-      value ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
-      value *= 0x100000001b3ULL;
-    }
-  }
+struct TDigest : TWordDigest {
   void addCards(std::vector<int> codes, bool asSet) {
     if (asSet) std::sort(codes.begin(), codes.end());
     add(int64_t(codes.size()));

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "core/cg.h"
+#include "core/word_digest.h"
 #include "games/skat/skat_ai.h"
 #include "games/skat/skat_profile.h"
 #include "games/skat/skat_state.h"
@@ -18,16 +19,7 @@
 #include "shell/shell_state.h"
 #include "tests/support/headless_skat.h"
 
-// FNV-1a over 64-bit words: small and the same on every machine.
-struct TSkatSelfPlayDigest {
-  uint64_t value = 0xcbf29ce484222325ULL;
-
-  void add(int64_t v) {
-    for (int i = 0; i < 8; i++) {
-      value ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
-      value *= 0x100000001b3ULL;
-    }
-  }
+struct TSkatSelfPlayDigest : TWordDigest {
   void addHand(const THand& h) {
     add(handUsed(h));
     for (int i = 1; i <= handUsed(h); i++) add(h.k[i].t * 16 + h.k[i].f);
