@@ -29,6 +29,7 @@
 #include "table/animation.h"
 #include "table/stack_sync.h"
 #include "table/stacks.h"
+#include "tests/casino/casino_fixture.h"
 #include "tests/support/headless_skat.h"
 
 struct BlackjackMatch {
@@ -40,37 +41,10 @@ struct BlackjackMatch {
   int32_t startMoney = 200, minBet = 2, maxBet = 40, roundLimit = 30;
 };
 
-class BlackjackPlayFixture : public ::testing::Test {
+class BlackjackPlayFixture : public CasinoFixture {
  public:
   void SetUp() override {
-    randomFixSeed(2828);
-    savedFolder = programFolder();
-    char pattern[] = "/tmp/blackjack_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
-    std::filesystem::create_directories(folder + "/data/settings");
-    std::filesystem::create_directories(folder + "/save");
-    setProgramFolder(CASINO_SOURCE_DIR);
-    resetTextTables();
-    loadFragments();
-    setProgramFolder(folder);
-    setErrorLogFile(folder + "/errors.txt");
-    alerts = 0;
-    setTraceListener([this](std::string_view t) {
-      if (t.find("ACHTUNG") != std::string_view::npos) {
-        alerts++;
-        lastAlert = std::string(t);
-      }
-    });
-  }
-  void TearDown() override {
-    setTraceListener({});
-    resetHeadlessSkat(1, skatDefaultOptions);
-    resetErrorLog();
-    resetTextTables();
-    setProgramFolder(savedFolder);
-    std::filesystem::remove_all(folder);
-    randomReleaseSeed();
+    openCasinoFolder("/tmp/blackjack_test_XXXXXX", 2828);
   }
 
   // A new match: options into Blackjack's area, every seat played by the computer.
@@ -248,7 +222,4 @@ class BlackjackPlayFixture : public ::testing::Test {
     return m;
   }
 
-  std::string folder, savedFolder;
-  int alerts = 0;
-  std::string lastAlert;
 };

@@ -25,43 +25,16 @@
 #include "sound/sound_events.h"
 #include "table/animation.h"
 #include "table/stack_sync.h"
+#include "tests/casino/casino_fixture.h"
 #include "tests/support/headless_skat.h"
 
 enum PokerVariant { nlPoker, plPoker, slPoker };
 
-class PokerFlowFixture : public ::testing::Test {
+class PokerFlowFixture : public CasinoFixture {
  public:
   void SetUp() override {
-    // A new game may reseed the generator; fixed, it reseeds the same way at every run.
-    randomFixSeed(4242);
-    savedFolder = programFolder();
-    char pattern[] = "/tmp/poker_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
-    std::filesystem::create_directories(folder + "/data/settings");
-    std::filesystem::create_directories(folder + "/save");
-    setProgramFolder(CASINO_SOURCE_DIR);
-    resetTextTables();
-    loadFragments();
-    setProgramFolder(folder);
+    openCasinoFolder("/tmp/poker_test_XXXXXX", 4242);
     loadPreflopTable(std::string(CASINO_BINARY_DIR) + "/app");  // the built one: no start-up build
-    setErrorLogFile(folder + "/errors.txt");
-    alerts = 0;
-    setTraceListener([this](std::string_view t) {
-      if (t.find("ACHTUNG") != std::string_view::npos || t.find("ATTENTION") != std::string_view::npos) {
-        alerts++;
-        lastAlert = std::string(t);
-      }
-    });
-  }
-  void TearDown() override {
-    setTraceListener({});
-    resetHeadlessSkat(1, skatDefaultOptions);
-    resetErrorLog();
-    resetTextTables();
-    setProgramFolder(savedFolder);
-    std::filesystem::remove_all(folder);
-    randomReleaseSeed();
   }
 
   // A new match: options into poker's area, every seat played by the computer.
@@ -151,7 +124,4 @@ class PokerFlowFixture : public ::testing::Test {
     return cg.gs.phase == 5;
   }
 
-  std::string folder, savedFolder;
-  int alerts = 0;
-  std::string lastAlert;
 };
